@@ -1,0 +1,10 @@
+#pragma once
+#include <QString>
+
+// The folder that holds DefaultProfile.bin, Configs/, skin/ and lang/.
+// Defaults to the executable's folder; tests, tools and benchmarks point it elsewhere.
+QString appDir();
+void setAppDir(const QString &dir);
+
+// appDir() + "/Configs"
+QString configDir();

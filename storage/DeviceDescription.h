@@ -1,0 +1,59 @@
+#pragma once
+// DefaultProfile.bin beside the executable: the model's defaults, counts and switches.
+// Read only; an INI file despite its name.
+#include "storage/MouseSettings.h"
+#include <QColor>
+#include <QString>
+#include <cstdint>
+
+struct DeviceButtonDefault {
+    int32_t id = 0;
+    int32_t fun = 0;
+    int32_t loopNumber = 0;
+    int32_t keyNumber = 0;
+    uint8_t res1 = 0, res2 = 0, res3 = 0, res4 = 0;
+};
+
+struct DeviceLedDefault {
+    QColor rgb;
+    int32_t bright = 0;
+    int32_t breath = 0;
+};
+
+constexpr int DESCRIPTION_BUTTON_COUNT = 16;
+
+struct DeviceDescription {
+    uint8_t dpi = 0;
+    uint32_t dpiValues[DPI_STAGE_COUNT] = {};
+    int32_t pollrate = 0;
+    uint8_t ledMode = 0;
+    uint8_t style = 0;
+    uint8_t fontSize[4] = {};
+    uint8_t buttonCount = 0;
+    QString fontName[4];
+    QColor fontRgb;
+    QString backPic;
+    QString companyName;
+    QString productName;
+    QString folderPath;
+    uint8_t lang[4] = {};
+    DeviceLedDefault ledModes[LED_MODE_COUNT];
+    DeviceButtonDefault buttons[DESCRIPTION_BUTTON_COUNT];
+};
+
+QString deviceDescriptionPath(); // appDir() + "/DefaultProfile.bin"
+
+int readDeviceDescription(DeviceDescription &description);
+int buttonCount();
+int dpiStageCount();
+QString productVersion();
+QString descriptionProductName(); // "PROFILE/ProductName"
+int disableMacro();
+int showSleep();
+int scrollRev();
+int minDelay();
+int loadButtonMatrix(uint8_t matrix[DESCRIPTION_BUTTON_COUNT]);
+int loadButtonLayout(uint8_t layout[DESCRIPTION_BUTTON_COUNT]);
+
+// The table loadButtonMatrix fills at the end of loadSettings; the protocol reads it.
+uint8_t *buttonMatrix();

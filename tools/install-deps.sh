@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the screenshots need,
+# only when one is missing (sudo when not root).
+set -euo pipefail
+packages=(build-essential cmake pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools
+          libhidapi-dev libudev-dev libx11-dev xvfb xauth fonts-dejavu-core fonts-wqy-microhei
+          dpkg-dev file)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
