@@ -17,6 +17,7 @@ struct HidApi {
 
 // The table in use; the real hidapi unless another was installed.
 const HidApi &hid();
+// Installs a table (null: the real one). While tracing, it goes beneath the trace layer.
 void setHidApi(const HidApi *api);
 const HidApi &realHidApi();
 
