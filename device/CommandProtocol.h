@@ -1,0 +1,39 @@
+#pragma once
+// The command sequences sent to the mouse. Each returns the code of the first
+// failing send (1, 2 or 4) and sends nothing after it, or 0.
+#include "device/ReportFrame.h"
+#include "storage/MouseSettings.h"
+#include <functional>
+
+// Sends the groups named by flags (ChangeBasic, ChangeDpi, ChangeButtons,
+// ChangeLighting) and the macros between begin and end write, from a copy of
+// record kept as the device image. The status thread is stopped, and its end
+// awaited, before the first packet; it is started again only after a
+// successful download.
+int applyAllSettings(const MouseSettings &record, int flags);
+
+// How the download stops and restarts the status thread, installed by its
+// owner. stop must not return before the thread has left its loop. Both default to nothing.
+void setStatusThreadControl(std::function<void()> stop, std::function<void()> start);
+
+int beginWrite();
+int endWrite();
+int sendControl(uint8_t flag);
+// Control flags 0x04, 0x01, 0x02, 0x08, 0x10.
+int sendRefreshSequence();
+// Makes profile index active (written once, not read back), then control flag 0x01.
+// Both are sent whatever the first returns; the code of the first failure is
+// returned for information only.
+int setActiveProfile(int index);
+
+// The groups, from the device image.
+int writeBasicSettings();
+int writeDpiStages(int profile);
+int writeButtonTable(); // also rebuilds the macro-name map
+int writeLightingTable();
+int writeMacros();      // nothing when no button carries a macro
+
+// The packets of the fixed sequences.
+ReportList refreshSequenceReports();
+Report beginWriteReport();
+Report endWriteReport();
