@@ -2,28 +2,49 @@
 // Config.ini, LangConfig.ini, profile files (.prof) and settings exports (.conf).
 // Every call opens, reads or writes, and closes its file; nothing is cached.
 // Save operations return false when the file could not be written completely
-// (the previous file is then left as it was).
+// (the previous file is then left as it was); the reason goes to the debug log.
+// Operations that take a profile name refuse names isSafeFileName() rejects:
+// they read nothing, write nothing and return failure.
 #include "storage/MouseSettings.h"
+#include <QColor>
 #include <QString>
 #include <QStringList>
 
 QString configFilePath();      // configDir() + "/Config.ini"
-QString profileFilePath(const QString &name); // configDir() + "/Profile/" + name + ".prof"
+QString langConfigFilePath();  // configDir() + "/LangConfig.ini"
+// One folder holds every profile file, whatever the current product: slots,
+// the saved-profile library and the default template all resolve a name here.
+QString profileDir();          // configDir() + "/Profile"
+QString profileFilePath(const QString &name); // profileDir() + "/" + name + ".prof"
+QString defaultProfileFilePath();             // profileDir() + "/DefaultProfile.prof"
+// The current product's own Config.ini (its saved-profile list). The global
+// Config.ini when the product name is empty or unusable as a folder name.
+QString productConfigFilePath();
 
+// False when Config.ini is missing. Empty or unusable names in Config.ini read
+// as "Profile N"; a slot whose profile file is missing gets the factory defaults;
+// an out-of-range "Config/ProfileID" reads as 0.
 bool loadSettings(MouseSettings &settings);
+// Writes the Config keys, all five profile names and all five profile files.
 bool saveSettings(const MouseSettings &settings);
 bool saveProfileList(const MouseSettings &settings);
 bool saveCurrentProfileId(int profileId);
+// Writes only "PROFILE/dpi"; false (and nothing written) when the file does not exist.
 bool saveProfileDpi(const QString &name, int stage);
 
-// Returns -1 when the file does not exist (the profile then reads as all-absent values).
+// Returns -1 when the file does not exist (the profile then reads as all-absent
+// values: zeros, ledMoveOff 255, ledSleepTime 1, invalid colours), else 0.
+// "dpi" and "LedMode" beyond the stage and mode tables read as 0.
 int loadProfile(ProfileData &profile, const QString &path);
 bool saveProfile(const ProfileData &profile, const QString &path);
+// -1 also for a refused name (the profile is then left untouched).
 int loadProfileByName(ProfileData &profile, const QString &name);
 bool saveProfileByName(const ProfileData &profile, const QString &name);
 bool writeDefaultProfileFile();
 
 bool exportSettings(const MouseSettings &settings, const QString &path);
+// Returns -1 when the file does not exist (nothing changes), else 0. Profile
+// names that are absent or unusable keep their previous value.
 int importSettings(MouseSettings &settings, const QString &path);
 bool writeMouseName(const QString &name, const QString &path);
 QString readMouseName(const QString &path);
@@ -34,7 +55,7 @@ QString currentProductName();
 bool setCurrentProductName(const QString &name);
 int mouseSensor();
 int mouseLedModeKind();
-int langId();
+int langId();           // 0 when outside 0..MAX_LANGUAGES-1
 bool setLangId(int id);
 int colorId();          // "Config/GColorID", 0 when outside the colour table
 int batteryPercent();   // "Config/Battery"
@@ -45,7 +66,7 @@ QString deviceListName(); // "Mouse_List/0"
 
 constexpr int MAX_LANGUAGES = 10;
 struct FontList {
-    int count = 0; // "FONT_LIST/LANGNUM", at most MAX_LANGUAGES
+    int count = 0; // "FONT_LIST/LANGNUM", clamped to 0..MAX_LANGUAGES
     QString names[MAX_LANGUAGES];
     QString files[MAX_LANGUAGES];
 };
@@ -54,4 +75,6 @@ QString fontFamily(int lang);   // "FONT_LIST/FONT_%d"
 int fontPixelSize(int lang);    // "FONT_LIST/FONT_SIZE_%d"
 
 // Theme colour table selected by "Config/GColorID".
+constexpr int THEME_COLOR_COUNT = 7;
+QColor themeColorAt(int index); // entry 0 when outside the table
 QColor themeColor();

@@ -43,16 +43,22 @@ struct DeviceDescription {
 
 QString deviceDescriptionPath(); // appDir() + "/DefaultProfile.bin"
 
+constexpr int DEFAULT_MIN_DELAY = 10; // ms, when "PROFILE/MinDelay" is absent or not positive
+
+// 0 when read, -1 when the file does not exist (nothing is read).
 int readDeviceDescription(DeviceDescription &description);
+// The XOR-coded counts; 0 when absent or beyond 16 buttons / 8 stages.
 int buttonCount();
 int dpiStageCount();
 QString productVersion();
 QString descriptionProductName(); // "PROFILE/ProductName"
 int disableMacro();
-int showSleep();
+int showSleep();     // 1 when absent
 int scrollRev();
-int minDelay();
+int minDelay();      // DEFAULT_MIN_DELAY when absent or not positive
+// Entry i = button i's position in the key matrix. -1 (table untouched) when the file is missing.
 int loadButtonMatrix(uint8_t matrix[DESCRIPTION_BUTTON_COUNT]);
+// Entry i = 255 hides button i. Returns buttonCount(), or -1 when the file is missing.
 int loadButtonLayout(uint8_t layout[DESCRIPTION_BUTTON_COUNT]);
 
 // The table loadButtonMatrix fills at the end of loadSettings; the protocol reads it.

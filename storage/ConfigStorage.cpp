@@ -1,0 +1,191 @@
+#include "storage/ConfigStorage.h"
+#include "storage/AppPaths.h"
+#include "storage/DeviceDescription.h"
+#include "storage/IniFile.h"
+#include "storage/SafeName.h"
+#include <QDebug>
+
+namespace {
+
+constexpr int kBatteryFullAbsent = 4200;
+
+QString profileNameKey(int slot)
+{
+    return QStringLiteral("Config/Profile%1").arg(slot + 1);
+}
+
+QString defaultProfileName(int slot)
+{
+    return QStringLiteral("Profile %1").arg(slot + 1);
+}
+
+int configInt(const QString &key, int absent = 0)
+{
+    return IniFile(configFilePath()).intValue(key, absent);
+}
+
+QString configString(const QString &key)
+{
+    return IniFile(configFilePath()).stringValue(key);
+}
+
+bool setConfigValue(const QString &key, const QVariant &value)
+{
+    IniFile ini(configFilePath());
+    ini->setValue(key, value);
+    return ini.commit();
+}
+
+uint8_t profileIdFrom(const IniFile &ini, const QString &key)
+{
+    const int id = ini.intValue(key);
+    if (id >= 0 && id < PROFILE_COUNT)
+        return uint8_t(id);
+    qWarning().noquote() << key << "=" << id << "is not a profile slot in" << ini.path() << "- using 0";
+    return 0;
+}
+
+} // namespace
+
+QString configFilePath()
+{
+    return configDir() + QStringLiteral("/Config.ini");
+}
+
+QString langConfigFilePath()
+{
+    return configDir() + QStringLiteral("/LangConfig.ini");
+}
+
+QString productConfigFilePath()
+{
+    const QString product = currentProductName();
+    if (!isSafeFileName(product))
+        return configFilePath();
+    return configDir() + QLatin1Char('/') + product + QStringLiteral("/Config.ini");
+}
+
+bool loadSettings(MouseSettings &settings)
+{
+    const IniFile ini(configFilePath());
+    const bool present = ini.exists();
+    settings.profileId = profileIdFrom(ini, QStringLiteral("Config/ProfileID"));
+    settings.angleValue = ini.byteValue(QStringLiteral("Config/AngleValue"));
+    settings.liftHigh = ini.byteValue(QStringLiteral("Config/LiftHigh"));
+    settings.count = ini.byteValue(QStringLiteral("Config/Count"));
+    for (int i = 0; i < PROFILE_COUNT; ++i) {
+        QString name = ini.stringValue(profileNameKey(i));
+        if (!isSafeFileName(name)) {
+            // An empty or hostile name cannot name a file; the slot's default can.
+            if (!name.isEmpty())
+                qWarning().noquote() << profileNameKey(i) << "=" << name << "is not usable -"
+                                     << fileNameProblem(name);
+            name = defaultProfileName(i);
+        }
+        settings.profileNames[i] = name;
+        // A fresh installation has no profile files yet; factory defaults beat zeros.
+        if (loadProfileByName(settings.profiles[i], name) < 0)
+            makeDefaultProfile(settings.profiles[i]);
+    }
+    loadButtonMatrix(buttonMatrix());
+    return present;
+}
+
+bool saveSettings(const MouseSettings &settings)
+{
+    IniFile ini(configFilePath());
+    ini->setValue(QStringLiteral("Config/ProfileID"), int(settings.profileId));
+    ini->setValue(QStringLiteral("Config/AngleValue"), int(settings.angleValue));
+    ini->setValue(QStringLiteral("Config/LiftHigh"), int(settings.liftHigh));
+    ini->setValue(QStringLiteral("Config/Count"), int(settings.count));
+    // Every slot is written: an apply sends all five profiles to the mouse, so
+    // the files must hold all five too.
+    bool ok = true;
+    for (int i = 0; i < PROFILE_COUNT; ++i) {
+        if (isSafeFileName(settings.profileNames[i]))
+            ini->setValue(profileNameKey(i), settings.profileNames[i]);
+        else
+            ok = false;
+    }
+    ok = ini.commit() && ok;
+    for (int i = 0; i < PROFILE_COUNT; ++i)
+        ok = saveProfileByName(settings.profiles[i], settings.profileNames[i]) && ok;
+    return ok;
+}
+
+bool saveProfileList(const MouseSettings &settings)
+{
+    IniFile ini(configFilePath());
+    ini->setValue(QStringLiteral("Config/ProfileID"), int(settings.profileId));
+    ini->setValue(QStringLiteral("Config/Count"), int(settings.count));
+    bool ok = true;
+    for (int i = 0; i < PROFILE_COUNT; ++i) {
+        if (isSafeFileName(settings.profileNames[i])) {
+            ini->setValue(profileNameKey(i), settings.profileNames[i]);
+        } else {
+            qWarning().noquote() << "Not storing unusable profile name" << settings.profileNames[i];
+            ok = false;
+        }
+    }
+    return ini.commit() && ok;
+}
+
+bool saveCurrentProfileId(int profileId)
+{
+    return setConfigValue(QStringLiteral("Config/ProfileID"), profileId);
+}
+
+int readDiffFlag()
+{
+    return configInt(QStringLiteral("Config/Diff"));
+}
+
+bool writeDiffFlag(int diff)
+{
+    return setConfigValue(QStringLiteral("Config/Diff"), diff);
+}
+
+QString currentProductName()
+{
+    return configString(QStringLiteral("Config/CurrentProductName"));
+}
+
+bool setCurrentProductName(const QString &name)
+{
+    return setConfigValue(QStringLiteral("Config/CurrentProductName"), name);
+}
+
+int mouseSensor()
+{
+    return configInt(QStringLiteral("MouseSenSor/1"));
+}
+
+int mouseLedModeKind()
+{
+    return configInt(QStringLiteral("MouseLEDMode/") + currentProductName());
+}
+
+int batteryPercent()
+{
+    return configInt(QStringLiteral("Config/Battery"));
+}
+
+bool setBatteryPercent(int percent)
+{
+    return setConfigValue(QStringLiteral("Config/Battery"), percent);
+}
+
+int batteryFull()
+{
+    return configInt(QStringLiteral("Config/BatteryFull"), kBatteryFullAbsent);
+}
+
+QString modelText()
+{
+    return configString(QStringLiteral("Config/Model"));
+}
+
+QString deviceListName()
+{
+    return configString(QStringLiteral("Mouse_List/0"));
+}

@@ -1,0 +1,43 @@
+#include "storage/ConfigStorage.h"
+#include "storage/IniFile.h"
+
+namespace {
+
+const QString kLangIdKey = QStringLiteral("Config/LangID");
+
+} // namespace
+
+int langId()
+{
+    // The index selects entries of the fixed-size language table.
+    const int id = IniFile(langConfigFilePath()).intValue(kLangIdKey);
+    return id >= 0 && id < MAX_LANGUAGES ? id : 0;
+}
+
+bool setLangId(int id)
+{
+    IniFile ini(langConfigFilePath());
+    ini->setValue(kLangIdKey, id);
+    return ini.commit();
+}
+
+void readFontList(FontList &list)
+{
+    const IniFile ini(configFilePath());
+    list = FontList();
+    list.count = qBound(0, ini.intValue(QStringLiteral("FONT_LIST/LANGNUM")), MAX_LANGUAGES);
+    for (int i = 0; i < MAX_LANGUAGES; ++i) {
+        list.names[i] = ini.stringValue(QStringLiteral("FONT_LIST/LangName_%1").arg(i));
+        list.files[i] = ini.stringValue(QStringLiteral("FONT_LIST/LangFile_%1").arg(i));
+    }
+}
+
+QString fontFamily(int lang)
+{
+    return IniFile(configFilePath()).stringValue(QStringLiteral("FONT_LIST/FONT_%1").arg(lang));
+}
+
+int fontPixelSize(int lang)
+{
+    return IniFile(configFilePath()).intValue(QStringLiteral("FONT_LIST/FONT_SIZE_%1").arg(lang));
+}

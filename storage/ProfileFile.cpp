@@ -1,0 +1,86 @@
+#include "storage/AppPaths.h"
+#include "storage/ConfigStorage.h"
+#include "storage/IniFile.h"
+#include "storage/ProfileEntries.h"
+#include "storage/SafeName.h"
+#include <QDebug>
+
+namespace {
+
+const QString kGroup = QStringLiteral("PROFILE");
+
+bool refuseName(const QString &name, const char *operation)
+{
+    const QString problem = fileNameProblem(name);
+    if (problem.isEmpty())
+        return false;
+    qWarning().noquote() << operation << "refused profile name" << name << "-" << problem;
+    return true;
+}
+
+} // namespace
+
+QString profileDir()
+{
+    return configDir() + QStringLiteral("/Profile");
+}
+
+QString profileFilePath(const QString &name)
+{
+    return profileDir() + QLatin1Char('/') + name + QStringLiteral(".prof");
+}
+
+QString defaultProfileFilePath()
+{
+    return profileFilePath(QStringLiteral("DefaultProfile"));
+}
+
+int loadProfile(ProfileData &profile, const QString &path)
+{
+    const IniFile ini(path);
+    const bool present = ini.exists();
+    readProfileEntries(ini, kGroup, profile, LedPowerEntries::Included);
+    return present ? 0 : -1;
+}
+
+bool saveProfile(const ProfileData &profile, const QString &path)
+{
+    IniFile ini(path);
+    writeProfileEntries(ini.settings(), kGroup, profile, LedPowerEntries::Included);
+    return ini.commit();
+}
+
+int loadProfileByName(ProfileData &profile, const QString &name)
+{
+    if (refuseName(name, "Loading"))
+        return -1;
+    return loadProfile(profile, profileFilePath(name));
+}
+
+bool saveProfileByName(const ProfileData &profile, const QString &name)
+{
+    if (refuseName(name, "Saving"))
+        return false;
+    return saveProfile(profile, profileFilePath(name));
+}
+
+bool saveProfileDpi(const QString &name, int stage)
+{
+    if (refuseName(name, "Saving the DPI stage of"))
+        return false;
+    IniFile ini(profileFilePath(name));
+    // A one-entry file would later read as a profile of zeros.
+    if (!ini.exists()) {
+        qWarning().noquote() << "No profile file to store the DPI stage in:" << ini.path();
+        return false;
+    }
+    ini->setValue(QStringLiteral("PROFILE/dpi"), stage);
+    return ini.commit();
+}
+
+bool writeDefaultProfileFile()
+{
+    ProfileData profile;
+    makeDefaultProfile(profile);
+    return saveProfile(profile, defaultProfileFilePath());
+}
