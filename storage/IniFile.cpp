@@ -3,9 +3,23 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace {
+
+// Colours are written by QtGui's variant handler, which registers itself when
+// the library loads. Calling into QtGui keeps a linker with --as-needed from
+// dropping the library from programs that use no other QtGui code.
+bool colourVariantsReady()
+{
+    static const bool ready = QColor::isValidColor(QStringLiteral("red"));
+    return ready;
+}
+
+} // namespace
+
 IniFile::IniFile(const QString &path)
     : m_path(path), m_settings(path, QSettings::IniFormat)
 {
+    colourVariantsReady();
     m_settings.setIniCodec("UTF-8");
     // Never fall back to writing the target in place: a half-written file is worse than none.
     m_settings.setAtomicSyncRequired(true);
