@@ -1,0 +1,204 @@
+#include "tools/mousectl/CommandLine.h"
+#include "storage/MouseSettings.h"
+
+namespace {
+
+struct NamedValue {
+    const char *name;
+    int value;
+};
+
+constexpr NamedValue kGroups[] = {
+    {"all", ChangeAll},
+    {"basic", ChangeBasic},
+    {"dpi", ChangeDpi},
+    {"buttons", ChangeButtons},
+    {"lighting", ChangeLighting},
+};
+
+constexpr NamedValue kConnections[] = {
+    {"receiver", int(Connection::Receiver)},
+    {"cable", int(Connection::Cable)},
+    {"both", int(Connection::Both)},
+};
+
+struct CommandInfo {
+    const char *name;
+    CtlCommand command;
+    int minArgs;
+    int maxArgs;
+    const char *argument; // what a missing argument is called
+};
+
+constexpr CommandInfo kCommands[] = {
+    {"list", CtlCommand::List, 0, 0, ""},
+    {"status", CtlCommand::Status, 0, 0, ""},
+    {"apply", CtlCommand::Apply, 0, 1, "GROUPS"},
+    {"profile", CtlCommand::Profile, 1, 1, "a slot number 1-5"},
+    {"export", CtlCommand::Export, 1, 1, "a FILE"},
+    {"import", CtlCommand::Import, 1, 1, "a FILE"},
+};
+
+template <size_t N>
+const NamedValue *findNamed(const NamedValue (&table)[N], const QString &name)
+{
+    for (const NamedValue &entry : table) {
+        if (name == QLatin1String(entry.name))
+            return &entry;
+    }
+    return nullptr;
+}
+
+const CommandInfo *findCommand(const QString &name)
+{
+    for (const CommandInfo &entry : kCommands) {
+        if (name == QLatin1String(entry.name))
+            return &entry;
+    }
+    return nullptr;
+}
+
+// Fills the command's own arguments into options; an error text or empty.
+QString takeCommandArguments(CtlOptions &options, const CommandInfo &info, const QStringList &args)
+{
+    const QString name = QLatin1String(info.name);
+    if (args.size() < info.minArgs)
+        return QStringLiteral("%1 needs %2").arg(name, QLatin1String(info.argument));
+    if (args.size() > info.maxArgs)
+        return QStringLiteral("too many arguments for %1: \"%2\"").arg(name, args.at(info.maxArgs));
+
+    switch (info.command) {
+    case CtlCommand::List:
+    case CtlCommand::Status:
+        break;
+    case CtlCommand::Apply:
+        options.applyFlags = args.isEmpty() ? int(ChangeAll) : parseGroups(args.first());
+        if (options.applyFlags == 0)
+            return QStringLiteral("bad group list \"%1\" (use all, or basic,dpi,buttons,lighting)").arg(args.first());
+        break;
+    case CtlCommand::Profile: {
+        bool ok = false;
+        options.profileSlot = args.first().toInt(&ok);
+        if (!ok || options.profileSlot < 1 || options.profileSlot > PROFILE_COUNT)
+            return QStringLiteral("bad profile slot \"%1\" (use 1-%2)").arg(args.first()).arg(PROFILE_COUNT);
+        break;
+    }
+    case CtlCommand::Export:
+    case CtlCommand::Import:
+        options.file = args.first();
+        if (options.file.isEmpty())
+            return QStringLiteral("%1 needs a FILE").arg(name);
+        break;
+    }
+    return QString();
+}
+
+} // namespace
+
+int parseGroups(const QString &text)
+{
+    int flags = 0;
+    for (const QString &item : text.split(QLatin1Char(','))) {
+        const NamedValue *group = findNamed(kGroups, item.trimmed());
+        if (!group)
+            return 0;
+        flags |= group->value;
+    }
+    return flags;
+}
+
+ParsedCommandLine parseCommandLine(const QStringList &arguments)
+{
+    ParsedCommandLine parsed;
+    CtlOptions &options = parsed.options;
+    QStringList positional;
+    bool optionsEnded = false;
+
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &arg = arguments.at(i);
+        if (optionsEnded || !arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-")) {
+            positional << arg;
+            continue;
+        }
+        if (arg == QLatin1String("--")) {
+            optionsEnded = true;
+        } else if (arg == QLatin1String("-h") || arg == QLatin1String("--help")) {
+            options.help = true;
+            return parsed;
+        } else if (arg == QLatin1String("--trace")) {
+            options.trace = true;
+        } else if (arg == QLatin1String("--dump")) {
+            options.dump = true;
+        } else if (arg == QLatin1String("--virtual")) {
+            options.useVirtualMouse = true;
+        } else if (arg.startsWith(QLatin1String("--virtual="))) {
+            const QString kind = arg.mid(int(qstrlen("--virtual=")));
+            const NamedValue *connection = findNamed(kConnections, kind);
+            if (!connection) {
+                parsed.error = QStringLiteral("bad --virtual kind \"%1\" (use receiver, cable or both)").arg(kind);
+                return parsed;
+            }
+            options.useVirtualMouse = true;
+            options.virtualConnection = Connection(connection->value);
+        } else if (arg == QLatin1String("--app-dir")) {
+            if (i + 1 >= arguments.size() || arguments.at(i + 1).isEmpty()) {
+                parsed.error = QStringLiteral("--app-dir needs a DIR");
+                return parsed;
+            }
+            options.appDir = arguments.at(++i);
+        } else if (arg.startsWith(QLatin1String("--app-dir="))) {
+            options.appDir = arg.mid(int(qstrlen("--app-dir=")));
+            if (options.appDir.isEmpty()) {
+                parsed.error = QStringLiteral("--app-dir needs a DIR");
+                return parsed;
+            }
+        } else {
+            parsed.error = QStringLiteral("unknown option \"%1\"").arg(arg);
+            return parsed;
+        }
+    }
+
+    if (options.dump && !options.useVirtualMouse) {
+        parsed.error = QStringLiteral("--dump needs --virtual");
+        return parsed;
+    }
+    if (positional.isEmpty()) {
+        parsed.error = QStringLiteral("no command given (try --help)");
+        return parsed;
+    }
+    const CommandInfo *info = findCommand(positional.first());
+    if (!info) {
+        parsed.error = QStringLiteral("unknown command \"%1\" (try --help)").arg(positional.first());
+        return parsed;
+    }
+    options.command = info->command;
+    parsed.error = takeCommandArguments(options, *info, positional.mid(1));
+    return parsed;
+}
+
+QString usageText()
+{
+    return QStringLiteral(
+        "Usage: mousectl [--app-dir DIR] [--virtual[=receiver|cable|both]] [--trace] [--dump] COMMAND [ARGS]\n"
+        "\n"
+        "Commands:\n"
+        "  list             one line per mouse present: name, TAB, receiver, cable or both\n"
+        "  status           battery, charging, sleeping and connection of the mouse\n"
+        "  apply [GROUPS]   download the stored settings; GROUPS is all (default) or a\n"
+        "                   comma-separated list of basic, dpi, buttons, lighting\n"
+        "  profile N        make on-board slot N (1-5) active and store it as the current slot\n"
+        "  export FILE      write the stored settings to a settings export file (.conf)\n"
+        "  import FILE      store the settings of an export file made for this mouse\n"
+        "\n"
+        "Options:\n"
+        "  --app-dir DIR    application folder (DefaultProfile.bin, Configs/); default: the program's folder\n"
+        "  --virtual[=KIND] plug in a virtual mouse with empty memory first; KIND is receiver\n"
+        "                   (default), cable or both\n"
+        "  --trace          print every report written (\"> \") and read (\"< \") as hexadecimal bytes\n"
+        "  --dump           with --virtual: print what the virtual mouse holds as JSON afterwards\n"
+        "  -h, --help       show this text\n"
+        "\n"
+        "Exit status: 0 success, 1 no mouse found, 2 the mouse did not confirm the data,\n"
+        "4 writing to the mouse failed, 64 usage error, 65 file made for another mouse,\n"
+        "74 file could not be read or written.\n");
+}

@@ -1,0 +1,84 @@
+#include "tools/mousectl/Session.h"
+#include "device/DeviceTable.h"
+#include "device/HidSeam.h"
+#include "sim/VirtualHidApi.h"
+#include "sim/VirtualMouse.h"
+#include "storage/AppPaths.h"
+#include "storage/ConfigStorage.h"
+#include "tools/mousectl/Commands.h"
+#include "tools/mousectl/Console.h"
+#include "tools/mousectl/ExitCodes.h"
+#include "tools/mousectl/ReportTrace.h"
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+int chooseAppDir(const QString &dir)
+{
+    if (!dir.isEmpty()) {
+        if (!QFileInfo(dir).isDir()) {
+            printError(QStringLiteral("no folder %1").arg(dir));
+            return ExitIoError;
+        }
+        setAppDir(QDir(dir).absolutePath());
+    }
+    // Every command needs the installed tables (the device name at least).
+    if (!QFileInfo(configFilePath()).isFile()) {
+        printError(QStringLiteral("no configuration file %1 (see --app-dir)").arg(configFilePath()));
+        return ExitIoError;
+    }
+    return ExitOk;
+}
+
+void plugVirtualMouse(Connection connection)
+{
+    VirtualMouse &mouse = virtualMouse();
+    mouse.reset(connection);
+    // A missing reply costs its full time-out, as on a real mouse.
+    mouse.setInstantTimeouts(false);
+    setHidApi(&virtualHidApi());
+}
+
+} // namespace
+
+int runCommand(const CtlOptions &options)
+{
+    switch (options.command) {
+    case CtlCommand::List:
+        return runList();
+    case CtlCommand::Status:
+        return runStatus();
+    case CtlCommand::Apply:
+        return runApply(options.applyFlags);
+    case CtlCommand::Profile:
+        return runProfile(options.profileSlot);
+    case CtlCommand::Export:
+        return runExport(options.file);
+    case CtlCommand::Import:
+        return runImport(options.file);
+    }
+    return ExitUsage;
+}
+
+int runSession(const CtlOptions &options)
+{
+    if (const int result = chooseAppDir(options.appDir))
+        return result;
+    if (options.useVirtualMouse)
+        plugVirtualMouse(options.virtualConnection);
+    if (options.trace)
+        startReportTrace();
+
+    const int result = runCommand(options);
+
+    closeDevice();
+    shutdownHid();
+    if (options.trace)
+        stopReportTrace();
+    if (options.dump)
+        printLine(virtualMouse().dumpJson());
+    if (options.useVirtualMouse)
+        setHidApi(nullptr);
+    return result;
+}

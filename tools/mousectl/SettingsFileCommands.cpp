@@ -1,0 +1,89 @@
+// export and import: settings export files (.conf), no mouse involved.
+#include "storage/AppPaths.h"
+#include "storage/ConfigStorage.h"
+#include "tools/mousectl/Commands.h"
+#include "tools/mousectl/Console.h"
+#include "tools/mousectl/ExitCodes.h"
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+
+// An import overwrites all five profiles with what the file holds; a file
+// without the profile sections would silently turn them into zeros.
+bool looksLikeSettingsExport(const QString &path)
+{
+    const QSettings ini(path, QSettings::IniFormat);
+    if (ini.status() != QSettings::NoError)
+        return false;
+    const QStringList groups = ini.childGroups();
+    if (!groups.contains(QStringLiteral("Config")))
+        return false;
+    for (int i = 0; i < PROFILE_COUNT; ++i) {
+        if (!groups.contains(QStringLiteral("PROFILE_%1").arg(i)))
+            return false;
+    }
+    return true;
+}
+
+bool storeAllProfiles(const MouseSettings &settings)
+{
+    bool ok = saveSettings(settings) && saveProfileList(settings);
+    for (int i = 0; ok && i < PROFILE_COUNT; ++i)
+        ok = saveProfileByName(settings.profiles[i], settings.profileNames[i]);
+    return ok;
+}
+
+} // namespace
+
+int runExport(const QString &file)
+{
+    MouseSettings settings;
+    if (!loadSettings(settings)) {
+        printError(QStringLiteral("export: cannot read the settings in %1").arg(configFilePath()));
+        return ExitIoError;
+    }
+    if (!writeMouseName(currentProductName(), file) || !exportSettings(settings, file)) {
+        printError(QStringLiteral("export: cannot write %1").arg(file));
+        return ExitIoError;
+    }
+    return ExitOk;
+}
+
+int runImport(const QString &file)
+{
+    const QFileInfo info(file);
+    if (!info.isFile() || !info.isReadable()) {
+        printError(QStringLiteral("import: cannot read %1").arg(file));
+        return ExitIoError;
+    }
+    const QString owner = readMouseName(file);
+    const QString product = currentProductName();
+    if (owner != product) {
+        printError(QStringLiteral("import: %1 belongs to \"%2\", not to \"%3\"").arg(file, owner, product));
+        return ExitDataError;
+    }
+    if (!looksLikeSettingsExport(file)) {
+        printError(QStringLiteral("import: %1 is not a settings export file").arg(file));
+        return ExitDataError;
+    }
+    MouseSettings settings;
+    if (!loadSettings(settings)) {
+        printError(QStringLiteral("import: cannot read the settings in %1").arg(configFilePath()));
+        return ExitIoError;
+    }
+    if (importSettings(settings, file) < 0) {
+        printError(QStringLiteral("import: cannot read %1").arg(file));
+        return ExitIoError;
+    }
+    if (!storeAllProfiles(settings)) {
+        printError(QStringLiteral("import: cannot store the settings in %1").arg(configDir()));
+        return ExitIoError;
+    }
+    // The mouse still holds the old settings: the window's next apply sends everything.
+    if (!writeDiffFlag(1)) {
+        printError(QStringLiteral("import: cannot write %1").arg(configFilePath()));
+        return ExitIoError;
+    }
+    return ExitOk;
+}
