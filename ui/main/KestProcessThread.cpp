@@ -1,0 +1,31 @@
+#include "ui/main/KestProcessThread.h"
+#include "device/CommandProtocol.h"
+#include "storage/ConfigStorage.h"
+#include "ui/main/MousecfgWidget.h"
+
+KestProcessThread::KestProcessThread(MouseSettings &working, MouseSettings &applied, bool writeAll, QObject *parent)
+    : QThread(parent), m_bWriteAll(writeAll), m_working(working), m_applied(applied)
+{
+}
+
+void KestProcessThread::run()
+{
+    if (!saveSettings(m_working)) {
+        // Sending settings that are not on disk would leave the files and the
+        // mouse disagreeing without anyone knowing.
+        m_iStatus = WriteStatusNotSaved;
+    } else if (g_bDeviceSleeping) {
+        m_iStatus = WriteStatusSleeping;
+    } else {
+        m_iStatus = 0;
+        const int flags = diffSettings(m_working, m_applied);
+        const bool forced = readDiffFlag() == 1 || m_bWriteAll;
+        if (forced || flags != 0) {
+            saveSettings(m_working);
+            m_iStatus = quint8(applyAllSettings(m_working, forced ? ChangeAll : flags));
+            m_applied = m_working;
+            writeDiffFlag(m_iStatus != 0 ? 1 : 0);
+        }
+    }
+    emit DoProcessDlg();
+}

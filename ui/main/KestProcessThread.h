@@ -1,0 +1,28 @@
+#pragma once
+// One write: save the settings, send what changed, remember the outcome.
+#include "storage/MouseSettings.h"
+#include <QThread>
+
+// m_iStatus values besides the device result codes.
+constexpr quint8 WriteStatusSleeping = 5;
+constexpr quint8 WriteStatusNotSaved = 6;
+
+class KestProcessThread : public QThread
+{
+    Q_OBJECT
+public:
+    KestProcessThread(MouseSettings &working, MouseSettings &applied, bool writeAll, QObject *parent = nullptr);
+
+    quint8 m_iStatus = 0;
+    bool m_bWriteAll = false;
+
+signals:
+    void DoProcessDlg();
+
+protected:
+    void run() override;
+
+private:
+    MouseSettings &m_working;
+    MouseSettings &m_applied;
+};

@@ -1,0 +1,569 @@
+#include "ui/main/MousecfgWidget.h"
+#include "ui/kit/Fonts.h"
+#include "ui/kit/Skin.h"
+#include "ui/kit/UiScale.h"
+#include "device/DeviceTable.h"
+#include "device/CommandProtocol.h"
+#include "device/KestGetBatteryThread.h"
+#include "platform/PointerSpeed.h"
+#include "storage/AppPaths.h"
+#include "storage/ConfigStorage.h"
+#include "storage/DeviceDescription.h"
+#include "ui/kit/KestAction.h"
+#include "ui/kit/KestLabel.h"
+#include "ui/kit/KestMessageBox.h"
+#include "ui/kit/KestProcessbar.h"
+#include "ui/kit/KestPushButton.h"
+#include "ui/main/WindowLayout.h"
+#include <QApplication>
+#include <QBitmap>
+#include <QDebug>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QToolTip>
+
+std::atomic_bool g_bDeviceSleeping{false};
+std::atomic_bool g_bWarnVisible{false};
+
+namespace {
+QStringList skinImages(std::initializer_list<const char *> names)
+{
+    QStringList paths;
+    for (const char *name : names)
+        paths << skinPath(QString::fromLatin1(name));
+    return paths;
+}
+
+const QStringList &tabImages()
+{
+    static const QStringList images = {"tabbutton-1.png", "tabbutton-3.png", "tabbutton-2.png"};
+    return images;
+}
+
+QStringList skinImages(const QStringList &names)
+{
+    QStringList paths;
+    for (const QString &name : names)
+        paths << skinPath(name);
+    return paths;
+}
+
+// The buttons of the window: object name, images, source text.
+struct ButtonSpec {
+    const char *objectName;
+    std::initializer_list<const char *> images;
+    const char *text;
+};
+
+const ButtonSpec kButtons[] = {
+    {"closeButton", {"close-1.png", "close-2.png", "close-3.png"}, nullptr},
+    {"minButton", {"min-1.png", "min-2.png", "min-3.png"}, nullptr},
+    {"exportButton", {"profile_import1.png", "profile_import2.png", "profile_import2.png"}, nullptr},
+    {"importButton", {"profile_export1.png", "profile_export1.png", "profile_export1.png"}, nullptr},
+    {"resetButton", {"profile_reset1.png", "profile_reset2.png"}, QT_TRANSLATE_NOOP("MousecfgWidget", "RESET")},
+    {"addButton", {"profile_add1.png", "profile_add2.png"}, QT_TRANSLATE_NOOP("MousecfgWidget", "ADD")},
+    {"deleteButton", {"profile_del1.png", "profile_del2.png"}, QT_TRANSLATE_NOOP("MousecfgWidget", "DELETE")},
+    {"copyButton", {"profile_copy1.png", "profile_copy2.png"}, QT_TRANSLATE_NOOP("MousecfgWidget", "COPY")},
+};
+
+// Buttons drawn with the tab images: object name and source text.
+const struct { const char *objectName; const char *text; } kTabImageButtons[] = {
+    {"resetAllButton", QT_TRANSLATE_NOOP("MousecfgWidget", "Reset All")},
+    {"okButton", QT_TRANSLATE_NOOP("MousecfgWidget", "OK")},
+    {"cancelButton", QT_TRANSLATE_NOOP("MousecfgWidget", "Cancel")},
+    {"applyButton", QT_TRANSLATE_NOOP("MousecfgWidget", "Apply")},
+    {"loadButton", QT_TRANSLATE_NOOP("MousecfgWidget", "LOAD1")},
+    {"saveButton", QT_TRANSLATE_NOOP("MousecfgWidget", "SAVE")},
+};
+
+const char *const kTabTexts[] = {
+    QT_TRANSLATE_NOOP("MousecfgWidget", "LIGHTING"),
+    QT_TRANSLATE_NOOP("MousecfgWidget", "CUSTOMIZE"),
+    QT_TRANSLATE_NOOP("MousecfgWidget", "DPI"),
+    QT_TRANSLATE_NOOP("MousecfgWidget", "MACRO"),
+};
+
+}
+
+MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
+{
+    setObjectName("MousecfgWidget");
+    setWindowTitle(QCoreApplication::translate("MousecfgWidget", "MousecfgWidget"));
+    m_background.load(skinPath("cfgMainback.png"));
+
+    const ScaleStep step = scaleStepForScreen(QGuiApplication::primaryScreen());
+    m_iDpiVal = step.index;
+    m_scale = step.scale;
+    setUiScale(m_scale);
+    setMinimumSize(BASE_WIDTH, BASE_HEIGHT);
+    resize(int(BASE_WIDTH * m_scale), int(BASE_HEIGHT * m_scale));
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+
+    m_mouseSelectButton = makeButton("mouseSelectButton", skinImages(tabImages()));
+    m_mouseSelectButton->hide();
+
+    loadDeviceTable();
+    enumerateDevices();
+    refreshMouseList();
+    m_iLanguage = langId();
+    setCurrentLanguage(m_iLanguage);
+    FontList fonts;
+    readFontList(fonts);
+    for (int i = 0; i < fonts.count; ++i) {
+        m_languageNames << fonts.names[i];
+        m_languageFiles << fonts.files[i];
+    }
+
+    buildButtons();
+    buildStatusArea();
+    buildLanguageMenu();
+    buildSlotMenu();
+
+    const QString languageFile = m_languageFiles.value(m_iLanguage);
+    if (!languageFile.isEmpty() && m_translator.load(appDir() + "/lang/" + languageFile + ".qm"))
+        QCoreApplication::installTranslator(&m_translator);
+
+    m_iBatteryFull = batteryFull();
+    // A download stops the status thread from the write thread; it is started
+    // again here, on the GUI thread, once the download has succeeded.
+    setStatusThreadControl([this] { stopStatusThread(); },
+                           [this] { QMetaObject::invokeMethod(this, "startStatusThread", Qt::QueuedConnection); });
+    openDeviceByName(currentProductName());
+    startStatusThread();
+
+    loadSettings(m_applied);
+    m_working = m_applied;
+    m_working.profiles[m_working.profileId % PROFILE_COUNT].mouseSpeed = uint8_t(readPointerSpeed());
+
+    buildPages();
+    selectPage(0);
+    refreshPanels();
+    retranslate();
+    m_profileNameEdit->setText(m_working.profileNames[m_working.profileId % PROFILE_COUNT]);
+    writeDefaultProfileFile();
+    setStyleSheet("*{outline:0px;}");
+
+    buildTray();
+    slotRefreshBatteryStatus(0, 1, 1);
+    updateConnectionIndicator();
+    QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
+}
+
+MousecfgWidget::~MousecfgWidget()
+{
+    setStatusThreadControl({}, {});
+    stopStatusThread();
+    closeDevice();
+    shutdownHid();
+    QCoreApplication::removeTranslator(&m_translator);
+}
+
+KestPushButton *MousecfgWidget::makeButton(const QString &objectName, const QStringList &images, const QString &text)
+{
+    auto *button = new KestPushButton(images, this, text);
+    button->setObjectName(objectName);
+    connect(button, &QPushButton::clicked, this, &MousecfgWidget::onButtonClicked);
+    m_buttons << button;
+    return button;
+}
+
+KestPushButton *MousecfgWidget::button(const QString &objectName) const
+{
+    for (KestPushButton *b : m_buttons) {
+        if (b->objectName() == objectName)
+            return b;
+    }
+    return nullptr;
+}
+
+void MousecfgWidget::buildButtons()
+{
+    for (const ButtonSpec &spec : kButtons)
+        makeButton(spec.objectName, skinImages(spec.images));
+    for (const auto &spec : kTabImageButtons)
+        makeButton(spec.objectName, skinImages(tabImages()));
+    for (int i = 0; i < 4; ++i) {
+        KestPushButton *tab = makeButton(QString("tabButton%1").arg(i), skinImages(tabImages()));
+        tab->setCheckable(true);
+        connect(tab, &KestPushButton::EnterSignal, this, [this, i] { selectPage(i); });
+        m_tabButtons << tab;
+    }
+    m_firmwareButton = makeButton("firmwareButton", skinImages(tabImages()));
+    m_languageButton = makeButton("languageButton", skinImages({"lang.png", "lang.png", "lang.png"}));
+    m_slotButton = makeButton("slotButton", skinImages({"profilesel.png", "profilesel.png", "profilesel.png"}));
+    makeButton("savedProfileButton", skinImages({"profile_apply1.png", "profile_apply1.png", "profile_apply1.png"}));
+    makeButton("frontButton", skinImages(tabImages()))->setCheckable(true);
+    makeButton("sideButton", skinImages(tabImages()))->setCheckable(true);
+    for (int i = 0; i < PROFILE_COUNT; ++i) {
+        KestPushButton *indicator = makeButton(QString("slotIndicator%1").arg(i), skinImages(tabImages()));
+        indicator->setCheckable(true);
+        m_slotIndicators << indicator;
+    }
+
+    m_profileNameEdit = new QLineEdit(this);
+    m_profileNameEdit->setObjectName("profileNameEdit");
+    m_nameLabel = new KestLabel(this);
+    m_nameLabel->setObjectName("nameLabel");
+    m_versionLabel = new KestLabel(this);
+    m_versionLabel->setObjectName("versionLabel");
+    m_frontPicture = new QLabel(this);
+    m_frontPicture->setObjectName("frontPicture");
+    m_frontPicture->setAlignment(Qt::AlignCenter);
+    m_sidePicture = new QLabel(this);
+    m_sidePicture->setObjectName("sidePicture");
+    m_sidePicture->setAlignment(Qt::AlignCenter);
+    m_sidePicture->hide();
+    if (disableMacro() != 0)
+        m_tabButtons[3]->setFixedSize(0, 0);
+}
+
+void MousecfgWidget::buildStatusArea()
+{
+    m_batteryBar = new KestProcessbar(this);
+    m_batteryBar->setObjectName("batteryBar");
+    m_batteryBar->setRange(0, 100);
+    m_chargingIcon = new QLabel(this);
+    m_chargingIcon->setObjectName("chargingIcon");
+    m_chargingIcon->setScaledContents(true);
+    m_chargingIcon->setPixmap(QPixmap(skinPath("lightning.png")));
+    m_chargingIcon->hide();
+    m_receiverIcon = new QLabel(this);
+    m_receiverIcon->setObjectName("receiverIcon");
+    m_receiverIcon->setScaledContents(true);
+    m_receiverIcon->setPixmap(QPixmap(skinPath("dongle.png")));
+}
+
+void MousecfgWidget::buildPages()
+{
+    // The feature pages; each is an empty page until its panel is built into it.
+    auto *stack = new QStackedWidget(this);
+    stack->setObjectName("pageArea");
+    for (int i = 0; i < 4; ++i) {
+        auto *page = new QWidget(stack);
+        page->setObjectName(QString("page%1").arg(i));
+        stack->addWidget(page);
+        m_pages << page;
+    }
+    stack->lower();
+}
+
+void MousecfgWidget::buildTray()
+{
+    const QIcon icon(skinPath("icon.ico"));
+    setWindowIcon(icon);
+    m_trayMenu = new QMenu(this);
+    auto *load = new KestAction(tr("&Load Config"), m_trayMenu);
+    load->setObjectName("loadConfigAction");
+    auto *quit = new KestAction(tr("&Quit"), m_trayMenu);
+    quit->setObjectName("quitAction");
+    connect(load, &QAction::triggered, this, &MousecfgWidget::slotWarning);
+    connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit);
+    m_trayMenu->addAction(load);
+    m_trayMenu->addAction(quit);
+    m_trayIcon = new QSystemTrayIcon(icon, this);
+    m_trayIcon->setContextMenu(m_trayMenu);
+    m_trayIcon->setToolTip(currentProductName());
+    connect(m_trayIcon, &QSystemTrayIcon::activated, this, &MousecfgWidget::iconActivated);
+    if (QSystemTrayIcon::isSystemTrayAvailable())
+        m_trayIcon->show();
+}
+
+void MousecfgWidget::buildLanguageMenu()
+{
+    m_languageMenu = new QMenu(this);
+    m_languageMenu->setStyleSheet(QString::fromLatin1(POPUP_MENU_STYLE));
+    for (const QString &name : m_languageNames)
+        m_languageMenu->addAction(new KestAction(name, m_languageMenu));
+    connect(m_languageMenu, &QMenu::triggered, this, &MousecfgWidget::switchLanguage);
+    m_languageButton->setMenu(m_languageMenu);
+    m_languageButton->setText(m_languageNames.value(m_iLanguage));
+    if (m_languageNames.size() < 2)
+        m_languageButton->hide();
+}
+
+void MousecfgWidget::buildSlotMenu()
+{
+    m_slotMenu = new QMenu(this);
+    m_slotMenu->setStyleSheet(QString::fromLatin1(POPUP_MENU_STYLE));
+    for (int i = 0; i < PROFILE_COUNT; ++i) {
+        auto *action = new KestAction(m_slotMenu);
+        connect(action, &QAction::triggered, this, [this, i] { chooseSlot(i); });
+        m_slotMenu->addAction(action);
+        m_slotActions << action;
+    }
+    m_slotButton->setMenu(m_slotMenu);
+}
+
+void MousecfgWidget::retranslate()
+{
+    for (const ButtonSpec &spec : kButtons) {
+        if (spec.text)
+            button(spec.objectName)->setText(tr(spec.text));
+    }
+    for (const auto &spec : kTabImageButtons)
+        button(spec.objectName)->setText(tr(spec.text));
+    for (int i = 0; i < m_tabButtons.size(); ++i)
+        m_tabButtons[i]->setText(tr(kTabTexts[i]));
+    m_firmwareButton->setText(tr("Firmware Update"));
+    button("frontButton")->setText(tr("Front"));
+    button("sideButton")->setText(tr("Side"));
+    m_nameLabel->setText(tr("NAME"));
+    m_versionLabel->setText(tr("Version") + " : " + productVersion());
+    m_profileNameEdit->setToolTip(tr("Press Enter To Apply"));
+    for (int i = 0; i < PROFILE_COUNT; ++i) {
+        const QString text = tr("Profile") + QString(" %1").arg(i + 1);
+        m_slotActions[i]->setText(text);
+        m_slotIndicators[i]->setText(text);
+    }
+    m_slotButton->setText(m_slotActions[m_working.profileId % PROFILE_COUNT]->text());
+    if (m_trayMenu) {
+        m_trayMenu->actions().value(0)->setText(tr("&Load Config"));
+        m_trayMenu->actions().value(1)->setText(tr("&Quit"));
+    }
+    // The status thread picks up nothing language-dependent, but restarting it
+    // keeps the language switch and the start-up sequence identical.
+    stopStatusThread();
+    QTimer::singleShot(500, this, [this] {
+        if (m_iMouseCount > 0)
+            startStatusThread();
+    });
+    relayout();
+}
+
+void MousecfgWidget::switchLanguage(QAction *action)
+{
+    const int index = m_languageMenu->actions().indexOf(action);
+    if (index < 0)
+        return;
+    m_iLanguage = index;
+    setCurrentLanguage(index);
+    const bool loaded = m_translator.load(appDir() + "/lang/" + m_languageFiles.value(index) + ".qm");
+    m_languageButton->setText(action->text());
+    setLangId(index);
+    if (loaded) {
+        QCoreApplication::removeTranslator(&m_translator);
+        QCoreApplication::installTranslator(&m_translator);
+        retranslate();
+    }
+}
+
+void MousecfgWidget::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+}
+
+void MousecfgWidget::loadPictures()
+{
+    const QString product = currentProductName();
+    const QPixmap front(appDir() + "/skin/mouse/" + product + "/Mouse.png");
+    const QSize box = QSize(300, 400) * m_scale;
+    m_frontPicture->setPixmap(front.isNull() ? QPixmap() : front.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    const QPixmap side(appDir() + "/skin/mouse/" + product + "_Side.png");
+    m_sidePicture->setPixmap(side.isNull() ? QPixmap() : side.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+void MousecfgWidget::applyFonts()
+{
+    QFont font = languageFont();
+    font.setPixelSize(qMax(1, int(fontPixelSize(m_iLanguage) * m_scale)));
+    setFont(font);
+    QToolTip::setFont(font);
+    if (m_mouseMenu)
+        m_mouseMenu->setFont(font);
+}
+
+void MousecfgWidget::relayout()
+{
+    int count = 0;
+    const WidgetPlace *places = windowPlaces(count);
+    for (int i = 0; i < count; ++i) {
+        QWidget *child = findChild<QWidget *>(QLatin1String(places[i].objectName), Qt::FindDirectChildrenOnly);
+        if (!child)
+            continue;
+        const QRect r = places[i].rect;
+        const QRect scaled(int(r.x() * m_scale), int(r.y() * m_scale), int(r.width() * m_scale), int(r.height() * m_scale));
+        child->setGeometry(scaled);
+    }
+    loadPictures();
+    applyFonts();
+    update();
+}
+
+void MousecfgWidget::applyScaleStep(int step)
+{
+    const ScaleStep s = scaleStepAt(step);
+    m_iDpiVal = s.index;
+    m_scale = s.scale;
+    setUiScale(m_scale);
+    QPixmap &scaled = m_scaledBackgrounds[m_iDpiVal];
+    if (scaled.isNull() && !m_background.isNull())
+        scaled = m_background.scaled(int(BASE_WIDTH * m_scale), int(BASE_HEIGHT * m_scale), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (!scaled.isNull())
+        setMask(scaled.mask());
+    relayout();
+}
+
+void MousecfgWidget::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    QScreen *screen = QGuiApplication::screenAt(geometry().center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const ScaleStep step = scaleStepForScreen(screen);
+    if (step.index != m_iDpiVal) {
+        applyScaleStep(step.index);
+    } else if (size() == QSize(int(BASE_WIDTH * m_scale), int(BASE_HEIGHT * m_scale))) {
+        qDebug("singleShot\n");
+        const int step = scaleStepForInitialWidth(width());
+        applyScaleStep(step < 0 ? m_iDpiVal : step);
+    } else {
+        relayout();
+    }
+    qDebug("width = %d, height = %d m_iDpiVal = %d\n", width(), height(), m_iDpiVal);
+}
+
+void MousecfgWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QPixmap &scaled = m_scaledBackgrounds[m_iDpiVal];
+    painter.drawPixmap(rect(), scaled.isNull() ? m_background : scaled);
+}
+
+void MousecfgWidget::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_dragging = true;
+        m_pressPos = event->globalPos();
+        m_windowOrigin = frameGeometry().topLeft();
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void MousecfgWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_dragging) {
+        const QPoint delta = event->globalPos() - m_pressPos;
+        if (qAbs(delta.x()) + qAbs(delta.y()) > 4)
+            move(m_windowOrigin + delta);
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void MousecfgWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_dragging = false;
+    QWidget::mouseReleaseEvent(event);
+}
+
+void MousecfgWidget::selectPage(int index)
+{
+    if (index < 0 || index >= m_pages.size())
+        return;
+    m_iCurrentPage = index;
+    for (int i = 0; i < m_tabButtons.size(); ++i)
+        m_tabButtons[i]->setChecked(i == index);
+    if (auto *stack = findChild<QStackedWidget *>("pageArea"))
+        stack->setCurrentIndex(index);
+    const bool customize = index == 1;
+    m_frontPicture->setVisible(customize && m_bFrontView);
+    m_sidePicture->setVisible(customize && !m_bFrontView);
+    button("frontButton")->setVisible(customize);
+    button("sideButton")->setVisible(customize);
+}
+
+void MousecfgWidget::onButtonClicked()
+{
+    auto *source = qobject_cast<KestPushButton *>(sender());
+    if (!source)
+        return;
+    const QString name = source->objectName();
+    if (name == "closeButton") {
+        hide();
+    } else if (name == "minButton") {
+        showMinimized();
+    } else if (name == "okButton") {
+        runWrite(false);
+        hide();
+    } else if (name == "cancelButton") {
+        hide();
+        switchToSlot(m_working.profileId, true);
+    } else if (name == "applyButton") {
+        apply();
+    } else if (name == "frontButton" || name == "sideButton") {
+        m_bFrontView = name == "frontButton";
+        button("frontButton")->setChecked(m_bFrontView);
+        button("sideButton")->setChecked(!m_bFrontView);
+        selectPage(m_iCurrentPage);
+    } else if (name.startsWith("tabButton")) {
+        selectPage(name.mid(9).toInt());
+    } else if (name.startsWith("slotIndicator")) {
+        // The indicators only show the current slot.
+        for (int i = 0; i < m_slotIndicators.size(); ++i)
+            m_slotIndicators[i]->setChecked(i == m_working.profileId);
+    }
+}
+
+void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason != QSystemTrayIcon::DoubleClick && reason != QSystemTrayIcon::Trigger)
+        return;
+    if (isHidden())
+        slotWarning();
+    else if (!g_bWarnVisible)
+        hide();
+}
+
+void MousecfgWidget::slotLiftChange(quint8 iLift)
+{
+    m_working.liftHigh = iLift;
+}
+
+void MousecfgWidget::slotEnableButtons(bool bEnable)
+{
+    for (KestPushButton *b : m_buttons)
+        b->setEnabled(bEnable);
+    m_profileNameEdit->setEnabled(bEnable);
+}
+
+void MousecfgWidget::switchToSlot(int index, bool reload)
+{
+    if (index < 0 || index >= PROFILE_COUNT)
+        return;
+    m_slotButton->setText(m_slotActions[index]->text());
+    m_working.profileId = uint8_t(index);
+    if (reload) {
+        loadProfileByName(m_working.profiles[index], m_working.profileNames[index]);
+        m_working.profiles[index].profileName = m_working.profileNames[index];
+    }
+    m_profileNameEdit->setText(m_working.profileNames[index]);
+    refreshPanels();
+    saveCurrentProfileId(index);
+}
+
+void MousecfgWidget::refreshPanels()
+{
+    for (int i = 0; i < m_slotIndicators.size(); ++i)
+        m_slotIndicators[i]->setChecked(i == m_working.profileId);
+}
+
+void MousecfgWidget::collectPanelValues()
+{
+    // The panels edit the working record directly until their private copies exist.
+}
+
+int MousecfgWidget::showMessage(int type, const QString &text, bool poll)
+{
+    KestMessageBox box(type, QString(), tr("Warning"), text, this, poll ? [this] { return m_bWarnCanClose; } : std::function<bool()>(),
+                       Qt::FramelessWindowHint);
+    return box.exec();
+}

@@ -1,0 +1,177 @@
+#pragma once
+// The program's only top-level window: owns the connection to the mouse, the
+// two settings records, the feature pages and the tray icon.
+#include "storage/MouseSettings.h"
+#include <QList>
+#include <QPair>
+#include <QPixmap>
+#include <QSystemTrayIcon>
+#include <QTranslator>
+#include <QWidget>
+#include <atomic>
+#include <mutex>
+
+class KestGetBatteryThread;
+class KestLabel;
+class KestProcessbar;
+class KestPushButton;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QScrollArea;
+
+// True while the status thread reports no battery data; writes are refused then.
+extern std::atomic_bool g_bDeviceSleeping;
+// True while the "Dongle Disconnect!" box is open.
+extern std::atomic_bool g_bWarnVisible;
+
+class MousecfgWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit MousecfgWidget(QWidget *parent = nullptr);
+    ~MousecfgWidget() override;
+
+    int mouseCount() const { return m_iMouseCount; }
+    int connectMode() const { return m_iConnectMode; }
+    int currentPage() const { return m_iCurrentPage; }
+    bool warnCanClose() const { return m_bWarnCanClose; }
+    MouseSettings &workingSettings() { return m_working; }
+    const MouseSettings &appliedSettings() const { return m_applied; }
+    KestProcessbar *batteryBar() const { return m_batteryBar; }
+    QLabel *chargingIcon() const { return m_chargingIcon; }
+    QLabel *receiverIcon() const { return m_receiverIcon; }
+    KestPushButton *mouseSelectButton() const { return m_mouseSelectButton; }
+    QMenu *mouseMenu() const { return m_mouseMenu; }
+    KestPushButton *button(const QString &objectName) const;
+    int batteryPercent() const { return m_iBatteryPercent; }
+    bool statusThreadRunning() const;
+
+    // Same as pressing "Apply": collect the panels, then write.
+    void apply();
+    // The write sequence; returns when the busy dialog has closed and any
+    // message has been acknowledged.
+    void runWrite(bool writeAll);
+    void selectPage(int index);
+    void switchToSlot(int index, bool reload);
+    void chooseSlot(int index);
+
+public slots:
+    // A device interface arrived or was removed ("HID#VID_xxxx&PID_xxxx&colNN...").
+    void handleDeviceChange(const QString &interfaceName, bool arrival);
+    void slotWarning();
+    void slotWarnClose();
+    void slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
+    void slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
+    void slotRefreshWriteStatus(quint8 iStatus);
+    void slotRefreshProfile(quint8 iProfile);
+    void slotRefreshDPIStage(quint8 iStage);
+    void slotRefreshRate(quint8 iRate);
+    void slotRefreshLightMode(quint8 iMode);
+    void startStatusThread();
+    void stopStatusThread();
+
+signals:
+    // An on-screen notice for the mouse-side change just shown.
+    void osdText(const QString &text);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private slots:
+    void onButtonClicked();
+    void iconActivated(QSystemTrayIcon::ActivationReason reason);
+    void slot_show_mousename(QAction *action);
+    void slotLiftChange(quint8 iLift);
+    void slotEnableButtons(bool bEnable);
+    void switchLanguage(QAction *action);
+
+private:
+    // construction
+    void buildButtons();
+    void buildStatusArea();
+    void buildPages();
+    void buildTray();
+    void buildLanguageMenu();
+    void buildSlotMenu();
+    KestPushButton *makeButton(const QString &objectName, const QStringList &images, const QString &text = QString());
+    void relayout();
+    void applyScaleStep(int step);
+    void applyFonts();
+    void retranslate();
+    void loadPictures();
+
+    // device connection
+    void refreshMouseList();
+    void updateConnectionIndicator();
+    void reinitialiseForMouse();
+    void processDeviceChange(const QString &interfaceName, bool arrival);
+    int countPresentMice() const;
+
+    // status display
+    void showOsd(const QString &text);
+    void refreshPanels();
+    void collectPanelValues();
+    int showMessage(int type, const QString &text, bool poll = false);
+
+    MouseSettings m_working;
+    MouseSettings m_applied;
+
+    double m_scale = 1.0;
+    int m_iDpiVal = 0;
+    QPixmap m_background;
+    QPixmap m_scaledBackgrounds[17];
+    bool m_dragging = false;
+    QPoint m_pressPos;
+    QPoint m_windowOrigin;
+
+    mutable std::mutex m_threadMutex;
+    KestGetBatteryThread *m_pBatteryThread = nullptr;
+    QObject *m_hotplugSource = nullptr;
+    int m_iMouseCount = 0;
+    QStringList m_listMouseNames;
+    bool m_bFrontView = true;
+    int m_iConnectMode = 3;
+    bool m_bWarnCanClose = false;
+    bool m_bWarnBoxOpen = false;
+    int m_iBatteryPercent = 0;
+    int m_iBatteryFull = 4200;
+    int m_iCurrentPage = 0;
+    bool m_bWriteRunning = false;
+    QList<QPair<QString, bool>> m_deferredDeviceChanges;
+
+    int m_iLanguage = 0;
+    QStringList m_languageNames;
+    QStringList m_languageFiles;
+    QTranslator m_translator;
+
+    // widgets
+    QList<KestPushButton *> m_buttons; // every push button of the window
+    QList<KestPushButton *> m_tabButtons;
+    KestPushButton *m_mouseSelectButton = nullptr;
+    KestPushButton *m_languageButton = nullptr;
+    KestPushButton *m_slotButton = nullptr;
+    KestPushButton *m_firmwareButton = nullptr;
+    QList<KestPushButton *> m_slotIndicators;
+    QMenu *m_mouseMenu = nullptr;
+    QMenu *m_languageMenu = nullptr;
+    QMenu *m_slotMenu = nullptr;
+    QList<QAction *> m_slotActions;
+    QLineEdit *m_profileNameEdit = nullptr;
+    KestLabel *m_nameLabel = nullptr;
+    KestLabel *m_versionLabel = nullptr;
+    QLabel *m_frontPicture = nullptr;
+    QLabel *m_sidePicture = nullptr;
+    KestProcessbar *m_batteryBar = nullptr;
+    QLabel *m_chargingIcon = nullptr;
+    QLabel *m_receiverIcon = nullptr;
+    QList<QWidget *> m_pages;
+    QSystemTrayIcon *m_trayIcon = nullptr;
+    QMenu *m_trayMenu = nullptr;
+};
