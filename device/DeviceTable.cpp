@@ -127,6 +127,15 @@ void loadDeviceTable()
     qDebug("%s", g_models[0].deviceName.constData());
 }
 
+bool addSupportedModel(const SupportedModel &model)
+{
+    if (g_models.size() >= size_t(MODEL_TABLE_CAPACITY))
+        return false;
+    g_models.push_back(model);
+    g_models.back().deviceName = model.deviceName.left(DEVICE_NAME_MAX);
+    return true;
+}
+
 int enumerateDevices()
 {
     if (hid().init() != 0)

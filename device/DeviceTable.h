@@ -42,6 +42,8 @@ void openDeviceByName(const QString &name);
 void closeDevice();
 void shutdownHid();
 
+// Appends a row (another model served by the same installation); false when the table is full.
+bool addSupportedModel(const SupportedModel &model);
 int supportedModelCount();
 const SupportedModel &supportedModel(int index);
 // The name read by loadDeviceTable; the window selects and opens the device by it.
