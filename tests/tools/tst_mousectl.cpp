@@ -1,0 +1,410 @@
+// mousectl as a user runs it: the built program in its own process, on a copy
+// of the demo installation, mostly against its virtual mouse.
+#include "storage/ConfigStorage.h"
+#include "tests/support/AppDirFixture.h"
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
+#include <QSettings>
+#include <QtTest>
+
+namespace {
+
+struct CtlRun {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+
+    QList<QByteArray> lines() const
+    {
+        QList<QByteArray> all = out.split('\n');
+        if (!all.isEmpty() && all.last().isEmpty())
+            all.removeLast();
+        return all;
+    }
+    QList<QByteArray> errorLines() const
+    {
+        QList<QByteArray> all = err.split('\n');
+        if (!all.isEmpty() && all.last().isEmpty())
+            all.removeLast();
+        return all;
+    }
+};
+
+QString mousectlPath()
+{
+    return qEnvironmentVariable("MOUSECFG_APPDIR") + QStringLiteral("/mousectl");
+}
+
+CtlRun runCtl(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(mousectlPath(), arguments);
+    CtlRun run;
+    if (!process.waitForFinished(120000)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+// The bytes of one trace line ("> 05 24 fa ..."), or empty when it is not one.
+QByteArray traceBytes(const QByteArray &line, char direction)
+{
+    if (line.size() < 2 || line.at(0) != direction || line.at(1) != ' ')
+        return QByteArray();
+    return QByteArray::fromHex(line.mid(2));
+}
+
+QList<QByteArray> writtenReports(const CtlRun &run)
+{
+    QList<QByteArray> reports;
+    for (const QByteArray &line : run.lines()) {
+        const QByteArray bytes = traceBytes(line, '>');
+        if (!bytes.isEmpty())
+            reports << bytes;
+    }
+    return reports;
+}
+
+// Area opcodes (1 basic, 2 DPI, 3 buttons, 4 lighting) among the written reports.
+QSet<int> areaOpcodes(const CtlRun &run)
+{
+    QSet<int> opcodes;
+    for (const QByteArray &report : writtenReports(run)) {
+        const int opcode = uint8_t(report.at(3));
+        if (opcode >= 1 && opcode <= 4)
+            opcodes.insert(opcode);
+    }
+    return opcodes;
+}
+
+QJsonObject dumpOf(const CtlRun &run)
+{
+    const QList<QByteArray> lines = run.lines();
+    if (lines.isEmpty())
+        return QJsonObject();
+    return QJsonDocument::fromJson(lines.last()).object();
+}
+
+// Every file under the folder with its bytes.
+QMap<QString, QByteArray> snapshot(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files.insert(path, readFileBytes(path));
+    }
+    return files;
+}
+
+} // namespace
+
+class TestMousectl : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<AppDirFixture> m_app;
+
+    CtlRun ctl(const QStringList &arguments)
+    {
+        return runCtl(QStringList{QStringLiteral("--app-dir"), m_app->path()} + arguments);
+    }
+    QVariant configValue(const QString &key) const
+    {
+        return QSettings(m_app->filePath(QStringLiteral("Configs/Config.ini")), QSettings::IniFormat).value(key);
+    }
+    void setConfigValue(const QString &key, const QVariant &value)
+    {
+        QSettings ini(m_app->filePath(QStringLiteral("Configs/Config.ini")), QSettings::IniFormat);
+        ini.setValue(key, value);
+        ini.sync();
+        QCOMPARE(ini.status(), QSettings::NoError);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(QFileInfo(mousectlPath()).isExecutable(),
+                 qPrintable(mousectlPath() + QStringLiteral(" is not built")));
+    }
+    void init()
+    {
+        m_app = std::make_unique<AppDirFixture>();
+        QVERIFY(m_app->isValid());
+    }
+    void cleanup() { m_app.reset(); }
+
+    void helpPrintsUsage()
+    {
+        const CtlRun run = runCtl({QStringLiteral("--help")});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.startsWith("Usage: mousectl"));
+        QVERIFY(run.err.isEmpty());
+    }
+
+    void listNamesTheConnection_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("default") << "--virtual" << QByteArray("TREVIK\treceiver\n");
+        QTest::newRow("receiver") << "--virtual=receiver" << QByteArray("TREVIK\treceiver\n");
+        QTest::newRow("cable") << "--virtual=cable" << QByteArray("TREVIK\tcable\n");
+        QTest::newRow("both") << "--virtual=both" << QByteArray("TREVIK\tboth\n");
+    }
+    void listNamesTheConnection()
+    {
+        QFETCH(QString, option);
+        QFETCH(QByteArray, expected);
+        const CtlRun run = ctl({option, QStringLiteral("list")});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, expected);
+        QCOMPARE(run.err, QByteArray());
+    }
+
+    // The virtual mouse reports 4100 mV (raw 994, 4100.25 mV); the full
+    // threshold decides between 100 % and the 90 % row.
+    void statusPrintsFourLines_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<int>("batteryFull");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("cable, default threshold")
+            << "--virtual=cable" << 4200
+            << QByteArray("battery: 90%\ncharging: no\nsleeping: no\nconnection: cable\n");
+        QTest::newRow("threshold met exactly")
+            << "--virtual=cable" << 4100
+            << QByteArray("battery: 100%\ncharging: no\nsleeping: no\nconnection: cable\n");
+        QTest::newRow("threshold one above")
+            << "--virtual" << 4101
+            << QByteArray("battery: 90%\ncharging: no\nsleeping: no\nconnection: receiver\n");
+        QTest::newRow("both")
+            << "--virtual=both" << 4200
+            << QByteArray("battery: 90%\ncharging: no\nsleeping: no\nconnection: both\n");
+    }
+    void statusPrintsFourLines()
+    {
+        QFETCH(QString, option);
+        QFETCH(int, batteryFull);
+        QFETCH(QByteArray, expected);
+        setConfigValue(QStringLiteral("Config/BatteryFull"), batteryFull);
+        const CtlRun run = ctl({option, QStringLiteral("status")});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, expected);
+    }
+
+    void traceAndDumpOfFullApply()
+    {
+        const CtlRun run = ctl({QStringLiteral("--virtual"), QStringLiteral("--trace"), QStringLiteral("--dump"),
+                                QStringLiteral("apply")});
+        QCOMPARE(run.exitCode, 0);
+        const QList<QByteArray> lines = run.lines();
+        QVERIFY(lines.size() > 3);
+        QVERIFY2(QRegularExpression(QStringLiteral("^> 05 [0-9a-f]{2} fa 46 00( 00){28}$"))
+                     .match(QString::fromLatin1(lines.at(0)))
+                     .hasMatch(),
+                 lines.at(0).constData());
+        QVERIFY2(lines.at(1).startsWith("< 05 "), lines.at(1).constData());
+
+        // Every line but the dump is a trace line; every written report is a
+        // whole framed report with its checksum.
+        const QRegularExpression traceLine(QStringLiteral("^[<>]( [0-9a-f]{2})+$"));
+        for (int i = 0; i + 1 < lines.size(); ++i)
+            QVERIFY2(traceLine.match(QString::fromLatin1(lines.at(i))).hasMatch(), lines.at(i).constData());
+        for (const QByteArray &report : writtenReports(run)) {
+            QCOMPARE(report.size(), 33);
+            QCOMPARE(uint8_t(report.at(0)), uint8_t(0x05));
+            QCOMPARE(uint8_t(report.at(2)), uint8_t(0xFA));
+            int sum = 0;
+            for (int i = 2; i <= 7; ++i)
+                sum += uint8_t(report.at(i));
+            QCOMPARE(uint8_t(report.at(1)), uint8_t((sum & 0xFF) ^ 0x66));
+        }
+        const QByteArray last = writtenReports(run).last();
+        QCOMPARE(uint8_t(last.at(3)), uint8_t(0x46)); // end write
+        QCOMPARE(uint8_t(last.at(4)), uint8_t(1));
+
+        const QJsonObject dump = dumpOf(run);
+        QCOMPARE(dump.value(QStringLiteral("writeOpen")).toBool(true), false);
+        QCOMPARE(dump.value(QStringLiteral("activeProfile")).toInt(-1), 0);
+        const QJsonObject areas = dump.value(QStringLiteral("areas")).toObject();
+        for (const char *area : {"1", "2", "3", "4"})
+            QVERIFY2(!areas.value(QLatin1String(area)).toString().isEmpty(), area);
+        // A full download that succeeded leaves nothing for the window to force.
+        QCOMPARE(configValue(QStringLiteral("Config/Diff")).toInt(), 0);
+    }
+
+    void applySendsOnlyTheNamedGroups_data()
+    {
+        QTest::addColumn<QString>("groups");
+        QTest::addColumn<QList<int>>("opcodes");
+        QTest::newRow("basic,lighting") << "basic,lighting" << QList<int>{1, 4};
+        QTest::newRow("dpi") << "dpi" << QList<int>{2};
+        QTest::newRow("buttons") << "buttons" << QList<int>{3};
+        QTest::newRow("lighting,dpi,basic") << "lighting,dpi,basic" << QList<int>{1, 2, 4};
+        QTest::newRow("all") << "all" << QList<int>{1, 2, 3, 4};
+    }
+    void applySendsOnlyTheNamedGroups()
+    {
+        QFETCH(QString, groups);
+        QFETCH(QList<int>, opcodes);
+        const CtlRun run = ctl({QStringLiteral("--virtual"), QStringLiteral("--trace"), QStringLiteral("apply"), groups});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(areaOpcodes(run), QSet<int>(opcodes.begin(), opcodes.end()));
+    }
+
+    void profileSwitchesTheMouseAndStoresTheSlot()
+    {
+        const CtlRun run = ctl({QStringLiteral("--virtual"), QStringLiteral("--trace"), QStringLiteral("--dump"),
+                                QStringLiteral("profile"), QStringLiteral("3")});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(dumpOf(run).value(QStringLiteral("activeProfile")).toInt(-1), 2);
+        QCOMPARE(configValue(QStringLiteral("Config/ProfileID")).toInt(), 2);
+        // The slot change, then the whole refresh sequence.
+        const QList<QByteArray> reports = writtenReports(run);
+        QVERIFY(!reports.isEmpty());
+        QCOMPARE(reports.first().mid(2, 3), QByteArray::fromHex("fa4402"));
+        QVector<int> refreshFlags;
+        for (const QByteArray &report : reports) {
+            if (uint8_t(report.at(3)) == 0x40)
+                refreshFlags << uint8_t(report.at(5));
+        }
+        QCOMPARE(refreshFlags, (QVector<int>{0x01, 0x04, 0x01, 0x02, 0x08, 0x10}));
+    }
+
+    void usageErrors_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("slot 6") << QStringList{"--virtual", "profile", "6"};
+        QTest::newRow("slot 0") << QStringList{"--virtual", "profile", "0"};
+        QTest::newRow("slot not a number") << QStringList{"--virtual", "profile", "two"};
+        QTest::newRow("slot missing") << QStringList{"--virtual", "profile"};
+        QTest::newRow("unknown command") << QStringList{"--virtual", "frobnicate"};
+        QTest::newRow("no command") << QStringList{"--virtual"};
+        QTest::newRow("unknown option") << QStringList{"--loud", "list"};
+        QTest::newRow("bad group") << QStringList{"--virtual", "apply", "basic,colour"};
+        QTest::newRow("empty group") << QStringList{"--virtual", "apply", "basic,"};
+        QTest::newRow("bad virtual kind") << QStringList{"--virtual=usb", "list"};
+        QTest::newRow("dump without virtual") << QStringList{"--dump", "list"};
+        QTest::newRow("export without file") << QStringList{"export"};
+        QTest::newRow("import without file") << QStringList{"import"};
+        QTest::newRow("extra argument") << QStringList{"--virtual", "status", "now"};
+    }
+    void usageErrors()
+    {
+        QFETCH(QStringList, arguments);
+        const QByteArray before = readFileBytes(m_app->filePath(QStringLiteral("Configs/Config.ini")));
+        const CtlRun run = ctl(arguments);
+        QCOMPARE(run.exitCode, 64);
+        QCOMPARE(run.out, QByteArray());
+        QCOMPARE(run.errorLines().size(), 1);
+        QVERIFY2(run.err.startsWith("mousectl: "), run.err.constData());
+        QCOMPARE(readFileBytes(m_app->filePath(QStringLiteral("Configs/Config.ini"))), before);
+    }
+
+    void missingConfigurationIsAFileError()
+    {
+        QVERIFY(QFile::remove(m_app->filePath(QStringLiteral("Configs/Config.ini"))));
+        const CtlRun run = ctl({QStringLiteral("--virtual"), QStringLiteral("list")});
+        QCOMPARE(run.exitCode, 74);
+        QCOMPARE(run.errorLines().size(), 1);
+        QVERIFY(run.err.contains("Config.ini"));
+    }
+
+    // Without --virtual the real HID library is asked; on a machine without the mouse that fails.
+    void realHidWithoutMouseFails()
+    {
+        const CtlRun run = ctl({QStringLiteral("status")});
+        if (run.exitCode == 0)
+            QSKIP("a real mouse is attached");
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.err.startsWith("mousectl: "));
+        QVERIFY(run.out.isEmpty());
+    }
+
+    void exportImportRestoresChangedSettings()
+    {
+        const QString file = m_app->filePath(QStringLiteral("saved.conf"));
+        CtlRun run = ctl({QStringLiteral("export"), file});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(readMouseName(file), QStringLiteral("TREVIK"));
+
+        // Rename slot 2 and change its stored report rate behind the file's back.
+        MouseSettings settings;
+        QVERIFY(loadSettings(settings));
+        const QString originalName = settings.profileNames[1];
+        const uint8_t originalRate = settings.profiles[1].pollrate;
+        settings.profileNames[1] = QStringLiteral("Renamed");
+        settings.profiles[1].pollrate = uint8_t(originalRate == 8 ? 4 : 8);
+        QVERIFY(saveSettings(settings));
+        QVERIFY(saveProfileList(settings));
+        QCOMPARE(configValue(QStringLiteral("Config/Profile2")).toString(), QStringLiteral("Renamed"));
+
+        run = ctl({QStringLiteral("import"), file});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err, QByteArray());
+        MouseSettings restored;
+        QVERIFY(loadSettings(restored));
+        QCOMPARE(restored.profileNames[1], originalName);
+        QCOMPARE(restored.profiles[1].pollrate, originalRate);
+        // The mouse still holds the old settings until the next full apply.
+        QCOMPARE(readDiffFlag(), 1);
+    }
+
+    void importRefusesBadFiles_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("other mouse") << "other" << 65 << "belongs to \"OTHER\", not to \"TREVIK\"";
+        QTest::newRow("no profile sections") << "bare" << 65 << "not a settings export file";
+        QTest::newRow("missing file") << "missing" << 74 << "cannot read";
+    }
+    void importRefusesBadFiles()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        const QString file = m_app->filePath(QStringLiteral("candidate.conf"));
+        if (kind == QLatin1String("other")) {
+            QCOMPARE(ctl({QStringLiteral("export"), file}).exitCode, 0);
+            QSettings ini(file, QSettings::IniFormat);
+            ini.setValue(QStringLiteral("Config/Profile1"), QStringLiteral("Foreign"));
+            ini.setValue(QStringLiteral("MouseName/Name"), QStringLiteral("OTHER"));
+        } else if (kind == QLatin1String("bare")) {
+            QVERIFY(writeFileBytes(file, "[MouseName]\nName=TREVIK\n"));
+        }
+        // Store the profiles once so that there is something to lose.
+        QCOMPARE(ctl({QStringLiteral("export"), m_app->filePath(QStringLiteral("own.conf"))}).exitCode, 0);
+        QCOMPARE(ctl({QStringLiteral("import"), m_app->filePath(QStringLiteral("own.conf"))}).exitCode, 0);
+        const QMap<QString, QByteArray> before = snapshot(m_app->filePath(QStringLiteral("Configs")));
+
+        const CtlRun run = ctl({QStringLiteral("import"), file});
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.errorLines().size(), 1);
+        QVERIFY2(run.err.contains(message.toUtf8()), run.err.constData());
+        QCOMPARE(snapshot(m_app->filePath(QStringLiteral("Configs"))), before);
+    }
+
+    void exportToUnwritablePlaceIsAFileError()
+    {
+        // The folder would have to be where a file already is.
+        const CtlRun run = ctl({QStringLiteral("export"), m_app->filePath(QStringLiteral("Configs/Config.ini/x.conf"))});
+        QCOMPARE(run.exitCode, 74);
+        QVERIFY(run.err.contains("export: cannot write"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMousectl)
+#include "tst_mousectl.moc"
