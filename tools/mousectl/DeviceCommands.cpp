@@ -23,9 +23,29 @@ bool cablePresent(int entry)
     return collectionFound(3, entry) && collectionFound(4, entry);
 }
 
+const char *connectionName(bool receiver, bool cable)
+{
+    return kConnectionNames[int(receiver) | int(cable) << 1];
+}
+
 const char *connectionName(int entry)
 {
-    return kConnectionNames[int(receiverPresent(entry)) | int(cablePresent(entry)) << 1];
+    return connectionName(receiverPresent(entry), cablePresent(entry));
+}
+
+// How the mouse openMouse() opened is attached: every row of its name counts.
+const char *openedConnectionName()
+{
+    const QByteArray name = currentDeviceName().toLatin1().left(DEVICE_NAME_MAX);
+    bool receiver = false;
+    bool cable = false;
+    for (int entry = 0; entry < supportedModelCount(); ++entry) {
+        if (supportedModel(entry).deviceName != name)
+            continue;
+        receiver = receiver || receiverPresent(entry);
+        cable = cable || cablePresent(entry);
+    }
+    return connectionName(receiver, cable);
 }
 
 // Discovery as the window does it at start-up.
@@ -95,7 +115,7 @@ int runStatus()
     printLine(QStringLiteral("battery: %1%").arg(percent));
     printLine(QStringLiteral("charging: %1").arg(status.charging() ? "yes" : "no"));
     printLine(QStringLiteral("sleeping: %1").arg(status.sleeping() ? "yes" : "no"));
-    printLine(QStringLiteral("connection: %1").arg(connectionName(0)));
+    printLine(QStringLiteral("connection: %1").arg(openedConnectionName()));
     return ExitOk;
 }
 
