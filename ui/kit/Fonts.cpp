@@ -1,0 +1,88 @@
+#include "ui/kit/Fonts.h"
+#include "storage/ConfigStorage.h"
+#include "ui/kit/UiScale.h"
+#include <QDateTime>
+#include <QFileInfo>
+#include <atomic>
+#include <cmath>
+#include <mutex>
+
+namespace {
+
+std::atomic<int> g_language{0};
+
+// Widgets ask for the font on every paint; the configuration file is read
+// again only when the language, the file or its time stamp changed.
+struct FontCache {
+    std::mutex mutex;
+    bool valid = false;
+    int lang = -1;
+    QString path;
+    QDateTime stamp;
+    QString family;
+    int pixelSize = 0;
+};
+
+FontCache &cache()
+{
+    static FontCache c;
+    return c;
+}
+
+void lookUp(QString &family, int &pixelSize)
+{
+    FontCache &c = cache();
+    const int lang = g_language.load();
+    const QString path = configFilePath();
+    const QDateTime stamp = QFileInfo(path).lastModified();
+    std::lock_guard<std::mutex> lock(c.mutex);
+    if (!c.valid || c.lang != lang || c.path != path || c.stamp != stamp) {
+        c.family = fontFamily(lang);
+        c.pixelSize = fontPixelSize(lang);
+        c.lang = lang;
+        c.path = path;
+        c.stamp = stamp;
+        c.valid = true;
+    }
+    family = c.family;
+    pixelSize = c.pixelSize;
+}
+
+} // namespace
+
+int currentLanguage()
+{
+    return g_language.load();
+}
+
+void setCurrentLanguage(int lang)
+{
+    g_language.store(lang);
+}
+
+QString languageFontFamily()
+{
+    QString family;
+    int size = 0;
+    lookUp(family, size);
+    return family;
+}
+
+int languageFontPixelSize()
+{
+    QString family;
+    int size = 0;
+    lookUp(family, size);
+    return size > 0 ? size : DEFAULT_FONT_PIXEL_SIZE;
+}
+
+QFont languageFont(int pixelSize)
+{
+    QFont font;
+    const QString family = languageFontFamily();
+    if (!family.isEmpty())
+        font.setFamily(family);
+    const int base = pixelSize > 0 ? pixelSize : languageFontPixelSize();
+    font.setPixelSize(qMax(1, int(std::lround(base * uiScale()))));
+    return font;
+}
