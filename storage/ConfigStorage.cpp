@@ -31,7 +31,7 @@ QString configString(const QString &key)
 
 bool setConfigValue(const QString &key, const QVariant &value)
 {
-    IniFile ini(configFilePath());
+    IniWriter ini(configFilePath());
     ini->setValue(key, value);
     return ini.commit();
 }
@@ -93,7 +93,7 @@ bool loadSettings(MouseSettings &settings)
 
 bool saveSettings(const MouseSettings &settings)
 {
-    IniFile ini(configFilePath());
+    IniWriter ini(configFilePath());
     ini->setValue(QStringLiteral("Config/ProfileID"), int(settings.profileId));
     ini->setValue(QStringLiteral("Config/AngleValue"), int(settings.angleValue));
     ini->setValue(QStringLiteral("Config/LiftHigh"), int(settings.liftHigh));
@@ -115,7 +115,7 @@ bool saveSettings(const MouseSettings &settings)
 
 bool saveProfileList(const MouseSettings &settings)
 {
-    IniFile ini(configFilePath());
+    IniWriter ini(configFilePath());
     ini->setValue(QStringLiteral("Config/ProfileID"), int(settings.profileId));
     ini->setValue(QStringLiteral("Config/Count"), int(settings.count));
     bool ok = true;

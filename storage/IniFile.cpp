@@ -1,28 +1,56 @@
 #include "storage/IniFile.h"
 #include <QDebug>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
+#include <cerrno>
+#include <cstdio>
 
 namespace {
+
+// Long enough for a writer on another thread or process to finish.
+constexpr int kLockWaitMs = 5000;
+
+// A failed writer's QSettings points below a file that is not a folder: it can
+// never be created, so nothing is written there, not even when it is destroyed.
+const QString kNowhere = QStringLiteral("/dev/null/unwritable.ini");
 
 // Colours are written by QtGui's variant handler, which registers itself when
 // the library loads. Calling into QtGui keeps a linker with --as-needed from
 // dropping the library from programs that use no other QtGui code.
-bool colourVariantsReady()
+void requireColourVariants()
 {
     static const bool ready = QColor::isValidColor(QStringLiteral("red"));
-    return ready;
+    Q_UNUSED(ready);
+}
+
+void configure(QSettings &settings)
+{
+    settings.setIniCodec("UTF-8");
+    // Never fall back to writing in place: a half-written file is worse than none.
+    settings.setAtomicSyncRequired(true);
+}
+
+bool copyInto(const QString &source, QFile &target)
+{
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = in.readAll();
+    return in.error() == QFile::NoError && target.write(bytes) == bytes.size()
+        && target.setPermissions(in.permissions());
 }
 
 } // namespace
 
-IniFile::IniFile(const QString &path)
-    : m_path(path), m_settings(path, QSettings::IniFormat)
+IniFile::IniFile(const QString &path) : IniFile(path, path) {}
+
+IniFile::IniFile(const QString &path, const QString &source)
+    : m_path(path), m_settings(source, QSettings::IniFormat)
 {
-    colourVariantsReady();
-    m_settings.setIniCodec("UTF-8");
-    // Never fall back to writing the target in place: a half-written file is worse than none.
-    m_settings.setAtomicSyncRequired(true);
+    requireColourVariants();
+    configure(m_settings);
     m_openStatus = m_settings.status();
     if (m_openStatus == QSettings::FormatError)
         qWarning().noquote() << "INI file has syntax errors, unreadable lines are ignored:" << path;
@@ -31,32 +59,6 @@ IniFile::IniFile(const QString &path)
 bool IniFile::exists() const
 {
     return QFileInfo(m_path).isFile();
-}
-
-bool IniFile::commit()
-{
-    const QFileInfo info(m_path);
-    if (!QDir().mkpath(info.absolutePath())) {
-        qWarning().noquote() << "Cannot create the folder" << info.absolutePath() << "for" << m_path;
-        return false;
-    }
-    m_settings.sync();
-    QSettings::Status status = m_settings.status();
-    if (m_openStatus != QSettings::NoError) {
-        // QSettings keeps the first error it met, so a file that was corrupt
-        // when read would hide a failed write. A second object on the same file
-        // shares the pending changes, writes them again and reports afresh.
-        QSettings probe(m_path, QSettings::IniFormat);
-        probe.setIniCodec("UTF-8");
-        probe.setAtomicSyncRequired(true);
-        probe.sync();
-        status = probe.status();
-    }
-    if (status != QSettings::NoError) {
-        qWarning().noquote() << "Cannot write" << m_path << "(folder not writable or disk full)";
-        return false;
-    }
-    return true;
 }
 
 int IniFile::intValue(const QString &key, int absent) const
@@ -85,4 +87,78 @@ QString IniFile::stringValue(const QString &key) const
 QColor IniFile::colorValue(const QString &key) const
 {
     return m_settings.value(key).value<QColor>();
+}
+
+IniWorkCopy::IniWorkCopy(const QString &target) : m_target(target)
+{
+    const QFileInfo info(target);
+    if (!QDir().mkpath(info.absolutePath())) {
+        qWarning().noquote() << "Cannot create the folder" << info.absolutePath() << "for" << target;
+        return;
+    }
+    // The lock QSettings itself takes on the target, so writers in other
+    // threads and processes take turns instead of losing each other's changes.
+    m_lock = std::make_unique<QLockFile>(target + QStringLiteral(".lock"));
+    if (!m_lock->tryLock(kLockWaitMs)) {
+        qWarning().noquote() << "Cannot lock" << target << "for writing, lock error" << m_lock->error();
+        return;
+    }
+    QTemporaryFile copy(target + QStringLiteral(".XXXXXX"));
+    copy.setAutoRemove(false);
+    if (!copy.open()) {
+        qWarning().noquote() << "Cannot create a file beside" << target << "-" << copy.errorString();
+        return;
+    }
+    m_workPath = copy.fileName();
+    const bool copied = info.exists()
+        ? copyInto(target, copy)
+        : copy.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    copy.close();
+    if (!copied || copy.error() != QFile::NoError) {
+        qWarning().noquote() << "Cannot copy" << target << "for writing -" << copy.errorString();
+        return;
+    }
+    m_ready = true;
+}
+
+IniWorkCopy::~IniWorkCopy()
+{
+    if (!m_committed && !m_workPath.isEmpty())
+        QFile::remove(m_workPath);
+}
+
+QString IniWorkCopy::sourcePath() const
+{
+    return m_ready ? m_workPath : kNowhere;
+}
+
+IniWriter::IniWriter(const QString &path) : IniWorkCopy(path), IniFile(path, sourcePath()) {}
+
+bool IniWriter::commit()
+{
+    if (!m_ready)
+        return false;
+    QSettings &settings = mutableSettings();
+    settings.sync();
+    QSettings::Status status = settings.status();
+    if (openStatus() != QSettings::NoError) {
+        // QSettings keeps the first error it met, so a copy that was corrupt
+        // when read would hide a failed write. A second object on the same file
+        // shares the pending changes, writes them again and reports afresh.
+        QSettings probe(m_workPath, QSettings::IniFormat);
+        configure(probe);
+        probe.sync();
+        status = probe.status();
+    }
+    if (status != QSettings::NoError) {
+        qWarning().noquote() << "Cannot write" << m_target << "(folder not writable or disk full)";
+        return false;
+    }
+    // rename() replaces the target atomically; QFile::rename would refuse.
+    if (std::rename(QFile::encodeName(m_workPath).constData(), QFile::encodeName(m_target).constData()) != 0) {
+        qWarning().noquote() << "Cannot replace" << m_target << "-" << qt_error_string(errno);
+        return false;
+    }
+    m_committed = true;
+    return true;
 }

@@ -1,29 +1,31 @@
 #pragma once
-// One INI file opened for a single storage call. Every file the program keeps
-// goes through this class so that all of them share one encoding (UTF-8, so
-// unicode profile and macro names survive) and one error rule: a write is
-// reported as failed unless the whole file reached the disk.
+// INI files opened for one storage call. Every file the program keeps goes
+// through these classes so that all of them share one encoding (UTF-8, so
+// unicode profile and macro names survive) and one error rule.
+//
+// IniFile reads. IniWriter changes a file: it works on a private copy beside
+// the target, holding the target's lock file, and commit() moves the finished
+// copy over the target in one rename. So a failed write leaves the previous
+// file as it was and leaves no unsaved values behind in QSettings' per-process
+// file cache, where later reads of the target would otherwise find them.
 #include <QColor>
+#include <QLockFile>
 #include <QSettings>
 #include <QString>
 #include <cstdint>
+#include <memory>
 
 class IniFile
 {
 public:
     explicit IniFile(const QString &path);
+    IniFile(const IniFile &) = delete;
+    IniFile &operator=(const IniFile &) = delete;
 
-    QSettings &settings() { return m_settings; }
-    const QSettings &settings() const { return m_settings; }
-    QSettings *operator->() { return &m_settings; }
     const QString &path() const { return m_path; }
-
     // True when the file exists (reads of a missing file give absent values).
     bool exists() const;
-    // Creates the folder when needed, writes all pending changes and checks
-    // the result. The file is replaced through a temporary file, so a failed
-    // commit leaves the previous file as it was. Logs the reason on failure.
-    bool commit();
+    const QSettings &settings() const { return m_settings; }
 
     int intValue(const QString &key, int absent = 0) const;
     uint uintValue(const QString &key, uint absent = 0) const;
@@ -33,8 +35,44 @@ public:
     // A stored colour variant as is; anything else converted (invalid when absent).
     QColor colorValue(const QString &key) const;
 
+protected:
+    // Reads `source` while standing for the file at `path`.
+    IniFile(const QString &path, const QString &source);
+    QSettings &mutableSettings() { return m_settings; }
+    QSettings::Status openStatus() const { return m_openStatus; }
+
 private:
     QString m_path;
     QSettings m_settings;
     QSettings::Status m_openStatus = QSettings::NoError;
+};
+
+// The private copy an IniWriter works on; a base so it exists before the
+// QSettings that reads it and goes after it.
+class IniWorkCopy
+{
+protected:
+    explicit IniWorkCopy(const QString &target);
+    ~IniWorkCopy();
+    QString sourcePath() const;
+
+    QString m_target;
+    QString m_workPath;
+    std::unique_ptr<QLockFile> m_lock;
+    bool m_ready = false;
+    bool m_committed = false;
+};
+
+class IniWriter : private IniWorkCopy, public IniFile
+{
+public:
+    explicit IniWriter(const QString &path);
+
+    QSettings &settings() { return mutableSettings(); }
+    QSettings *operator->() { return &mutableSettings(); }
+
+    // Writes all changes and replaces the target with them. False, with the
+    // reason in the debug log, when the folder cannot be made, the lock not
+    // taken, the copy not written (folder read-only, disk full) or not moved.
+    bool commit();
 };

@@ -16,7 +16,7 @@ int langId()
 
 bool setLangId(int id)
 {
-    IniFile ini(langConfigFilePath());
+    IniWriter ini(langConfigFilePath());
     ini->setValue(kLangIdKey, id);
     return ini.commit();
 }

@@ -8,8 +8,6 @@
 
 namespace {
 
-const QString kGroup = QStringLiteral("Setting");
-
 QString key(const char *entry)
 {
     return QStringLiteral("Setting/") + QLatin1String(entry);
@@ -115,7 +113,7 @@ bool saveMacroFile(const QString &name, const MacroFile &macro)
                              << "events; at most" << MACRO_MAX_EVENTS << "can be stored";
         return false;
     }
-    IniFile ini(macroFilePath(name));
+    IniWriter ini(macroFilePath(name));
     // Events of an earlier, longer version must not linger behind the new count.
     ini->clear();
     ini->setValue(key("MacroFilePath"), ini.path());
@@ -172,9 +170,9 @@ bool clearWriteSign(const QString &name)
 {
     if (refuseName(name, "Clearing the write mark of"))
         return false;
-    IniFile ini(macroFilePath(name));
-    if (!ini.exists())
+    if (!QFile::exists(macroFilePath(name)))
         return false;
+    IniWriter ini(macroFilePath(name));
     ini->setValue(key("WriteSign"), 0);
     return ini.commit();
 }

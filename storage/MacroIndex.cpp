@@ -27,7 +27,7 @@ bool addMacroName(const QString &name)
         qWarning().noquote() << "Not listing macro name" << name << "-" << fileNameProblem(name);
         return false;
     }
-    IniFile ini(configFilePath());
+    IniWriter ini(configFilePath());
     const QStringList entries = readSlots(ini);
     if (entries.contains(name))
         return true;
@@ -44,7 +44,7 @@ bool removeMacroName(const QString &name)
 {
     if (name.isEmpty())
         return false;
-    IniFile ini(configFilePath());
+    IniWriter ini(configFilePath());
     const QStringList entries = readSlots(ini);
     bool found = false;
     for (int i = 0; i < entries.size(); ++i) {
@@ -58,7 +58,7 @@ bool removeMacroName(const QString &name)
 
 bool writeMacroNames(const QStringList &names)
 {
-    IniFile ini(configFilePath());
+    IniWriter ini(configFilePath());
     bool ok = names.size() <= MACRO_LIST_SIZE;
     int slot = 0;
     for (const QString &name : names) {

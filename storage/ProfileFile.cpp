@@ -4,6 +4,7 @@
 #include "storage/ProfileEntries.h"
 #include "storage/SafeName.h"
 #include <QDebug>
+#include <QFile>
 
 namespace {
 
@@ -45,7 +46,7 @@ int loadProfile(ProfileData &profile, const QString &path)
 
 bool saveProfile(const ProfileData &profile, const QString &path)
 {
-    IniFile ini(path);
+    IniWriter ini(path);
     writeProfileEntries(ini.settings(), kGroup, profile, LedPowerEntries::Included);
     return ini.commit();
 }
@@ -68,12 +69,12 @@ bool saveProfileDpi(const QString &name, int stage)
 {
     if (refuseName(name, "Saving the DPI stage of"))
         return false;
-    IniFile ini(profileFilePath(name));
     // A one-entry file would later read as a profile of zeros.
-    if (!ini.exists()) {
-        qWarning().noquote() << "No profile file to store the DPI stage in:" << ini.path();
+    if (!QFile::exists(profileFilePath(name))) {
+        qWarning().noquote() << "No profile file to store the DPI stage in:" << profileFilePath(name);
         return false;
     }
+    IniWriter ini(profileFilePath(name));
     ini->setValue(QStringLiteral("PROFILE/dpi"), stage);
     return ini.commit();
 }

@@ -22,7 +22,7 @@ QString profileNameKey(int slot)
 
 bool exportSettings(const MouseSettings &settings, const QString &path)
 {
-    IniFile ini(path);
+    IniWriter ini(path);
     ini->setValue(QStringLiteral("Config/ProfileID"), int(settings.profileId));
     ini->setValue(QStringLiteral("Config/AngleValue"), int(settings.angleValue));
     ini->setValue(QStringLiteral("Config/LiftHigh"), int(settings.liftHigh));
@@ -65,7 +65,7 @@ int importSettings(MouseSettings &settings, const QString &path)
 
 bool writeMouseName(const QString &name, const QString &path)
 {
-    IniFile ini(path);
+    IniWriter ini(path);
     ini->setValue(kMouseNameKey, name);
     return ini.commit();
 }

@@ -1,0 +1,410 @@
+// Profile files, Config.ini profile slots and settings exports: exact keys,
+// absent values, round trips, refused names and failed writes.
+#include "storage/AppPaths.h"
+#include "storage/ConfigStorage.h"
+#include "storage/DeviceDescription.h"
+#include "storage/MacroFiles.h"
+#include "tests/support/AppDirFixture.h"
+#include "tests/support/SettingsSamples.h"
+#include <QtTest>
+#include <QSettings>
+
+class TestProfileFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void saveLoadSaveIsByteIdentical();
+    void entryNamesAndColourFormat();
+    void absentEntriesReadTheirDefaults();
+    void bytesAreTruncatedAndIndexesChecked();
+    void loadSettingsOfAFreshInstallation();
+    void saveSettingsWritesEverySlot();
+    void loadSettingsRepairsSlotIdAndNames();
+    void unicodeProfileName();
+    void profileDpiTouchesOnlyTheStage();
+    void defaultProfileFile();
+    void refusedNamesReadAndWriteNothing_data();
+    void refusedNamesReadAndWriteNothing();
+    void exportImportRoundTrip();
+    void importKeepsNamesItCannotUse();
+    void failedSaveIsReported();
+    void failedSaveKeepsThePreviousFile();
+    void readOnlyFolder();
+
+private:
+    static int entryCount(const QByteArray &ini, const QByteArray &section);
+};
+
+int TestProfileFile::entryCount(const QByteArray &ini, const QByteArray &section)
+{
+    int count = 0;
+    bool inside = false;
+    for (const QByteArray &line : ini.split('\n')) {
+        if (line.startsWith('['))
+            inside = line == '[' + section + ']';
+        else if (inside && line.contains('='))
+            ++count;
+    }
+    return count;
+}
+
+void TestProfileFile::saveLoadSaveIsByteIdentical()
+{
+    AppDirFixture app(AppDirFixture::Empty);
+    const ProfileData original = sampleProfile(3);
+    const QString first = app.filePath("first.prof"), second = app.filePath("second.prof");
+    QVERIFY(saveProfile(original, first));
+    ProfileData loaded;
+    QCOMPARE(loadProfile(loaded, first), 0);
+    QCOMPARE(profileDifference(loaded, original), QString());
+    QVERIFY(saveProfile(loaded, second));
+    QCOMPARE(readFileBytes(second), readFileBytes(first));
+    // Saving over the file itself changes nothing either.
+    QVERIFY(saveProfile(loaded, first));
+    QCOMPARE(readFileBytes(first), readFileBytes(second));
+}
+
+void TestProfileFile::entryNamesAndColourFormat()
+{
+    AppDirFixture app(AppDirFixture::Empty);
+    ProfileData p = sampleProfile(1);
+    p.buttonInfo[3].keyInfo[10] = {0x84, 0x2C, 0x07};
+    p.ledModes[0].rgb = QColor(255, 0, 0);
+    p.dpiInfo[5].y = 4000000000u;
+    const QString path = app.filePath("named.prof");
+    QVERIFY(saveProfile(p, path));
+    const QByteArray bytes = readFileBytes(path);
+
+    QCOMPARE(entryCount(bytes, "PROFILE"), 8453);
+    QVERIFY(bytes.startsWith("[PROFILE]\n"));
+    QVERIFY(bytes.contains("\nBUTTON_INFO_3_KeyInfo_10_=44\n"));
+    QVERIFY(bytes.contains("\nBUTTON_INFO_3_KeyInfo_10_H=7\n"));
+    QVERIFY(bytes.contains("\nBUTTON_INFO_3_KeyInfo_10_map=132\n"));
+    QVERIFY(bytes.contains("\nDPI_INFO_5_y=4000000000\n"));
+    QVERIFY(bytes.contains("\nLedMode\\LED_MODE_0_RGB=@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\xff\\xff\\0\\0\\0\\0\\0\\0)\n"));
+    QVERIFY(bytes.contains("\nLedMoveOFF="));
+    QVERIFY(bytes.contains("\nLedSleepTime="));
+
+    // Another reader with plain QSettings sees the same keys and a colour.
+    QSettings plain(path, QSettings::IniFormat);
+    QCOMPARE(plain.value("PROFILE/BUTTON_INFO_3_KeyInfo_10_").toInt(), 0x2C);
+    QCOMPARE(plain.value("PROFILE/LedMode/LED_MODE_0_RGB").value<QColor>(), QColor(255, 0, 0));
+    QCOMPARE(plain.value("PROFILE/LedMode").toInt(), int(p.ledMode));
+}
+
+void TestProfileFile::absentEntriesReadTheirDefaults()
+{
+    AppDirFixture app(AppDirFixture::Empty);
+    ProfileData p = sampleProfile(2);
+    QCOMPARE(loadProfile(p, app.filePath("missing.prof")), -1);
+    QCOMPARE(int(p.ledMoveOff), 255);
+    QCOMPARE(int(p.ledSleepTime), 1);
+    QCOMPARE(int(p.pollrate), 0);
+    QCOMPARE(p.dpiInfo[3].x, 0u);
+    QCOMPARE(p.buttonInfo[7].fun, 0);
+    QVERIFY(p.buttonInfo[0].macroName.isEmpty());
+    QVERIFY(!p.ledModes[4].rgb.isValid());
+    QCOMPARE(p.ledModes[4].breath, 0);
+    QVERIFY(!QFile::exists(app.filePath("missing.prof")));
+
+    // A file that exists but lacks the two lighting-power entries.
+    QVERIFY(writeFileBytes(app.filePath("partial.prof"), "[PROFILE]\npollrate=2\n"));
+    p = sampleProfile(2);
+    QCOMPARE(loadProfile(p, app.filePath("partial.prof")), 0);
+    QCOMPARE(int(p.pollrate), 2);
+    QCOMPARE(int(p.ledMoveOff), 255);
+    QCOMPARE(int(p.ledSleepTime), 1);
+}
+
+void TestProfileFile::bytesAreTruncatedAndIndexesChecked()
+{
+    AppDirFixture app(AppDirFixture::Empty);
+    const QString path = app.filePath("odd.prof");
+    QVERIFY(writeFileBytes(path, "[PROFILE]\npollrate=300\nacee=-1\ndpi=9\nLedMode=14\n"
+                                 "BUTTON_INFO_0_KeyInfo_0_map=511\nBUTTON_INFO_0_Res2=256\n"
+                                 "DPI_INFO_0_x=abc\nLedMode\\LED_MODE_1_RGB=255,0,0\n"
+                                 "this line is not an entry\n"));
+    ProfileData p;
+    QCOMPARE(loadProfile(p, path), 0);
+    QCOMPARE(int(p.pollrate), 300 & 0xFF);
+    QCOMPARE(int(p.acee), 255);
+    QCOMPARE(int(p.dpi), 0);     // stage 9 does not exist
+    QCOMPARE(int(p.ledMode), 0); // mode 14 does not exist
+    QCOMPARE(int(p.buttonInfo[0].keyInfo[0].map), 255);
+    QCOMPARE(int(p.buttonInfo[0].res2), 0);
+    QCOMPARE(p.dpiInfo[0].x, 0u);
+    QVERIFY(!p.ledModes[1].rgb.isValid());
+}
+
+void TestProfileFile::loadSettingsOfAFreshInstallation()
+{
+    AppDirFixture app;
+    QVERIFY(app.isValid());
+    std::fill(buttonMatrix(), buttonMatrix() + DESCRIPTION_BUTTON_COUNT, 0xAA);
+    MouseSettings s;
+    QVERIFY(loadSettings(s));
+    QCOMPARE(int(s.profileId), 0);
+    QCOMPARE(int(s.liftHigh), 2);
+    ProfileData factory;
+    makeDefaultProfile(factory);
+    for (int i = 0; i < PROFILE_COUNT; ++i) {
+        QCOMPARE(s.profileNames[i], QStringLiteral("Profile %1").arg(i + 1));
+        // No profile files yet: every slot starts from the factory defaults.
+        QCOMPARE(profileDifference(s.profiles[i], factory), QString());
+    }
+    for (int i = 0; i < DESCRIPTION_BUTTON_COUNT; ++i)
+        QCOMPARE(int(buttonMatrix()[i]), i);
+
+    AppDirFixture empty(AppDirFixture::Empty);
+    QVERIFY(!loadSettings(s));
+}
+
+void TestProfileFile::saveSettingsWritesEverySlot()
+{
+    AppDirFixture app;
+    QVERIFY(app.isValid());
+    QVERIFY(!QDir(profileDir()).exists());
+    MouseSettings saved = sampleSettings(4);
+    QVERIFY(saveSettings(saved));
+    for (int i = 0; i < PROFILE_COUNT; ++i)
+        QVERIFY(QFile::exists(profileFilePath(saved.profileNames[i])));
+
+    MouseSettings loaded;
+    QVERIFY(loadSettings(loaded));
+    QCOMPARE(settingsDifference(loaded, saved), QString());
+
+    // An edit in a slot other than the first reaches its file.
+    saved.profiles[3].dpiInfo[2].x = 1234;
+    QVERIFY(saveSettings(saved));
+    QVERIFY(loadSettings(loaded));
+    QCOMPARE(loaded.profiles[3].dpiInfo[2].x, 1234u);
+
+    // Installed keys of Config.ini survive.
+    QCOMPARE(mouseSensor(), 3327);
+    QCOMPARE(deviceListName(), QStringLiteral("TREVIK"));
+}
+
+void TestProfileFile::loadSettingsRepairsSlotIdAndNames()
+{
+    AppDirFixture app(AppDirFixture::Empty);
+    QVERIFY(writeFileBytes(configFilePath(),
+                           "[Config]\nProfileID=7\nProfile1=../../escape\nProfile2=\nProfile3=Mine\n"));
+    QVERIFY(saveProfileByName(sampleProfile(5), QStringLiteral("Mine")));
+    MouseSettings s;
+    QVERIFY(loadSettings(s));
+    QCOMPARE(int(s.profileId), 0);
+    QCOMPARE(s.profileNames[0], QStringLiteral("Profile 1"));
+    QCOMPARE(s.profileNames[1], QStringLiteral("Profile 2"));
+    QCOMPARE(s.profileNames[2], QStringLiteral("Mine"));
+    QCOMPARE(profileDifference(s.profiles[2], sampleProfile(5)), QString());
+}
+
+void TestProfileFile::unicodeProfileName()
+{
+    AppDirFixture app;
+    QVERIFY(app.isValid());
+    MouseSettings s = sampleSettings(6);
+    s.profileNames[2] = QStringLiteral("配置 1");
+    QVERIFY(saveSettings(s));
+    QVERIFY(QFile::exists(profileDir() + QStringLiteral("/配置 1.prof")));
+    MouseSettings loaded;
+    QVERIFY(loadSettings(loaded));
+    QCOMPARE(loaded.profileNames[2], QStringLiteral("配置 1"));
+    QCOMPARE(profileDifference(loaded.profiles[2], s.profiles[2]), QString());
+}
+
+void TestProfileFile::profileDpiTouchesOnlyTheStage()
+{
+    AppDirFixture app(AppDirFixture::Empty);
+    const ProfileData p = sampleProfile(7);
+    QVERIFY(saveProfileByName(p, QStringLiteral("Daily")));
+    QVERIFY(saveProfileDpi(QStringLiteral("Daily"), 5));
+    ProfileData loaded;
+    QCOMPARE(loadProfileByName(loaded, QStringLiteral("Daily")), 0);
+    QCOMPARE(int(loaded.dpi), 5);
+    loaded.dpi = p.dpi;
+    QCOMPARE(profileDifference(loaded, p), QString());
+
+    // No file, no one-entry stub.
+    QVERIFY(!saveProfileDpi(QStringLiteral("Nobody"), 2));
+    QVERIFY(!QFile::exists(profileFilePath(QStringLiteral("Nobody"))));
+}
+
+void TestProfileFile::defaultProfileFile()
+{
+    AppDirFixture app;
+    QVERIFY(app.isValid());
+    QVERIFY(writeDefaultProfileFile());
+    QCOMPARE(defaultProfileFilePath(), app.filePath("Configs/Profile/DefaultProfile.prof"));
+    ProfileData loaded, factory;
+    QCOMPARE(loadProfile(loaded, defaultProfileFilePath()), 0);
+    makeDefaultProfile(factory);
+    QCOMPARE(profileDifference(loaded, factory), QString());
+}
+
+void TestProfileFile::refusedNamesReadAndWriteNothing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("parent") << QStringLiteral("../x");
+    QTest::newRow("nested") << QStringLiteral("a/b");
+    QTest::newRow("backslash") << QStringLiteral("a\\b");
+    QTest::newRow("dot dot") << QStringLiteral("..");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("nul") << QString::fromUtf16(u"ab\0c", 4);
+    QTest::newRow("newline") << QStringLiteral("two\nlines");
+}
+
+void TestProfileFile::refusedNamesReadAndWriteNothing()
+{
+    QFETCH(QString, name);
+    AppDirFixture app(AppDirFixture::Empty);
+    // A file the hostile name would reach if it were used as a path.
+    QVERIFY(writeFileBytes(app.filePath("Configs/x.prof"), "[PROFILE]\npollrate=8\n"));
+    const QByteArray before = readFileBytes(app.filePath("Configs/x.prof"));
+
+    ProfileData p = sampleProfile(8);
+    QCOMPARE(loadProfileByName(p, name), -1);
+    QCOMPARE(profileDifference(p, sampleProfile(8)), QString());
+    QVERIFY(!saveProfileByName(p, name));
+    QVERIFY(!saveProfileDpi(name, 1));
+
+    MouseSettings s = sampleSettings(1);
+    s.profileNames[4] = name;
+    QVERIFY(!saveSettings(s));
+    QVERIFY(!saveProfileList(s));
+    QCOMPARE(readFileBytes(app.filePath("Configs/x.prof")), before);
+    // Only the four usable slots were written, and nothing outside Profile/.
+    QCOMPARE(QDir(profileDir()).entryList(QDir::Files).size(), 4);
+    QCOMPARE(QDir(app.filePath("Configs")).entryList(QDir::Files),
+             QStringList({"Config.ini", "x.prof"}));
+    QVERIFY(!QFile::exists(app.filePath("x.prof")));
+}
+
+void TestProfileFile::exportImportRoundTrip()
+{
+    AppDirFixture app;
+    QVERIFY(app.isValid());
+    const MouseSettings exported = sampleSettings(2);
+    const QString path = app.filePath("backup.conf");
+    QVERIFY(writeMouseName(QStringLiteral("TREVIK"), path));
+    QVERIFY(exportSettings(exported, path));
+    QCOMPARE(readMouseName(path), QStringLiteral("TREVIK"));
+
+    const QByteArray bytes = readFileBytes(path);
+    QVERIFY(!bytes.contains("LedMoveOFF"));
+    QVERIFY(!bytes.contains("LedSleepTime"));
+    for (int i = 0; i < PROFILE_COUNT; ++i)
+        QCOMPARE(entryCount(bytes, "PROFILE_" + QByteArray::number(i)), 8453 - 2);
+    QVERIFY(bytes.contains("[Config]\n"));
+
+    MouseSettings imported = sampleSettings(9);
+    const MouseSettings before = imported;
+    QCOMPARE(importSettings(imported, path), 0);
+    QCOMPARE(settingsDifference(imported, exported, CompareLedPower::No), QString());
+    for (int i = 0; i < PROFILE_COUNT; ++i) {
+        QCOMPARE(imported.profiles[i].ledMoveOff, before.profiles[i].ledMoveOff);
+        QCOMPARE(imported.profiles[i].ledSleepTime, before.profiles[i].ledSleepTime);
+    }
+
+    MouseSettings untouched = sampleSettings(9);
+    QCOMPARE(importSettings(untouched, app.filePath("none.conf")), -1);
+    QCOMPARE(settingsDifference(untouched, sampleSettings(9)), QString());
+    QCOMPARE(readMouseName(app.filePath("none.conf")), QString());
+}
+
+void TestProfileFile::importKeepsNamesItCannotUse()
+{
+    AppDirFixture app(AppDirFixture::Empty);
+    const QString path = app.filePath("hostile.conf");
+    QVERIFY(writeFileBytes(path, "[Config]\nProfileID=12\nProfile1=../../../etc/passwd\nProfile3=Fine\n"));
+    MouseSettings s = sampleSettings(3);
+    const MouseSettings before = s;
+    QCOMPARE(importSettings(s, path), 0);
+    QCOMPARE(s.profileId, before.profileId);
+    QCOMPARE(s.profileNames[0], before.profileNames[0]);
+    QCOMPARE(s.profileNames[1], before.profileNames[1]);
+    QCOMPARE(s.profileNames[2], QStringLiteral("Fine"));
+}
+
+void TestProfileFile::failedSaveIsReported()
+{
+    // An application folder below a regular file cannot be created, not even by root.
+    AppDirFixture app(AppDirFixture::Empty);
+    QVERIFY(writeFileBytes(app.filePath("plain-file"), "x"));
+    setAppDir(app.filePath("plain-file"));
+
+    MouseSettings s = sampleSettings(1);
+    QVERIFY(!saveSettings(s));
+    QVERIFY(!saveProfileList(s));
+    QVERIFY(!saveCurrentProfileId(2));
+    QVERIFY(!saveProfileByName(s.profiles[0], QStringLiteral("Any")));
+    QVERIFY(!writeDefaultProfileFile());
+    QVERIFY(!writeDiffFlag(1));
+    QVERIFY(!setCurrentProductName(QStringLiteral("TREVIK")));
+    QVERIFY(!setBatteryPercent(50));
+    QVERIFY(!setLangId(1));
+    QVERIFY(!saveMacroFile(QStringLiteral("m"), MacroFile()));
+    QVERIFY(!addMacroName(QStringLiteral("m")));
+    QVERIFY(!exportSettings(s, app.filePath("plain-file/out.conf")));
+    QCOMPARE(readFileBytes(app.filePath("plain-file")), QByteArray("x"));
+}
+
+void TestProfileFile::failedSaveKeepsThePreviousFile()
+{
+    // A file whose name leaves no room for the lock and temporary files of a
+    // safe write: it can be read, but replacing it fails for every user.
+    AppDirFixture app(AppDirFixture::Empty);
+    const QString path = app.filePath(QString(248, QLatin1Char('p')) + QStringLiteral(".prof"));
+    const QString good = app.filePath("good.prof");
+    QVERIFY(saveProfile(sampleProfile(1), good));
+    const QByteArray previous = readFileBytes(good);
+    QVERIFY(writeFileBytes(path, previous));
+
+    QVERIFY(!saveProfile(sampleProfile(2), path));
+    QCOMPARE(readFileBytes(path), previous);
+    ProfileData p;
+    QCOMPARE(loadProfile(p, path), 0);
+    QCOMPARE(profileDifference(p, sampleProfile(1)), QString());
+
+    // A damaged file hides nothing either.
+    const QByteArray damaged = "[PROFILE]\npollrate=2\n=broken\n[unclosed\n";
+    QVERIFY(writeFileBytes(path, damaged));
+    QVERIFY(!saveProfile(sampleProfile(2), path));
+    QCOMPARE(readFileBytes(path), damaged);
+    QVERIFY(!exportSettings(sampleSettings(1), path));
+    QCOMPARE(readFileBytes(path), damaged);
+}
+
+void TestProfileFile::readOnlyFolder()
+{
+    AppDirFixture app;
+    QVERIFY(app.isValid());
+    MouseSettings s = sampleSettings(1);
+    QVERIFY(saveSettings(s));
+    const QString config = configFilePath();
+    const QString profile = profileFilePath(s.profileNames[0]);
+    const QByteArray configBefore = readFileBytes(config), profileBefore = readFileBytes(profile);
+
+    const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ExeOwner;
+    QVERIFY(QFile::setPermissions(configDir(), readOnly));
+    QVERIFY(QFile::setPermissions(profileDir(), readOnly));
+    QFile probe(configDir() + "/probe");
+    const bool permissionsBind = !probe.open(QIODevice::WriteOnly);
+    probe.remove();
+    if (permissionsBind) {
+        s.profiles[0].pollrate = 8;
+        s.profileNames[1] = QStringLiteral("Changed");
+        QVERIFY(!saveSettings(s));
+        QVERIFY(!writeDiffFlag(1));
+        QCOMPARE(readFileBytes(config), configBefore);
+        QCOMPARE(readFileBytes(profile), profileBefore);
+    }
+    QFile::setPermissions(profileDir(), readOnly | QFile::WriteOwner);
+    QFile::setPermissions(configDir(), readOnly | QFile::WriteOwner);
+    if (!permissionsBind)
+        QSKIP("Folder permissions do not bind this user (root); covered by the other failure tests");
+}
+
+QTEST_GUILESS_MAIN(TestProfileFile)
+#include "tst_profilefile.moc"
