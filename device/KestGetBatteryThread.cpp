@@ -72,6 +72,8 @@ void KestGetBatteryThread::run()
                        r[6], r[7]);
                 if (r[3] == OpQueryStatus)
                     handleStatusReply(r);
+                else if (r[3] == OpStateChange)
+                    emit RefreshStatus(r[4], r[5], r[6], r[7]); // a button pressed just before the query
             }
             cycle = 2;
             sleepMs(STATUS_QUERY_PAUSE_MS);
