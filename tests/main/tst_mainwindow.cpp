@@ -1,0 +1,238 @@
+// The main window driven against the virtual mouse: start-up, status display,
+// Apply, failures and hot-plug.
+#include "device/DeviceTable.h"
+#include "sim/VirtualMouse.h"
+#include "storage/ConfigStorage.h"
+#include "tests/support/AppDirFixture.h"
+#include "tests/support/MessageWatcher.h"
+#include "tests/support/VirtualMouseFixture.h"
+#include "ui/kit/KestProcessbar.h"
+#include "ui/kit/KestPushButton.h"
+#include "ui/main/MousecfgWidget.h"
+#include <QLabel>
+#include <QMenu>
+#include <QtTest>
+#include <memory>
+
+namespace {
+QString notification(Connection which, Collection collection)
+{
+    return VirtualMouse::interfacePath(which, collection).mid(4); // without "\\?\"
+}
+
+void attach(MousecfgWidget &window, Connection which, bool on)
+{
+    if (on)
+        virtualMouse().plug(which);
+    else
+        virtualMouse().unplug(which);
+    window.handleDeviceChange(notification(which, Collection::Mouse), on);
+    window.handleDeviceChange(notification(which, Collection::Command), on);
+}
+}
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<AppDirFixture> m_app;
+    std::unique_ptr<VirtualMouseFixture> m_mouse;
+    std::unique_ptr<MessageWatcher> m_messages;
+
+    std::unique_ptr<MousecfgWidget> openWindow(Connection attached)
+    {
+        m_mouse = std::make_unique<VirtualMouseFixture>(attached);
+        auto window = std::make_unique<MousecfgWidget>();
+        window->show();
+        return window;
+    }
+
+private slots:
+    void init()
+    {
+        m_app = std::make_unique<AppDirFixture>(AppDirFixture::DemoData);
+        QVERIFY(m_app->isValid());
+        m_messages = std::make_unique<MessageWatcher>();
+    }
+
+    void cleanup()
+    {
+        m_messages.reset();
+        m_mouse.reset();
+        m_app.reset();
+    }
+
+    void startsWithReceiverAndShowsBattery()
+    {
+        auto window = openWindow(Connection::Receiver);
+        QCOMPARE(window->mouseCount(), 1);
+        QCOMPARE(window->connectMode(), 2);
+        QVERIFY(window->receiverIcon()->isVisibleTo(window.get()));
+        QVERIFY(window->batteryBar()->isVisibleTo(window.get()));
+        // The status thread queries at once: 4100 mV is raw 994, 90 %.
+        QTRY_COMPARE(window->batteryPercent(), 90);
+        QCOMPARE(batteryPercent(), 90);
+
+        window->slotRefreshBatteryStatus(0, 993 & 0xFF, 993 >> 8);
+        QCOMPARE(window->batteryPercent(), 80);
+        QCOMPARE(window->batteryBar()->value(), 80);
+        window->slotRefreshBatteryStatus(1, 994 & 0xFF, 994 >> 8);
+        QCOMPARE(window->batteryPercent(), 90);
+        QVERIFY(window->chargingIcon()->isVisibleTo(window.get()));
+        QVERIFY(m_messages->texts().isEmpty());
+    }
+
+    void applyWithoutChangesSendsNothing()
+    {
+        auto window = openWindow(Connection::Receiver);
+        virtualMouse().resetCounters();
+        window->apply();
+        QCOMPARE(virtualMouse().writeCount(0x46), 0);
+        QCOMPARE(virtualMouse().writeCount(0x01), 0);
+        QVERIFY(m_messages->texts().isEmpty());
+    }
+
+    void appliedChangeReachesTheMouse()
+    {
+        auto window = openWindow(Connection::Receiver);
+        window->workingSettings().profiles[0].pollrate = 2;
+        window->workingSettings().profiles[0].scrollSpeed = 3;
+        window->apply();
+        const BasicSettingsView basic = virtualMouse().basicSettings();
+        QCOMPARE(int(basic.pollRate[0]), 2);
+        QCOMPARE(int(basic.scrollSpeed[0]), 3);
+        QVERIFY(!virtualMouse().writeOpen());
+        QCOMPARE(readDiffFlag(), 0);
+        QCOMPARE(int(window->appliedSettings().profiles[0].pollrate), 2);
+        // A successful download starts the status thread again.
+        QTRY_VERIFY(window->statusThreadRunning());
+        QVERIFY(m_messages->texts().isEmpty());
+    }
+
+    void failedWriteForcesTheNextApply()
+    {
+        auto window = openWindow(Connection::Receiver);
+        window->workingSettings().profiles[0].pollrate = 4;
+        virtualMouse().setFailAllWrites(true);
+        window->apply();
+        QCOMPARE(m_messages->texts(), QStringList{"Send data failed, please try again."});
+        QCOMPARE(readDiffFlag(), 1);
+
+        virtualMouse().setFailAllWrites(false);
+        // While every write failed the status query went unanswered (mouse off); let it read again.
+        window->startStatusThread();
+        QTRY_VERIFY(window->batteryBar()->overlayText().isEmpty());
+        virtualMouse().resetCounters();
+        window->apply(); // nothing changed since, but every group goes out
+        for (int opcode : {0x01, 0x02, 0x03, 0x04, 0x40})
+            QVERIFY2(virtualMouse().writeCount(opcode) > 0, qPrintable(QString::number(opcode, 16)));
+        QCOMPARE(int(virtualMouse().basicSettings().pollRate[0]), 4);
+        QCOMPARE(readDiffFlag(), 0);
+        QCOMPARE(m_messages->texts().size(), 1);
+    }
+
+    void sleepingMouseRefusesWrites()
+    {
+        auto window = openWindow(Connection::Receiver);
+        virtualMouse().setSleeping(true);
+        window->stopStatusThread();
+        window->startStatusThread(); // queries at once
+        QTRY_COMPARE(window->batteryBar()->overlayText(), QString("MOUSE OFF"));
+        window->workingSettings().profiles[0].pollrate = 8;
+        virtualMouse().resetCounters();
+        window->apply();
+        QCOMPARE(m_messages->texts(), QStringList{"Mouse is sleeping or not connected."});
+        QCOMPARE(virtualMouse().writeCount(0x46), 0);
+    }
+
+    void mouseCollectionAloneDoesNotCountAsPresent()
+    {
+        auto window = openWindow(Connection::Receiver);
+        virtualMouse().plug(Connection::Cable);
+        window->handleDeviceChange(notification(Connection::Cable, Collection::Mouse), true);
+        QCOMPARE(window->connectMode(), 2);
+        QVERIFY(!collectionFound(4));
+        window->handleDeviceChange(notification(Connection::Cable, Collection::Command), true);
+        QCOMPARE(window->connectMode(), 1);
+        QVERIFY(collectionFound(4));
+        QCOMPARE(readDiffFlag(), 1); // a newly attached collection forces the next apply
+    }
+
+    void cableOnlyHidesTheBatteryBar()
+    {
+        auto window = openWindow(Connection::Cable);
+        QCOMPARE(window->connectMode(), 0);
+        QVERIFY(!window->batteryBar()->isVisibleTo(window.get()));
+        QVERIFY(!window->receiverIcon()->isVisibleTo(window.get()));
+        window->slotRefreshBatteryStatus(0, 900 & 0xFF, 900 >> 8);
+        QCOMPARE(window->batteryBar()->value(), 100);
+    }
+
+    void losingTheLastMouseWarnsUntilItReturns()
+    {
+        auto window = openWindow(Connection::Receiver);
+        QString seen;
+        m_messages->hold(true);
+        QTimer::singleShot(200, [&] { attach(*window, Connection::Receiver, false); });
+        // While the box is open its message is read, then the receiver comes back.
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            if (seen.isEmpty() && !MessageWatcher::openMessage().isEmpty()) {
+                seen = MessageWatcher::openMessage();
+                attach(*window, Connection::Receiver, true);
+            }
+        });
+        poll.start(20);
+        QTRY_COMPARE_WITH_TIMEOUT(seen, QString("Dongle Disconnect!"), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!g_bWarnVisible, 5000);
+        QVERIFY(MessageWatcher::openMessage().isEmpty());
+        QCOMPARE(window->mouseCount(), 1);
+        QVERIFY(window->isVisible());
+        QTRY_VERIFY(window->statusThreadRunning());
+    }
+
+    void twoMiceOfferTheSelectionMenu()
+    {
+        auto window = openWindow(Connection::Receiver);
+        QVERIFY(!window->mouseSelectButton()->isVisibleTo(window.get()));
+        SupportedModel other = supportedModel(0);
+        other.deviceName = "OTHER";
+        QVERIFY(addSupportedModel(other));
+        window->handleDeviceChange(notification(Connection::Receiver, Collection::Command), true);
+        QCOMPARE(window->mouseCount(), 2);
+        QVERIFY(window->mouseSelectButton()->isVisibleTo(window.get()));
+        QCOMPARE(window->mouseMenu()->actions().size(), 2);
+        QCOMPARE(currentProductName(), QString("TREVIK"));
+        QCOMPARE(window->mouseSelectButton()->text(), QString("TREVIK"));
+    }
+
+    void mouseProfileButtonSwitchesTheSlot()
+    {
+        auto window = openWindow(Connection::Receiver);
+        QCOMPARE(int(window->workingSettings().profileId), 0);
+        QSignalSpy osd(window.get(), &MousecfgWidget::osdText);
+        virtualMouse().pressProfileButton();
+        QTRY_COMPARE_WITH_TIMEOUT(int(window->workingSettings().profileId), 1, 5000);
+        QCOMPARE(osd.value(0).value(0).toString(), QString("Profile 2"));
+        QSettings config(configFilePath(), QSettings::IniFormat);
+        QCOMPARE(config.value("Config/ProfileID").toInt(), 1);
+    }
+
+    void unwritableConfigIsReportedAndNothingSent()
+    {
+        auto window = openWindow(Connection::Receiver);
+        // A folder that is a file cannot be written, not even by root.
+        QVERIFY(QDir(m_app->path()).removeRecursively() || true);
+        QVERIFY(writeFileBytes(m_app->path() + "/Configs", "not a folder"));
+        window->workingSettings().profiles[0].pollrate = 2;
+        virtualMouse().resetCounters();
+        window->apply();
+        QCOMPARE(m_messages->texts().size(), 1);
+        QVERIFY(m_messages->texts().first().startsWith("The settings could not be saved"));
+        QCOMPARE(virtualMouse().writeCount(0x46), 0);
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
