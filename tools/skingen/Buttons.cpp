@@ -96,15 +96,22 @@ QImage tabButton(State s)
     return img;
 }
 
-QImage labelButton(Glyph g, State s)
+// Captioned buttons are sized by the window, so the face carries no symbol
+// that a narrow button would squeeze into its caption: only an accent notch.
+QImage labelButton(State s)
 {
     const int w = 110, h = 30;
     QImage img = canvas(w, h);
     QPainter p(&img);
     antialias(p);
     plate(p, QRectF(2, 2, w - 4, h - 4), 8, s);
-    const QColor accent = s == State::Normal ? QColor(255, 0, 0, 200) : kGlyphHot;
-    drawGlyph(p, g, QRectF(8, 8, 14, 14), accent, 1.6);
+    QPainterPath notch;
+    notch.moveTo(6, 12);
+    notch.lineTo(10, 8);
+    notch.lineTo(10, 22);
+    notch.lineTo(6, 22);
+    notch.closeSubpath();
+    p.fillPath(notch, s == State::Normal ? QColor(255, 0, 0, 170) : kGlyphHot);
     return img;
 }
 
@@ -247,14 +254,10 @@ void drawButtons(SkinOutput &out)
     out.put("profile_export1.png", iconButton(36, Glyph::TrayIn, State::Normal));
     out.put("profile_apply1.png", iconButton(36, Glyph::List, State::Normal));
 
-    struct Labelled { const char *name; Glyph glyph; };
-    const Labelled labelled[] = {
-        {"profile_reset", Glyph::Reset}, {"profile_add", Glyph::Plus},
-        {"profile_del", Glyph::Trash}, {"profile_copy", Glyph::Copy},
-    };
-    for (const Labelled &l : labelled) {
-        out.put(QString(l.name) + "1.png", labelButton(l.glyph, State::Normal));
-        out.put(QString(l.name) + "2.png", labelButton(l.glyph, State::Hover));
+    const char *const labelled[] = {"profile_reset", "profile_add", "profile_del", "profile_copy"};
+    for (const char *name : labelled) {
+        out.put(QString(name) + "1.png", labelButton(State::Normal));
+        out.put(QString(name) + "2.png", labelButton(State::Hover));
     }
     out.put("profilesel.png", dropDown(160, 32, false));
     out.put("lang.png", dropDown(130, 28, true));

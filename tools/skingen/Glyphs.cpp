@@ -1,7 +1,6 @@
 #include "Glyphs.h"
 #include <QPainter>
 #include <QPainterPath>
-#include <QtMath>
 
 namespace skin {
 namespace {
@@ -78,26 +77,6 @@ void drawGlyph(QPainter &p, Glyph g, const QRectF &box, const QColor &color, qre
     case Glyph::Plus:
         line(p, b, 0.2, 0.5, 0.8, 0.5);
         line(p, b, 0.5, 0.2, 0.5, 0.8);
-        break;
-    case Glyph::Reset: {
-        const QRectF r(at(b, 0.18, 0.18), at(b, 0.82, 0.82));
-        p.drawArc(r, 100 * 16, 290 * 16);
-        const qreal a = qDegreesToRadians(100.0);
-        const QPointF tip(r.center().x() + r.width() / 2 * qCos(a), r.center().y() - r.height() / 2 * qSin(a));
-        p.drawLine(tip, tip + QPointF(b.width() * 0.22, -b.height() * 0.04));
-        p.drawLine(tip, tip + QPointF(b.width() * 0.06, b.height() * 0.2));
-        break;
-    }
-    case Glyph::Trash:
-        line(p, b, 0.18, 0.25, 0.82, 0.25);
-        polyline(p, b, {{0.38, 0.25}, {0.42, 0.12}, {0.58, 0.12}, {0.62, 0.25}});
-        polyline(p, b, {{0.26, 0.25}, {0.31, 0.88}, {0.69, 0.88}, {0.74, 0.25}});
-        line(p, b, 0.43, 0.4, 0.43, 0.74);
-        line(p, b, 0.57, 0.4, 0.57, 0.74);
-        break;
-    case Glyph::Copy:
-        p.drawRect(QRectF(at(b, 0.18, 0.3), at(b, 0.64, 0.86)));
-        polyline(p, b, {{0.36, 0.3}, {0.36, 0.14}, {0.82, 0.14}, {0.82, 0.7}, {0.64, 0.7}});
         break;
     case Glyph::List:
         for (qreal y : {0.25, 0.5, 0.75}) {

@@ -6,7 +6,7 @@
 class QPainter;
 
 namespace skin {
-enum class Glyph { Cross, Minus, Plus, Reset, Trash, Copy, List, TrayOut, TrayIn, Globe, ChevronDown, ChevronUp,
+enum class Glyph { Cross, Minus, Plus, List, TrayOut, TrayIn, Globe, ChevronDown, ChevronUp,
                    ArrowLeft, ArrowRight, ArrowUp, ArrowDown };
 void drawGlyph(QPainter &p, Glyph g, const QRectF &box, const QColor &color, qreal width = 2.0);
 } // namespace skin

@@ -2,6 +2,7 @@
 #include "storage/ConfigStorage.h"
 #include "ui/kit/Skin.h"
 #include "ui/kit/UiScale.h"
+#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -31,6 +32,18 @@ QFont consolas(int px)
     QFont f(QStringLiteral("Consolas"));
     f.setPixelSize(qMax(1, scaled(px)));
     return f;
+}
+
+// The icons are optional resources; without one the text stays centred.
+void setButtonIcon(QToolButton *button, const QString &resource)
+{
+    if (QFile::exists(resource)) {
+        button->setIcon(QIcon(resource));
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    } else {
+        button->setIcon(QIcon());
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    }
 }
 
 } // namespace
@@ -65,7 +78,7 @@ KestMessageBox::KestMessageBox(int iType, const QString &windowTitle, const QStr
     connect(m_yesButton, &QToolButton::released, this, &QDialog::accept);
     if (iType == kTypeYesNo) {
         m_noButton = makeButton(tr("No"), "msgBoxNoBtn");
-        m_noButton->setIcon(QIcon(QStringLiteral(":/no_Btn")));
+        setButtonIcon(m_noButton, QStringLiteral(":/no_Btn"));
         connect(m_noButton, &QToolButton::released, this, &QDialog::reject);
     }
 
@@ -109,8 +122,7 @@ QToolButton *KestMessageBox::makeButton(const QString &text, const char *objectN
     auto *b = new QToolButton(this);
     b->setObjectName(QString::fromLatin1(objectName));
     b->setText(text);
-    b->setIcon(QIcon(QStringLiteral(":/yes_Btn")));
-    b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    setButtonIcon(b, QStringLiteral(":/yes_Btn"));
     b->setStyleSheet(QString::fromLatin1(kButtonStyle).arg(c.red()).arg(c.green()).arg(c.blue()));
     b->setFocusPolicy(Qt::NoFocus);
     b->setFixedSize(scaled(kButtonWidth), scaled(kButtonHeight));
