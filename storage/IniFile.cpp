@@ -1,4 +1,5 @@
 #include "storage/IniFile.h"
+#include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -40,6 +41,24 @@ bool copyInto(const QString &source, QFile &target)
     const QByteArray bytes = in.readAll();
     return in.error() == QFile::NoError && target.write(bytes) == bytes.size()
         && target.setPermissions(in.permissions());
+}
+
+// QSettings keeps files it has read in a per-process cache that it trusts while
+// size and modification time (in milliseconds) are unchanged. Two same-sized
+// versions written within one clock tick would look alike, so the new version
+// is dated after the one it replaces.
+void keepTimestampsRising(const QString &target, const QString &replacement)
+{
+    const QFileInfo old(target);
+    if (!old.exists())
+        return;
+    const QDateTime previous = old.lastModified();
+    if (QFileInfo(replacement).lastModified() > previous)
+        return;
+    QFile file(replacement);
+    if (!file.open(QIODevice::ReadWrite)
+        || !file.setFileTime(previous.addMSecs(1), QFileDevice::FileModificationTime))
+        qWarning().noquote() << "Cannot date" << replacement << "after" << target;
 }
 
 } // namespace
@@ -154,6 +173,7 @@ bool IniWriter::commit()
         qWarning().noquote() << "Cannot write" << m_target << "(folder not writable or disk full)";
         return false;
     }
+    keepTimestampsRising(m_target, m_workPath);
     // rename() replaces the target atomically; QFile::rename would refuse.
     if (std::rename(QFile::encodeName(m_workPath).constData(), QFile::encodeName(m_target).constData()) != 0) {
         qWarning().noquote() << "Cannot replace" << m_target << "-" << qt_error_string(errno);
