@@ -121,6 +121,7 @@ private slots:
 
         virtualMouse().setFailAllWrites(false);
         // While every write failed the status query went unanswered (mouse off); let it read again.
+        window->stopStatusThread();
         window->startStatusThread();
         QTRY_VERIFY(window->batteryBar()->overlayText().isEmpty());
         virtualMouse().resetCounters();
