@@ -7,6 +7,7 @@
 #include <QTemporaryFile>
 #include <cerrno>
 #include <cstdio>
+#include <limits>
 
 namespace {
 
@@ -83,7 +84,11 @@ bool IniFile::exists() const
 int IniFile::intValue(const QString &key, int absent) const
 {
     const QVariant v = m_settings.value(key);
-    return v.isValid() ? v.toInt() : absent;
+    if (!v.isValid())
+        return absent;
+    // Out-of-range text saturates instead of wrapping into an arbitrary value.
+    return int(qBound<qlonglong>(std::numeric_limits<int>::min(), v.toLongLong(),
+                                 std::numeric_limits<int>::max()));
 }
 
 uint IniFile::uintValue(const QString &key, uint absent) const
@@ -95,7 +100,7 @@ uint IniFile::uintValue(const QString &key, uint absent) const
 uint8_t IniFile::byteValue(const QString &key, uint8_t absent) const
 {
     const QVariant v = m_settings.value(key);
-    return v.isValid() ? uint8_t(v.toInt() & 0xFF) : absent;
+    return v.isValid() ? uint8_t(v.toLongLong() & 0xFF) : absent;
 }
 
 QString IniFile::stringValue(const QString &key) const
