@@ -1,0 +1,276 @@
+// The status thread on the virtual mouse: what each reply turns into, how
+// often it queries, and that stopping waits for its loop.
+#include "device/CommandProtocol.h"
+#include "device/DeviceImage.h"
+#include "device/DeviceTable.h"
+#include "device/KestGetBatteryThread.h"
+#include "storage/ConfigStorage.h"
+#include "tests/support/DeviceSession.h"
+#include <QSignalSpy>
+#include <QtTest>
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+using Args = QList<QVariant>;
+
+namespace {
+
+Args args(std::initializer_list<int> values)
+{
+    Args out;
+    for (int v : values)
+        out.append(QVariant::fromValue(quint8(v)));
+    return out;
+}
+
+// Runs a status thread until it has made `cycles` listening reads; the hook
+// runs on the thread at each pause (the pause itself is not waited for).
+void runCycles(KestGetBatteryThread &thread, const VirtualMouse &mouse, int cycles,
+               std::function<void(int ms)> hook = {})
+{
+    PauseRecorder recorder([&](int ms) {
+        if (hook)
+            hook(ms);
+        const int listens = mouse.readCount() - mouse.writeCount(0x48);
+        if ((ms == STATUS_LISTEN_PAUSE_MS || ms == STATUS_FAILED_READ_PAUSE_MS) && listens >= cycles)
+            thread.stop();
+    });
+    thread.start();
+    QVERIFY(thread.wait(60000));
+}
+
+} // namespace
+
+class TestStatusThread : public QObject
+{
+    Q_OBJECT
+private slots:
+    void stateChangeReport();
+    void statusReplies_data();
+    void statusReplies();
+    void silentMouse();
+    void queryEvery56Cycles_data();
+    void queryEvery56Cycles();
+    void stopWaitsForTheLoop();
+    void noHandleEndsAtOnce();
+    void downloadStopsAndRestartsTheThread();
+};
+
+void TestStatusThread::stateChangeReport()
+{
+    ConnectedMouse m;
+    m.mouse().setDeviceMode(3);
+    KestGetBatteryThread thread;
+    QSignalSpy status(&thread, SIGNAL(RefreshStatus(quint8, quint8, quint8, quint8)));
+    bool pressed = false;
+    runCycles(thread, m.mouse(), 4, [&](int ms) {
+        if (ms == STATUS_QUERY_PAUSE_MS && !pressed) {
+            pressed = true;
+            m.mouse().pressProfileButton();
+            m.mouse().pressProfileButton();
+            m.mouse().pressDpiButton();
+        }
+    });
+    QCOMPARE(status.size(), 3);
+    QCOMPARE(status.at(0), args({1, 0, 1, 3}));
+    QCOMPARE(status.at(2), args({2, 1, 1, 3}));
+}
+
+void TestStatusThread::statusReplies_data()
+{
+    QTest::addColumn<int>("charge");
+    QTest::addColumn<bool>("sleeping");
+    QTest::addColumn<int>("writeStatus");
+    QTest::addColumn<Args>("battery");
+    QTest::addColumn<bool>("writeStatusSent");
+    const int raw = VirtualMouse::batteryRaw(4100);
+    QTest::newRow("on battery") << 0 << false << -1 << args({0, raw & 0xFF, raw >> 8}) << true;
+    QTest::newRow("charging, write status 1") << 80 << false << 1 << args({80, raw & 0xFF, raw >> 8}) << true;
+    QTest::newRow("write status 0") << 0 << false << 0 << args({0, raw & 0xFF, raw >> 8}) << true;
+    QTest::newRow("asleep: all zero") << 0 << true << -1 << args({0, 0, 0}) << false;
+}
+
+void TestStatusThread::statusReplies()
+{
+    QFETCH(int, charge);
+    QFETCH(bool, sleeping);
+    QFETCH(int, writeStatus);
+    QFETCH(Args, battery);
+    QFETCH(bool, writeStatusSent);
+    ConnectedMouse m(Connection::Cable);
+    m.mouse().setCharge(uint8_t(charge));
+    m.mouse().setSleeping(sleeping);
+    m.mouse().setWriteStatus(writeStatus);
+    m.mouse().setDeviceMode(8);
+    setDeviceModeByte(0);
+    KestGetBatteryThread thread;
+    QSignalSpy batterySpy(&thread, SIGNAL(RefreshBatteryStatus(quint8, quint8, quint8)));
+    QSignalSpy writeSpy(&thread, SIGNAL(RefreshWriteStatus(quint8)));
+    QSignalSpy statusSpy(&thread, SIGNAL(RefreshStatus(quint8, quint8, quint8, quint8)));
+    runCycles(thread, m.mouse(), 3);
+    QCOMPARE(batterySpy.size(), 1);
+    QCOMPARE(batterySpy.at(0), battery);
+    if (writeStatusSent) {
+        QCOMPARE(writeSpy.size(), 1);
+        QCOMPARE(writeSpy.at(0), args({writeStatus < 0 ? 1 : writeStatus}));
+    } else {
+        QCOMPARE(writeSpy.size(), 0);
+    }
+    QCOMPARE(statusSpy.size(), 0);
+    QCOMPARE(int(deviceModeByte()), 8);
+    // The cable's command collection was queried.
+    QCOMPARE(m.mouse().writeLog().at(0).connection, Connection::Cable);
+    QCOMPARE(m.mouse().writeLog().at(0).bytes.left(4), QByteArray::fromHex("0524fa48"));
+}
+
+void TestStatusThread::silentMouse()
+{
+    ConnectedMouse m;
+    m.mouse().dropReplies(1000);
+    KestGetBatteryThread thread;
+    QSignalSpy batterySpy(&thread, SIGNAL(RefreshBatteryStatus(quint8, quint8, quint8)));
+    QVector<int> pauses;
+    runCycles(thread, m.mouse(), 5, [&](int ms) { pauses.append(ms); });
+    QCOMPARE(batterySpy.size(), 1);
+    QCOMPARE(batterySpy.at(0), args({0, 0, 0}));
+    // Query pauses, then one 450 ms pause after each failed listening read.
+    QCOMPARE(pauses, (QVector<int>{10, 450, 450, 450, 450, 450, 450}));
+}
+
+void TestStatusThread::queryEvery56Cycles_data()
+{
+    QTest::addColumn<int>("cycles");
+    QTest::addColumn<int>("queries");
+    QTest::newRow("first cycle") << 1 << 1;
+    QTest::newRow("56 cycles") << 56 << 1;
+    QTest::newRow("57 cycles") << 57 << 2;
+    QTest::newRow("112 cycles") << 112 << 2;
+    QTest::newRow("113 cycles") << 113 << 3;
+}
+
+void TestStatusThread::queryEvery56Cycles()
+{
+    QFETCH(int, cycles);
+    QFETCH(int, queries);
+    ConnectedMouse m;
+    KestGetBatteryThread thread;
+    QSignalSpy batterySpy(&thread, SIGNAL(RefreshBatteryStatus(quint8, quint8, quint8)));
+    QVector<int> pauses;
+    runCycles(thread, m.mouse(), cycles, [&](int ms) { pauses.append(ms); });
+    QCOMPARE(m.mouse().writeCount(0x48), queries);
+    QCOMPARE(batterySpy.size(), queries);
+    QCOMPARE(int(std::count(pauses.begin(), pauses.end(), STATUS_WRITE_PAUSE_MS)), queries);
+}
+
+void TestStatusThread::stopWaitsForTheLoop()
+{
+    ConnectedMouse m;
+    auto *thread = new KestGetBatteryThread;
+    std::atomic_bool inPause{false};
+    std::atomic_bool released{false};
+    PauseRecorder recorder([&](int) {
+        if (QThread::currentThread() != thread)
+            return;
+        inPause = true;
+        // Hold the loop in its pause until the other side lets it go.
+        while (!released)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    });
+    thread->start();
+    while (!inPause)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    std::thread releaser([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        released = true;
+    });
+    thread->stopAndWait();
+    const bool releasedBeforeReturn = released;
+    releaser.join();
+    QVERIFY(releasedBeforeReturn);
+    QVERIFY(thread->isFinished());
+    const int reads = m.mouse().readCount();
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    QCOMPARE(m.mouse().readCount(), reads);
+    delete thread;
+}
+
+void TestStatusThread::noHandleEndsAtOnce()
+{
+    ConnectedMouse m(Connection::None);
+    KestGetBatteryThread thread;
+    QSignalSpy batterySpy(&thread, SIGNAL(RefreshBatteryStatus(quint8, quint8, quint8)));
+    thread.start();
+    QVERIFY(thread.wait(10000));
+    QCOMPARE(batterySpy.size(), 0);
+    QCOMPARE(m.mouse().totalWrites(), 0);
+}
+
+void TestStatusThread::downloadStopsAndRestartsTheThread()
+{
+    ConnectedMouse m;
+    KestGetBatteryThread *thread = nullptr;
+    QVector<KestGetBatteryThread *> finished;
+    bool downloading = false;
+    int downloadPauses = 0;
+    bool runningDuringDownload = false;
+    // Status-thread pauses yield briefly instead of spinning; every pause of
+    // the download checks that the stopped thread has really ended.
+    PauseRecorder recorder([&](int) {
+        if (QThread::currentThread() != QCoreApplication::instance()->thread()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            return;
+        }
+        if (!downloading)
+            return;
+        ++downloadPauses;
+        for (KestGetBatteryThread *t : finished)
+            runningDuringDownload = runningDuringDownload || !t->isFinished();
+        runningDuringDownload = runningDuringDownload || thread;
+    });
+    auto start = [&] {
+        downloading = false;
+        thread = new KestGetBatteryThread;
+        thread->start();
+    };
+    setStatusThreadControl(
+        [&] {
+            if (thread) {
+                thread->stopAndWait();
+                finished.append(thread);
+                thread = nullptr;
+            }
+            downloading = true;
+        },
+        start);
+    struct Cleanup {
+        KestGetBatteryThread *&running;
+        QVector<KestGetBatteryThread *> &ended;
+        ~Cleanup()
+        {
+            setStatusThreadControl({}, {});
+            delete running;
+            qDeleteAll(ended);
+            ended.clear();
+        }
+    } cleanup{thread, finished};
+    start();
+    MouseSettings s;
+    loadSettings(s);
+    QCOMPARE(applyAllSettings(s, ChangeLighting), 0);
+    QVERIFY(downloadPauses >= 12);
+    QVERIFY(!runningDuringDownload);
+    QCOMPARE(finished.size(), 1);
+    QVERIFY(finished[0]->isFinished());
+    QVERIFY(thread);
+    QVERIFY(thread->isRunning());
+
+    m.mouse().failWrites(1);
+    QCOMPARE(applyAllSettings(s, ChangeLighting), 4);
+    QVERIFY(!runningDuringDownload);
+    QCOMPARE(finished.size(), 2);
+    QVERIFY(!thread); // a failed download leaves the thread stopped
+}
+
+QTEST_GUILESS_MAIN(TestStatusThread)
+#include "tst_statusthread.moc"
