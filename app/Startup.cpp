@@ -4,6 +4,7 @@
 #include "ui/main/MousecfgWidget.h"
 #include <QApplication>
 #include <QIcon>
+#include <QLoggingCategory>
 
 int runMousecfg(int &argc, char **argv, const StartupHooks &hooks)
 {
@@ -11,6 +12,9 @@ int runMousecfg(int &argc, char **argv, const StartupHooks &hooks)
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
+    // Diagnostics stay quiet unless asked for with QT_LOGGING_RULES.
+    if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
+        QLoggingCategory::setFilterRules("default.debug=false");
     // The window lives in the tray when closed; only "&Quit" ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -18,11 +18,11 @@ struct FaultKind {
     void (VirtualMouse::*inject)(int);
 };
 constexpr FaultKind kFaults[] = {
-    {"Drop replies", &VirtualMouse::dropReplies},
-    {"All-zero replies", &VirtualMouse::zeroReplies},
-    {"Corrupt reply header", &VirtualMouse::corruptReplyHeader},
-    {"Corrupt reply data", &VirtualMouse::corruptReplyData},
-    {"Fail writes", &VirtualMouse::failWrites},
+    {QT_TRANSLATE_NOOP("VirtualMouseWindow", "Drop replies"), &VirtualMouse::dropReplies},
+    {QT_TRANSLATE_NOOP("VirtualMouseWindow", "All-zero replies"), &VirtualMouse::zeroReplies},
+    {QT_TRANSLATE_NOOP("VirtualMouseWindow", "Corrupt reply header"), &VirtualMouse::corruptReplyHeader},
+    {QT_TRANSLATE_NOOP("VirtualMouseWindow", "Corrupt reply data"), &VirtualMouse::corruptReplyData},
+    {QT_TRANSLATE_NOOP("VirtualMouseWindow", "Fail writes"), &VirtualMouse::failWrites},
 };
 
 // Interface names as device notifications carry them (without the "\\?\" prefix).
@@ -74,9 +74,9 @@ QWidget *VirtualMouseWindow::buildButtonsBox()
     auto *box = new QGroupBox(tr("Buttons on the mouse"), this);
     auto *row = new QHBoxLayout(box);
     const struct { const char *text; void (VirtualMouse::*press)(); } buttons[] = {
-        {QT_TR_NOOP("Profile"), &VirtualMouse::pressProfileButton},
-        {QT_TR_NOOP("DPI"), &VirtualMouse::pressDpiButton},
-        {QT_TR_NOOP("Report rate"), &VirtualMouse::pressRateButton},
+        {QT_TRANSLATE_NOOP("VirtualMouseWindow", "Profile"), &VirtualMouse::pressProfileButton},
+        {QT_TRANSLATE_NOOP("VirtualMouseWindow", "DPI"), &VirtualMouse::pressDpiButton},
+        {QT_TRANSLATE_NOOP("VirtualMouseWindow", "Report rate"), &VirtualMouse::pressRateButton},
     };
     for (const auto &b : buttons) {
         auto *button = new QPushButton(tr(b.text), box);

@@ -3,6 +3,7 @@
 #include "device/HidSeam.h"
 #include "sim/VirtualHidApi.h"
 #include "sim/VirtualMouse.h"
+#include "sim/control/VirtualMouseWindow.h"
 #include "storage/AppPaths.h"
 #include "ui/kit/KestMessageBox.h"
 #include "ui/kit/KestProcessDialog.h"
@@ -52,10 +53,15 @@ int main(int argc, char **argv)
         ok &= save(window, dir, QString("page-%1").arg(pages[i]));
     }
 
-    KestMessageBox box(1, QString(), QObject::tr("Warning"), QObject::tr("Send data failed, please try again."), &window);
+    KestMessageBox box(1, QString(), QCoreApplication::translate("MousecfgWidget", "Warning"),
+                       QCoreApplication::translate("MousecfgWidget", "Send data failed, please try again."), &window);
     box.show();
     ok &= save(box, dir, "message-box");
     box.hide();
+
+    VirtualMouseWindow control;
+    control.show();
+    ok &= save(control, dir, "virtual-mouse");
 
     KestProcessDialog busy(&window);
     busy.show();
