@@ -42,6 +42,11 @@ int loadProfileByName(ProfileData &profile, const QString &name);
 bool saveProfileByName(const ProfileData &profile, const QString &name);
 bool writeDefaultProfileFile();
 
+// [PROFILE_<slot>] of a settings export: every profile entry except "LedMoveOFF"
+// and "LedSleepTime", which stay with the installation. Import returns -1 when
+// the file does not exist.
+bool exportProfileGroup(int slot, const ProfileData &profile, const QString &path);
+int importProfileGroup(int slot, ProfileData &profile, const QString &path);
 bool exportSettings(const MouseSettings &settings, const QString &path);
 // Returns -1 when the file does not exist (nothing changes), else 0. Profile
 // names that are absent or unusable keep their previous value.

@@ -18,7 +18,45 @@ QString profileNameKey(int slot)
     return QStringLiteral("Config/Profile%1").arg(slot + 1);
 }
 
+void writeGroup(IniWriter &ini, int slot, const ProfileData &profile)
+{
+    writeProfileEntries(ini.settings(), exportGroup(slot), profile, LedPowerEntries::Left);
+}
+
+void readGroup(const IniFile &ini, int slot, ProfileData &profile)
+{
+    readProfileEntries(ini, exportGroup(slot), profile, LedPowerEntries::Left);
+}
+
+bool isSlot(int slot)
+{
+    if (slot >= 0 && slot < PROFILE_COUNT)
+        return true;
+    qWarning() << "No profile slot" << slot << "in a settings export";
+    return false;
+}
+
 } // namespace
+
+bool exportProfileGroup(int slot, const ProfileData &profile, const QString &path)
+{
+    if (!isSlot(slot))
+        return false;
+    IniWriter ini(path);
+    writeGroup(ini, slot, profile);
+    return ini.commit();
+}
+
+int importProfileGroup(int slot, ProfileData &profile, const QString &path)
+{
+    if (!isSlot(slot))
+        return -1;
+    const IniFile ini(path);
+    if (!ini.exists())
+        return -1;
+    readGroup(ini, slot, profile);
+    return 0;
+}
 
 bool exportSettings(const MouseSettings &settings, const QString &path)
 {
@@ -29,8 +67,9 @@ bool exportSettings(const MouseSettings &settings, const QString &path)
     ini->setValue(QStringLiteral("Config/Count"), int(settings.count));
     for (int i = 0; i < PROFILE_COUNT; ++i)
         ini->setValue(profileNameKey(i), settings.profileNames[i]);
+    // One write for the whole file rather than one per group.
     for (int i = 0; i < PROFILE_COUNT; ++i)
-        writeProfileEntries(ini.settings(), exportGroup(i), settings.profiles[i], LedPowerEntries::Left);
+        writeGroup(ini, i, settings.profiles[i]);
     return ini.commit();
 }
 
@@ -58,7 +97,7 @@ int importSettings(MouseSettings &settings, const QString &path)
         else
             qWarning().noquote() << "Imported" << profileNameKey(i) << "=" << name
                                  << "is not usable - keeping" << settings.profileNames[i];
-        readProfileEntries(ini, exportGroup(i), settings.profiles[i], LedPowerEntries::Left);
+        readGroup(ini, i, settings.profiles[i]);
     }
     return 0;
 }

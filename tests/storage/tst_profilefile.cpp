@@ -307,6 +307,19 @@ void TestProfileFile::exportImportRoundTrip()
         QCOMPARE(imported.profiles[i].ledSleepTime, before.profiles[i].ledSleepTime);
     }
 
+    // One group alone reads and writes the same entries.
+    ProfileData single = sampleProfile(40);
+    QVERIFY(exportProfileGroup(4, single, path));
+    ProfileData back = sampleProfile(41);
+    QCOMPARE(importProfileGroup(4, back, path), 0);
+    QCOMPARE(profileDifference(back, single, CompareLedPower::No), QString());
+    QCOMPARE(back.ledMoveOff, sampleProfile(41).ledMoveOff);
+    QVERIFY(!exportProfileGroup(5, single, path));
+    QCOMPARE(importProfileGroup(-1, back, path), -1);
+    QCOMPARE(importSettings(imported, path), 0);
+    QCOMPARE(profileDifference(imported.profiles[4], single, CompareLedPower::No), QString());
+    QCOMPARE(profileDifference(imported.profiles[3], exported.profiles[3], CompareLedPower::No), QString());
+
     MouseSettings untouched = sampleSettings(9);
     QCOMPARE(importSettings(untouched, app.filePath("none.conf")), -1);
     QCOMPARE(settingsDifference(untouched, sampleSettings(9)), QString());
