@@ -94,7 +94,7 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
     const QString source =
-        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QCoreApplication::applicationDirPath() + "/../bin";
+        argc > 1 && argv[1][0] ? QString::fromLocal8Bit(argv[1]) : QCoreApplication::applicationDirPath() + "/../bin";
     const int runs = argc > 2 ? std::max(1, atoi(argv[2])) : 3;
     QTemporaryDir dir;
     // A private copy, so the macro files written here change nothing in the build.
