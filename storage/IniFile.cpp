@@ -113,8 +113,12 @@ QColor IniFile::colorValue(const QString &key) const
     return m_settings.value(key).value<QColor>();
 }
 
-IniWorkCopy::IniWorkCopy(const QString &target) : m_target(target)
+IniWorkCopy::IniWorkCopy(const QString &path) : m_target(path)
 {
+    // A symbolic link stays a link: the file it points to is the one replaced.
+    if (QFileInfo(path).isSymLink())
+        m_target = QFileInfo(path).symLinkTarget();
+    const QString &target = m_target;
     const QFileInfo info(target);
     if (!QDir().mkpath(info.absolutePath())) {
         qWarning().noquote() << "Cannot create the folder" << info.absolutePath() << "for" << target;

@@ -52,7 +52,7 @@ private:
 class IniWorkCopy
 {
 protected:
-    explicit IniWorkCopy(const QString &target);
+    explicit IniWorkCopy(const QString &path);
     ~IniWorkCopy();
     QString sourcePath() const;
 

@@ -176,6 +176,15 @@ void TestConfigFile::writesKeepOtherKeys()
     QCOMPARE(fonts.count, 3);
     // No lock or work files are left behind.
     QCOMPARE(QDir(configDir()).entryList(QDir::Files), QStringList({"Config.ini"}));
+
+    // A Config.ini that links elsewhere keeps linking there.
+    QVERIFY(QFile::rename(configFilePath(), app.filePath("shared.ini")));
+    QVERIFY(QFile::link(app.filePath("shared.ini"), configFilePath()));
+    QVERIFY(writeDiffFlag(0));
+    QVERIFY(QFileInfo(configFilePath()).isSymLink());
+    QVERIFY(readFileBytes(app.filePath("shared.ini")).contains("Diff=0"));
+    QCOMPARE(readDiffFlag(), 0);
+    QCOMPARE(mouseSensor(), 3327);
 }
 
 QTEST_GUILESS_MAIN(TestConfigFile)
