@@ -153,6 +153,7 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     writeDefaultProfileFile();
     setStyleSheet("*{outline:0px;}");
 
+    buildProfileManagement();
     buildTray();
     slotRefreshBatteryStatus(0, 1, 1);
     updateConnectionIndicator();
@@ -255,6 +256,10 @@ void MousecfgWidget::buildPages()
         m_pages << page;
     }
     stack->lower();
+    buildLightingPage(m_pages[0]);
+    buildCustomizePage(m_pages[1]);
+    buildPerformancePage(m_pages[2]);
+    buildMacroPage(m_pages[3]);
 }
 
 void MousecfgWidget::buildTray()
@@ -491,6 +496,8 @@ void MousecfgWidget::onButtonClicked()
         hide();
     } else if (name == "minButton") {
         showMinimized();
+    } else if (handleProfileButton(name)) {
+        return;
     } else if (name == "okButton") {
         runWrite(false);
         hide();
@@ -554,11 +561,15 @@ void MousecfgWidget::refreshPanels()
 {
     for (int i = 0; i < m_slotIndicators.size(); ++i)
         m_slotIndicators[i]->setChecked(i == m_working.profileId);
+    refreshLightingPage();
+    refreshCustomizePage();
+    refreshPerformancePage();
+    refreshMacroPage();
 }
 
 void MousecfgWidget::collectPanelValues()
 {
-    // The panels edit the working record directly until their private copies exist.
+    collectPerformancePage();
 }
 
 int MousecfgWidget::showMessage(int type, const QString &text, bool poll)

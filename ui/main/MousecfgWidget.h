@@ -114,6 +114,23 @@ private:
     void processDeviceChange(const QString &interfaceName, bool arrival);
     int countPresentMice() const;
 
+    // The feature pages. Each page builds its panels into its page widget,
+    // loads them from the working record and, where a panel keeps a private
+    // copy, copies it back before a write. One file per page.
+    void buildLightingPage(QWidget *page);     // LightingPage.cpp
+    void refreshLightingPage();
+    void buildCustomizePage(QWidget *page);    // CustomizePage.cpp
+    void refreshCustomizePage();
+    void buildPerformancePage(QWidget *page);  // PerformancePage.cpp
+    void refreshPerformancePage();
+    void collectPerformancePage();
+    void buildMacroPage(QWidget *page);        // MacroPage.cpp
+    void refreshMacroPage();
+    // Profile buttons (ADD, DELETE, COPY, RESET, export, import, LOAD1, SAVE,
+    // saved-profile menu, rename); true when the button was one of them.
+    bool handleProfileButton(const QString &objectName); // ProfileManagement.cpp
+    void buildProfileManagement();
+
     // status display
     void showOsd(const QString &text);
     void refreshPanels();
