@@ -49,6 +49,8 @@ void KestGetBatteryThread::run()
     unsigned char q[REPORT_SIZE];
     unsigned char r[REPORT_SIZE];
     int cycle = 0;
+    // A stop request ends the pauses early; the loop still ends only at its check.
+    const auto stopRequested = [this] { return isStop.load(); };
     while (!isStop) {
         hid_device *handle = commandHandleB();
         if (!handle)
@@ -76,19 +78,19 @@ void KestGetBatteryThread::run()
                     emit RefreshStatus(r[4], r[5], r[6], r[7]); // a button pressed just before the query
             }
             cycle = 2;
-            sleepMs(STATUS_QUERY_PAUSE_MS);
+            sleepMsUnless(STATUS_QUERY_PAUSE_MS, stopRequested);
         }
 
         r[0] = LISTEN_REPORT_ID;
         if (hid().read_timeout(handle, r, REPORT_SIZE, STATUS_READ_TIMEOUT_MS) <= 0) {
             qDebug("Unable to read a feature report 1.\n");
-            sleepMs(STATUS_FAILED_READ_PAUSE_MS);
+            sleepMsUnless(STATUS_FAILED_READ_PAUSE_MS, stopRequested);
         } else {
             if (r[3] == OpStateChange)
                 emit RefreshStatus(r[4], r[5], r[6], r[7]);
             else if (r[3] == OpQueryStatus)
                 handleStatusReply(r);
-            sleepMs(STATUS_LISTEN_PAUSE_MS);
+            sleepMsUnless(STATUS_LISTEN_PAUSE_MS, stopRequested);
         }
         if (cycle == STATUS_QUERY_CYCLE_END)
             cycle = 0;
