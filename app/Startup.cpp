@@ -1,8 +1,11 @@
 #include "app/Startup.h"
+#include "app/TrayStart.h"
 #include "platform/SingleInstance.h"
+#include "storage/AppPaths.h"
 #include "storage/DeviceDescription.h"
 #include "ui/main/MousecfgWidget.h"
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLoggingCategory>
 
@@ -12,6 +15,8 @@ int runMousecfg(int &argc, char **argv, const StartupHooks &hooks)
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
+    // Lets desktops match the window to mousecfg.desktop and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("mousecfg"));
     // Diagnostics stay quiet unless asked for with QT_LOGGING_RULES.
     if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
         QLoggingCategory::setFilterRules("default.debug=false");
@@ -26,11 +31,15 @@ int runMousecfg(int &argc, char **argv, const StartupHooks &hooks)
     if (hooks.beforeWindow)
         hooks.beforeWindow();
     auto *window = new MousecfgWidget;
-    if (window->mouseCount() != 0) {
+    if (startsInTray(QCoreApplication::arguments())) {
+        keepFirstShowInTray(window);
+    } else if (window->mouseCount() != 0) {
         window->setWindowOpacity(1.0);
         window->show();
     }
-    window->setWindowIcon(QIcon("./skin/icon.ico"));
+    // Started from a menu, the working folder is not the application folder.
+    const QString icon = QStringLiteral("./skin/icon.ico");
+    window->setWindowIcon(QIcon(QFileInfo::exists(icon) ? icon : appDir() + QStringLiteral("/skin/icon.ico")));
     window->setWindowTitle(productName);
     if (hooks.afterWindow)
         hooks.afterWindow(*window);

@@ -6,5 +6,6 @@
 QString appDir();
 void setAppDir(const QString &dir);
 
-// appDir() + "/Configs"
+// appDir() + "/Configs"; for an installed program (see storage/UserConfig.h)
+// the user's own copy of it, made on first use.
 QString configDir();

@@ -1,0 +1,91 @@
+#include "storage/UserConfig.h"
+#include <QDebug>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+namespace {
+
+const QString kConfigFile = QStringLiteral("Config.ini");
+
+// Root may write anywhere whatever the permission bits say, so the bits alone
+// do not answer; creating a file does.
+bool folderAcceptsFiles(const QString &folder)
+{
+    if (!QFileInfo(folder).isWritable())
+        return false;
+    QTemporaryFile probe(folder + QStringLiteral("/.write-probe-XXXXXX"));
+    return probe.open();
+}
+
+bool copyFileWhole(const QString &source, const QString &target)
+{
+    if (!QDir().mkpath(QFileInfo(target).absolutePath())) {
+        qDebug() << "cannot create the folder of" << target;
+        return false;
+    }
+    // Through a temporary name, so a cut-short copy never passes for a file.
+    const QString part = target + QStringLiteral(".seeding");
+    QFile::remove(part);
+    if (!QFile::copy(source, part)) {
+        qDebug() << "cannot copy" << source << "to" << part;
+        return false;
+    }
+    // The installed file may be read-only; the user's copy must not be.
+    QFile::setPermissions(part, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser
+                                    | QFile::ReadGroup | QFile::ReadOther);
+    if (!QFile::rename(part, target)) {
+        qDebug() << "cannot rename" << part << "to" << target;
+        QFile::remove(part);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString userConfigDir()
+{
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return base.isEmpty() ? QString() : base + QStringLiteral("/mousecfg/Configs");
+}
+
+bool wantsUserConfigDir(const QString &appDir)
+{
+    if (qgetenv(kPerUserEnvironmentVariable) == "1")
+        return true;
+    if (!QFileInfo(appDir).isDir())
+        return false;
+    if (QFileInfo::exists(appDir + QLatin1Char('/') + QLatin1String(kPerUserMarkerFile)))
+        return true;
+    const QString configs = appDir + QStringLiteral("/Configs");
+    return !folderAcceptsFiles(QFileInfo(configs).isDir() ? configs : appDir);
+}
+
+bool seedUserConfig(const QString &installedDir, const QString &userDir)
+{
+    const QString userConfig = userDir + QLatin1Char('/') + kConfigFile;
+    if (QFileInfo::exists(userConfig))
+        return true;
+    if (!QDir().mkpath(userDir)) {
+        qDebug() << "cannot create" << userDir;
+        return false;
+    }
+    const QDir installed(installedDir);
+    bool ok = true;
+    QDirIterator it(installedDir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString relative = installed.relativeFilePath(it.next());
+        const QString target = userDir + QLatin1Char('/') + relative;
+        if (relative == kConfigFile || QFileInfo::exists(target))
+            continue;
+        ok = copyFileWhole(it.filePath(), target) && ok;
+    }
+    const QString installedConfig = installed.filePath(kConfigFile);
+    if (ok && QFileInfo::exists(installedConfig))
+        ok = copyFileWhole(installedConfig, userConfig);
+    return ok;
+}
