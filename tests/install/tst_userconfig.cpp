@@ -1,0 +1,237 @@
+// Where the settings live: in the application folder's Configs for a build
+// tree or a portable copy, in the user's own copy of it for an installation,
+// which is made once and never overwritten.
+#include "storage/AppPaths.h"
+#include "storage/ConfigStorage.h"
+#include "storage/MacroFiles.h"
+#include "storage/UserConfig.h"
+#include "tests/support/AppDirFixture.h"
+#include "tests/support/SettingsSamples.h"
+#include "tests/support/TreeSnapshot.h"
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <unistd.h>
+
+// What makes the application folder an installation.
+enum class Reason { Marker, Environment, ReadOnlyConfigs };
+Q_DECLARE_METATYPE(Reason)
+
+namespace {
+
+const char *const kInstalledFiles[] = {"Config.ini", "MacroDB/Installed.MSMACRO", "TREVIK/Config.ini"};
+
+// An application folder with a few more installed files than Config.ini, in
+// nested folders, as an installation might ship them.
+bool addInstalledExtras(const AppDirFixture &app)
+{
+    return writeFileBytes(app.filePath("Configs/MacroDB/Installed.MSMACRO"), "[Setting]\nCount=0\n")
+           && writeFileBytes(app.filePath("Configs/TREVIK/Config.ini"), "[PROFILE_LIST]\nCount=0\n");
+}
+
+bool makeInstallation(const AppDirFixture &app, Reason reason)
+{
+    switch (reason) {
+    case Reason::Marker:
+        return writeFileBytes(app.filePath(kPerUserMarkerFile), "installed\n");
+    case Reason::Environment:
+        qputenv(kPerUserEnvironmentVariable, "1");
+        return true;
+    case Reason::ReadOnlyConfigs:
+        return setTreeWritable(app.filePath("Configs"), false);
+    }
+    return false;
+}
+
+int intKey(const QString &file, const QString &key)
+{
+    return QSettings(file, QSettings::IniFormat).value(key).toInt();
+}
+
+} // namespace
+
+class TestUserConfig : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void writableFolderKeepsItsConfigs();
+    void missingFolderKeepsPlainLayout();
+    void installationUsesUserCopy_data();
+    void installationUsesUserCopy();
+    void secondStartKeepsUserChanges();
+    void cutShortCopyIsCompleted();
+    void copiesOfReadOnlyFilesAreWritable();
+    void configHomeFollowsEnvironment();
+
+private:
+    QScopedPointer<QTemporaryDir> m_home;
+};
+
+void TestUserConfig::init()
+{
+    m_home.reset(new QTemporaryDir);
+    QVERIFY(m_home->isValid());
+    qputenv("HOME", m_home->path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (m_home->path() + "/xdg").toLocal8Bit());
+    qunsetenv(kPerUserEnvironmentVariable);
+}
+
+void TestUserConfig::cleanup()
+{
+    qunsetenv(kPerUserEnvironmentVariable);
+    setAppDir(QString());
+}
+
+void TestUserConfig::writableFolderKeepsItsConfigs()
+{
+    AppDirFixture app;
+    QVERIFY(app.isValid());
+    QCOMPARE(configDir(), app.filePath("Configs"));
+    QVERIFY(saveSettings(sampleSettings(1)));
+    QVERIFY(setLangId(2));
+    QCOMPARE(intKey(app.filePath("Configs/LangConfig.ini"), "Config/LangID"), 2);
+    QVERIFY(!QFileInfo::exists(m_home->path() + "/xdg/mousecfg"));
+    // The probe for a writable folder leaves nothing behind.
+    QCOMPARE(QDir(app.filePath("Configs")).entryList(QDir::Files | QDir::Hidden),
+             QStringList({"Config.ini", "LangConfig.ini"}));
+}
+
+void TestUserConfig::missingFolderKeepsPlainLayout()
+{
+    QTemporaryDir parent;
+    const QString missing = parent.path() + "/not-there";
+    setAppDir(missing);
+    QCOMPARE(configDir(), missing + "/Configs");
+    QVERIFY(!QFileInfo::exists(m_home->path() + "/xdg/mousecfg"));
+}
+
+void TestUserConfig::installationUsesUserCopy_data()
+{
+    QTest::addColumn<Reason>("reason");
+    QTest::newRow("installation marker") << Reason::Marker;
+    QTest::newRow("MOUSECFG_USER_CONFIG=1") << Reason::Environment;
+    QTest::newRow("read-only Configs") << Reason::ReadOnlyConfigs;
+}
+
+void TestUserConfig::installationUsesUserCopy()
+{
+    QFETCH(Reason, reason);
+    AppDirFixture app;
+    QVERIFY(app.isValid());
+    QVERIFY(addInstalledExtras(app));
+    QVERIFY(makeInstallation(app, reason));
+    if (reason == Reason::ReadOnlyConfigs && geteuid() == 0) {
+        setTreeWritable(app.filePath("Configs"), true);
+        QSKIP("Folder permissions do not bind root; the marker and the variable cover installations");
+    }
+    setAppDir(app.path());
+    const TreeSnapshot installed = snapshotTree(app.path());
+
+    const QString user = m_home->path() + "/xdg/mousecfg/Configs";
+    QCOMPARE(configDir(), user);
+    QCOMPARE(userConfigDir(), user);
+    for (const QString file : kInstalledFiles)
+        QCOMPARE(readFileBytes(user + "/" + file), readFileBytes(app.filePath("Configs/" + file)));
+
+    // Every kind of file the program writes goes to the user's copy.
+    MouseSettings settings = sampleSettings(2);
+    QVERIFY(saveSettings(settings));
+    QVERIFY(setLangId(1));
+    QVERIFY(writeDiffFlag(1));
+    QVERIFY(setCurrentProductName("TREVIK"));
+    QVERIFY(writeDefaultProfileFile());
+    MacroFile macro;
+    macro.defaultDelay = 10;
+    macro.events = {{MacroKey | MacroPress, 0, 0x1e}, {MacroKey, 0, 0x1e}};
+    QVERIFY(saveMacroFile("Mine", macro));
+    QVERIFY(addMacroName("Mine"));
+    QVERIFY(QFileInfo::exists(user + "/Profile/" + settings.profileNames[0] + ".prof"));
+    QVERIFY(QFileInfo::exists(user + "/Profile/DefaultProfile.prof"));
+    QVERIFY(QFileInfo::exists(user + "/MacroDB/Mine.MSMACRO"));
+    QCOMPARE(intKey(user + "/LangConfig.ini", "Config/LangID"), 1);
+    QCOMPARE(intKey(user + "/Config.ini", "Config/Diff"), 1);
+    QCOMPARE(macroNames(), QStringList({"Mine"}));
+
+    MouseSettings reread;
+    QVERIFY(loadSettings(reread));
+    QCOMPARE(settingsDifference(reread, settings), QString());
+    QCOMPARE(treeDifferences(installed, snapshotTree(app.path())), QStringList());
+    setTreeWritable(app.filePath("Configs"), true);
+}
+
+void TestUserConfig::secondStartKeepsUserChanges()
+{
+    AppDirFixture app;
+    QVERIFY(app.isValid());
+    QVERIFY(makeInstallation(app, Reason::Marker));
+    setAppDir(app.path());
+    const QString user = configDir();
+    QVERIFY(saveCurrentProfileId(3));
+    QVERIFY(QFile::remove(user + "/TREVIK/Config.ini") || !QFileInfo::exists(user + "/TREVIK/Config.ini"));
+
+    // An upgrade changes the installed template and adds a file.
+    QVERIFY(writeFileBytes(app.filePath("Configs/Config.ini"), "[Config]\nProfileID=1\n"));
+    QVERIFY(addInstalledExtras(app));
+
+    setAppDir(app.path()); // the next start
+    QCOMPARE(configDir(), user);
+    QCOMPARE(intKey(user + "/Config.ini", "Config/ProfileID"), 3);
+    QVERIFY(!QFileInfo::exists(user + "/MacroDB/Installed.MSMACRO"));
+    MouseSettings settings;
+    QVERIFY(loadSettings(settings));
+    QCOMPARE(settings.profileId, 3);
+}
+
+void TestUserConfig::cutShortCopyIsCompleted()
+{
+    AppDirFixture app;
+    QVERIFY(app.isValid());
+    QVERIFY(addInstalledExtras(app));
+    QVERIFY(makeInstallation(app, Reason::Marker));
+    const QString user = m_home->path() + "/xdg/mousecfg/Configs";
+    // A first start stopped after one file, which the user has since changed.
+    QVERIFY(writeFileBytes(user + "/MacroDB/Installed.MSMACRO", "[Setting]\nCount=1\n"));
+    QVERIFY(writeFileBytes(user + "/Config.ini.seeding", "[Config]\nProf"));
+
+    setAppDir(app.path());
+    QCOMPARE(configDir(), user);
+    QCOMPARE(readFileBytes(user + "/Config.ini"), readFileBytes(app.filePath("Configs/Config.ini")));
+    QCOMPARE(readFileBytes(user + "/TREVIK/Config.ini"), readFileBytes(app.filePath("Configs/TREVIK/Config.ini")));
+    QCOMPARE(readFileBytes(user + "/MacroDB/Installed.MSMACRO"), QByteArray("[Setting]\nCount=1\n"));
+    QVERIFY(!QFileInfo::exists(user + "/Config.ini.seeding"));
+}
+
+void TestUserConfig::copiesOfReadOnlyFilesAreWritable()
+{
+    AppDirFixture app;
+    QVERIFY(app.isValid());
+    QVERIFY(addInstalledExtras(app));
+    QVERIFY(setTreeWritable(app.filePath("Configs"), false));
+    QVERIFY(makeInstallation(app, Reason::Marker));
+    setAppDir(app.path());
+    const QString user = configDir();
+    for (const QString file : kInstalledFiles) {
+        QVERIFY2(QFileInfo(user + "/" + file).permissions() & QFile::WriteOwner, qPrintable(file));
+        QVERIFY(!(QFileInfo(app.filePath("Configs/" + file)).permissions() & QFile::WriteOwner));
+    }
+    QVERIFY(saveCurrentProfileId(4));
+    QCOMPARE(intKey(user + "/Config.ini", "Config/ProfileID"), 4);
+    setTreeWritable(app.filePath("Configs"), true);
+}
+
+void TestUserConfig::configHomeFollowsEnvironment()
+{
+    AppDirFixture app;
+    QVERIFY(app.isValid());
+    QVERIFY(makeInstallation(app, Reason::Marker));
+    qunsetenv("XDG_CONFIG_HOME");
+    setAppDir(app.path());
+    QCOMPARE(configDir(), m_home->path() + "/.config/mousecfg/Configs");
+    QVERIFY(QFileInfo::exists(m_home->path() + "/.config/mousecfg/Configs/Config.ini"));
+}
+
+QTEST_GUILESS_MAIN(TestUserConfig)
+#include "tst_userconfig.moc"
