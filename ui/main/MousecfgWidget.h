@@ -191,4 +191,66 @@ private:
     QList<QWidget *> m_pages;
     QSystemTrayIcon *m_trayIcon = nullptr;
     QMenu *m_trayMenu = nullptr;
+
+    // --- Lighting and DPI pages (LightingPage.cpp, PerformancePage.cpp): the
+    // lighting panel edits the working record; the DPI, report-rate and
+    // pointer-speed panels keep copies of the active profile that Apply
+    // collects (the pointer-speed panel edits m_pointSpeedProfile).
+    class KestColorWindow *m_colorWindow = nullptr;
+    class KestDPIWindow *m_dpiWindow = nullptr;
+    class KestReportRate *m_reportRate = nullptr;
+    class KestPointSpeed *m_pointSpeed = nullptr;
+    ProfileData m_pointSpeedProfile;
+
+    // --- Profile management: the saved-profile library ("PROFILE_LIST" of the
+    // product's Config.ini, files in profileDir()), rename, ADD, DELETE, COPY,
+    // single-profile export/import, SAVE/LOAD1 and the resets.
+    // ProfileManagement.cpp, ProfileLibrary.cpp, ProfileTransfer.cpp.
+public:
+    static constexpr int MAX_PROFILE_FILES = 200; // entries of the saved-profile list
+    const QStringList &profileFileList() const { return m_listProfileFiles; }
+    QMenu *savedProfileMenu() const { return m_savedProfileMenu; }
+    QLineEdit *profileNameEdit() const { return m_profileNameEdit; }
+
+public slots:
+    // Enter in the name edit: renames the current slot's profile.
+    void slotProfileNameChange();
+
+private:
+    void loadProfileFileList();
+    bool saveProfileFileList();
+    void rebuildProfileMenu();
+    void reloadProfileListIfProductChanged();
+    bool isNameUsedByOtherSlot(const QString &name) const;
+    static bool isDefaultName(const QString &name);
+    bool isProfileNameTaken(const QString &name) const;
+    bool refuseNewProfileName(const QString &name);
+    bool refuseFullLibrary();
+    QString createProfileFile();
+    QString deleteProfileFile(const QString &name);
+    int replacementIndex(int deleted) const;
+    void bindCurrentSlot(const QString &name);
+    void loadCurrentSlotFrom(const QString &name);
+    void chooseSavedProfile(const QString &name);
+    void renameCurrentProfile(const QString &newName);
+    void addProfile();
+    void deleteProfile();
+    void copyProfile();
+    void exportProfile();
+    void importProfile();
+    void saveConfigFile();
+    void loadConfigFile();
+    void resetProfile();
+    void resetAllProfiles();
+
+    QStringList m_listProfileFiles;
+    QString m_profileListProduct; // the product whose list m_listProfileFiles is
+    KestPushButton *m_savedProfileButton = nullptr;
+    QMenu *m_savedProfileMenu = nullptr;
+
+    // --- Firmware hand-over (FirmwareUpdate.cpp): the press runs the flow
+    // when the cable's mouse collection is present, the click when the cable's
+    // release number was recorded; a click that ends a press does not run it twice.
+    void runFirmwareUpdate(bool cablePresent);
+    bool m_bFirmwarePressRan = false;
 };

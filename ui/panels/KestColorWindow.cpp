@@ -1,0 +1,411 @@
+#include "ui/panels/KestColorWindow.h"
+#include "storage/ConfigStorage.h"
+#include "storage/DeviceDescription.h"
+#include "ui/kit/Fonts.h"
+#include "ui/kit/KestAction.h"
+#include "ui/kit/KestLabel.h"
+#include "ui/kit/KestPushButton.h"
+#include "ui/kit/Skin.h"
+#include "ui/panels/DefaultColorArea.h"
+#include "ui/panels/KestColorArea.h"
+#include "ui/panels/KestSlider.h"
+#include "ui/panels/LightingEffects.h"
+#include "ui/panels/PanelStyle.h"
+#include <QCheckBox>
+#include <QDebug>
+#include <QEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QSignalBlocker>
+#include <cmath>
+
+namespace {
+// Unscaled places on the 620 x 430 page.
+constexpr int kColumn = 30;
+constexpr int kCaptionWidth = 201;
+constexpr int kCaptionHeight = 18;
+constexpr int kSliderWidth = 228;
+constexpr int kSliderHeight = 25;
+constexpr int kEffectCaptionY = 20;
+const QRect kEffectButton(kColumn, 40, kSliderWidth, 30);
+constexpr int kFirstCaptionY = 78;
+constexpr int kFirstSliderY = 97;
+constexpr int kSecondCaptionY = 137;
+constexpr int kSecondSliderY = 156;
+constexpr int kRowStep = kSecondCaptionY - kFirstCaptionY;
+constexpr int kSwatchHeight = 28;
+// The sleep group in the second column.
+constexpr int kSleepColumn = 316;
+constexpr int kSleepWidth = 274;
+const QRect kSleepCaption(kSleepColumn, 20, 170, kCaptionHeight);
+const QRect kSleepValue(kSleepColumn + 150, 20, kSleepWidth - 150, kCaptionHeight);
+const QRect kSleepSlider(kSleepColumn, 40, kSleepWidth, kSliderHeight);
+const QRect kMoveOff(kSleepColumn, 80, kSleepWidth, 22);
+
+constexpr int kBrightMin = 1, kBrightMax = 3;
+constexpr int kSpeedMin = 1, kSpeedMax = 5;
+constexpr int kSleepMin = 1, kSleepMax = 9;
+constexpr uint8_t kMoveOffChecked = 0;
+constexpr uint8_t kMoveOffUnchecked = 255;
+
+KestSlider *makeSlider(QWidget *parent, const char *objectName, int minimum, int maximum)
+{
+    auto *slider = new KestSlider(Qt::Horizontal, parent);
+    slider->setObjectName(QLatin1String(objectName));
+    slider->setRange(minimum, maximum);
+    slider->setSingleStep(1);
+    slider->setPageStep(1);
+    slider->setTickPosition(QSlider::NoTicks);
+    slider->setFocusPolicy(Qt::NoFocus);
+    return slider;
+}
+
+KestLabel *makeCaption(QWidget *parent, const char *objectName)
+{
+    auto *label = new KestLabel(parent);
+    label->setObjectName(QLatin1String(objectName));
+    label->setPixelSize(PANEL_CAPTION_PX + 1);
+    return label;
+}
+
+QLabel *makeBubble(QWidget *parent)
+{
+    auto *bubble = new QLabel(parent);
+    bubble->setAlignment(Qt::AlignCenter);
+    bubble->hide();
+    return bubble;
+}
+} // namespace
+
+KestColorWindow::KestColorWindow(QWidget *parent, double scale) : QWidget(parent), m_scale(scale)
+{
+    setObjectName("colorWindow");
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+
+    m_effectCaption = makeCaption(this, "effectCaption");
+    const QString dropDown = skinPath("profilesel.png");
+    m_effectButton = new KestPushButton({dropDown, dropDown, dropDown}, this);
+    m_effectButton->setObjectName("effectButton");
+    m_effectButton->setTextAlignment(Qt::AlignVCenter | Qt::AlignLeft);
+    m_effectMenu = new QMenu(this);
+    m_effectMenu->setObjectName("effectMenu");
+    applyPopupMenuStyle(m_effectMenu);
+    m_effectButton->setMenu(m_effectMenu);
+
+    m_brightCaption = makeCaption(this, "brightnessCaption");
+    m_brightSlider = makeSlider(this, "brightnessSlider", kBrightMin, kBrightMax);
+    m_brightBubble = makeBubble(this);
+    m_brightSlider->setValueLabel(m_brightBubble);
+    m_speedCaption = makeCaption(this, "speedCaption");
+    m_speedSlider = makeSlider(this, "speedSlider", kSpeedMin, kSpeedMax);
+    m_speedBubble = makeBubble(this);
+    m_speedSlider->setValueLabel(m_speedBubble);
+    m_colorCaption = makeCaption(this, "colorCaption");
+    m_swatch = new DefaultColorArea(Qt::red, this);
+    m_swatch->setObjectName("colorSwatch");
+
+    m_sleepCaption = makeCaption(this, "sleepCaption");
+    m_sleepSlider = makeSlider(this, "sleepSlider", kSleepMin, kSleepMax);
+    m_sleepValue = new KestLabel(this);
+    m_sleepValue->setObjectName("sleepValue");
+    m_sleepValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_moveOffBox = new QCheckBox(this);
+    m_moveOffBox->setObjectName("moveOffBox");
+    m_moveOffBox->setFocusPolicy(Qt::NoFocus);
+
+    connect(m_swatch, SIGNAL(ClickedSignal()), this, SLOT(color_clicked()));
+    connect(m_moveOffBox, SIGNAL(clicked()), this, SLOT(checkbtn_clicked()));
+    for (KestSlider *slider : {m_brightSlider, m_speedSlider, m_sleepSlider})
+        connect(slider, &QSlider::valueChanged, this, &KestColorWindow::onSliderChanged);
+
+    m_sleepShown = showSleep() != 0;
+    retranslate();
+    setScale(scale);
+}
+
+void KestColorWindow::setSettings(MouseSettings *settings)
+{
+    m_settings = settings;
+}
+
+void KestColorWindow::setProfileData(ProfileData *profile)
+{
+    m_profile = profile;
+    refresh();
+    retranslate();
+}
+
+int KestColorWindow::targetProfileIndex() const
+{
+    if (!m_settings || isSingleLightingModel(deviceListName()))
+        return 0;
+    return m_settings->profileId % PROFILE_COUNT;
+}
+
+ProfileData *KestColorWindow::targetProfile() const
+{
+    return m_settings ? &m_settings->profiles[targetProfileIndex()] : m_profile;
+}
+
+QList<ProfileData *> KestColorWindow::lightingTargets() const
+{
+    QList<ProfileData *> targets;
+    if (m_profile)
+        targets << m_profile;
+    if (m_settings && !targets.contains(&m_settings->profiles[0]))
+        targets << &m_settings->profiles[0];
+    return targets;
+}
+
+int KestColorWindow::shownMode() const
+{
+    return m_profile && m_profile->ledMode < LED_MODE_COUNT ? m_profile->ledMode : 0;
+}
+
+void KestColorWindow::refresh()
+{
+    if (!m_profile)
+        return;
+    const int m = shownMode();
+    updateEffectControls(m);
+    {
+        const QSignalBlocker bb(m_brightSlider), bs(m_speedSlider), bl(m_sleepSlider);
+        m_brightSlider->setValue(m_profile->ledModes[m].bright);
+        m_speedSlider->setValue(m_profile->ledModes[m].breath);
+        m_sleepSlider->setValue(m_profile->ledSleepTime);
+    }
+    m_swatch->setColor(m_profile->ledModes[m].rgb);
+    m_sleepValue->setText(QString::number(m_profile->ledSleepTime) + tr(" MINUTE"));
+    m_moveOffBox->setChecked(m_profile->ledMoveOff == kMoveOffChecked);
+    applySliderLook();
+    rebuildEffectMenu();
+}
+
+void KestColorWindow::rebuildEffectMenu()
+{
+    m_effectMenu->clear();
+    const int *order = lightingMenuOrder();
+    for (int i = 0; i < LIGHTING_MENU_COUNT; ++i) {
+        const int mode = order[i];
+        auto *action = new KestAction(tr(lightingEffect(mode).name), m_effectMenu);
+        action->setObjectName(QString("effectAction%1").arg(mode));
+        connect(action, &QAction::triggered, this, [this, mode] { chooseEffect(mode); });
+        m_effectMenu->addAction(action);
+    }
+}
+
+void KestColorWindow::retranslate()
+{
+    m_effectCaption->setText(tr("EFFECT"));
+    m_brightCaption->setText(tr("BRIGHTNESS"));
+    m_speedCaption->setText(tr("SPEED"));
+    m_colorCaption->setText(tr("COLOR"));
+    m_sleepCaption->setText(tr("SLEEP TIME"));
+    m_moveOffBox->setText(tr("MOVE TO LIGHT OFF"));
+    if (m_profile)
+        m_sleepValue->setText(QString::number(m_profile->ledSleepTime) + tr(" MINUTE"));
+    const QList<QAction *> actions = m_effectMenu->actions();
+    const int *order = lightingMenuOrder();
+    for (int i = 0; i < actions.size() && i < LIGHTING_MENU_COUNT; ++i)
+        actions[i]->setText(tr(lightingEffect(order[i]).name));
+    updateEffectControls(m_shownMode);
+}
+
+void KestColorWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void KestColorWindow::chooseEffect(int mode)
+{
+    if (mode < 0 || mode >= LED_MODE_COUNT)
+        return;
+    const int t = targetProfileIndex();
+    ProfileData *target = targetProfile();
+    if (!target)
+        return;
+    target->ledMode = uint8_t(mode);
+    updateEffectControls(mode);
+    const LedModeSetting &setting = target->ledModes[mode];
+    {
+        const QSignalBlocker bb(m_brightSlider), bs(m_speedSlider);
+        m_brightSlider->setValue(setting.bright);
+        m_speedSlider->setValue(setting.breath);
+    }
+    m_swatch->setColor(setting.rgb);
+    applySliderLook();
+    qDebug("EffectMenuFunction iProfile=%d i=%d r=%d g=%d b=%d", t, mode, setting.rgb.red(), setting.rgb.green(),
+           setting.rgb.blue());
+}
+
+void KestColorWindow::updateEffectControls(int mode)
+{
+    m_shownMode = mode >= 0 && mode < LED_MODE_COUNT ? mode : 0;
+    const LightingEffect &effect = lightingEffect(m_shownMode);
+    m_effectButton->setText(tr(effect.name));
+    m_brightCaption->setVisible(effect.brightness);
+    m_brightSlider->setVisible(effect.brightness);
+    m_speedCaption->setVisible(effect.speed);
+    m_speedSlider->setVisible(effect.speed);
+    m_colorCaption->setVisible(effect.colour);
+    m_swatch->setVisible(effect.colour);
+    relayout();
+}
+
+void KestColorWindow::onSliderChanged(int value)
+{
+    const QObject *source = sender();
+    if (source == m_sleepSlider) {
+        for (ProfileData *p : lightingTargets())
+            p->ledSleepTime = uint8_t(value);
+        m_sleepValue->setText(QString::number(value) + tr(" MINUTE"));
+        return;
+    }
+    const int m = shownMode();
+    for (ProfileData *p : lightingTargets()) {
+        if (source == m_brightSlider)
+            p->ledModes[m].bright = value;
+        else if (source == m_speedSlider)
+            p->ledModes[m].breath = value;
+    }
+}
+
+void KestColorWindow::storeColor(const QColor &color)
+{
+    const int m = shownMode();
+    for (ProfileData *p : lightingTargets())
+        p->ledModes[m].rgb = color;
+    m_swatch->setColor(color);
+    applySliderLook();
+}
+
+void KestColorWindow::slotSendLedState(QColor color)
+{
+    ProfileData *target = targetProfile();
+    if (!target)
+        return;
+    qDebug("slotSendLedState iProfile=%d i=%d r=%d g=%d b=%d", targetProfileIndex(), target->ledMode, color.red(),
+           color.green(), color.blue());
+    storeColor(color);
+}
+
+void KestColorWindow::color_clicked()
+{
+    if (!m_profile)
+        return;
+    KestColorArea editor(this, m_scale);
+    editor.setColor(m_profile->ledModes[shownMode()].rgb);
+    editor.move(mapToGlobal(rect().center()) - editor.rect().center());
+    if (editor.exec() == QDialog::Accepted)
+        storeColor(editor.color());
+}
+
+void KestColorWindow::checkbtn_clicked()
+{
+    if (sender() != m_moveOffBox)
+        return;
+    const uint8_t value = m_moveOffBox->isChecked() ? kMoveOffChecked : kMoveOffUnchecked;
+    for (ProfileData *p : lightingTargets())
+        p->ledMoveOff = value;
+}
+
+void KestColorWindow::applySliderLook()
+{
+    // The level sliders take the colour of the effect when it has one.
+    QColor accent = themeColor();
+    if (m_profile && lightingEffect(shownMode()).colour && m_profile->ledModes[shownMode()].rgb.isValid())
+        accent = m_profile->ledModes[shownMode()].rgb.toRgb();
+    const QString levels = sliderStyleSheet(accent, m_scale, 20, QStringLiteral("rate.png"));
+    m_brightSlider->setStyleSheet(levels);
+    m_speedSlider->setStyleSheet(levels);
+    m_sleepSlider->setStyleSheet(sliderStyleSheet(themeColor(), m_scale));
+}
+
+QRect KestColorWindow::scaled(const QRect &r) const
+{
+    return QRect(int(std::lround(r.x() * m_scale)), int(std::lround(r.y() * m_scale)),
+                 int(std::lround(r.width() * m_scale)), int(std::lround(r.height() * m_scale)));
+}
+
+void KestColorWindow::setScale(double scale)
+{
+    m_scale = scale;
+    m_moveOffBox->setStyleSheet(checkBoxStyleSheet(scale));
+    m_effectMenu->setFont(languageFont());
+    m_effectMenu->setMinimumWidth(int(kSliderWidth * scale));
+    const QString bubble = QString("QLabel{background: rgb(20,20,24); color: white; border: 1px solid rgb(90,90,98);"
+                                   " border-radius: %1px; padding: 0px %2px;}")
+                               .arg(int(3 * scale))
+                               .arg(int(4 * scale));
+    m_brightBubble->setStyleSheet(bubble);
+    m_speedBubble->setStyleSheet(bubble);
+    m_brightBubble->setFont(languageFont(11));
+    m_speedBubble->setFont(languageFont(11));
+    applySliderLook();
+    relayout();
+}
+
+void KestColorWindow::relayout()
+{
+    const LightingEffect &effect = lightingEffect(m_shownMode);
+    const auto caption = [](int y) { return QRect(kColumn, y, kCaptionWidth, kCaptionHeight); };
+    const auto slider = [](int y) { return QRect(kColumn, y, kSliderWidth, kSliderHeight); };
+
+    m_effectCaption->setGeometry(scaled(caption(kEffectCaptionY)));
+    m_effectButton->setGeometry(scaled(kEffectButton));
+    // Breathing effects have no brightness: their speed takes the first row.
+    KestLabel *firstCaption = effect.speedFirst ? m_speedCaption : m_brightCaption;
+    KestSlider *firstSlider = effect.speedFirst ? m_speedSlider : m_brightSlider;
+    KestLabel *secondCaption = effect.speedFirst ? m_brightCaption : m_speedCaption;
+    KestSlider *secondSlider = effect.speedFirst ? m_brightSlider : m_speedSlider;
+    firstCaption->setGeometry(scaled(caption(kFirstCaptionY)));
+    firstSlider->setGeometry(scaled(slider(kFirstSliderY)));
+    secondCaption->setGeometry(scaled(caption(kSecondCaptionY)));
+    secondSlider->setGeometry(scaled(slider(kSecondSliderY)));
+
+    // The colour row follows the last level row that is shown.
+    int rows = 0;
+    if (effect.brightness)
+        ++rows;
+    if (effect.speed)
+        ++rows;
+    const int colorY = kFirstCaptionY + rows * kRowStep;
+    m_colorCaption->setGeometry(scaled(caption(colorY)));
+    m_swatch->setGeometry(scaled(QRect(kColumn, colorY + 19, kSliderWidth, kSwatchHeight)));
+    int leftBottom = kEffectButton.bottom();
+    if (rows > 0)
+        leftBottom = kFirstSliderY + kSliderHeight + (rows - 1) * kRowStep;
+    if (effect.colour)
+        leftBottom = colorY + 19 + kSwatchHeight;
+    m_leftPlate = scaled(QRect(14, 6, kSliderWidth + 32, leftBottom + 16 - 6));
+
+    if (m_sleepShown) {
+        m_sleepCaption->setGeometry(scaled(kSleepCaption));
+        m_sleepValue->setGeometry(scaled(kSleepValue));
+        m_sleepSlider->setGeometry(scaled(kSleepSlider));
+        m_moveOffBox->setGeometry(scaled(kMoveOff));
+        m_rightPlate = scaled(QRect(kSleepColumn - 16, 6, kSleepWidth + 32, kMoveOff.bottom() + 18 - 6));
+    } else {
+        // Models without a sleep setting: the group takes no room at all.
+        for (QWidget *w : {static_cast<QWidget *>(m_sleepCaption), static_cast<QWidget *>(m_sleepValue),
+                           static_cast<QWidget *>(m_sleepSlider), static_cast<QWidget *>(m_moveOffBox)}) {
+            w->setGeometry(QRect(w->pos(), QSize(0, 0)));
+            w->hide();
+        }
+        m_rightPlate = QRect();
+    }
+    update();
+}
+
+void KestColorWindow::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), QColor(33, 35, 35, 128));
+    const QColor accent = themeColor();
+    paintPanelPlate(p, m_leftPlate, accent, m_scale);
+    if (m_rightPlate.isValid())
+        paintPanelPlate(p, m_rightPlate, accent, m_scale);
+}

@@ -1,0 +1,18 @@
+#pragma once
+// Slider range of a DPI stage per sensor model: raw register values at the
+// two ends and whether X and Y may be set apart ("Link XY" offered).
+#include <QString>
+
+struct SensorRange {
+    int sensor;
+    int rawMin;
+    int rawMax;
+    bool linkShown;
+};
+
+// The range for a sensor on the named product; nullptr for a sensor the
+// table does not know (the caller keeps whatever range it had).
+const SensorRange *sensorRange(int sensor, const QString &productName);
+
+// Products whose 3327 sensor is limited to raw 92 (12400 DPI).
+bool isReduced3327Product(const QString &productName);
