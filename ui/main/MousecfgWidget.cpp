@@ -28,6 +28,7 @@
 #include <QStackedWidget>
 #include <QTimer>
 #include <QToolTip>
+#include <utility>
 
 std::atomic_bool g_bDeviceSleeping{false};
 std::atomic_bool g_bWarnVisible{false};
@@ -200,6 +201,10 @@ void MousecfgWidget::buildButtons()
         m_tabButtons << tab;
     }
     m_firmwareButton = makeButton("firmwareButton", skinImages(tabImages()));
+    connect(m_firmwareButton, &KestPushButton::EnterSignal, this, [this] {
+        m_bFirmwarePressRan = true;
+        runFirmwareUpdate(collectionFound(3));
+    });
     m_languageButton = makeButton("languageButton", skinImages({"lang.png", "lang.png", "lang.png"}));
     m_slotButton = makeButton("slotButton", skinImages({"profilesel.png", "profilesel.png", "profilesel.png"}));
     makeButton("savedProfileButton", skinImages({"profile_apply1.png", "profile_apply1.png", "profile_apply1.png"}));
@@ -496,6 +501,10 @@ void MousecfgWidget::onButtonClicked()
         hide();
     } else if (name == "minButton") {
         showMinimized();
+    } else if (name == "firmwareButton") {
+        // A click that completes a press has had its flow already.
+        if (!std::exchange(m_bFirmwarePressRan, false))
+            runFirmwareUpdate(lastReleaseNumber() != 0);
     } else if (handleProfileButton(name)) {
         return;
     } else if (name == "okButton") {

@@ -1,12 +1,164 @@
-// The window's profile controls: saved-profile library, import, export and reset.
+// The window's profile controls: the saved-profile menu, choosing a saved
+// profile for the current slot, renaming, and the dispatch of the profile
+// buttons (library commands in ProfileLibrary.cpp, files in ProfileTransfer.cpp).
 #include "ui/main/MousecfgWidget.h"
+#include "storage/AppPaths.h"
+#include "storage/ConfigStorage.h"
+#include "storage/SafeName.h"
+#include "ui/kit/KestAction.h"
+#include "ui/kit/KestPushButton.h"
+#include "ui/kit/Skin.h"
+#include "ui/kit/UiScale.h"
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+
+namespace {
+constexpr int kMenuWidth = 152;
+const QString kTemplateName = QStringLiteral("DefaultProfile");
+}
 
 void MousecfgWidget::buildProfileManagement()
 {
+    m_savedProfileButton = button("savedProfileButton");
+    m_savedProfileMenu = new QMenu(this);
+    m_savedProfileMenu->setObjectName("savedProfileMenu");
+    m_savedProfileMenu->setStyleSheet(QString::fromLatin1(POPUP_MENU_STYLE));
+    // The list is per product, and the mouse may have changed since it was read.
+    connect(m_savedProfileMenu, &QMenu::aboutToShow, this, [this] {
+        reloadProfileListIfProductChanged();
+        rebuildProfileMenu();
+    });
+    m_savedProfileButton->setMenu(m_savedProfileMenu);
+    connect(m_profileNameEdit, &QLineEdit::returnPressed, this, &MousecfgWidget::slotProfileNameChange);
+    loadProfileFileList();
+    rebuildProfileMenu();
 }
 
 bool MousecfgWidget::handleProfileButton(const QString &objectName)
 {
-    Q_UNUSED(objectName);
+    static const struct {
+        const char *objectName;
+        void (MousecfgWidget::*run)();
+    } kCommands[] = {
+        {"addButton", &MousecfgWidget::addProfile},
+        {"deleteButton", &MousecfgWidget::deleteProfile},
+        {"copyButton", &MousecfgWidget::copyProfile},
+        {"loadButton", &MousecfgWidget::loadConfigFile},
+        {"saveButton", &MousecfgWidget::saveConfigFile},
+        {"exportButton", &MousecfgWidget::exportProfile},
+        {"importButton", &MousecfgWidget::importProfile},
+        {"resetButton", &MousecfgWidget::resetProfile},
+        {"resetAllButton", &MousecfgWidget::resetAllProfiles},
+    };
+    if (objectName == QLatin1String("savedProfileButton")) {
+        reloadProfileListIfProductChanged();
+        renameCurrentProfile(m_profileNameEdit->text().trimmed());
+        rebuildProfileMenu();
+        return true;
+    }
+    for (const auto &command : kCommands) {
+        if (objectName == QLatin1String(command.objectName)) {
+            reloadProfileListIfProductChanged();
+            (this->*command.run)();
+            return true;
+        }
+    }
     return false;
+}
+
+void MousecfgWidget::rebuildProfileMenu()
+{
+    if (!m_savedProfileMenu)
+        return;
+    m_savedProfileMenu->clear();
+    m_savedProfileMenu->setFixedWidth(int(kMenuWidth * uiScale()));
+    const QString current = m_working.profileNames[m_working.profileId % PROFILE_COUNT];
+    for (const QString &name : m_listProfileFiles.mid(0, MAX_PROFILE_FILES)) {
+        // The text is shown, the data is the name ("&" would otherwise mark a shortcut).
+        auto *action = new KestAction(QString(name).replace(QLatin1Char('&'), QLatin1String("&&")), m_savedProfileMenu);
+        action->setData(name);
+        action->setCheckable(true);
+        action->setChecked(name == current);
+        connect(action, &QAction::triggered, this, [this, name] { chooseSavedProfile(name); });
+        m_savedProfileMenu->addAction(action);
+    }
+}
+
+void MousecfgWidget::bindCurrentSlot(const QString &name)
+{
+    const int slot = m_working.profileId % PROFILE_COUNT;
+    m_working.profileNames[slot] = name;
+    m_working.profiles[slot].profileName = name;
+    m_profileNameEdit->setText(name);
+}
+
+// A missing file gives the factory defaults, as at start-up.
+void MousecfgWidget::loadCurrentSlotFrom(const QString &name)
+{
+    ProfileData &profile = m_working.profiles[m_working.profileId % PROFILE_COUNT];
+    if (loadProfileByName(profile, name) < 0)
+        makeDefaultProfile(profile);
+    profile.profileName = name;
+}
+
+void MousecfgWidget::chooseSavedProfile(const QString &name)
+{
+    if (isNameUsedByOtherSlot(name)) {
+        showMessage(2, tr("Profile is Already Used!"));
+        return;
+    }
+    bindCurrentSlot(name);
+    loadCurrentSlotFrom(name);
+    refreshPanels();
+    rebuildProfileMenu();
+}
+
+void MousecfgWidget::slotProfileNameChange()
+{
+    reloadProfileListIfProductChanged();
+    renameCurrentProfile(m_profileNameEdit->text().trimmed());
+}
+
+// Renames the current slot's profile: its file, its library entry and every
+// slot bound to it; "PROFILE_LIST" and the slot names are written at once.
+void MousecfgWidget::renameCurrentProfile(const QString &newName)
+{
+    const int slot = m_working.profileId % PROFILE_COUNT;
+    const QString oldName = m_working.profileNames[slot];
+    if (isDefaultName(oldName) || oldName == kTemplateName) {
+        showMessage(2, tr("The default Profile cannot be deleted or renamed."));
+        m_profileNameEdit->setText(oldName);
+        return;
+    }
+    if (refuseNewProfileName(newName))
+        return;
+    if (isProfileNameTaken(newName)) {
+        showMessage(2, tr("Profile Exist!"));
+        return;
+    }
+    // A slot that was never saved has no file to rename: write its settings instead.
+    const bool moved = QFile::exists(profileFilePath(oldName))
+                           ? QFile::rename(profileFilePath(oldName), profileFilePath(newName))
+                           : saveProfile(m_working.profiles[slot], profileFilePath(newName));
+    if (!moved) {
+        showMessage(2, tr("The profile file could not be written in %1.").arg(profileDir()));
+        return;
+    }
+    const int entry = m_listProfileFiles.indexOf(oldName);
+    if (entry >= 0)
+        m_listProfileFiles[entry] = newName;
+    for (int j = 0; j < PROFILE_COUNT; ++j) {
+        if (m_working.profileNames[j] == oldName) {
+            m_working.profileNames[j] = newName;
+            m_working.profiles[j].profileName = newName;
+        }
+    }
+    m_profileNameEdit->setText(newName);
+    rebuildProfileMenu();
+    if (entry >= 0)
+        saveProfileFileList();
+    const MouseSettings copy = m_working;
+    if (!saveProfileList(copy))
+        showMessage(2, tr("The settings could not be saved in %1.").arg(configDir()));
 }

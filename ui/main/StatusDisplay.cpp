@@ -6,8 +6,10 @@
 #include "device/BatteryLevel.h"
 #include "device/DeviceTable.h"
 #include "device/PointerSettings.h"
+#include "platform/OsdChannel.h"
 #include "storage/ConfigStorage.h"
 #include "ui/kit/KestProcessbar.h"
+#include "ui/main/HelperPrograms.h"
 #include <QDebug>
 #include <QLabel>
 
@@ -118,4 +120,6 @@ void MousecfgWidget::showOsd(const QString &text)
 {
     qDebug().noquote() << "OSD:" << text;
     emit osdText(text);
+    // Failures stay in the debug log: a notice is not worth a message box.
+    deliverOsdBlock(encodeOsdBlock(osdNotice(text, themeColor())), osdProgramPath());
 }

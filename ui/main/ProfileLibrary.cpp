@@ -1,0 +1,277 @@
+// The saved-profile library: its list in the product's Config.ini, and the
+// commands that add to it, copy into it and delete from it.
+//
+// Every profile file lives in profileDir(), whatever the product: slots and
+// library resolve a name to the same file. The list itself is per product.
+#include "ui/main/MousecfgWidget.h"
+#include "storage/ConfigStorage.h"
+#include "storage/IniFile.h"
+#include "storage/SafeName.h"
+#include <QDebug>
+#include <QFile>
+#include <QLineEdit>
+#include <algorithm>
+
+namespace {
+
+const QString kListGroup = QStringLiteral("PROFILE_LIST");
+const QString kCountKey = QStringLiteral("PROFILE_LIST/Count");
+const QString kTemplateName = QStringLiteral("DefaultProfile");
+
+// The numbered entries 1..count present in the file, in list order. Only keys
+// that exist are visited, so a hostile Count costs nothing.
+QList<int> listEntryNumbers(const IniFile &ini, int count)
+{
+    QList<int> numbers;
+    const QString prefix = kListGroup + QLatin1Char('/');
+    for (const QString &key : ini.settings().allKeys()) {
+        if (!key.startsWith(prefix))
+            continue;
+        bool ok = false;
+        const int number = key.mid(prefix.size()).toInt(&ok);
+        if (ok && number >= 1 && number <= count)
+            numbers << number;
+    }
+    std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    return numbers;
+}
+
+} // namespace
+
+void MousecfgWidget::loadProfileFileList()
+{
+    m_listProfileFiles.clear();
+    m_profileListProduct = currentProductName();
+    const IniFile ini(productConfigFilePath());
+    if (!ini.settings().contains(kCountKey)) {
+        // Never written for this product: the library starts with the slots' profiles.
+        for (const QString &name : m_working.profileNames) {
+            if (isSafeFileName(name) && name != kTemplateName && !m_listProfileFiles.contains(name))
+                m_listProfileFiles << name;
+        }
+        return;
+    }
+    const int count = ini.intValue(kCountKey);
+    for (int number : listEntryNumbers(ini, count)) {
+        const QString name = ini.stringValue(kListGroup + QStringLiteral("/%1").arg(number));
+        if (!isSafeFileName(name) || name == kTemplateName || m_listProfileFiles.contains(name)) {
+            qWarning().noquote() << "Skipping saved-profile entry" << number << "=" << name << "in" << ini.path();
+            continue;
+        }
+        if (m_listProfileFiles.size() == MAX_PROFILE_FILES) {
+            qWarning().noquote() << "The saved-profile list in" << ini.path() << "holds more than"
+                                 << MAX_PROFILE_FILES << "names; the rest are left out";
+            break;
+        }
+        m_listProfileFiles << name;
+    }
+}
+
+bool MousecfgWidget::saveProfileFileList()
+{
+    IniWriter ini(productConfigFilePath());
+    ini->remove(kListGroup); // entries beyond the new count must not linger
+    ini->setValue(kCountKey, m_listProfileFiles.size());
+    for (int i = 0; i < m_listProfileFiles.size(); ++i)
+        ini->setValue(kListGroup + QStringLiteral("/%1").arg(i + 1), m_listProfileFiles[i]);
+    if (ini.commit())
+        return true;
+    showMessage(2, tr("The saved-profile list could not be saved in %1.").arg(productConfigFilePath()));
+    return false;
+}
+
+void MousecfgWidget::reloadProfileListIfProductChanged()
+{
+    if (currentProductName() == m_profileListProduct)
+        return;
+    loadProfileFileList();
+    rebuildProfileMenu();
+}
+
+bool MousecfgWidget::isNameUsedByOtherSlot(const QString &name) const
+{
+    for (int j = 0; j < PROFILE_COUNT; ++j) {
+        if (j != m_working.profileId && m_working.profileNames[j] == name)
+            return true;
+    }
+    return false;
+}
+
+bool MousecfgWidget::isDefaultName(const QString &name)
+{
+    for (int i = 1; i <= PROFILE_COUNT; ++i) {
+        if (name == QStringLiteral("Profile %1").arg(i))
+            return true;
+    }
+    return false;
+}
+
+// A name is taken when its file exists, the library lists it, or a slot is
+// bound to it (a slot's file may not have been written yet; two slots sharing
+// one file would overwrite each other).
+bool MousecfgWidget::isProfileNameTaken(const QString &name) const
+{
+    if (QFile::exists(profileFilePath(name)) || m_listProfileFiles.contains(name))
+        return true;
+    return std::find(std::begin(m_working.profileNames), std::end(m_working.profileNames), name)
+        != std::end(m_working.profileNames);
+}
+
+// Shows why a name cannot become a profile file; false when it can.
+bool MousecfgWidget::refuseNewProfileName(const QString &name)
+{
+    QString problem = fileNameProblem(name);
+    if (problem.isEmpty() && name == kTemplateName)
+        problem = tr("\"DefaultProfile\" is reserved for the factory settings.");
+    if (problem.isEmpty())
+        return false;
+    showMessage(2, tr("This name cannot be used for a profile: %1").arg(problem));
+    return true;
+}
+
+bool MousecfgWidget::refuseFullLibrary()
+{
+    if (m_listProfileFiles.size() < MAX_PROFILE_FILES)
+        return false;
+    showMessage(2, tr("The saved-profile list is full (%1 profiles). Delete a profile first.").arg(MAX_PROFILE_FILES));
+    return true;
+}
+
+QString MousecfgWidget::createProfileFile()
+{
+    if (!QFile::exists(defaultProfileFilePath()))
+        writeDefaultProfileFile();
+    QString name;
+    for (int n = 1;; ++n) {
+        name = QStringLiteral("Profile %1").arg(n);
+        if (!isProfileNameTaken(name))
+            break;
+    }
+    if (!QFile::copy(defaultProfileFilePath(), profileFilePath(name))) {
+        qWarning().noquote() << "Could not copy" << defaultProfileFilePath() << "to" << profileFilePath(name);
+        return QString();
+    }
+    m_listProfileFiles << name;
+    saveProfileFileList();
+    return name;
+}
+
+void MousecfgWidget::addProfile()
+{
+    if (refuseFullLibrary())
+        return;
+    const QString name = createProfileFile();
+    if (name.isEmpty()) {
+        showMessage(2, tr("The profile file could not be written in %1.").arg(profileDir()));
+        return;
+    }
+    bindCurrentSlot(name);
+    rebuildProfileMenu();
+    loadCurrentSlotFrom(name);
+    refreshPanels();
+}
+
+// The entry that takes the place of entry `deleted`: the next one (the one
+// before when the last is deleted), else the nearest earlier one that no other
+// slot uses, else the nearest later one; -1 when every other entry is in use.
+int MousecfgWidget::replacementIndex(int deleted) const
+{
+    const int last = m_listProfileFiles.size() - 1;
+    const int start = deleted == last ? deleted - 1 : deleted + 1;
+    for (int i = start; i >= 0; --i) {
+        if (i != deleted && !isNameUsedByOtherSlot(m_listProfileFiles[i]))
+            return i;
+    }
+    for (int i = start + 1; i <= last; ++i) {
+        if (i != deleted && !isNameUsedByOtherSlot(m_listProfileFiles[i]))
+            return i;
+    }
+    return -1;
+}
+
+// Removes the entry and its file; returns the replacement, or an empty text
+// (and nothing changed) when the name is not listed, nothing can replace it or
+// the file cannot be removed.
+QString MousecfgWidget::deleteProfileFile(const QString &name)
+{
+    const int k = m_listProfileFiles.indexOf(name);
+    if (k < 0)
+        return QString();
+    const int r = replacementIndex(k);
+    if (r < 0)
+        return QString();
+    const QString replacement = m_listProfileFiles[r];
+    QFile file(profileFilePath(name));
+    if (file.exists() && !file.remove()) {
+        qWarning().noquote() << "Could not remove" << file.fileName() << "-" << file.errorString();
+        return QString();
+    }
+    m_listProfileFiles.removeAt(k);
+    return replacement;
+}
+
+void MousecfgWidget::deleteProfile()
+{
+    const QString name = m_profileNameEdit->text();
+    if (m_listProfileFiles.size() < 2) {
+        showMessage(2, tr("AT LEAST ONE PROFILE TO BE RETAINED."));
+        return;
+    }
+    if (isDefaultName(name) || name == kTemplateName) {
+        showMessage(2, tr("The default Profile cannot be deleted or renamed."));
+        return;
+    }
+    const int k = m_listProfileFiles.indexOf(name);
+    if (k < 0) {
+        // Typed without Enter: there is nothing of that name to delete.
+        showMessage(2, tr("\"%1\" is not in the saved-profile list.").arg(name));
+        m_profileNameEdit->setText(m_working.profileNames[m_working.profileId]);
+        return;
+    }
+    if (isNameUsedByOtherSlot(name)) {
+        showMessage(2, tr("Profile is Already Used!"));
+        return;
+    }
+    if (replacementIndex(k) < 0) {
+        showMessage(2, tr("Every other saved profile is in use by another slot."));
+        return;
+    }
+    if (showMessage(1, tr("Are you sure you want delete this profile?")) != 1)
+        return;
+    const QString replacement = deleteProfileFile(name);
+    if (replacement.isEmpty()) {
+        showMessage(2, tr("The profile file could not be removed: %1").arg(profileFilePath(name)));
+        return;
+    }
+    bindCurrentSlot(replacement);
+    saveProfileFileList();
+    rebuildProfileMenu();
+    loadCurrentSlotFrom(replacement);
+    refreshPanels();
+}
+
+void MousecfgWidget::copyProfile()
+{
+    if (refuseFullLibrary())
+        return;
+    const int slot = m_working.profileId;
+    const QString source = m_working.profileNames[slot];
+    QString name = source + QStringLiteral(" copy");
+    for (int n = 2; isProfileNameTaken(name); ++n)
+        name = source + QStringLiteral(" copy %1").arg(n);
+    if (refuseNewProfileName(name))
+        return;
+    // A slot that was never saved has no file yet: its settings are the copy.
+    const bool copied = QFile::exists(profileFilePath(source))
+                            ? QFile::copy(profileFilePath(source), profileFilePath(name))
+                            : saveProfile(m_working.profiles[slot], profileFilePath(name));
+    if (!copied) {
+        showMessage(2, tr("The profile file could not be written in %1.").arg(profileDir()));
+        return;
+    }
+    m_listProfileFiles << name;
+    bindCurrentSlot(name);
+    saveProfileFileList();
+    rebuildProfileMenu();
+}

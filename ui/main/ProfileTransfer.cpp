@@ -1,0 +1,162 @@
+// Profiles in and out of the window: one profile to or from a .prof file,
+// the whole configuration to or from a .conf file, and the two resets.
+#include "ui/main/MousecfgWidget.h"
+#include "storage/ConfigStorage.h"
+#include "ui/main/ProfileFileDialog.h"
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QSaveFile>
+
+namespace {
+
+// A name typed without extension gets the one of the dialog's filter.
+QString withSuffix(const QString &path, const QString &suffix)
+{
+    return QFileInfo(path).suffix().isEmpty() ? path + QLatin1Char('.') + suffix : path;
+}
+
+bool readableFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isFile() && info.isReadable();
+}
+
+// Replaces target in one step: the save dialog has already asked about an
+// existing file, and a failed write leaves it as it was.
+bool copyReplacing(const QString &source, const QString &target)
+{
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = in.readAll();
+    QSaveFile out(target);
+    return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit();
+}
+
+} // namespace
+
+void MousecfgWidget::exportProfile()
+{
+    const int slot = m_working.profileId % PROFILE_COUNT;
+    const QString name = m_working.profileNames[slot];
+    QString path = askProfileFilePath(this, FileDialogKind::Save, tr("Save Profile File"), tr("Profile File(*.prof)"));
+    if (path.isEmpty())
+        return;
+    path = withSuffix(path, QStringLiteral("prof"));
+    const QString source = profileFilePath(name);
+    // A slot that was never saved has no file yet: its settings are what is exported.
+    const bool ready = (QFile::exists(source) || saveProfileByName(m_working.profiles[slot], name))
+                       && writeMouseName(currentProductName(), source);
+    if (!ready) {
+        showMessage(2, tr("The file could not be written: %1").arg(source));
+        return;
+    }
+    if (QFileInfo(path) == QFileInfo(source))
+        return;
+    if (!copyReplacing(source, path))
+        showMessage(2, tr("The file could not be written: %1").arg(path));
+}
+
+void MousecfgWidget::importProfile()
+{
+    const QString path = askProfileFilePath(this, FileDialogKind::Open, tr("Load Profile File"), tr("Profile File(*.prof)"));
+    if (path.isEmpty())
+        return;
+    if (!readableFile(path)) {
+        showMessage(2, tr("The file could not be read: %1").arg(path));
+        return;
+    }
+    if (readMouseName(path) != currentProductName()) {
+        showMessage(2, tr("The file is not match current mouse!"));
+        return;
+    }
+    const QString name = QFileInfo(path).completeBaseName();
+    if (refuseNewProfileName(name))
+        return;
+    if (isProfileNameTaken(name)) {
+        showMessage(2, tr("Profile Exist!"));
+        return;
+    }
+    if (refuseFullLibrary())
+        return;
+    if (!QFile::copy(path, profileFilePath(name))) {
+        showMessage(2, tr("The file could not be written: %1").arg(profileFilePath(name)));
+        return;
+    }
+    m_listProfileFiles << name;
+    saveProfileFileList();
+    bindCurrentSlot(name);
+    rebuildProfileMenu();
+    loadCurrentSlotFrom(name);
+    refreshPanels();
+    runWrite(false);
+}
+
+void MousecfgWidget::saveConfigFile()
+{
+    QString path = askProfileFilePath(this, FileDialogKind::Save, tr("Save Config File"), tr("Config File(*.conf)"));
+    if (path.isEmpty())
+        return;
+    path = withSuffix(path, QStringLiteral("conf"));
+    const MouseSettings copy = m_working;
+    if (!writeMouseName(currentProductName(), path) || !exportSettings(copy, path))
+        showMessage(2, tr("The file could not be written: %1").arg(path));
+}
+
+void MousecfgWidget::loadConfigFile()
+{
+    const QString path = askProfileFilePath(this, FileDialogKind::Open, tr("Load Config File"), tr("Config File(*.conf)"));
+    if (path.isEmpty())
+        return;
+    if (!readableFile(path)) {
+        showMessage(2, tr("The file could not be read: %1").arg(path));
+        return;
+    }
+    if (readMouseName(path) != currentProductName()) {
+        showMessage(2, tr("The file is not match current mouse!"));
+        return;
+    }
+    // Imported over a copy of the last-applied settings into the working
+    // ones, so the write that follows sees, and sends, what the file changes.
+    MouseSettings imported = m_applied;
+    if (importSettings(imported, path) < 0) {
+        showMessage(2, tr("The file could not be read: %1").arg(path));
+        return;
+    }
+    m_working = imported;
+    selectPage(0);
+    switchToSlot(m_working.profileId, false);
+    rebuildProfileMenu();
+    runWrite(false);
+}
+
+void MousecfgWidget::resetProfile()
+{
+    if (showMessage(1, tr("Are you sure you want reset this profile?")) != 1)
+        return;
+    const int slot = m_working.profileId % PROFILE_COUNT;
+    qDebug("Accepted %d", slot);
+    makeDefaultProfile(m_working.profiles[slot]);
+    m_working.profiles[slot].profileName = m_working.profileNames[slot];
+    retranslate();
+    refreshPanels();
+    m_profileNameEdit->setText(m_working.profileNames[slot]);
+    runWrite(false);
+}
+
+void MousecfgWidget::resetAllProfiles()
+{
+    if (showMessage(1, tr("Are you sure you want reset all profiles?")) != 1)
+        return;
+    makeDefaultSettings(m_working);
+    // "All profiles" means all five, not only the first.
+    for (int i = 0; i < PROFILE_COUNT; ++i) {
+        makeDefaultProfile(m_working.profiles[i]);
+        m_working.profiles[i].profileName = m_working.profileNames[i];
+    }
+    switchToSlot(m_working.profileId, false);
+    rebuildProfileMenu();
+    runWrite(true);
+}
