@@ -1,11 +1,289 @@
-// The window's side of the CUSTOMIZE page: button assignment panel and the picture hot-spots.
+// The window's side of the CUSTOMIZE page: the button assignment panel in its
+// scroll area, and the numbered hot-spots on the mouse pictures that select
+// the panel's slots and open their menus.
 #include "ui/main/MousecfgWidget.h"
+#include "storage/AppPaths.h"
+#include "storage/ConfigStorage.h"
+#include "ui/buttons/HotSpotPlaces.h"
+#include "ui/buttons/KestBtnWindow.h"
+#include "ui/kit/KestPushButton.h"
+#include "ui/kit/Skin.h"
+#include "ui/kit/UiScale.h"
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QImageReader>
+#include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <functional>
+
+namespace {
+constexpr int kPanelWidth = 336;   // slot column plus the number badges and a margin
+constexpr int kHotSpotSize = 24;
+constexpr int kPictureWidth = 300; // the box the pictures are scaled into
+constexpr int kPictureHeight = 400;
+
+// Calls back whenever a watched widget changes size.
+class ResizeWatcher : public QObject
+{
+public:
+    ResizeWatcher(QObject *parent, std::function<void()> onResize) : QObject(parent), m_onResize(std::move(onResize)) {}
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Resize)
+            m_onResize();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_onResize;
+};
+
+QString frontPicturePath(const QString &product)
+{
+    return appDir() + "/skin/mouse/" + product + "/Mouse.png";
+}
+
+QString sidePicturePath(const QString &product)
+{
+    return appDir() + "/skin/mouse/" + product + "_Side.png";
+}
+
+// Where a point of a picture file lands in its label: the picture is scaled
+// into the box keeping its aspect and centred in the label.
+QPoint pictureToLabel(const QPoint &point, const QSize &pictureSize, const QSize &labelSize, double scale)
+{
+    if (pictureSize.isEmpty())
+        return point * scale;
+    const QSize shown = pictureSize.scaled(QSize(kPictureWidth, kPictureHeight) * scale, Qt::KeepAspectRatio);
+    const double ratio = double(shown.width()) / pictureSize.width();
+    const QPoint offset((labelSize.width() - shown.width()) / 2, (labelSize.height() - shown.height()) / 2);
+    return offset + QPoint(qRound(point.x() * ratio), qRound(point.y() * ratio));
+}
+
+QStringList hotSpotImages()
+{
+    return {skinPath("btn_2.png"), skinPath("btn_1.png"), skinPath("btn_1.png")};
+}
+
+QStringList wheelImages(const QString &product, bool up)
+{
+    const bool square = hasSquareWheelHotSpots(product);
+    const QString base = up ? "btn_up" : "btn_down";
+    const QString normal = base + (square ? "4" : "2") + ".png";
+    const QString lit = base + (square ? "3" : "1") + ".png";
+    return {skinPath(normal), skinPath(lit), skinPath(lit)};
+}
+} // namespace
 
 void MousecfgWidget::buildCustomizePage(QWidget *page)
 {
-    Q_UNUSED(page);
+    m_btnScrollArea = new QScrollArea(page);
+    m_btnScrollArea->setObjectName("buttonScrollArea");
+    m_btnScrollArea->setFrameShape(QFrame::NoFrame);
+    m_btnScrollArea->setWidgetResizable(true);
+    m_btnScrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_btnScrollArea->setStyleSheet("QScrollArea, QScrollArea > QWidget > QWidget {background: transparent;}");
+    m_btnScrollArea->viewport()->setAutoFillBackground(false);
+    m_pBtnWindow = new KestBtnWindow;
+    m_btnScrollArea->setWidget(m_pBtnWindow);
+
+    auto *layout = new QHBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addStretch(1);
+    layout->addWidget(m_btnScrollArea);
+    layout->addStretch(1);
+
+    connect(m_pBtnWindow, SIGNAL(SelBtnControl(KestPushButton *, bool)), this, SLOT(slotMouseOver(KestPushButton *, bool)));
+    connect(m_pBtnWindow, SIGNAL(GotoMacroTab(quint8)), this, SLOT(slotGotoMacro(quint8)));
+    connect(m_pBtnWindow, SIGNAL(PopOneClickBox()), this, SLOT(slotPopOneClickBox()));
+
+    buildHotSpots();
+    connect(button("frontButton"), &QPushButton::clicked, this, [this] { showView(true); });
+    connect(button("sideButton"), &QPushButton::clicked, this, [this] { showView(false); });
+
+    // The window scales its children by resizing them: follow with the panel
+    // and the hot-spots.
+    auto *watcher = new ResizeWatcher(this, [this] {
+        if (m_customizeScale != m_scale) {
+            m_customizeScale = m_scale;
+            m_pBtnWindow->setScale(m_scale);
+            m_btnScrollArea->setFixedWidth(int(kPanelWidth * m_scale) + m_btnScrollArea->verticalScrollBar()->sizeHint().width());
+        }
+        placeHotSpots();
+    });
+    page->installEventFilter(watcher);
+    m_frontPicture->installEventFilter(watcher);
+    m_sidePicture->installEventFilter(watcher);
+    showView(m_bFrontView);
 }
 
 void MousecfgWidget::refreshCustomizePage()
 {
+    m_pBtnWindow->setProfileRecord(&m_working.profiles[m_working.profileId % PROFILE_COUNT]);
+    placeHotSpots();
+}
+
+void MousecfgWidget::buildHotSpots()
+{
+    QLabel *const pictures[HOT_SPOT_VIEW_COUNT] = {m_frontPicture, m_sidePicture, m_frontPicture};
+    const int counts[HOT_SPOT_VIEW_COUNT] = {HOT_SPOT_COUNT, HOT_SPOT_COUNT, 2};
+    for (int view = 0; view < HOT_SPOT_VIEW_COUNT; ++view) {
+        for (int i = 0; i < counts[view]; ++i) {
+            // Children of their picture: they show and hide with it.
+            auto *spot = new KestPushButton(view == WheelView ? QStringList() : hotSpotImages(), pictures[view]);
+            spot->setObjectName(QString("hotSpot%1_%2").arg(view).arg(i));
+            spot->setCheckable(true);
+            spot->setCursor(Qt::PointingHandCursor);
+            spot->setPixelSize(11);
+            spot->setGeometry(0, 0, 0, 0);
+            connect(spot, &QPushButton::clicked, this, [this, view, i] { onHotSpotClicked(view, i); });
+            if (view != WheelView) {
+                connect(spot, &KestPushButton::OverSignal, this, [this, i](KestPushButton *, bool over) {
+                    showButtonPicture(i, over);
+                });
+            }
+            m_hotSpots[view] << spot;
+        }
+    }
+}
+
+KestPushButton *MousecfgWidget::hotSpot(int view, int index) const
+{
+    if (view < 0 || view >= HOT_SPOT_VIEW_COUNT)
+        return nullptr;
+    return m_hotSpots[view].value(index);
+}
+
+int MousecfgWidget::selectedHotSpot(int view) const
+{
+    return view >= 0 && view < HOT_SPOT_VIEW_COUNT ? m_iHotSpotSel[view] : -1;
+}
+
+void MousecfgWidget::placeHotSpots()
+{
+    if (!m_pBtnWindow)
+        return;
+    const QString product = currentProductName();
+    const QSize frontSize = QImageReader(frontPicturePath(product)).size();
+    const QSize sideSize = QImageReader(sidePicturePath(product)).size();
+    const QVector<bool> &visible = m_pBtnWindow->visibleMainSlots();
+    const HotSpotPlaces places = hotSpotPlaces(product, visible, frontSize.isValid() ? frontSize : QSize(kPictureWidth, kPictureHeight));
+    const int size = qMax(1, int(kHotSpotSize * m_scale));
+
+    auto place = [&](KestPushButton *spot, const QPoint &point, const QSize &picture, const QLabel *label) {
+        if (point.isNull()) {
+            spot->setGeometry(0, 0, 0, 0);
+            spot->hide();
+            return;
+        }
+        const QPoint centre = pictureToLabel(point, picture, label->size(), m_scale);
+        spot->setGeometry(centre.x() - size / 2, centre.y() - size / 2, size, size);
+        spot->show();
+    };
+    for (int i = 0; i < HOT_SPOT_COUNT; ++i) {
+        const int number = m_pBtnWindow->slotNumber(0, i);
+        m_hotSpots[FrontView][i]->setText(number ? QString::asprintf("%d", number) : QString());
+        m_hotSpots[SideView][i]->setText(m_hotSpots[FrontView][i]->text());
+        place(m_hotSpots[FrontView][i], places.front[i], frontSize, m_frontPicture);
+        place(m_hotSpots[SideView][i], places.side[i], sideSize, m_sidePicture);
+    }
+    for (int i = 0; i < 2; ++i) {
+        m_hotSpots[WheelView][i]->setImages(wheelImages(product, i == 0));
+        place(m_hotSpots[WheelView][i], places.wheel[i], frontSize, m_frontPicture);
+    }
+    refreshHotSpotTips();
+}
+
+void MousecfgWidget::refreshHotSpotTips()
+{
+    const ProfileData *profile = m_pBtnWindow->profileRecord();
+    if (!profile)
+        return;
+    for (int view = 0; view < HOT_SPOT_VIEW_COUNT; ++view) {
+        for (int i = 0; i < m_hotSpots[view].size(); ++i) {
+            const int record = view == WheelView ? 2 * HOT_SPOT_COUNT + i : i;
+            m_hotSpots[view][i]->setToolTip(KestBtnWindow::labelOf(profile->buttonInfo[record]));
+        }
+    }
+}
+
+void MousecfgWidget::onHotSpotClicked(int view, int index)
+{
+    SelBtnChanged(quint8(index), quint8(view));
+    KestPushButton *spot = m_hotSpots[view].value(index);
+    const quint8 group = view == WheelView ? 2 : 0;
+    m_pBtnWindow->setCurrentButton(quint8(index), group);
+    if (spot)
+        m_pBtnWindow->popupMenu(quint8(index), group, spot->mapToGlobal(QPoint(spot->width() / 2, spot->height())));
+}
+
+void MousecfgWidget::SelBtnChanged(quint8 iBtn, quint8 iType)
+{
+    if (iType >= HOT_SPOT_VIEW_COUNT)
+        return;
+    m_iHotSpotSel[iType] = iBtn < m_hotSpots[iType].size() ? int(iBtn) : -1;
+    for (int i = 0; i < m_hotSpots[iType].size(); ++i)
+        m_hotSpots[iType][i]->setChecked(i == m_iHotSpotSel[iType]);
+}
+
+void MousecfgWidget::showView(bool bFront)
+{
+    if (bFront && !m_bFrontView) {
+        m_iCurrentView = m_iRememberedView;
+    } else if (!bFront && m_iCurrentView != SideView) {
+        m_iRememberedView = m_iCurrentView;
+        m_iCurrentView = SideView;
+    }
+    m_bFrontView = bFront;
+    button("frontButton")->setChecked(bFront);
+    button("sideButton")->setChecked(!bFront);
+    selectPage(m_iCurrentPage);
+    const int selected = m_iHotSpotSel[m_iCurrentView];
+    m_pBtnWindow->setCurrentButton(selected < 0 ? KestBtnWindow::NO_SELECTION : quint8(selected),
+                                   m_iCurrentView == WheelView ? 2 : 0);
+}
+
+void MousecfgWidget::showButtonPicture(int index, bool lit)
+{
+    if (lit) {
+        const QPixmap picture(appDir() + "/skin/mouse/" + currentProductName() + "/" + QString::asprintf("mouse_%d.png", index + 1));
+        if (picture.isNull())
+            return;
+        if (m_plainFrontPicture.isNull())
+            m_plainFrontPicture = m_frontPicture->pixmap(Qt::ReturnByValue);
+        m_frontPicture->setPixmap(picture.scaled(QSize(kPictureWidth, kPictureHeight) * m_scale, Qt::KeepAspectRatio,
+                                                 Qt::SmoothTransformation));
+    } else if (!m_plainFrontPicture.isNull()) {
+        m_frontPicture->setPixmap(m_plainFrontPicture);
+        m_plainFrontPicture = QPixmap();
+    }
+}
+
+void MousecfgWidget::slotMouseOver(KestPushButton *button, bool bType)
+{
+    int group = 0;
+    int index = 0;
+    if (!m_pBtnWindow->slotOf(button, group, index))
+        return;
+    const int view = group == 2 ? WheelView : FrontView;
+    if (group != 1) {
+        if (KestPushButton *spot = m_hotSpots[view].value(index))
+            spot->setChecked(bType || index == m_iHotSpotSel[view]);
+    }
+    if (group == 0)
+        showButtonPicture(index, bType);
+    if (!bType)
+        refreshHotSpotTips();
+}
+
+void MousecfgWidget::slotGotoMacro(quint8 iBtn)
+{
+    selectPage(iBtn);
+}
+
+void MousecfgWidget::slotPopOneClickBox()
+{
+    showMessage(2, tr("AT LEAST ONE CLICK FUNCTION TO BE RETAINED."));
 }

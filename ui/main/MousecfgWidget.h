@@ -253,4 +253,44 @@ private:
     // release number was recorded; a click that ends a press does not run it twice.
     void runFirmwareUpdate(bool cablePresent);
     bool m_bFirmwarePressRan = false;
+
+    // --- CUSTOMIZE page (CustomizePage.cpp): the assignment panel edits the
+    // active profile of the working record through a pointer; numbered
+    // hot-spots on the front and side pictures and the two wheel hot-spots
+    // select its slots and open their menus.
+public:
+    static constexpr int HOT_SPOT_COUNT = 20;
+    enum HotSpotView { FrontView, SideView, WheelView, HOT_SPOT_VIEW_COUNT };
+    class KestBtnWindow *buttonPanel() const { return m_pBtnWindow; }
+    // Hot-spot index of a view (wheel: 0 up, 1 down); nullptr outside the range.
+    KestPushButton *hotSpot(int view, int index) const;
+    int selectedHotSpot(int view) const;
+    int currentView() const { return m_iCurrentView; }
+    bool frontView() const { return m_bFrontView; }
+
+public slots:
+    // Hover feedback from the panel: the button's hot-spot and picture light up.
+    void slotMouseOver(KestPushButton *button, bool bType);
+
+private slots:
+    void SelBtnChanged(quint8 iBtn, quint8 iType);
+    void slotGotoMacro(quint8 iBtn);
+    void slotPopOneClickBox();
+
+private:
+    void showView(bool bFront);
+    void buildHotSpots();
+    void placeHotSpots();
+    void refreshHotSpotTips();
+    void onHotSpotClicked(int view, int index);
+    void showButtonPicture(int index, bool lit);
+
+    class KestBtnWindow *m_pBtnWindow = nullptr;
+    QScrollArea *m_btnScrollArea = nullptr;
+    QList<KestPushButton *> m_hotSpots[HOT_SPOT_VIEW_COUNT];
+    int m_iHotSpotSel[HOT_SPOT_VIEW_COUNT] = {-1, -1, -1};
+    int m_iCurrentView = FrontView;
+    int m_iRememberedView = FrontView;
+    QPixmap m_plainFrontPicture; // kept while a lit picture is shown
+    double m_customizeScale = 0;
 };

@@ -1,0 +1,254 @@
+#include "ui/buttons/KestFireKeyWindow.h"
+#include "platform/KeyboardHook.h"
+#include "storage/ConfigStorage.h"
+#include "ui/kit/Fonts.h"
+#include "ui/kit/Skin.h"
+#include "ui/kit/UiScale.h"
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+const char *const kTargetTexts[KestFireKeyWindow::TARGET_COUNT] = {
+    QT_TRANSLATE_NOOP("KestFireKeyWindow", "Left"),
+    QT_TRANSLATE_NOOP("KestFireKeyWindow", "Right"),
+    QT_TRANSLATE_NOOP("KestFireKeyWindow", "Middle"),
+    QT_TRANSLATE_NOOP("KestFireKeyWindow", "Keyboard Key"),
+};
+
+// res1 of the three mouse-button targets.
+constexpr uint8_t kTargetButtons[3] = {0x81, 0x82, 0x84};
+
+constexpr int kMaxDigits = 3;
+constexpr int kMinNumber = 1;
+constexpr int kMaxNumber = 255;
+constexpr int kDefaultTimes = 3;
+constexpr int kDefaultDelay = 100;
+constexpr int kStoredDefaultDelay = 10; // a stored fire key without a delay
+constexpr int kEditWidth = 64;
+
+QString checkBoxStyle()
+{
+    return QString("QCheckBox{color: rgb(230, 230, 230); spacing: %1px;}"
+                   "QCheckBox::indicator{width: %2px; height: %2px;}"
+                   "QCheckBox::indicator:unchecked{image: url(%3);}"
+                   "QCheckBox::indicator:checked{image: url(%4);}")
+        .arg(scaled(6))
+        .arg(scaled(18))
+        .arg(skinPath("checkbox1-1.png"), skinPath("checkbox1-2.png"));
+}
+
+QString numberStyle()
+{
+    const QColor accent = themeColor();
+    return QString("QLineEdit{background: rgb(18, 18, 22); color: rgb(255, 255, 255);"
+                   " border: 1px solid rgb(90, 90, 100); border-radius: %1px; padding: 0 %1px;}"
+                   "QLineEdit:focus{border: 1px solid rgb(%2, %3, %4);}")
+        .arg(scaled(4))
+        .arg(accent.red())
+        .arg(accent.green())
+        .arg(accent.blue());
+}
+
+QString storedNumber(int value, int whenZero)
+{
+    return QString::number(value == 0 ? whenZero : std::clamp(value, kMinNumber, kMaxNumber));
+}
+} // namespace
+
+KestFireKeyWindow::KestFireKeyWindow(QWidget *parent) : KestSettingDialog(parent)
+{
+    setObjectName("KestFireKeyWindow");
+    setTitle(tr("FireKey Setting"));
+
+    auto *targets = new QHBoxLayout;
+    for (int i = 0; i < TARGET_COUNT; ++i) {
+        auto *box = new QCheckBox(tr(kTargetTexts[i]), this);
+        box->setObjectName(QString("targetBox%1").arg(i));
+        box->setFocusPolicy(Qt::NoFocus);
+        box->setStyleSheet(checkBoxStyle());
+        box->setFont(languageFont());
+        connect(box, &QCheckBox::clicked, this, &KestFireKeyWindow::checkbtn_clicked);
+        connect(box, &QCheckBox::stateChanged, this, &KestFireKeyWindow::onStateChanged);
+        targets->addWidget(box);
+        m_targets << box;
+    }
+
+    m_display = static_cast<QLineEdit *>(makeKeyDisplay());
+    m_times = makeNumberEdit("timesEdit");
+    m_times->setText(QString::number(kDefaultTimes));
+    m_delay = makeNumberEdit("delayEdit");
+    m_delay->setText(QString::number(kDefaultDelay));
+
+    auto *numbers = new QHBoxLayout;
+    const struct { const char *text; QLineEdit *edit; } rows[] = {
+        {QT_TR_NOOP("Times:"), m_times},
+        {QT_TR_NOOP("Delay:"), m_delay},
+    };
+    numbers->addStretch();
+    for (const auto &row : rows) {
+        auto *label = new QLabel(tr(row.text), this);
+        label->setStyleSheet("color: rgb(230, 230, 230);");
+        label->setFont(languageFont());
+        numbers->addWidget(label);
+        numbers->addWidget(row.edit);
+        numbers->addSpacing(scaled(18));
+    }
+    numbers->addStretch();
+
+    contentLayout()->addLayout(targets);
+    contentLayout()->addWidget(m_display);
+    contentLayout()->addLayout(numbers);
+
+    m_hook = std::make_unique<KeyboardHook>(KeyboardHook::FireKey,
+                                            [this](int scanCode, int flags) { handleKey(scanCode, flags); });
+    if (!m_hook->isInstalled())
+        m_hook.reset();
+    choose(TargetLeft);
+}
+
+KestFireKeyWindow::~KestFireKeyWindow() = default;
+
+QLineEdit *KestFireKeyWindow::makeNumberEdit(const char *objectName)
+{
+    auto *edit = new QLineEdit(this);
+    edit->setObjectName(objectName);
+    edit->setMaxLength(kMaxDigits);
+    edit->setValidator(new QIntValidator(kMinNumber, kMaxNumber, edit));
+    edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    edit->setFixedWidth(scaled(kEditWidth));
+    edit->setFont(displayFont(14));
+    edit->setStyleSheet(numberStyle());
+    connect(edit, &QLineEdit::textChanged, this, &KestFireKeyWindow::OnEditDataChanged);
+    connect(edit, &QLineEdit::returnPressed, this, &KestFireKeyWindow::onEditReturn);
+    return edit;
+}
+
+QString KestFireKeyWindow::timesText() const
+{
+    return m_times->text();
+}
+
+QString KestFireKeyWindow::delayText() const
+{
+    return m_delay->text();
+}
+
+QString KestFireKeyWindow::displayText() const
+{
+    return m_display->text();
+}
+
+uint8_t KestFireKeyWindow::targetValue(int choice, KeyCode key)
+{
+    if (choice >= TargetLeft && choice < TargetKeyboard)
+        return kTargetButtons[choice];
+    int usage = 0;
+    if (!key || !keyCodeToHidUsage(key, usage))
+        return 0;
+    return uint8_t(usage);
+}
+
+void KestFireKeyWindow::setRecord(const ButtonInfo &record)
+{
+    const auto *button = std::find(std::begin(kTargetButtons), std::end(kTargetButtons), record.res1);
+    if (record.res1 == 0) {
+        choose(TargetLeft);
+    } else if (button != std::end(kTargetButtons)) {
+        choose(int(button - std::begin(kTargetButtons)));
+    } else {
+        choose(TargetKeyboard);
+        int code = 0;
+        hidUsageToKeyCode(record.res1, code);
+        showKey(KeyCode(code));
+    }
+    m_times->setText(storedNumber(record.loopNumber, kDefaultTimes));
+    m_delay->setText(storedNumber(record.keyNumber, kStoredDefaultDelay));
+}
+
+void KestFireKeyWindow::choose(int target)
+{
+    m_choice = target;
+    for (int i = 0; i < m_targets.size(); ++i)
+        m_targets[i]->setChecked(i == target);
+    m_skipNext = 0;
+    m_capturing = target == TargetKeyboard ? 1 : 0;
+    m_display->setEnabled(m_capturing);
+    if (m_capturing)
+        m_display->setFocus();
+    else
+        showKey(0);
+}
+
+void KestFireKeyWindow::showKey(KeyCode code)
+{
+    m_keyCode = code;
+    m_display->setText(keyName(code));
+}
+
+void KestFireKeyWindow::emitValue()
+{
+    emit SetFireKeyValue(m_keyCode, quint8(m_choice), m_times->text().toInt(), m_delay->text().toInt());
+}
+
+void KestFireKeyWindow::checkbtn_clicked()
+{
+    const int target = m_targets.indexOf(qobject_cast<QCheckBox *>(sender()));
+    if (target < 0)
+        return;
+    choose(target);
+    emitValue();
+    m_display->setFocus();
+}
+
+void KestFireKeyWindow::onStateChanged(int state)
+{
+    // A box unchecked by clicking it again stays the choice.
+    auto *box = qobject_cast<QCheckBox *>(sender());
+    if (state == Qt::Unchecked && box && m_targets.indexOf(box) == m_choice)
+        box->setChecked(true);
+}
+
+void KestFireKeyWindow::OnEditDataChanged(const QString &)
+{
+    emitValue();
+}
+
+void KestFireKeyWindow::onEditReturn()
+{
+    // The Enter that leaves a number field is not the key to capture.
+    if (m_capturing)
+        m_skipNext = 1;
+    m_display->setFocus();
+}
+
+void KestFireKeyWindow::mousePressEvent(QMouseEvent *event)
+{
+    m_display->setFocus();
+    KestSettingDialog::mousePressEvent(event);
+}
+
+void KestFireKeyWindow::handleKey(int scanCode, int flags)
+{
+    if (!m_capturing)
+        return;
+    // Digits typed into the number fields are not captured.
+    if (m_times->hasFocus() || m_delay->hasFocus())
+        return;
+    if (m_skipNext) {
+        m_skipNext = 0;
+        return;
+    }
+    const KeyCode code = keyEventToKeyCode(scanCode, flags);
+    if (code == m_lastCode && quint32(flags) == m_lastFlags)
+        return;
+    m_lastCode = code;
+    m_lastFlags = quint32(flags);
+    showKey(code);
+}

@@ -1,0 +1,19 @@
+#include "ui/buttons/MacroSelection.h"
+
+namespace {
+MacroSelector &selectorSlot()
+{
+    static MacroSelector selector;
+    return selector;
+}
+} // namespace
+
+void setMacroSelector(MacroSelector selector)
+{
+    selectorSlot() = std::move(selector);
+}
+
+const MacroSelector &macroSelector()
+{
+    return selectorSlot();
+}
