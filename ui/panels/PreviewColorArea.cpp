@@ -8,19 +8,20 @@ PreviewColorArea::PreviewColorArea(QWidget *parent) : QWidget(parent)
 
 void PreviewColorArea::setOldColor(const QColor &color)
 {
-    m_old = color;
+    m_old = color.toRgb();
     update();
 }
 
 void PreviewColorArea::setNewColor(const QColor &color)
 {
-    m_new = color;
+    m_new = color.toRgb();
     update();
 }
 
 void PreviewColorArea::svChangedSlot(int h, int s, int v)
 {
-    m_new = QColor::fromHsv(qBound(0, h, 359), qBound(0, s, 255), qBound(0, v, 255));
+    // Kept as RGB: that is how the colour is stored and compared.
+    m_new = QColor::fromHsv(qBound(0, h, 359), qBound(0, s, 255), qBound(0, v, 255)).toRgb();
     update();
     emit svChangedSignal(h, s, v);
 }
