@@ -2,6 +2,683 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>DialogFrame</name>
+    <message>
+        <location filename="../../ui/macro/DialogFrame.cpp" line="56"/>
+        <source>Warning</source>
+        <translation type="unfinished">警告</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdater</name>
+    <message>
+        <location filename="../../helpers/updater/UpdaterNotice.cpp" line="22"/>
+        <source>Firmware Update</source>
+        <translation type="unfinished">固件更新</translation>
+    </message>
+    <message>
+        <location filename="../../helpers/updater/UpdaterNotice.cpp" line="27"/>
+        <source>No firmware updater for this mouse model is installed on this system. The mouse has not been changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../helpers/updater/UpdaterNotice.cpp" line="64"/>
+        <source>OK</source>
+        <translation type="unfinished">确定</translation>
+    </message>
+</context>
+<context>
+    <name>KestBtnWindow</name>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="8"/>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="9"/>
+        <source>Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="10"/>
+        <source>Middle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="11"/>
+        <source>Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="12"/>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="13"/>
+        <source>Cut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="14"/>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="15"/>
+        <source>Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="16"/>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="17"/>
+        <source>Find</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="18"/>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="19"/>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="20"/>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="21"/>
+        <source>Switch Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="22"/>
+        <source>Close Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="23"/>
+        <source>My Computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="24"/>
+        <source>Run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="25"/>
+        <source>Show Desktop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="26"/>
+        <source>Lock PC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="27"/>
+        <source>Browser Home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="28"/>
+        <source>Browser Backward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="29"/>
+        <source>Browser Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="30"/>
+        <source>Browser Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="31"/>
+        <source>Browser Refresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="32"/>
+        <source>Browser Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="33"/>
+        <source>Browser Favorite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="34"/>
+        <source>Mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="35"/>
+        <source>Boss Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="36"/>
+        <source>SINGLE KEY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="37"/>
+        <source>COMBO KEY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="38"/>
+        <source>FIRE KEY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="39"/>
+        <source>Play/Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="40"/>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="41"/>
+        <source>Previous Track</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="42"/>
+        <source>Next Track</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="43"/>
+        <source>Volume Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="44"/>
+        <source>Volume Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="45"/>
+        <source>Mute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="46"/>
+        <source>Media Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="47"/>
+        <source>DPI Switch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="48"/>
+        <source>DPI +</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="49"/>
+        <source>DPI -</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="50"/>
+        <source>Rate Switch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="51"/>
+        <source>Rate +</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="52"/>
+        <source>Rate -</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="53"/>
+        <source>Profile Switch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="54"/>
+        <source>Profile +</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="55"/>
+        <source>Profile -</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="56"/>
+        <source>Macro Manager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="57"/>
+        <source>Led Switch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="58"/>
+        <source>Button Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="59"/>
+        <source>Scroll Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="60"/>
+        <source>Scroll Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="61"/>
+        <source>SNIPER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="62"/>
+        <source>GunFile Manager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="66"/>
+        <source>Basic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="67"/>
+        <source>Windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="68"/>
+        <source>Advance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="69"/>
+        <source>Media</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="70"/>
+        <source>DPI</source>
+        <translation type="unfinished">DPI</translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="71"/>
+        <source>Polling Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="72"/>
+        <source>Profile Menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="440"/>
+        <source>Warning</source>
+        <translation type="unfinished">警告</translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="440"/>
+        <source>Left Button Can not be Gun Function.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="459"/>
+        <source>GUNFILE SELECT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="459"/>
+        <source>MACRO SELECT</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KestColorArea</name>
+    <message>
+        <location filename="../../ui/panels/KestColorArea.cpp" line="180"/>
+        <source>Color Edit</source>
+        <translation>颜色编辑</translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/KestColorArea.cpp" line="181"/>
+        <source>COLOR</source>
+        <translation>颜色</translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/KestColorArea.cpp" line="182"/>
+        <source>H </source>
+        <translation>色相 </translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/KestColorArea.cpp" line="183"/>
+        <source>S </source>
+        <translation>饱和 </translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/KestColorArea.cpp" line="184"/>
+        <source>V </source>
+        <translation>明度 </translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/KestColorArea.cpp" line="185"/>
+        <source>R </source>
+        <translation>红 </translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/KestColorArea.cpp" line="186"/>
+        <source>G </source>
+        <translation>绿 </translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/KestColorArea.cpp" line="187"/>
+        <source>B </source>
+        <translation>蓝 </translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/KestColorArea.cpp" line="188"/>
+        <source>APPLY</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/KestColorArea.cpp" line="189"/>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>KestColorWindow</name>
+    <message>
+        <location filename="../../ui/panels/KestColorWindow.cpp" line="179"/>
+        <location filename="../../ui/panels/KestColorWindow.cpp" line="207"/>
+        <location filename="../../ui/panels/KestColorWindow.cpp" line="264"/>
+        <source> MINUTE</source>
+        <translation> 分钟</translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/KestColorWindow.cpp" line="200"/>
+        <source>EFFECT</source>
+        <translation>灯效</translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/KestColorWindow.cpp" line="201"/>
+        <source>BRIGHTNESS</source>
+        <translation>亮度</translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/KestColorWindow.cpp" line="202"/>
+        <source>SPEED</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/KestColorWindow.cpp" line="203"/>
+        <source>COLOR</source>
+        <translation>颜色</translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/KestColorWindow.cpp" line="204"/>
+        <source>SLEEP TIME</source>
+        <translation>休眠时间</translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/KestColorWindow.cpp" line="205"/>
+        <source>MOVE TO LIGHT OFF</source>
+        <translation>移动时关闭灯光</translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/LightingEffects.cpp" line="7"/>
+        <source>OFF</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/LightingEffects.cpp" line="8"/>
+        <source>FULL LIGHTED</source>
+        <translation>常亮</translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/LightingEffects.cpp" line="9"/>
+        <source>BREATHING</source>
+        <translation>呼吸</translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/LightingEffects.cpp" line="10"/>
+        <source>7 COLOR BREATHING</source>
+        <translation>七彩呼吸</translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/LightingEffects.cpp" line="11"/>
+        <source>RAINBOW</source>
+        <translation>彩虹</translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/LightingEffects.cpp" line="12"/>
+        <source>FLASH</source>
+        <translation>闪烁</translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/LightingEffects.cpp" line="13"/>
+        <source>Horizontal WAVE</source>
+        <translation>水平波浪</translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/LightingEffects.cpp" line="14"/>
+        <source>Horizontal GO WITHOUT TRACE</source>
+        <translation>水平踏雪无痕</translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/LightingEffects.cpp" line="15"/>
+        <source>Raindrop</source>
+        <translation>雨滴</translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/LightingEffects.cpp" line="16"/>
+        <source>WAVE</source>
+        <translation>波浪</translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/LightingEffects.cpp" line="17"/>
+        <source>GO WITHOUT TRACE</source>
+        <translation>踏雪无痕</translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/LightingEffects.cpp" line="18"/>
+        <source>REACTIVE</source>
+        <translation>触发</translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/LightingEffects.cpp" line="19"/>
+        <source>yo-yo</source>
+        <translation>悠悠球</translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/LightingEffects.cpp" line="20"/>
+        <source>Marbles</source>
+        <translation>弹珠</translation>
+    </message>
+</context>
+<context>
+    <name>KestComboKeyWindow</name>
+    <message>
+        <location filename="../../ui/buttons/KestComboKeyWindow.cpp" line="11"/>
+        <source>Combo Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/KestComboKeyWindow.cpp" line="12"/>
+        <source>Hold the modifiers, then press the key</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KestDPIWindow</name>
+    <message>
+        <location filename="../../ui/panels/KestDPIWindow.cpp" line="49"/>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+</context>
+<context>
+    <name>KestFireKeyWindow</name>
+    <message>
+        <location filename="../../ui/buttons/KestFireKeyWindow.cpp" line="19"/>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/KestFireKeyWindow.cpp" line="20"/>
+        <source>Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/KestFireKeyWindow.cpp" line="21"/>
+        <source>Middle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/KestFireKeyWindow.cpp" line="22"/>
+        <source>Keyboard Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/KestFireKeyWindow.cpp" line="68"/>
+        <source>FireKey Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/KestFireKeyWindow.cpp" line="91"/>
+        <source>Times:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/KestFireKeyWindow.cpp" line="92"/>
+        <source>Delay:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KestGunsetDialog</name>
+    <message>
+        <location filename="../../ui/macro/KestGunsetDialog.cpp" line="40"/>
+        <source>Gun Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/KestGunsetDialog.cpp" line="57"/>
+        <source>GUN SET</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/KestGunsetDialog.cpp" line="67"/>
+        <source>GUNFILE NAME</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/KestGunsetDialog.cpp" line="74"/>
+        <source>BULLETS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/KestGunsetDialog.cpp" line="103"/>
+        <source>DELAY(MS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/KestGunsetDialog.cpp" line="103"/>
+        <source>X</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/KestGunsetDialog.cpp" line="103"/>
+        <source>Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/KestGunsetDialog.cpp" line="117"/>
+        <source>Yes</source>
+        <translation type="unfinished">是</translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/KestGunsetDialog.cpp" line="118"/>
+        <source>No</source>
+        <translation type="unfinished">否</translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/KestGunsetDialog.cpp" line="172"/>
+        <source>Please input file name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KestMacroSelect</name>
+    <message>
+        <location filename="../../ui/macro/KestMacroSelect.cpp" line="26"/>
+        <source>LOOPS TIME(1-255)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/KestMacroSelect.cpp" line="27"/>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/KestMacroSelect.cpp" line="28"/>
+        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/KestMacroSelect.cpp" line="41"/>
+        <source>MACRO NAME</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/KestMacroSelect.cpp" line="105"/>
+        <source>Yes</source>
+        <translation type="unfinished">是</translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/KestMacroSelect.cpp" line="106"/>
+        <source>No</source>
+        <translation type="unfinished">否</translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/KestMacroSelect.cpp" line="166"/>
+        <source>Please choose a macro.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/KestMacroSelect.cpp" line="170"/>
+        <source>Please input a loop count from 1 to 255.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>KestMessageBox</name>
     <message>
         <location filename="../../ui/kit/KestMessageBox.cpp" line="77"/>
@@ -20,6 +697,406 @@
     </message>
 </context>
 <context>
+    <name>KestPointSpeed</name>
+    <message>
+        <location filename="../../ui/panels/KestPointSpeed.cpp" line="49"/>
+        <source>POINTER SPEED</source>
+        <translation>指针速度</translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/KestPointSpeed.cpp" line="50"/>
+        <source>SCROLL SPEED</source>
+        <translation>滚轮速度</translation>
+    </message>
+</context>
+<context>
+    <name>KestReportRate</name>
+    <message>
+        <location filename="../../ui/panels/KestReportRate.cpp" line="72"/>
+        <source>REPORT RATE</source>
+        <translation>回报率</translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/KestReportRate.cpp" line="73"/>
+        <source>Lift off Distance</source>
+        <translation>静默高度</translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/KestReportRate.cpp" line="74"/>
+        <source>1 mm</source>
+        <translation>1 mm</translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/KestReportRate.cpp" line="75"/>
+        <source>2 mm</source>
+        <translation>2 mm</translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/RateTable.cpp" line="6"/>
+        <source>125 HZ</source>
+        <translation>125 Hz</translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/RateTable.cpp" line="7"/>
+        <source>250 HZ</source>
+        <translation>250 Hz</translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/RateTable.cpp" line="8"/>
+        <source>500 HZ</source>
+        <translation>500 Hz</translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/RateTable.cpp" line="9"/>
+        <source>1000 HZ</source>
+        <translation>1000 Hz</translation>
+    </message>
+</context>
+<context>
+    <name>KestSettingDialog</name>
+    <message>
+        <location filename="../../ui/buttons/KestSettingDialog.cpp" line="49"/>
+        <source>OK</source>
+        <translation type="unfinished">确定</translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/KestSettingDialog.cpp" line="53"/>
+        <source>Cancel</source>
+        <translation type="unfinished">取消</translation>
+    </message>
+</context>
+<context>
+    <name>KestSingleDPI</name>
+    <message>
+        <location filename="../../ui/panels/KestSingleDPI.cpp" line="77"/>
+        <source>Link XY</source>
+        <translation>关联 XY</translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/KestSingleDPI.cpp" line="78"/>
+        <source>Use this stage</source>
+        <translation>启用此档位</translation>
+    </message>
+    <message>
+        <location filename="../../ui/panels/KestSingleDPI.cpp" line="127"/>
+        <source>DPI : %1</source>
+        <translation>DPI : %1</translation>
+    </message>
+</context>
+<context>
+    <name>KestSingleKeyWindow</name>
+    <message>
+        <location filename="../../ui/buttons/KestSingleKeyWindow.cpp" line="10"/>
+        <source>Single Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/KestSingleKeyWindow.cpp" line="11"/>
+        <source>Press the key for this button</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KestSniperWindow</name>
+    <message>
+        <location filename="../../ui/buttons/KestSniperWindow.cpp" line="41"/>
+        <source>Sniper Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/KestSniperWindow.cpp" line="52"/>
+        <source>DPI</source>
+        <translation type="unfinished">DPI</translation>
+    </message>
+</context>
+<context>
+    <name>KestTreeWidget</name>
+    <message>
+        <location filename="../../ui/macro/KestTreeWidget.cpp" line="116"/>
+        <source>MOUSE ACTION</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/KestTreeWidget.cpp" line="116"/>
+        <location filename="../../ui/macro/KestTreeWidget.cpp" line="126"/>
+        <source>DISTANCE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/KestTreeWidget.cpp" line="117"/>
+        <source>MOUSE COMMAND</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/KestTreeWidget.cpp" line="118"/>
+        <source>MOVEMENT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/KestTreeWidget.cpp" line="121"/>
+        <source>PRESS DOWN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/KestTreeWidget.cpp" line="122"/>
+        <source>BOUNCE UP</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MacroDialog</name>
+    <message>
+        <location filename="../../ui/macro/MacroActions.cpp" line="10"/>
+        <source>LEFT CLICK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroActions.cpp" line="10"/>
+        <source>Left Button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroActions.cpp" line="11"/>
+        <source>MIDDLE CLICK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroActions.cpp" line="11"/>
+        <source>Middle Button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroActions.cpp" line="12"/>
+        <source>RIGHT CLICK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroActions.cpp" line="12"/>
+        <source>Right Button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroActions.cpp" line="13"/>
+        <source>FORWARD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroActions.cpp" line="13"/>
+        <source>Forward Button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroActions.cpp" line="14"/>
+        <source>BACKWARD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroActions.cpp" line="14"/>
+        <source>Backward Button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroActions.cpp" line="18"/>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="103"/>
+        <source>MOVE UP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroActions.cpp" line="19"/>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="104"/>
+        <source>MOVE DOWN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroActions.cpp" line="20"/>
+        <source>MOVE LEFT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroActions.cpp" line="21"/>
+        <source>MOVE RIGHT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="91"/>
+        <source>NEW</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="92"/>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="110"/>
+        <source>DELETE</source>
+        <translation type="unfinished">删除</translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="93"/>
+        <source>CHANGE NAME</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="94"/>
+        <source>IMPORT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="95"/>
+        <source>EXPORT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="96"/>
+        <source>BATCH</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="97"/>
+        <source>GUN SET</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="98"/>
+        <source>START</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="99"/>
+        <source>STOP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="100"/>
+        <source>EDIT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="101"/>
+        <source>SAVE</source>
+        <translation type="unfinished">导出</translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="102"/>
+        <source>CANCEL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="105"/>
+        <source>TOP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="106"/>
+        <source>BOTTOM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="107"/>
+        <source>COPY</source>
+        <translation type="unfinished">复制</translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="108"/>
+        <source>CUT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="109"/>
+        <source>PASTE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="111"/>
+        <source>INSERT DELAY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="112"/>
+        <source>RECORD AFTER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="113"/>
+        <source>CLEAR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="118"/>
+        <source>LOOPS TIME(1-255)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="119"/>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="120"/>
+        <source>REPEAT RUN UNTIL THE KEY DOWN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="287"/>
+        <source>MACRO NAME</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="288"/>
+        <source>MACRO</source>
+        <translation type="unfinished">宏</translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="293"/>
+        <source>RECORD DELAYS BETWEEN ACTION</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="294"/>
+        <source>INSERT DEFAULT DELAY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="382"/>
+        <source>DISTANCE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="389"/>
+        <source>DELAY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="393"/>
+        <location filename="../../ui/macro/MacroEventModel.cpp" line="8"/>
+        <source>KEY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroEventModel.cpp" line="9"/>
+        <source>ACTION</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroEventModel.cpp" line="10"/>
+        <source>DELAY(ms)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroRecording.cpp" line="60"/>
+        <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroRecording.cpp" line="60"/>
+        <location filename="../../ui/macro/MacroRowEditing.cpp" line="82"/>
+        <source>Warning</source>
+        <translation type="unfinished">警告</translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroRowEditing.cpp" line="82"/>
+        <source>A macro holds at most %1 events.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MousecfgWidget</name>
     <message>
         <location filename="../../ui/main/DeviceConnection.cpp" line="184"/>
@@ -27,157 +1104,157 @@
         <translation>接收器未连接！</translation>
     </message>
     <message>
-        <location filename="../../ui/main/MousecfgWidget.cpp" line="70"/>
+        <location filename="../../ui/main/MousecfgWidget.cpp" line="71"/>
         <source>RESET</source>
         <translation>重置</translation>
     </message>
     <message>
-        <location filename="../../ui/main/MousecfgWidget.cpp" line="71"/>
+        <location filename="../../ui/main/MousecfgWidget.cpp" line="72"/>
         <source>ADD</source>
         <translation>添加</translation>
     </message>
     <message>
-        <location filename="../../ui/main/MousecfgWidget.cpp" line="72"/>
+        <location filename="../../ui/main/MousecfgWidget.cpp" line="73"/>
         <source>DELETE</source>
         <translation>删除</translation>
     </message>
     <message>
-        <location filename="../../ui/main/MousecfgWidget.cpp" line="73"/>
+        <location filename="../../ui/main/MousecfgWidget.cpp" line="74"/>
         <source>COPY</source>
         <translation>复制</translation>
     </message>
     <message>
-        <location filename="../../ui/main/MousecfgWidget.cpp" line="78"/>
+        <location filename="../../ui/main/MousecfgWidget.cpp" line="79"/>
         <source>Reset All</source>
         <translation>全部重置</translation>
     </message>
     <message>
-        <location filename="../../ui/main/MousecfgWidget.cpp" line="79"/>
+        <location filename="../../ui/main/MousecfgWidget.cpp" line="80"/>
         <source>OK</source>
         <translation>确定</translation>
     </message>
     <message>
-        <location filename="../../ui/main/MousecfgWidget.cpp" line="80"/>
+        <location filename="../../ui/main/MousecfgWidget.cpp" line="81"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../../ui/main/MousecfgWidget.cpp" line="81"/>
+        <location filename="../../ui/main/MousecfgWidget.cpp" line="82"/>
         <source>Apply</source>
         <translation>应用</translation>
     </message>
     <message>
-        <location filename="../../ui/main/MousecfgWidget.cpp" line="82"/>
+        <location filename="../../ui/main/MousecfgWidget.cpp" line="83"/>
         <source>LOAD1</source>
         <translation>导入</translation>
     </message>
     <message>
-        <location filename="../../ui/main/MousecfgWidget.cpp" line="83"/>
+        <location filename="../../ui/main/MousecfgWidget.cpp" line="84"/>
         <source>SAVE</source>
         <translation>导出</translation>
     </message>
     <message>
-        <location filename="../../ui/main/MousecfgWidget.cpp" line="87"/>
+        <location filename="../../ui/main/MousecfgWidget.cpp" line="88"/>
         <source>LIGHTING</source>
         <translation>灯效</translation>
     </message>
     <message>
-        <location filename="../../ui/main/MousecfgWidget.cpp" line="88"/>
+        <location filename="../../ui/main/MousecfgWidget.cpp" line="89"/>
         <source>CUSTOMIZE</source>
         <translation>自定义</translation>
     </message>
     <message>
-        <location filename="../../ui/main/MousecfgWidget.cpp" line="89"/>
-        <location filename="../../ui/main/StatusDisplay.cpp" line="97"/>
+        <location filename="../../ui/main/MousecfgWidget.cpp" line="90"/>
+        <location filename="../../ui/main/StatusDisplay.cpp" line="99"/>
         <source>DPI</source>
         <translation>DPI</translation>
     </message>
     <message>
-        <location filename="../../ui/main/MousecfgWidget.cpp" line="90"/>
+        <location filename="../../ui/main/MousecfgWidget.cpp" line="91"/>
         <source>MACRO</source>
         <translation>宏</translation>
     </message>
     <message>
-        <location filename="../../ui/main/MousecfgWidget.cpp" line="98"/>
+        <location filename="../../ui/main/MousecfgWidget.cpp" line="99"/>
         <source>MousecfgWidget</source>
         <translation>鼠标设置</translation>
     </message>
     <message>
-        <location filename="../../ui/main/MousecfgWidget.cpp" line="265"/>
-        <location filename="../../ui/main/MousecfgWidget.cpp" line="330"/>
+        <location filename="../../ui/main/MousecfgWidget.cpp" line="275"/>
+        <location filename="../../ui/main/MousecfgWidget.cpp" line="340"/>
         <source>&amp;Load Config</source>
         <translation>载入配置(&amp;L)</translation>
     </message>
     <message>
-        <location filename="../../ui/main/MousecfgWidget.cpp" line="267"/>
-        <location filename="../../ui/main/MousecfgWidget.cpp" line="331"/>
+        <location filename="../../ui/main/MousecfgWidget.cpp" line="277"/>
+        <location filename="../../ui/main/MousecfgWidget.cpp" line="341"/>
         <source>&amp;Quit</source>
         <translation>退出(&amp;Q)</translation>
     </message>
     <message>
-        <location filename="../../ui/main/MousecfgWidget.cpp" line="317"/>
+        <location filename="../../ui/main/MousecfgWidget.cpp" line="327"/>
         <source>Firmware Update</source>
         <translation>固件更新</translation>
     </message>
     <message>
-        <location filename="../../ui/main/MousecfgWidget.cpp" line="318"/>
+        <location filename="../../ui/main/MousecfgWidget.cpp" line="328"/>
         <source>Front</source>
         <translation>正面</translation>
     </message>
     <message>
-        <location filename="../../ui/main/MousecfgWidget.cpp" line="319"/>
+        <location filename="../../ui/main/MousecfgWidget.cpp" line="329"/>
         <source>Side</source>
         <translation>侧面</translation>
     </message>
     <message>
-        <location filename="../../ui/main/MousecfgWidget.cpp" line="320"/>
+        <location filename="../../ui/main/MousecfgWidget.cpp" line="330"/>
         <source>NAME</source>
         <translation>名称</translation>
     </message>
     <message>
-        <location filename="../../ui/main/MousecfgWidget.cpp" line="321"/>
+        <location filename="../../ui/main/MousecfgWidget.cpp" line="331"/>
         <source>Version</source>
         <translation>版本</translation>
     </message>
     <message>
-        <location filename="../../ui/main/MousecfgWidget.cpp" line="322"/>
+        <location filename="../../ui/main/MousecfgWidget.cpp" line="332"/>
         <source>Press Enter To Apply</source>
         <translation>按回车键应用</translation>
     </message>
     <message>
-        <location filename="../../ui/main/MousecfgWidget.cpp" line="324"/>
-        <location filename="../../ui/main/StatusDisplay.cpp" line="85"/>
+        <location filename="../../ui/main/MousecfgWidget.cpp" line="334"/>
+        <location filename="../../ui/main/StatusDisplay.cpp" line="87"/>
         <source>Profile</source>
         <translation>配置</translation>
     </message>
     <message>
-        <location filename="../../ui/main/MousecfgWidget.cpp" line="566"/>
+        <location filename="../../ui/main/MousecfgWidget.cpp" line="586"/>
         <source>Warning</source>
         <translation>警告</translation>
     </message>
     <message>
-        <location filename="../../ui/main/StatusDisplay.cpp" line="20"/>
+        <location filename="../../ui/main/StatusDisplay.cpp" line="22"/>
         <source>125 HZ</source>
         <translation>125 Hz</translation>
     </message>
     <message>
-        <location filename="../../ui/main/StatusDisplay.cpp" line="21"/>
+        <location filename="../../ui/main/StatusDisplay.cpp" line="23"/>
         <source>250 HZ</source>
         <translation>250 Hz</translation>
     </message>
     <message>
-        <location filename="../../ui/main/StatusDisplay.cpp" line="22"/>
+        <location filename="../../ui/main/StatusDisplay.cpp" line="24"/>
         <source>500 HZ</source>
         <translation>500 Hz</translation>
     </message>
     <message>
-        <location filename="../../ui/main/StatusDisplay.cpp" line="23"/>
+        <location filename="../../ui/main/StatusDisplay.cpp" line="25"/>
         <source>1000 HZ</source>
         <translation>1000 Hz</translation>
     </message>
     <message>
-        <location filename="../../ui/main/StatusDisplay.cpp" line="31"/>
-        <location filename="../../ui/main/StatusDisplay.cpp" line="32"/>
+        <location filename="../../ui/main/StatusDisplay.cpp" line="33"/>
+        <location filename="../../ui/main/StatusDisplay.cpp" line="34"/>
         <source>MOUSE OFF</source>
         <translation>鼠标休眠</translation>
     </message>
@@ -196,9 +1273,192 @@
         <source>Send data failed, please try again.</source>
         <translation>发送数据失败，请重试。</translation>
     </message>
+    <message>
+        <location filename="../../ui/main/CustomizePage.cpp" line="288"/>
+        <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/FirmwareUpdate.cpp" line="12"/>
+        <source>To update the firmware, please connect to the computer with a cable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/FirmwareUpdate.cpp" line="15"/>
+        <source>Do you want to upgrade the firmware?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/FirmwareUpdate.cpp" line="22"/>
+        <source>The firmware updater could not be started: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/ProfileLibrary.cpp" line="80"/>
+        <source>The saved-profile list could not be saved in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/ProfileLibrary.cpp" line="126"/>
+        <source>&quot;DefaultProfile&quot; is reserved for the factory settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/ProfileLibrary.cpp" line="129"/>
+        <source>This name cannot be used for a profile: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/ProfileLibrary.cpp" line="137"/>
+        <source>The saved-profile list is full (%1 profiles). Delete a profile first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/ProfileLibrary.cpp" line="166"/>
+        <location filename="../../ui/main/ProfileLibrary.cpp" line="270"/>
+        <location filename="../../ui/main/ProfileManagement.cpp" line="145"/>
+        <source>The profile file could not be written in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/ProfileLibrary.cpp" line="218"/>
+        <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/ProfileLibrary.cpp" line="222"/>
+        <location filename="../../ui/main/ProfileManagement.cpp" line="130"/>
+        <source>The default Profile cannot be deleted or renamed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/ProfileLibrary.cpp" line="228"/>
+        <source>&quot;%1&quot; is not in the saved-profile list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/ProfileLibrary.cpp" line="233"/>
+        <location filename="../../ui/main/ProfileManagement.cpp" line="108"/>
+        <source>Profile is Already Used!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/ProfileLibrary.cpp" line="237"/>
+        <source>Every other saved profile is in use by another slot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/ProfileLibrary.cpp" line="240"/>
+        <source>Are you sure you want delete this profile?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/ProfileLibrary.cpp" line="244"/>
+        <source>The profile file could not be removed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/ProfileManagement.cpp" line="137"/>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="79"/>
+        <source>Profile Exist!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/ProfileManagement.cpp" line="163"/>
+        <source>The settings could not be saved in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="44"/>
+        <source>Save Profile File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="44"/>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="64"/>
+        <source>Profile File(*.prof)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="53"/>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="59"/>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="85"/>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="105"/>
+        <source>The file could not be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="64"/>
+        <source>Load Profile File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="68"/>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="114"/>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="125"/>
+        <source>The file could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="72"/>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="118"/>
+        <source>The file is not match current mouse!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="99"/>
+        <source>Save Config File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="99"/>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="110"/>
+        <source>Config File(*.conf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="110"/>
+        <source>Load Config File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="137"/>
+        <source>Are you sure you want reset this profile?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="151"/>
+        <source>Are you sure you want reset all profiles?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>VirtualMouseWindow</name>
+    <message>
+        <location filename="../../sim/control/VirtualMouseWindow.cpp" line="21"/>
+        <source>Drop replies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../sim/control/VirtualMouseWindow.cpp" line="22"/>
+        <source>All-zero replies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../sim/control/VirtualMouseWindow.cpp" line="23"/>
+        <source>Corrupt reply header</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../sim/control/VirtualMouseWindow.cpp" line="24"/>
+        <source>Corrupt reply data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../sim/control/VirtualMouseWindow.cpp" line="25"/>
+        <source>Fail writes</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message>
         <location filename="../../sim/control/VirtualMouseWindow.cpp" line="40"/>
         <source>Virtual mouse</source>
