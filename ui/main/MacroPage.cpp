@@ -1,11 +1,37 @@
-// The window's side of the MACRO page: macro editor.
+// The window's side of the MACRO page: the macro editor, and the macro
+// selection dialog offered to the button panel.
 #include "ui/main/MousecfgWidget.h"
+#include "ui/buttons/MacroSelection.h"
+#include "ui/macro/KestMacroSelect.h"
+#include "ui/macro/MacroDialog.h"
+#include <QVBoxLayout>
+
+namespace {
+bool runMacroSelect(QWidget *parent, const QString &title, MacroSelection &selection)
+{
+    KestMacroSelect dialog(title, selection.name, selection.loopCount, selection.mode, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    selection.name = dialog.chosenName();
+    selection.loopCount = dialog.loopCount();
+    selection.mode = dialog.mode();
+    return true;
+}
+} // namespace
 
 void MousecfgWidget::buildMacroPage(QWidget *page)
 {
-    Q_UNUSED(page);
+    m_pMacroDialog = new MacroDialog(page);
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_pMacroDialog);
+    connect(m_pMacroDialog, &MacroDialog::EnableButtonsSignal, this, &MousecfgWidget::slotEnableButtons);
+    setMacroSelector(runMacroSelect);
 }
 
 void MousecfgWidget::refreshMacroPage()
 {
+    // Macros belong to no profile; the list is re-read in case the store changed.
+    if (m_pMacroDialog && !m_pMacroDialog->isRecording() && !m_pMacroDialog->isEditing())
+        m_pMacroDialog->reloadList();
 }

@@ -293,4 +293,13 @@ private:
     int m_iRememberedView = FrontView;
     QPixmap m_plainFrontPicture; // kept while a lit picture is shown
     double m_customizeScale = 0;
+
+    // --- MACRO page (MacroPage.cpp): the macro editor; while it records or
+    // edits it disables the rest of the window through slotEnableButtons. The
+    // page also installs the macro selection dialog for the button panel.
+public:
+    class MacroDialog *macroPage() const { return m_pMacroDialog; }
+
+private:
+    class MacroDialog *m_pMacroDialog = nullptr;
 };
