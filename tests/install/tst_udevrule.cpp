@@ -44,7 +44,7 @@ QString rulesPath()
 QVector<Rule> parseRules(const QString &text, QString *error)
 {
     static const QRegularExpression pair(
-        QStringLiteral(R"re(^\s*([A-Z_]+)(\{([^{}]+)\})?\s*(==|!=|\+=|-=|:=|=)\s*"((?:[^"\\]|\\.)*)"\s*(,|$))re"));
+        QString::fromLatin1(R"re(^\s*([A-Z_]+)(\{([^{}]+)\})?\s*(==|!=|\+=|-=|:=|=)\s*"((?:[^"\\]|\\.)*)"\s*(,|$))re"));
     QVector<Rule> rules;
     // A backslash at the end of a line continues the rule on the next one.
     QString joined = text;
@@ -101,7 +101,7 @@ bool patternMatches(const QString &pattern, const QString &value)
 // Whether one comparison holds for the device chain (chain[0] is the node itself).
 bool comparisonHolds(const Assignment &a, const QVector<SysDevice> &chain)
 {
-    const QRegularExpression attribute(QStringLiteral(R"(^(ATTRS?)\{(.+)\}$)"));
+    const QRegularExpression attribute(QString::fromLatin1(R"(^(ATTRS?)\{(.+)\}$)"));
     bool holds = false;
     if (a.key == QLatin1String("SUBSYSTEM")) {
         holds = patternMatches(a.value, chain.first().subsystem);
