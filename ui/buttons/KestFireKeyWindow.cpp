@@ -7,7 +7,7 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QIntValidator>
+#include "ui/buttons/NumberValidator.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -81,10 +81,12 @@ KestFireKeyWindow::KestFireKeyWindow(QWidget *parent) : KestSettingDialog(parent
     }
 
     m_display = static_cast<QLineEdit *>(makeKeyDisplay());
-    m_times = makeNumberEdit("timesEdit");
-    m_times->setText(QString::number(kDefaultTimes));
-    m_delay = makeNumberEdit("delayEdit");
-    m_delay->setText(QString::number(kDefaultDelay));
+    m_times = makeNumberEdit("timesEdit", kDefaultTimes);
+    m_delay = makeNumberEdit("delayEdit", kDefaultDelay);
+    for (QLineEdit *edit : {m_times, m_delay}) {
+        connect(edit, &QLineEdit::textChanged, this, &KestFireKeyWindow::OnEditDataChanged);
+        connect(edit, &QLineEdit::returnPressed, this, &KestFireKeyWindow::onEditReturn);
+    }
 
     auto *numbers = new QHBoxLayout;
     const struct { const char *text; QLineEdit *edit; } rows[] = {
@@ -115,18 +117,17 @@ KestFireKeyWindow::KestFireKeyWindow(QWidget *parent) : KestSettingDialog(parent
 
 KestFireKeyWindow::~KestFireKeyWindow() = default;
 
-QLineEdit *KestFireKeyWindow::makeNumberEdit(const char *objectName)
+QLineEdit *KestFireKeyWindow::makeNumberEdit(const char *objectName, int value)
 {
     auto *edit = new QLineEdit(this);
     edit->setObjectName(objectName);
     edit->setMaxLength(kMaxDigits);
-    edit->setValidator(new QIntValidator(kMinNumber, kMaxNumber, edit));
+    edit->setValidator(new NumberValidator(kMinNumber, kMaxNumber, edit));
     edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     edit->setFixedWidth(scaled(kEditWidth));
     edit->setFont(displayFont(14));
     edit->setStyleSheet(numberStyle());
-    connect(edit, &QLineEdit::textChanged, this, &KestFireKeyWindow::OnEditDataChanged);
-    connect(edit, &QLineEdit::returnPressed, this, &KestFireKeyWindow::onEditReturn);
+    edit->setText(QString::number(value));
     return edit;
 }
 

@@ -57,7 +57,7 @@ private:
     void choose(int target);
     void showKey(KeyCode code);
     void emitValue();
-    QLineEdit *makeNumberEdit(const char *objectName);
+    QLineEdit *makeNumberEdit(const char *objectName, int value);
 
     std::unique_ptr<KeyboardHook> m_hook;
     int m_choice = TargetLeft;
