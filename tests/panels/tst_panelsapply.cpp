@@ -113,7 +113,11 @@ private slots:
         QCOMPARE(lighting->effectButton()->text(), QString("FULL LIGHTED"));
         // The pages fill the window's page area.
         QCOMPARE(lighting->size(), lighting->parentWidget()->size());
+        window->selectPage(2);
         QVERIFY(dpi->parentWidget()->rect().contains(dpi->geometry()));
+        QVERIFY(dpi->parentWidget()->rect().contains(rate->geometry()));
+        QVERIFY(dpi->parentWidget()->rect().contains(window->findChild<KestPointSpeed *>()->geometry()));
+        QVERIFY(!dpi->geometry().intersects(rate->geometry()));
     }
 
     void editedPanelsReachTheMouseOnApply()
