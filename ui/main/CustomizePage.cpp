@@ -230,7 +230,7 @@ void MousecfgWidget::SelBtnChanged(quint8 iBtn, quint8 iType)
 
 void MousecfgWidget::showView(bool bFront)
 {
-    if (bFront && !m_bFrontView) {
+    if (bFront && m_iCurrentView == SideView) {
         m_iCurrentView = m_iRememberedView;
     } else if (!bFront && m_iCurrentView != SideView) {
         m_iRememberedView = m_iCurrentView;
