@@ -1,16 +1,30 @@
 // Writes a PNG of each page of the window, the message box and the busy
 // dialog, on the virtual mouse, for looking at the interface.
 #include "device/HidSeam.h"
+#include "helpers/osd/OsdWindow.h"
 #include "sim/VirtualHidApi.h"
 #include "sim/VirtualMouse.h"
+#include "platform/KeyboardHook.h"
 #include "sim/control/VirtualMouseWindow.h"
 #include "storage/AppPaths.h"
+#include "storage/ConfigStorage.h"
+#include "ui/buttons/KestBtnWindow.h"
+#include "ui/buttons/KestComboKeyWindow.h"
+#include "ui/buttons/KestFireKeyWindow.h"
+#include "ui/buttons/KestSingleKeyWindow.h"
+#include "ui/buttons/KestSniperWindow.h"
 #include "ui/kit/KestMessageBox.h"
+#include "ui/kit/KestPushButton.h"
 #include "ui/kit/KestProcessDialog.h"
+#include "ui/kit/UiScale.h"
 #include "ui/main/MousecfgWidget.h"
+#include "ui/panels/KestColorArea.h"
+#include "ui/panels/KestColorWindow.h"
 #include <QApplication>
+#include <QCheckBox>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QMenu>
 #include <QTimer>
 #include <cstdio>
 
@@ -21,6 +35,62 @@ bool save(QWidget &widget, const QString &dir, const QString &name)
     const QString path = dir + "/" + name + ".png";
     const bool ok = widget.grab().save(path);
     std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(path));
+    return ok;
+}
+
+// The CUSTOMIZE page with a lit button and in the side view, a slot menu, and
+// each parameter dialog holding a captured value.
+bool saveCustomizeShots(MousecfgWidget &window, const QString &dir)
+{
+    bool ok = true;
+    window.selectPage(1);
+    KestBtnWindow *panel = window.buttonPanel();
+    panel->setCurrentButton(5, 0);
+    emit panel->SelBtnControl(panel->slotButton(0, 5), true);
+    ok &= save(window, dir, "page-customize-hover");
+    emit panel->SelBtnControl(panel->slotButton(0, 5), false);
+    window.button("sideButton")->click();
+    ok &= save(window, dir, "page-customize-side");
+    window.button("frontButton")->click();
+
+    QMenu *menu = panel->mainMenu();
+    menu->popup(window.mapToGlobal(QPoint(0, 0)));
+    ok &= save(*menu, dir, "button-menu");
+    menu->hide();
+    panel->wheelMenu()->popup(window.mapToGlobal(QPoint(0, 0)));
+    ok &= save(*panel->wheelMenu(), dir, "wheel-menu");
+    panel->wheelMenu()->hide();
+    panel->setCurrentButton(KestBtnWindow::NO_SELECTION, KestBtnWindow::NO_SELECTION);
+
+    auto tap = [](int scan, int flags) {
+        KeyboardHook::inject(scan, flags);
+        KeyboardHook::inject(scan, flags | ScanFlagRelease);
+    };
+    {
+        KestSingleKeyWindow single(&window);
+        single.show();
+        tap(0x1D, ScanFlagExtended);
+        ok &= save(single, dir, "dialog-single-key");
+    }
+    {
+        KestComboKeyWindow combo(&window);
+        combo.show();
+        for (int scan : {0x1D, 0x2A, 0x1E})
+            KeyboardHook::inject(scan, 0);
+        ok &= save(combo, dir, "dialog-combo-key");
+    }
+    {
+        KestFireKeyWindow fire(&window);
+        fire.show();
+        fire.targetBox(KestFireKeyWindow::TargetKeyboard)->click();
+        tap(0x25, 0);
+        ok &= save(fire, dir, "dialog-fire-key");
+    }
+    {
+        KestSniperWindow sniper(&window);
+        sniper.show();
+        ok &= save(sniper, dir, "dialog-sniper");
+    }
     return ok;
 }
 }
@@ -66,5 +136,29 @@ int main(int argc, char **argv)
     KestProcessDialog busy(&window);
     busy.show();
     ok &= save(busy, dir, "busy-dialog");
+    busy.hide();
+
+    QMenu *saved = window.savedProfileMenu();
+    saved->popup(window.mapToGlobal(QPoint(0, 0)));
+    ok &= save(*saved, dir, "saved-profile-menu");
+    saved->hide();
+
+    // The OSD helper's notice, as the utility sends it.
+    OsdWindow osd;
+    osd.showMessage(osdNotice(QCoreApplication::translate("MousecfgWidget", "DPI") + "2:1600", themeColor()));
+    ok &= save(osd, dir, "osd-notice");
+    // The colour editor as the lighting page opens it, and the page with a
+    // multi-colour effect chosen.
+    KestColorArea editor(&window, uiScale());
+    editor.setColor(QColor(0, 200, 255));
+    editor.show();
+    ok &= save(editor, dir, "color-editor");
+    editor.hide();
+    if (auto *lighting = window.findChild<KestColorWindow *>()) {
+        window.selectPage(0);
+        lighting->chooseEffect(9);
+        ok &= save(window, dir, "page-lighting-wave");
+    }
+    ok &= saveCustomizeShots(window, dir);
     return ok ? 0 : 1;
 }

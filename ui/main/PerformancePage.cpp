@@ -10,7 +10,8 @@
 
 namespace {
 // The DPI panel on the left, rate and pointer speed stacked on the right.
-constexpr int kColumnGap = 8;
+constexpr int kLeftMargin = 12;
+constexpr int kColumnGap = 6;
 constexpr int kRowGap = 8;
 
 QRect scaledRect(int x, int y, int w, int h, double scale)
@@ -31,8 +32,9 @@ void MousecfgWidget::buildPerformancePage(QWidget *page)
 
     followPageSize(page, [this] {
         const double scale = uiScale();
-        const int right = KestDPIWindow::BASE_WIDTH + kColumnGap;
-        m_dpiWindow->setGeometry(scaledRect(0, 0, KestDPIWindow::BASE_WIDTH, KestDPIWindow::BASE_HEIGHT, scale));
+        const int right = kLeftMargin + KestDPIWindow::BASE_WIDTH + kColumnGap;
+        m_dpiWindow->setGeometry(
+            scaledRect(kLeftMargin, 0, KestDPIWindow::BASE_WIDTH, KestDPIWindow::BASE_HEIGHT, scale));
         m_dpiWindow->setScale(scale);
         m_reportRate->setGeometry(
             scaledRect(right, 0, KestReportRate::BASE_WIDTH, KestReportRate::BASE_HEIGHT, scale));

@@ -141,6 +141,8 @@ KestColorArea::KestColorArea(QWidget *parent, double scale)
     retranslate();
     layoutFor(scale);
     setColor(Qt::white);
+    // Typing a code is the quickest way in; the field takes the keys first.
+    m_hexEdit->setFocus();
 }
 
 QSpinBox *KestColorArea::makeSpinBox(const char *objectName, int maximum)

@@ -10,6 +10,7 @@
 #include "ui/panels/KestColorArea.h"
 #include "ui/panels/KestSlider.h"
 #include "ui/panels/LightingEffects.h"
+#include "ui/panels/LightingPreview.h"
 #include "ui/panels/PanelStyle.h"
 #include <QCheckBox>
 #include <QDebug>
@@ -35,13 +36,15 @@ constexpr int kSecondCaptionY = 137;
 constexpr int kSecondSliderY = 156;
 constexpr int kRowStep = kSecondCaptionY - kFirstCaptionY;
 constexpr int kSwatchHeight = 28;
-// The sleep group in the second column.
-constexpr int kSleepColumn = 316;
-constexpr int kSleepWidth = 274;
-const QRect kSleepCaption(kSleepColumn, 20, 170, kCaptionHeight);
-const QRect kSleepValue(kSleepColumn + 150, 20, kSleepWidth - 150, kCaptionHeight);
-const QRect kSleepSlider(kSleepColumn, 40, kSleepWidth, kSliderHeight);
-const QRect kMoveOff(kSleepColumn, 80, kSleepWidth, 22);
+// The sleep group closes the first column; the preview fills the second.
+const QRect kLeftPlate(12, 0, 262, 430);
+constexpr int kSleepSeparatorY = 318;
+const QRect kSleepCaption(kColumn, 332, 150, kCaptionHeight);
+const QRect kSleepValue(kColumn + 150, 332, kSliderWidth - 150, kCaptionHeight);
+const QRect kSleepSlider(kColumn, 352, kSliderWidth, kSliderHeight);
+const QRect kMoveOff(kColumn, 390, kSliderWidth, 22);
+const QRect kRightPlate(286, 0, 322, 430);
+const QRect kPreview(296, 12, 302, 406);
 
 constexpr int kBrightMin = 1, kBrightMax = 3;
 constexpr int kSpeedMin = 1, kSpeedMax = 5;
@@ -87,7 +90,6 @@ KestColorWindow::KestColorWindow(QWidget *parent, double scale) : QWidget(parent
     const QString dropDown = skinPath("profilesel.png");
     m_effectButton = new KestPushButton({dropDown, dropDown, dropDown}, this);
     m_effectButton->setObjectName("effectButton");
-    m_effectButton->setTextAlignment(Qt::AlignVCenter | Qt::AlignLeft);
     m_effectMenu = new QMenu(this);
     m_effectMenu->setObjectName("effectMenu");
     applyPopupMenuStyle(m_effectMenu);
@@ -113,6 +115,7 @@ KestColorWindow::KestColorWindow(QWidget *parent, double scale) : QWidget(parent
     m_moveOffBox = new QCheckBox(this);
     m_moveOffBox->setObjectName("moveOffBox");
     m_moveOffBox->setFocusPolicy(Qt::NoFocus);
+    m_preview = new LightingPreview(this);
 
     connect(m_swatch, SIGNAL(ClickedSignal()), this, SLOT(color_clicked()));
     connect(m_moveOffBox, SIGNAL(clicked()), this, SLOT(checkbtn_clicked()));
@@ -178,6 +181,7 @@ void KestColorWindow::refresh()
     m_swatch->setColor(m_profile->ledModes[m].rgb);
     m_sleepValue->setText(QString::number(m_profile->ledSleepTime) + tr(" MINUTE"));
     m_moveOffBox->setChecked(m_profile->ledMoveOff == kMoveOffChecked);
+    m_preview->setProduct(currentProductName());
     applySliderLook();
     rebuildEffectMenu();
 }
@@ -271,6 +275,7 @@ void KestColorWindow::onSliderChanged(int value)
         else if (source == m_speedSlider)
             p->ledModes[m].breath = value;
     }
+    updatePreview();
 }
 
 void KestColorWindow::storeColor(const QColor &color)
@@ -322,6 +327,15 @@ void KestColorWindow::applySliderLook()
     m_brightSlider->setStyleSheet(levels);
     m_speedSlider->setStyleSheet(levels);
     m_sleepSlider->setStyleSheet(sliderStyleSheet(themeColor(), m_scale));
+    updatePreview();
+}
+
+void KestColorWindow::updatePreview()
+{
+    if (!m_profile)
+        return;
+    const LedModeSetting &setting = m_profile->ledModes[shownMode()];
+    m_preview->setEffect(shownMode(), setting.rgb, setting.bright);
 }
 
 QRect KestColorWindow::scaled(const QRect &r) const
@@ -334,6 +348,7 @@ void KestColorWindow::setScale(double scale)
 {
     m_scale = scale;
     m_moveOffBox->setStyleSheet(checkBoxStyleSheet(scale));
+    m_moveOffBox->setFont(languageFont());
     m_effectMenu->setFont(languageFont());
     m_effectMenu->setMinimumWidth(int(kSliderWidth * scale));
     const QString bubble = QString("QLabel{background: rgb(20,20,24); color: white; border: 1px solid rgb(90,90,98);"
@@ -375,19 +390,15 @@ void KestColorWindow::relayout()
     const int colorY = kFirstCaptionY + rows * kRowStep;
     m_colorCaption->setGeometry(scaled(caption(colorY)));
     m_swatch->setGeometry(scaled(QRect(kColumn, colorY + 19, kSliderWidth, kSwatchHeight)));
-    int leftBottom = kEffectButton.bottom();
-    if (rows > 0)
-        leftBottom = kFirstSliderY + kSliderHeight + (rows - 1) * kRowStep;
-    if (effect.colour)
-        leftBottom = colorY + 19 + kSwatchHeight;
-    m_leftPlate = scaled(QRect(14, 6, kSliderWidth + 32, leftBottom + 16 - 6));
+    m_leftPlate = scaled(kLeftPlate);
+    m_rightPlate = scaled(kRightPlate);
+    m_preview->setGeometry(scaled(kPreview));
 
     if (m_sleepShown) {
         m_sleepCaption->setGeometry(scaled(kSleepCaption));
         m_sleepValue->setGeometry(scaled(kSleepValue));
         m_sleepSlider->setGeometry(scaled(kSleepSlider));
         m_moveOffBox->setGeometry(scaled(kMoveOff));
-        m_rightPlate = scaled(QRect(kSleepColumn - 16, 6, kSleepWidth + 32, kMoveOff.bottom() + 18 - 6));
     } else {
         // Models without a sleep setting: the group takes no room at all.
         for (QWidget *w : {static_cast<QWidget *>(m_sleepCaption), static_cast<QWidget *>(m_sleepValue),
@@ -395,7 +406,6 @@ void KestColorWindow::relayout()
             w->setGeometry(QRect(w->pos(), QSize(0, 0)));
             w->hide();
         }
-        m_rightPlate = QRect();
     }
     update();
 }
@@ -403,9 +413,13 @@ void KestColorWindow::relayout()
 void KestColorWindow::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.fillRect(rect(), QColor(33, 35, 35, 128));
     const QColor accent = themeColor();
     paintPanelPlate(p, m_leftPlate, accent, m_scale);
-    if (m_rightPlate.isValid())
-        paintPanelPlate(p, m_rightPlate, accent, m_scale);
+    paintPanelPlate(p, m_rightPlate, accent, m_scale);
+    if (m_sleepShown) {
+        // A hairline between the effect and the sleep settings.
+        const int y = int(kSleepSeparatorY * m_scale);
+        p.setPen(QPen(QColor(60, 60, 68), 1));
+        p.drawLine(int((kColumn - 2) * m_scale), y, int((kColumn + kSliderWidth + 2) * m_scale), y);
+    }
 }

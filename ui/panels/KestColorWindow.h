@@ -16,6 +16,7 @@ class DefaultColorArea;
 class KestLabel;
 class KestPushButton;
 class KestSlider;
+class LightingPreview;
 class QCheckBox;
 class QLabel;
 class QMenu;
@@ -52,6 +53,7 @@ public:
     KestLabel *sleepValueLabel() const { return m_sleepValue; }
     DefaultColorArea *colorSwatch() const { return m_swatch; }
     QCheckBox *moveOffBox() const { return m_moveOffBox; }
+    LightingPreview *preview() const { return m_preview; }
 
     static constexpr int BASE_WIDTH = 620;
     static constexpr int BASE_HEIGHT = 430;
@@ -75,6 +77,7 @@ private:
     void storeColor(const QColor &color);
     void rebuildEffectMenu();
     void applySliderLook();
+    void updatePreview();
     void relayout();
     QRect scaled(const QRect &r) const;
 
@@ -99,6 +102,7 @@ private:
     KestSlider *m_sleepSlider;
     KestLabel *m_sleepValue;
     QCheckBox *m_moveOffBox;
+    LightingPreview *m_preview;
     QRect m_leftPlate;
     QRect m_rightPlate;
 };

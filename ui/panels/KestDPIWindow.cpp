@@ -16,7 +16,6 @@ KestDPIWindow::KestDPIWindow(const ProfileData &profile, QWidget *parent) : QWid
     m_title = new KestLabel(this);
     m_title->setObjectName("dpiTitle");
     m_title->setPixelSize(PANEL_TITLE_PX);
-    m_title->setAlignment(Qt::AlignCenter);
     m_group = new QButtonGroup(this);
     m_group->setExclusive(true);
     for (int i = 0; i < DPI_STAGE_COUNT; ++i) {
@@ -121,7 +120,8 @@ void KestDPIWindow::setScale(double scale)
 {
     m_scale = scale;
     const auto s = [scale](int v) { return int(v * scale); };
-    m_title->setGeometry(s(3), s(3), s(80), s(17));
+    // Titles of all panels on this page sit alike.
+    m_title->setGeometry(s(10), s(6), s(120), s(20));
     // Rows are 50 apart; eight of them close up a little so the last one
     // stays inside the page.
     const int step = m_iStageCount < DPI_STAGE_COUNT ? 50 : 48;

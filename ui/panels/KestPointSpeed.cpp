@@ -63,10 +63,10 @@ void KestPointSpeed::refresh(double scale)
     const auto s = [scale](int x, int y, int w, int h) {
         return QRect(int(x * scale), int(y * scale), int(w * scale), int(h * scale));
     };
-    m_speedLabel->setGeometry(s(10, 6, 134, 20));
-    m_slider->setGeometry(s(10, 40, 106, 24));
-    m_speedValue->setGeometry(s(116, 40, 26, 24));
-    m_scrollLabel->setGeometry(s(10, 80, 134, 20));
+    m_speedLabel->setGeometry(s(10, 6, 124, 20));
+    m_slider->setGeometry(s(10, 40, 98, 24));
+    m_speedValue->setGeometry(s(108, 40, 24, 24));
+    m_scrollLabel->setGeometry(s(10, 80, 124, 20));
     m_spin->setGeometry(s(10, 110, 72, 26));
     const QColor accent = themeColor();
     m_slider->setStyleSheet(sliderStyleSheet(accent, scale));

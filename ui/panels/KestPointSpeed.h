@@ -22,7 +22,7 @@ public:
     QSpinBox *scrollSpinBox() const { return m_spin; }
     void retranslate();
 
-    static constexpr int BASE_WIDTH = 150;
+    static constexpr int BASE_WIDTH = 140;
     static constexpr int BASE_HEIGHT = 150;
 
 public slots:

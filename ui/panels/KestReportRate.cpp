@@ -27,7 +27,6 @@ KestReportRate::KestReportRate(QWidget *parent) : QWidget(parent)
     const QString dropDown = skinPath("profilesel.png");
     m_rateButton = new KestPushButton({dropDown, dropDown, dropDown}, this);
     m_rateButton->setObjectName("rateButton");
-    m_rateButton->setTextAlignment(Qt::AlignVCenter | Qt::AlignLeft);
     m_menu = new QMenu(this);
     m_menu->setObjectName("rateMenu");
     applyPopupMenuStyle(m_menu);
@@ -124,17 +123,19 @@ void KestReportRate::setScale(double scale)
     const auto s = [scale](int x, int y, int w, int h) {
         return QRect(int(x * scale), int(y * scale), int(w * scale), int(h * scale));
     };
-    m_title->setGeometry(s(10, 6, 134, 20));
-    m_icon->setGeometry(s(10, 38, 30, 30));
-    m_rateButton->setGeometry(s(46, 38, 96, 30));
-    m_menu->setMinimumWidth(int(96 * scale));
+    m_title->setGeometry(s(10, 6, 124, 20));
+    m_icon->setGeometry(s(8, 38, 30, 30));
+    m_rateButton->setGeometry(s(42, 38, 90, 30));
+    m_menu->setMinimumWidth(int(90 * scale));
     m_menu->setFont(languageFont());
-    m_liftLabel->setGeometry(s(10, 80, 134, 20));
-    m_lift1->setGeometry(s(10, 106, 64, 24));
-    m_lift2->setGeometry(s(78, 106, 64, 24));
+    m_liftLabel->setGeometry(s(10, 80, 124, 20));
+    m_lift1->setGeometry(s(10, 106, 60, 24));
+    m_lift2->setGeometry(s(72, 106, 62, 24));
     const QString radio = radioStyleSheet(scale);
-    m_lift1->setStyleSheet(radio);
-    m_lift2->setStyleSheet(radio);
+    for (QRadioButton *button : {m_lift1, m_lift2}) {
+        button->setStyleSheet(radio);
+        button->setFont(languageFont());
+    }
     update();
 }
 

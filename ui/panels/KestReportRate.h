@@ -29,7 +29,7 @@ public:
     void setScale(double scale);
     void retranslate();
 
-    static constexpr int BASE_WIDTH = 150;
+    static constexpr int BASE_WIDTH = 140;
     static constexpr int BASE_HEIGHT = 146;
 
 signals:

@@ -1,5 +1,6 @@
 #include "ui/panels/KestSingleDPI.h"
 #include "storage/ConfigStorage.h"
+#include "ui/kit/Fonts.h"
 #include "ui/kit/KestLabel.h"
 #include "ui/panels/KestTwoBarSlider.h"
 #include "ui/panels/PanelStyle.h"
@@ -184,6 +185,8 @@ void KestSingleDPI::setScale(double scale)
     m_linkBox->setStyleSheet(checkBoxStyleSheet(scale));
     m_enableBox->setStyleSheet(checkBoxStyleSheet(scale));
     m_selectButton->setStyleSheet(radioStyleSheet(scale));
+    m_selectButton->setFont(languageFont(14));
+    m_linkBox->setFont(languageFont());
     m_slider->setScale(scale);
     relayout();
 }

@@ -88,9 +88,9 @@ QString fieldStyleSheet(const QColor &accent, double scale)
         .arg(px(3, scale))
         .arg(px(4, scale))
         .arg(rgb(accent))
-        .arg(px(14, scale))
+        .arg(px(16, scale))
         .arg(rgba(accent, 120))
-        .arg(px(9, scale))
+        .arg(px(11, scale))
         .arg(skinPath("up1.png"), skinPath("down1.png"));
 }
 
