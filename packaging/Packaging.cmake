@@ -126,6 +126,8 @@ foreach(test tst_install tst_package)
 endforeach()
 
 # The Debian package: cpack -G DEB in the build folder writes mousecfg_<version>_<arch>.deb.
+# cpack (like make install) packs what has been built; it does not start a build.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME mousecfg)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
