@@ -253,6 +253,20 @@ private slots:
         QVERIFY(!window.row(2)->isSelected());
     }
 
+    void damagedStageIndexLightsNoRow()
+    {
+        ProfileData profile = stagedProfile();
+        profile.dpi = 200;
+        KestDPIWindow window(profile);
+        window.setProfile(profile, 3327);
+        for (int i = 0; i < DPI_STAGE_COUNT; ++i)
+            QVERIFY(!window.row(i)->isSelected());
+        QCOMPARE(int(window.profileData().dpi), 200); // kept until the user picks a stage
+        window.MouseinSignal(2);
+        QCOMPARE(int(window.profileData().dpi), 2);
+        QVERIFY(window.row(2)->isSelected());
+    }
+
     void visibleRowsFollowTheDescription_data()
     {
         QTest::addColumn<int>("coded");

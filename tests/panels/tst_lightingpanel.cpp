@@ -10,6 +10,7 @@
 #include "ui/panels/KestColorArea.h"
 #include "ui/panels/KestColorWindow.h"
 #include "ui/panels/KestSlider.h"
+#include "ui/panels/LightingPreview.h"
 #include "ui/panels/PreviewColorArea.h"
 #include <QApplication>
 #include <QCheckBox>
@@ -320,6 +321,27 @@ private slots:
         QCOMPARE(m_settings.profiles[0].ledModes[2].rgb, chosen);
         QCOMPARE(page->colorSwatch()->color(), chosen);
         QVERIFY(m_settings.profiles[2].ledModes[2].rgb != chosen);
+    }
+
+    void previewShowsTheEffect()
+    {
+        m_settings.profiles[0].ledModes[1].rgb = QColor(0, 128, 255);
+        m_settings.profiles[0].ledModes[1].bright = 1;
+        auto page = openPage();
+        LightingPreview *preview = page->preview();
+        QCOMPARE(preview->glow(), LightingPreview::Glow::Single);
+        QCOMPARE(preview->glowColor(), QColor(0, 128, 255));
+        const qreal dim = preview->glowStrength();
+        page->brightnessSlider()->setValue(3);
+        QVERIFY(preview->glowStrength() > dim);
+        menuAction(*page, 9)->trigger();
+        QCOMPARE(preview->glow(), LightingPreview::Glow::Rainbow);
+        menuAction(*page, 0)->trigger();
+        QCOMPARE(preview->glow(), LightingPreview::Glow::None);
+        QCOMPARE(preview->glowStrength(), 0.0);
+        menuAction(*page, 2)->trigger(); // breathing: colour without a brightness of its own
+        QCOMPARE(preview->glow(), LightingPreview::Glow::Single);
+        QCOMPARE(preview->glowStrength(), 1.0);
     }
 
     void sentLedStateWritesTheTargetMode()

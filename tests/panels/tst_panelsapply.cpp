@@ -8,6 +8,7 @@
 #include "tests/support/MessageWatcher.h"
 #include "tests/support/VirtualMouseFixture.h"
 #include "ui/kit/KestPushButton.h"
+#include "ui/kit/UiScale.h"
 #include "ui/main/MousecfgWidget.h"
 #include "ui/panels/DefaultColorArea.h"
 #include "ui/panels/KestColorArea.h"
@@ -118,6 +119,13 @@ private slots:
         QVERIFY(dpi->parentWidget()->rect().contains(rate->geometry()));
         QVERIFY(dpi->parentWidget()->rect().contains(window->findChild<KestPointSpeed *>()->geometry()));
         QVERIFY(!dpi->geometry().intersects(rate->geometry()));
+
+        // A new UI scale resizes the pages; the panels follow.
+        setUiScale(1.5);
+        QWidget *page = dpi->parentWidget();
+        page->resize(page->size() * 1.5);
+        QCOMPARE(dpi->row(1)->geometry(), QRect(22, 139, 660, 72));
+        setUiScale(1.0);
     }
 
     void editedPanelsReachTheMouseOnApply()

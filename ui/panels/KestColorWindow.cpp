@@ -116,6 +116,7 @@ KestColorWindow::KestColorWindow(QWidget *parent, double scale) : QWidget(parent
     m_moveOffBox->setObjectName("moveOffBox");
     m_moveOffBox->setFocusPolicy(Qt::NoFocus);
     m_preview = new LightingPreview(this);
+    buildEffectMenu();
 
     connect(m_swatch, SIGNAL(ClickedSignal()), this, SLOT(color_clicked()));
     connect(m_moveOffBox, SIGNAL(clicked()), this, SLOT(checkbtn_clicked()));
@@ -183,12 +184,10 @@ void KestColorWindow::refresh()
     m_moveOffBox->setChecked(m_profile->ledMoveOff == kMoveOffChecked);
     m_preview->setProduct(currentProductName());
     applySliderLook();
-    rebuildEffectMenu();
 }
 
-void KestColorWindow::rebuildEffectMenu()
+void KestColorWindow::buildEffectMenu()
 {
-    m_effectMenu->clear();
     const int *order = lightingMenuOrder();
     for (int i = 0; i < LIGHTING_MENU_COUNT; ++i) {
         const int mode = order[i];
@@ -211,8 +210,10 @@ void KestColorWindow::retranslate()
         m_sleepValue->setText(QString::number(m_profile->ledSleepTime) + tr(" MINUTE"));
     const QList<QAction *> actions = m_effectMenu->actions();
     const int *order = lightingMenuOrder();
-    for (int i = 0; i < actions.size() && i < LIGHTING_MENU_COUNT; ++i)
-        actions[i]->setText(tr(lightingEffect(order[i]).name));
+    for (int i = 0; i < actions.size() && i < LIGHTING_MENU_COUNT; ++i) {
+        if (auto *action = qobject_cast<KestAction *>(actions[i]))
+            action->setText(tr(lightingEffect(order[i]).name)); // also takes the language's font
+    }
     updateEffectControls(m_shownMode);
 }
 

@@ -75,7 +75,7 @@ private:
     QList<ProfileData *> lightingTargets() const;
     int shownMode() const;
     void storeColor(const QColor &color);
-    void rebuildEffectMenu();
+    void buildEffectMenu();
     void applySliderLook();
     void updatePreview();
     void relayout();

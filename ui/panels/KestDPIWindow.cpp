@@ -35,7 +35,7 @@ KestDPIWindow::KestDPIWindow(const ProfileData &profile, QWidget *parent) : QWid
         row->setSensor(m_iSensor);
     retranslate();
     setScale(1.0);
-    selectStage(m_ProfileData.dpi);
+    highlightStage(m_ProfileData.dpi);
 }
 
 KestSingleDPI *KestDPIWindow::row(int stage) const
@@ -68,7 +68,8 @@ void KestDPIWindow::setProfile(const ProfileData &profile, int sensor)
         m_rows[i]->setUsed(stage.used);
         m_rows[i]->setValues(int(stage.x), int(stage.y));
     }
-    selectStage(m_ProfileData.dpi);
+    // A stage index beyond the table (a damaged file) is kept as it is, with no row lit.
+    highlightStage(m_ProfileData.dpi);
 }
 
 void KestDPIWindow::selectStage(int stage)
@@ -76,10 +77,14 @@ void KestDPIWindow::selectStage(int stage)
     if (stage < 0 || stage >= DPI_STAGE_COUNT)
         return;
     m_ProfileData.dpi = uint8_t(stage);
+    highlightStage(stage);
+}
+
+void KestDPIWindow::highlightStage(int stage)
+{
     const QColor accent = themeColor();
-    for (KestSingleDPI *row : m_rows)
-        row->setSelected(false, accent);
-    m_rows[stage]->setSelected(true, accent);
+    for (int i = 0; i < DPI_STAGE_COUNT; ++i)
+        m_rows[i]->setSelected(i == stage, accent);
 }
 
 void KestDPIWindow::onSliderChanged(int x, int y, uchar stage)

@@ -42,6 +42,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void highlightStage(int stage);
+
     ProfileData m_ProfileData;
     double m_scale = 1.0;
     int m_iSensor = 3325;

@@ -73,8 +73,10 @@ void KestReportRate::retranslate()
     m_lift1->setText(tr("1 mm"));
     m_lift2->setText(tr("2 mm"));
     const QList<QAction *> actions = m_menu->actions();
-    for (int i = 0; i < RATE_COUNT && i < actions.size(); ++i)
-        actions[i]->setText(tr(rateEntries()[i].text));
+    for (int i = 0; i < RATE_COUNT && i < actions.size(); ++i) {
+        if (auto *action = qobject_cast<KestAction *>(actions[i]))
+            action->setText(tr(rateEntries()[i].text)); // also takes the language's font
+    }
     if (m_iShownRate >= 0)
         m_rateButton->setText(tr(rateEntries()[m_iShownRate].text));
 }
