@@ -11,12 +11,13 @@ struct ModelPlaces {
 };
 
 // Buttons 1-7 of the demo model: left, right, wheel click, rear and front
-// side buttons, DPI + and DPI -. The side picture faces left.
+// side buttons, DPI + and DPI -; the spots beside the wheel and the DPI
+// buttons leave those small buttons in sight. The side picture faces left.
 const ModelPlaces kModels[] = {
     {"TREVIK",
-     {{92, 122}, {208, 122}, {150, 76}, {50, 241}, {52, 197}, {150, 128}, {150, 158}},
-     {{160, 104}, {}, {96, 132}, {193, 137}, {141, 148}},
-     {{180, 54}, {180, 98}}},
+     {{96, 148}, {204, 148}, {122, 76}, {50, 241}, {52, 197}, {178, 128}, {178, 158}},
+     {{215, 104}, {}, {96, 132}, {193, 137}, {141, 148}},
+     {{178, 54}, {178, 98}}},
 };
 
 const char *const kSquareWheelModels[] = {

@@ -117,8 +117,20 @@ void KestBtnWindow::buildSlots()
 
 void KestBtnWindow::applyMenuLook(QMenu *menu)
 {
-    QFont font = languageFont();
-    menu->setFont(font);
+    // The shared popup look, with taller rows and the theme colour on the
+    // entry under the pointer.
+    const QColor accent = themeColor();
+    menu->setStyleSheet(QString::fromLatin1(POPUP_MENU_STYLE)
+                        + QString("QMenu{border: 1px solid rgb(80, 80, 88); padding: %1px 0px;}"
+                                  "QMenu::item{padding: %2px %3px;}"
+                                  "QMenu::item:selected{background-color: rgb(%4, %5, %6);}")
+                              .arg(qMax(1, int(3 * m_scale)))
+                              .arg(qMax(1, int(4 * m_scale)))
+                              .arg(qMax(1, int(20 * m_scale)))
+                              .arg(accent.red())
+                              .arg(accent.green())
+                              .arg(accent.blue()));
+    menu->setFont(languageFont());
     menu->setFixedWidth(qMax(1, int(kMenuWidth * m_scale)));
 }
 

@@ -104,9 +104,11 @@ KestFireKeyWindow::KestFireKeyWindow(QWidget *parent) : KestSettingDialog(parent
     }
     numbers->addStretch();
 
+    contentLayout()->addStretch();
     contentLayout()->addLayout(targets);
     contentLayout()->addWidget(m_display);
     contentLayout()->addLayout(numbers);
+    contentLayout()->addStretch();
 
     m_hook = std::make_unique<KeyboardHook>(KeyboardHook::FireKey,
                                             [this](int scanCode, int flags) { handleKey(scanCode, flags); });

@@ -12,7 +12,8 @@
 
 namespace {
 constexpr int kMargin = 24;
-constexpr int kTitlePx = 18;
+constexpr int kTitlePx = 15;
+constexpr int kHeaderHeight = 36; // the skin's separator line runs below it
 constexpr int kButtonWidth = 100;
 constexpr int kButtonHeight = 30;
 constexpr int kFrameWidth = 2;
@@ -31,20 +32,15 @@ KestSettingDialog::KestSettingDialog(QWidget *parent) : QDialog(parent, Qt::Dial
     setFixedSize(scaled(kWidth), scaled(kHeight));
     m_background = QPixmap(skinPath("dlg.png"));
 
+    // The title sits in the skin's header band, above its separator line.
     m_title = new QLabel(this);
     m_title->setObjectName("titleLabel");
-    m_title->setAlignment(Qt::AlignCenter);
+    m_title->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     QFont titleFont = languageFont(kTitlePx);
     titleFont.setBold(true);
     m_title->setFont(titleFont);
-    const QColor accent = themeColor();
-    m_title->setStyleSheet(QString("color: rgb(255, 255, 255); border: none; border-bottom: %1px solid rgb(%2, %3, %4);"
-                                   " padding-bottom: %5px;")
-                               .arg(qMax(1, scaled(kFrameWidth)))
-                               .arg(accent.red())
-                               .arg(accent.green())
-                               .arg(accent.blue())
-                               .arg(scaled(4)));
+    m_title->setStyleSheet("color: rgb(255, 255, 255);");
+    m_title->setGeometry(scaled(kMargin), scaled(4), scaled(kWidth - 2 * kMargin), scaled(kHeaderHeight - 6));
 
     m_okButton = new KestPushButton(tabImages(), this, tr("OK"));
     m_okButton->setObjectName("okButton");
@@ -55,10 +51,6 @@ KestSettingDialog::KestSettingDialog(QWidget *parent) : QDialog(parent, Qt::Dial
     m_cancelButton->setFixedSize(scaled(kButtonWidth), scaled(kButtonHeight));
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto *titleRow = new QHBoxLayout;
-    titleRow->addStretch();
-    titleRow->addWidget(m_title);
-    titleRow->addStretch();
     m_content = new QVBoxLayout;
     m_content->setSpacing(scaled(8));
     auto *buttons = new QHBoxLayout;
@@ -68,9 +60,7 @@ KestSettingDialog::KestSettingDialog(QWidget *parent) : QDialog(parent, Qt::Dial
     buttons->addWidget(m_cancelButton);
     buttons->addStretch();
     auto *all = new QVBoxLayout(this);
-    all->setContentsMargins(scaled(kMargin), scaled(kMargin - 6), scaled(kMargin), scaled(kMargin - 4));
-    all->addLayout(titleRow);
-    all->addSpacing(scaled(6));
+    all->setContentsMargins(scaled(kMargin), scaled(kHeaderHeight + 10), scaled(kMargin), scaled(kMargin - 4));
     all->addLayout(m_content, 1);
     all->addSpacing(scaled(6));
     all->addLayout(buttons);
