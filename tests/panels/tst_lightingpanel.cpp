@@ -344,6 +344,27 @@ private slots:
         QCOMPARE(preview->glowStrength(), 1.0);
     }
 
+    void colourGoesWhereTheEditorWasOpened()
+    {
+        // The mouse switches to profile 2 while the editor is open on profile 1.
+        m_settings.profileId = 1;
+        m_settings.profiles[1].ledMode = 1;
+        m_settings.profiles[2].ledMode = 2;
+        const QColor before = m_settings.profiles[2].ledModes[2].rgb;
+        auto page = openPage(1);
+        KestColorWindow *window = page.get();
+        whenEditorOpens([this, window](KestColorArea *editor) {
+            m_settings.profileId = 2;
+            window->setProfileData(&m_settings.profiles[2]);
+            QTest::mouseClick(editor->preset(4), Qt::LeftButton);
+            QTest::mouseClick(editor->confirmButton(), Qt::LeftButton);
+        });
+        QTest::mouseClick(page->colorSwatch(), Qt::LeftButton);
+        QCOMPARE(m_settings.profiles[1].ledModes[1].rgb, QColor(255, 255, 0));
+        QCOMPARE(m_settings.profiles[2].ledModes[2].rgb, before);
+        QCOMPARE(page->colorSwatch()->color(), before);
+    }
+
     void sentLedStateWritesTheTargetMode()
     {
         setConfig("Mouse_List/0", "6350");

@@ -279,13 +279,17 @@ void KestColorWindow::onSliderChanged(int value)
     updatePreview();
 }
 
-void KestColorWindow::storeColor(const QColor &color)
+void KestColorWindow::storeColor(ProfileData *shown, int mode, const QColor &color)
 {
-    const int m = shownMode();
-    for (ProfileData *p : lightingTargets())
-        p->ledModes[m].rgb = color;
-    m_swatch->setColor(color);
-    applySliderLook();
+    QList<ProfileData *> targets{shown};
+    if (m_settings && shown != &m_settings->profiles[0])
+        targets << &m_settings->profiles[0];
+    for (ProfileData *p : targets)
+        p->ledModes[mode].rgb = color;
+    if (shown == m_profile && mode == shownMode()) {
+        m_swatch->setColor(color);
+        applySliderLook();
+    }
 }
 
 void KestColorWindow::slotSendLedState(QColor color)
@@ -295,18 +299,22 @@ void KestColorWindow::slotSendLedState(QColor color)
         return;
     qDebug("slotSendLedState iProfile=%d i=%d r=%d g=%d b=%d", targetProfileIndex(), target->ledMode, color.red(),
            color.green(), color.blue());
-    storeColor(color);
+    storeColor(target, target->ledMode < LED_MODE_COUNT ? target->ledMode : 0, color);
 }
 
 void KestColorWindow::color_clicked()
 {
     if (!m_profile)
         return;
+    // The editor is modal but the mouse may switch profiles meanwhile: the
+    // colour goes to the profile and mode it was opened for.
+    ProfileData *shown = m_profile;
+    const int mode = shownMode();
     KestColorArea editor(this, m_scale);
-    editor.setColor(m_profile->ledModes[shownMode()].rgb);
+    editor.setColor(shown->ledModes[mode].rgb);
     editor.move(mapToGlobal(rect().center()) - editor.rect().center());
     if (editor.exec() == QDialog::Accepted)
-        storeColor(editor.color());
+        storeColor(shown, mode, editor.color());
 }
 
 void KestColorWindow::checkbtn_clicked()

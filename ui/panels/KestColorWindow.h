@@ -74,7 +74,7 @@ private:
     // The shown profile and profile 0, each once.
     QList<ProfileData *> lightingTargets() const;
     int shownMode() const;
-    void storeColor(const QColor &color);
+    void storeColor(ProfileData *shown, int mode, const QColor &color);
     void buildEffectMenu();
     void applySliderLook();
     void updatePreview();
