@@ -32,383 +32,383 @@
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="8"/>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>左鍵</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="9"/>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>右鍵</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="10"/>
         <source>Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>中鍵</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="11"/>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>前進</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="12"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>後退</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="13"/>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>剪下</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="14"/>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>複製</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="15"/>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>貼上</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="16"/>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>全選</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="17"/>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>尋找</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="18"/>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>新增</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="19"/>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>列印</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="20"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>儲存</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="21"/>
         <source>Switch Window</source>
-        <translation type="unfinished"></translation>
+        <translation>切換視窗</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="22"/>
         <source>Close Window</source>
-        <translation type="unfinished"></translation>
+        <translation>關閉視窗</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="23"/>
         <source>My Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>我的電腦</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="24"/>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>執行</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="25"/>
         <source>Show Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>顯示桌面</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="26"/>
         <source>Lock PC</source>
-        <translation type="unfinished"></translation>
+        <translation>鎖定電腦</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="27"/>
         <source>Browser Home</source>
-        <translation type="unfinished"></translation>
+        <translation>瀏覽器首頁</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="28"/>
         <source>Browser Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>瀏覽器上一頁</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="29"/>
         <source>Browser Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>瀏覽器下一頁</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="30"/>
         <source>Browser Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>瀏覽器停止</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="31"/>
         <source>Browser Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>瀏覽器重新整理</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="32"/>
         <source>Browser Search</source>
-        <translation type="unfinished"></translation>
+        <translation>瀏覽器搜尋</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="33"/>
         <source>Browser Favorite</source>
-        <translation type="unfinished"></translation>
+        <translation>瀏覽器我的最愛</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="34"/>
         <source>Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>郵件</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="35"/>
         <source>Boss Key</source>
-        <translation type="unfinished"></translation>
+        <translation>老闆鍵</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="36"/>
         <source>SINGLE KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>單鍵</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="37"/>
         <source>COMBO KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>組合鍵</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="38"/>
         <source>FIRE KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>連發鍵</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="39"/>
         <source>Play/Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>播放/暫停</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="40"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>停止播放</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="41"/>
         <source>Previous Track</source>
-        <translation type="unfinished"></translation>
+        <translation>上一首</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="42"/>
         <source>Next Track</source>
-        <translation type="unfinished"></translation>
+        <translation>下一首</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="43"/>
         <source>Volume Up</source>
-        <translation type="unfinished"></translation>
+        <translation>音量增加</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="44"/>
         <source>Volume Down</source>
-        <translation type="unfinished"></translation>
+        <translation>音量減少</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="45"/>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>靜音</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="46"/>
         <source>Media Player</source>
-        <translation type="unfinished"></translation>
+        <translation>媒體播放器</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="47"/>
         <source>DPI Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI 切換</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="48"/>
         <source>DPI +</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI +</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="49"/>
         <source>DPI -</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI -</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="50"/>
         <source>Rate Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>回報率切換</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="51"/>
         <source>Rate +</source>
-        <translation type="unfinished"></translation>
+        <translation>回報率 +</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="52"/>
         <source>Rate -</source>
-        <translation type="unfinished"></translation>
+        <translation>回報率 -</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="53"/>
         <source>Profile Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>設定檔切換</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="54"/>
         <source>Profile +</source>
-        <translation type="unfinished"></translation>
+        <translation>設定檔 +</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="55"/>
         <source>Profile -</source>
-        <translation type="unfinished"></translation>
+        <translation>設定檔 -</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="56"/>
         <source>Macro Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>巨集管理</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="57"/>
         <source>Led Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>燈光開關</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="58"/>
         <source>Button Off</source>
-        <translation type="unfinished"></translation>
+        <translation>停用按鍵</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="59"/>
         <source>Scroll Up</source>
-        <translation type="unfinished"></translation>
+        <translation>向上捲動</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="60"/>
         <source>Scroll Down</source>
-        <translation type="unfinished"></translation>
+        <translation>向下捲動</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="61"/>
         <source>SNIPER</source>
-        <translation type="unfinished"></translation>
+        <translation>狙擊鍵</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="62"/>
         <source>GunFile Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>壓槍檔案管理</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="66"/>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>基本功能</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="67"/>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>系統功能</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="68"/>
         <source>Advance</source>
-        <translation type="unfinished"></translation>
+        <translation>進階功能</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="69"/>
         <source>Media</source>
-        <translation type="unfinished"></translation>
+        <translation>多媒體</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="70"/>
         <source>DPI</source>
-        <translation type="unfinished">DPI</translation>
+        <translation>DPI</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="71"/>
         <source>Polling Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>回報率</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/ButtonCatalog.cpp" line="72"/>
         <source>Profile Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>設定檔選單</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="440"/>
+        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="452"/>
         <source>Warning</source>
-        <translation type="unfinished">警告</translation>
+        <translation>警告</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="440"/>
+        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="452"/>
         <source>Left Button Can not be Gun Function.</source>
-        <translation type="unfinished"></translation>
+        <translation>左鍵不能設定為壓槍功能。</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="459"/>
+        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="471"/>
         <source>GUNFILE SELECT</source>
-        <translation type="unfinished"></translation>
+        <translation>選擇壓槍檔案</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="459"/>
+        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="471"/>
         <source>MACRO SELECT</source>
-        <translation type="unfinished"></translation>
+        <translation>選擇巨集</translation>
     </message>
 </context>
 <context>
     <name>KestColorArea</name>
     <message>
-        <location filename="../../ui/panels/KestColorArea.cpp" line="180"/>
+        <location filename="../../ui/panels/KestColorArea.cpp" line="182"/>
         <source>Color Edit</source>
         <translation>顏色編輯</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/KestColorArea.cpp" line="181"/>
+        <location filename="../../ui/panels/KestColorArea.cpp" line="183"/>
         <source>COLOR</source>
         <translation>顏色</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/KestColorArea.cpp" line="182"/>
+        <location filename="../../ui/panels/KestColorArea.cpp" line="184"/>
         <source>H </source>
         <translation>色相 </translation>
     </message>
     <message>
-        <location filename="../../ui/panels/KestColorArea.cpp" line="183"/>
+        <location filename="../../ui/panels/KestColorArea.cpp" line="185"/>
         <source>S </source>
         <translation>飽和 </translation>
     </message>
     <message>
-        <location filename="../../ui/panels/KestColorArea.cpp" line="184"/>
+        <location filename="../../ui/panels/KestColorArea.cpp" line="186"/>
         <source>V </source>
         <translation>明度 </translation>
     </message>
     <message>
-        <location filename="../../ui/panels/KestColorArea.cpp" line="185"/>
+        <location filename="../../ui/panels/KestColorArea.cpp" line="187"/>
         <source>R </source>
         <translation>紅 </translation>
     </message>
     <message>
-        <location filename="../../ui/panels/KestColorArea.cpp" line="186"/>
+        <location filename="../../ui/panels/KestColorArea.cpp" line="188"/>
         <source>G </source>
         <translation>綠 </translation>
     </message>
     <message>
-        <location filename="../../ui/panels/KestColorArea.cpp" line="187"/>
+        <location filename="../../ui/panels/KestColorArea.cpp" line="189"/>
         <source>B </source>
         <translation>藍 </translation>
     </message>
     <message>
-        <location filename="../../ui/panels/KestColorArea.cpp" line="188"/>
+        <location filename="../../ui/panels/KestColorArea.cpp" line="190"/>
         <source>APPLY</source>
         <translation>套用</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/KestColorArea.cpp" line="189"/>
+        <location filename="../../ui/panels/KestColorArea.cpp" line="191"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
@@ -416,39 +416,39 @@
 <context>
     <name>KestColorWindow</name>
     <message>
-        <location filename="../../ui/panels/KestColorWindow.cpp" line="179"/>
-        <location filename="../../ui/panels/KestColorWindow.cpp" line="207"/>
-        <location filename="../../ui/panels/KestColorWindow.cpp" line="264"/>
+        <location filename="../../ui/panels/KestColorWindow.cpp" line="183"/>
+        <location filename="../../ui/panels/KestColorWindow.cpp" line="210"/>
+        <location filename="../../ui/panels/KestColorWindow.cpp" line="269"/>
         <source> MINUTE</source>
         <translation> 分鐘</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/KestColorWindow.cpp" line="200"/>
+        <location filename="../../ui/panels/KestColorWindow.cpp" line="203"/>
         <source>EFFECT</source>
         <translation>燈效</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/KestColorWindow.cpp" line="201"/>
+        <location filename="../../ui/panels/KestColorWindow.cpp" line="204"/>
         <source>BRIGHTNESS</source>
         <translation>亮度</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/KestColorWindow.cpp" line="202"/>
+        <location filename="../../ui/panels/KestColorWindow.cpp" line="205"/>
         <source>SPEED</source>
         <translation>速度</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/KestColorWindow.cpp" line="203"/>
+        <location filename="../../ui/panels/KestColorWindow.cpp" line="206"/>
         <source>COLOR</source>
         <translation>顏色</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/KestColorWindow.cpp" line="204"/>
+        <location filename="../../ui/panels/KestColorWindow.cpp" line="207"/>
         <source>SLEEP TIME</source>
         <translation>休眠時間</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/KestColorWindow.cpp" line="205"/>
+        <location filename="../../ui/panels/KestColorWindow.cpp" line="208"/>
         <source>MOVE TO LIGHT OFF</source>
         <translation>移動時關閉燈光</translation>
     </message>
@@ -528,18 +528,18 @@
     <message>
         <location filename="../../ui/buttons/KestComboKeyWindow.cpp" line="11"/>
         <source>Combo Key</source>
-        <translation type="unfinished"></translation>
+        <translation>組合鍵</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/KestComboKeyWindow.cpp" line="12"/>
         <source>Hold the modifiers, then press the key</source>
-        <translation type="unfinished"></translation>
+        <translation>按住修飾鍵，再按下按鍵</translation>
     </message>
 </context>
 <context>
     <name>KestDPIWindow</name>
     <message>
-        <location filename="../../ui/panels/KestDPIWindow.cpp" line="49"/>
+        <location filename="../../ui/panels/KestDPIWindow.cpp" line="48"/>
         <source>DPI</source>
         <translation>DPI</translation>
     </message>
@@ -549,37 +549,37 @@
     <message>
         <location filename="../../ui/buttons/KestFireKeyWindow.cpp" line="19"/>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>左鍵</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/KestFireKeyWindow.cpp" line="20"/>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>右鍵</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/KestFireKeyWindow.cpp" line="21"/>
         <source>Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>中鍵</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/KestFireKeyWindow.cpp" line="22"/>
         <source>Keyboard Key</source>
-        <translation type="unfinished"></translation>
+        <translation>鍵盤按鍵</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/KestFireKeyWindow.cpp" line="68"/>
         <source>FireKey Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>連發鍵設定</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/KestFireKeyWindow.cpp" line="91"/>
+        <location filename="../../ui/buttons/KestFireKeyWindow.cpp" line="93"/>
         <source>Times:</source>
-        <translation type="unfinished"></translation>
+        <translation>次數：</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/KestFireKeyWindow.cpp" line="92"/>
+        <location filename="../../ui/buttons/KestFireKeyWindow.cpp" line="94"/>
         <source>Delay:</source>
-        <translation type="unfinished"></translation>
+        <translation>延遲：</translation>
     </message>
 </context>
 <context>
@@ -712,22 +712,22 @@
 <context>
     <name>KestReportRate</name>
     <message>
-        <location filename="../../ui/panels/KestReportRate.cpp" line="72"/>
+        <location filename="../../ui/panels/KestReportRate.cpp" line="71"/>
         <source>REPORT RATE</source>
         <translation>回報率</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/KestReportRate.cpp" line="73"/>
+        <location filename="../../ui/panels/KestReportRate.cpp" line="72"/>
         <source>Lift off Distance</source>
         <translation>靜默高度</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/KestReportRate.cpp" line="74"/>
+        <location filename="../../ui/panels/KestReportRate.cpp" line="73"/>
         <source>1 mm</source>
         <translation>1 mm</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/KestReportRate.cpp" line="75"/>
+        <location filename="../../ui/panels/KestReportRate.cpp" line="74"/>
         <source>2 mm</source>
         <translation>2 mm</translation>
     </message>
@@ -755,30 +755,30 @@
 <context>
     <name>KestSettingDialog</name>
     <message>
-        <location filename="../../ui/buttons/KestSettingDialog.cpp" line="49"/>
+        <location filename="../../ui/buttons/KestSettingDialog.cpp" line="45"/>
         <source>OK</source>
-        <translation type="unfinished">確定</translation>
+        <translation>確定</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/KestSettingDialog.cpp" line="53"/>
+        <location filename="../../ui/buttons/KestSettingDialog.cpp" line="49"/>
         <source>Cancel</source>
-        <translation type="unfinished">取消</translation>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
     <name>KestSingleDPI</name>
     <message>
-        <location filename="../../ui/panels/KestSingleDPI.cpp" line="77"/>
+        <location filename="../../ui/panels/KestSingleDPI.cpp" line="78"/>
         <source>Link XY</source>
         <translation>連結 XY</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/KestSingleDPI.cpp" line="78"/>
+        <location filename="../../ui/panels/KestSingleDPI.cpp" line="79"/>
         <source>Use this stage</source>
         <translation>啟用此檔位</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/KestSingleDPI.cpp" line="127"/>
+        <location filename="../../ui/panels/KestSingleDPI.cpp" line="128"/>
         <source>DPI : %1</source>
         <translation>DPI : %1</translation>
     </message>
@@ -788,12 +788,12 @@
     <message>
         <location filename="../../ui/buttons/KestSingleKeyWindow.cpp" line="10"/>
         <source>Single Key</source>
-        <translation type="unfinished"></translation>
+        <translation>單鍵</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/KestSingleKeyWindow.cpp" line="11"/>
         <source>Press the key for this button</source>
-        <translation type="unfinished"></translation>
+        <translation>請按下要指派給此按鍵的鍵</translation>
     </message>
 </context>
 <context>
@@ -801,46 +801,12 @@
     <message>
         <location filename="../../ui/buttons/KestSniperWindow.cpp" line="41"/>
         <source>Sniper Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>狙擊鍵設定</translation>
     </message>
     <message>
         <location filename="../../ui/buttons/KestSniperWindow.cpp" line="52"/>
         <source>DPI</source>
-        <translation type="unfinished">DPI</translation>
-    </message>
-</context>
-<context>
-    <name>KestTreeWidget</name>
-    <message>
-        <location filename="../../ui/macro/KestTreeWidget.cpp" line="116"/>
-        <source>MOUSE ACTION</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../ui/macro/KestTreeWidget.cpp" line="116"/>
-        <location filename="../../ui/macro/KestTreeWidget.cpp" line="126"/>
-        <source>DISTANCE</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../ui/macro/KestTreeWidget.cpp" line="117"/>
-        <source>MOUSE COMMAND</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../ui/macro/KestTreeWidget.cpp" line="118"/>
-        <source>MOVEMENT</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../ui/macro/KestTreeWidget.cpp" line="121"/>
-        <source>PRESS DOWN</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../ui/macro/KestTreeWidget.cpp" line="122"/>
-        <source>BOUNCE UP</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI</translation>
     </message>
 </context>
 <context>
@@ -915,6 +881,21 @@
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="21"/>
         <source>MOVE RIGHT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroActions.cpp" line="134"/>
+        <source>Press</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroActions.cpp" line="135"/>
+        <source>Release</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroActions.cpp" line="159"/>
+        <source>%1 ms</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1054,8 +1035,35 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../../ui/macro/KestTreeWidget.cpp" line="116"/>
+        <location filename="../../ui/macro/KestTreeWidget.cpp" line="126"/>
         <location filename="../../ui/macro/MacroDialog.cpp" line="382"/>
         <source>DISTANCE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/KestTreeWidget.cpp" line="116"/>
+        <source>MOUSE ACTION</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/KestTreeWidget.cpp" line="117"/>
+        <source>MOUSE COMMAND</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/KestTreeWidget.cpp" line="118"/>
+        <source>MOVEMENT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/KestTreeWidget.cpp" line="121"/>
+        <source>PRESS DOWN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/KestTreeWidget.cpp" line="122"/>
+        <source>BOUNCE UP</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1085,10 +1093,87 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="23"/>
+        <source>Macro File(*.MSMACRO)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="163"/>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="193"/>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="391"/>
+        <source>The macro could not be saved. Check that the folder %1 can be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="165"/>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="195"/>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="212"/>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="234"/>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="280"/>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="284"/>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="290"/>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="295"/>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="310"/>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="336"/>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="349"/>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="384"/>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="393"/>
         <location filename="../../ui/macro/MacroRecording.cpp" line="60"/>
         <location filename="../../ui/macro/MacroRowEditing.cpp" line="82"/>
         <source>Warning</source>
         <translation type="unfinished">警告</translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="180"/>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="180"/>
+        <source>WARNING</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="212"/>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="250"/>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="295"/>
+        <source>The macro list could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="242"/>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="284"/>
+        <source>Macro Exist!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="244"/>
+        <source>The macro could not be renamed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="263"/>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="265"/>
+        <source>Load Macro File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="289"/>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="336"/>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="349"/>
+        <source>The macro file %1 could not be copied.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="310"/>
+        <source>No macro is checked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="313"/>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="321"/>
+        <source>Save Macro File</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroRowEditing.cpp" line="82"/>
@@ -1276,7 +1361,7 @@
     <message>
         <location filename="../../ui/main/CustomizePage.cpp" line="288"/>
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
-        <translation type="unfinished"></translation>
+        <translation>至少保留一個左鍵點擊功能。</translation>
     </message>
     <message>
         <location filename="../../ui/main/FirmwareUpdate.cpp" line="12"/>
@@ -1359,7 +1444,7 @@
     </message>
     <message>
         <location filename="../../ui/main/ProfileManagement.cpp" line="137"/>
-        <location filename="../../ui/main/ProfileTransfer.cpp" line="79"/>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="81"/>
         <source>Profile Exist!</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1369,65 +1454,65 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../ui/main/ProfileTransfer.cpp" line="44"/>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="46"/>
         <source>Save Profile File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../ui/main/ProfileTransfer.cpp" line="44"/>
-        <location filename="../../ui/main/ProfileTransfer.cpp" line="64"/>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="46"/>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="66"/>
         <source>Profile File(*.prof)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../ui/main/ProfileTransfer.cpp" line="53"/>
-        <location filename="../../ui/main/ProfileTransfer.cpp" line="59"/>
-        <location filename="../../ui/main/ProfileTransfer.cpp" line="85"/>
-        <location filename="../../ui/main/ProfileTransfer.cpp" line="105"/>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="55"/>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="61"/>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="87"/>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="107"/>
         <source>The file could not be written: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../ui/main/ProfileTransfer.cpp" line="64"/>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="66"/>
         <source>Load Profile File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../ui/main/ProfileTransfer.cpp" line="68"/>
-        <location filename="../../ui/main/ProfileTransfer.cpp" line="114"/>
-        <location filename="../../ui/main/ProfileTransfer.cpp" line="125"/>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="70"/>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="116"/>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="127"/>
         <source>The file could not be read: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../ui/main/ProfileTransfer.cpp" line="72"/>
-        <location filename="../../ui/main/ProfileTransfer.cpp" line="118"/>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="74"/>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="120"/>
         <source>The file is not match current mouse!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../ui/main/ProfileTransfer.cpp" line="99"/>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="101"/>
         <source>Save Config File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../ui/main/ProfileTransfer.cpp" line="99"/>
-        <location filename="../../ui/main/ProfileTransfer.cpp" line="110"/>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="101"/>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="112"/>
         <source>Config File(*.conf)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../ui/main/ProfileTransfer.cpp" line="110"/>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="112"/>
         <source>Load Config File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../ui/main/ProfileTransfer.cpp" line="137"/>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="139"/>
         <source>Are you sure you want reset this profile?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../ui/main/ProfileTransfer.cpp" line="151"/>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="153"/>
         <source>Are you sure you want reset all profiles?</source>
         <translation type="unfinished"></translation>
     </message>
