@@ -22,6 +22,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QTranslator>
 #include <QtTest>
 #include <memory>
 
@@ -204,6 +205,23 @@ private slots:
         panel->retranslate();
         QCOMPARE(panel->mainMenu()->actions().size(), 14);
         QCOMPARE(panel->wheelMenu()->actions().first(), panel->action(52));
+    }
+
+    void followsTheLanguage()
+    {
+        auto panel = makePanel();
+        QTranslator chinese;
+        QVERIFY(chinese.load(":/lang/sc.qm"));
+        QCoreApplication::installTranslator(&chinese);
+        QCoreApplication::processEvents();
+        QCOMPARE(panel->mainMenu()->actions().first()->text(), QString::fromUtf8("左键"));
+        QCOMPARE(panel->mainMenu()->actions().at(7)->text(), QString::fromUtf8("高级功能"));
+        QCOMPARE(panel->slotButton(0, 1)->text(), QString::fromUtf8("右键"));
+        QCOMPARE(panel->mainMenu()->actions().size(), 14);
+        QCoreApplication::removeTranslator(&chinese);
+        QCoreApplication::processEvents();
+        QCOMPARE(panel->slotButton(0, 1)->text(), QString("Right"));
+        QCOMPARE(panel->mainMenu()->actions().at(7)->text(), QString("Advance"));
     }
 
     void noMacroManagerWhenMacrosAreDisabled()

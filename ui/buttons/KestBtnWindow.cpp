@@ -16,6 +16,7 @@
 #include "ui/kit/Skin.h"
 #include "ui/kit/UiScale.h"
 #include <QDebug>
+#include <QEvent>
 #include <QMenu>
 #include <QPainter>
 
@@ -221,6 +222,13 @@ void KestBtnWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     layoutMainGroup();
+}
+
+void KestBtnWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
 }
 
 void KestBtnWindow::setProfileRecord(ProfileData *record)

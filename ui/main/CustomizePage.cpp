@@ -23,21 +23,25 @@ constexpr int kHotSpotSize = 24;
 constexpr int kPictureWidth = 300; // the box the pictures are scaled into
 constexpr int kPictureHeight = 400;
 
-// Calls back whenever a watched widget changes size.
-class ResizeWatcher : public QObject
+// Calls back whenever a watched widget receives an event of the given type.
+class EventWatcher : public QObject
 {
 public:
-    ResizeWatcher(QObject *parent, std::function<void()> onResize) : QObject(parent), m_onResize(std::move(onResize)) {}
+    EventWatcher(QObject *parent, QEvent::Type type, std::function<void()> callback)
+        : QObject(parent), m_type(type), m_callback(std::move(callback))
+    {
+    }
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Resize)
-            m_onResize();
+        if (event->type() == m_type)
+            m_callback();
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    std::function<void()> m_onResize;
+    QEvent::Type m_type;
+    std::function<void()> m_callback;
 };
 
 QString frontPicturePath(const QString &product)
@@ -105,7 +109,7 @@ void MousecfgWidget::buildCustomizePage(QWidget *page)
 
     // The window scales its children by resizing them: follow with the panel
     // and the hot-spots.
-    auto *watcher = new ResizeWatcher(this, [this] {
+    auto *watcher = new EventWatcher(this, QEvent::Resize, [this] {
         if (m_customizeScale != m_scale) {
             m_customizeScale = m_scale;
             m_pBtnWindow->setScale(m_scale);
@@ -116,6 +120,8 @@ void MousecfgWidget::buildCustomizePage(QWidget *page)
     page->installEventFilter(watcher);
     m_frontPicture->installEventFilter(watcher);
     m_sidePicture->installEventFilter(watcher);
+    // The hot-spots' tooltips name the functions in the current language.
+    page->installEventFilter(new EventWatcher(this, QEvent::LanguageChange, [this] { refreshHotSpotTips(); }));
     showView(m_bFrontView);
 }
 
