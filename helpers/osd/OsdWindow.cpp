@@ -40,6 +40,7 @@ OsdWindow::OsdWindow(QWidget *parent)
     layout->addWidget(m_label);
 
     m_holdTimer.setSingleShot(true);
+    m_holdTimer.setTimerType(Qt::PreciseTimer); // the display time is part of the notice
     connect(&m_holdTimer, &QTimer::timeout, this, &OsdWindow::fadeOut);
     m_fade = new QPropertyAnimation(this, "windowOpacity", this);
     m_fade->setDuration(kFadeMs);

@@ -31,6 +31,14 @@ void MousecfgWidget::buildProfileManagement()
     });
     m_savedProfileButton->setMenu(m_savedProfileMenu);
     connect(m_profileNameEdit, &QLineEdit::returnPressed, this, &MousecfgWidget::slotProfileNameChange);
+    const QColor accent = themeColor();
+    m_profileNameEdit->setStyleSheet(QStringLiteral("QLineEdit{background: rgb(24,24,26); color: white;"
+                                                    " border: 1px solid rgb(70,70,74); border-radius: 3px; padding: 0px 6px;"
+                                                    " selection-background-color: rgb(%1,%2,%3);}"
+                                                    "QLineEdit:focus{border: 1px solid rgb(%1,%2,%3);}")
+                                         .arg(accent.red())
+                                         .arg(accent.green())
+                                         .arg(accent.blue()));
     loadProfileFileList();
     rebuildProfileMenu();
 }

@@ -4,6 +4,7 @@
 #include "storage/ConfigStorage.h"
 #include "ui/main/ProfileFileDialog.h"
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -31,6 +32,7 @@ bool copyReplacing(const QString &source, const QString &target)
     if (!in.open(QIODevice::ReadOnly))
         return false;
     const QByteArray bytes = in.readAll();
+    QDir().mkpath(QFileInfo(target).absolutePath());
     QSaveFile out(target);
     return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit();
 }
