@@ -172,6 +172,12 @@ void MousecfgWidget::placeHotSpots()
     if (!m_pBtnWindow)
         return;
     const QString product = currentProductName();
+    if (product != m_hotSpotProduct) {
+        // Another model: its buttons are others, nothing stays selected.
+        m_hotSpotProduct = product;
+        for (int view = 0; view < HOT_SPOT_VIEW_COUNT; ++view)
+            SelBtnChanged(KestBtnWindow::NO_SELECTION, quint8(view));
+    }
     const QSize frontSize = QImageReader(frontPicturePath(product)).size();
     const QSize sideSize = QImageReader(sidePicturePath(product)).size();
     const QVector<bool> &visible = m_pBtnWindow->visibleMainSlots();

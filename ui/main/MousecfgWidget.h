@@ -293,6 +293,7 @@ private:
     int m_iRememberedView = FrontView;
     QPixmap m_plainFrontPicture; // kept while a lit picture is shown
     double m_customizeScale = 0;
+    QString m_hotSpotProduct; // the model the hot-spots are placed for
 
     // --- MACRO page (MacroPage.cpp): the macro editor; while it records or
     // edits it disables the rest of the window through slotEnableButtons. The
