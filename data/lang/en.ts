@@ -14,17 +14,17 @@
     <message>
         <location filename="../../helpers/updater/UpdaterNotice.cpp" line="22"/>
         <source>Firmware Update</source>
-        <translation type="unfinished">Firmware Update</translation>
+        <translation>Firmware Update</translation>
     </message>
     <message>
         <location filename="../../helpers/updater/UpdaterNotice.cpp" line="27"/>
         <source>No firmware updater for this mouse model is installed on this system. The mouse has not been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No firmware updater for this mouse model is installed on this system. The mouse has not been changed.</translation>
     </message>
     <message>
         <location filename="../../helpers/updater/UpdaterNotice.cpp" line="64"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -340,22 +340,22 @@
         <translation>Profile Menu</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="452"/>
+        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="460"/>
         <source>Warning</source>
         <translation>Warning</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="452"/>
+        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="460"/>
         <source>Left Button Can not be Gun Function.</source>
         <translation>Left Button Can not be Gun Function.</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="471"/>
+        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="479"/>
         <source>GUNFILE SELECT</source>
         <translation>GUNFILE SELECT</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="471"/>
+        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="479"/>
         <source>MACRO SELECT</source>
         <translation>MACRO SELECT</translation>
     </message>
@@ -1359,110 +1359,110 @@
         <translation>Send data failed, please try again.</translation>
     </message>
     <message>
-        <location filename="../../ui/main/CustomizePage.cpp" line="288"/>
+        <location filename="../../ui/main/CustomizePage.cpp" line="300"/>
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
         <translation>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</translation>
     </message>
     <message>
         <location filename="../../ui/main/FirmwareUpdate.cpp" line="12"/>
         <source>To update the firmware, please connect to the computer with a cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>To update the firmware, please connect to the computer with a cable.</translation>
     </message>
     <message>
         <location filename="../../ui/main/FirmwareUpdate.cpp" line="15"/>
         <source>Do you want to upgrade the firmware?</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you want to upgrade the firmware?</translation>
     </message>
     <message>
         <location filename="../../ui/main/FirmwareUpdate.cpp" line="22"/>
         <source>The firmware updater could not be started: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The firmware updater could not be started: %1</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="80"/>
         <source>The saved-profile list could not be saved in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>The saved-profile list could not be saved in %1.</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="126"/>
         <source>&quot;DefaultProfile&quot; is reserved for the factory settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;DefaultProfile&quot; is reserved for the factory settings.</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="129"/>
         <source>This name cannot be used for a profile: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>This name cannot be used for a profile: %1</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="137"/>
         <source>The saved-profile list is full (%1 profiles). Delete a profile first.</source>
-        <translation type="unfinished"></translation>
+        <translation>The saved-profile list is full (%1 profiles). Delete a profile first.</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="166"/>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="270"/>
-        <location filename="../../ui/main/ProfileManagement.cpp" line="145"/>
+        <location filename="../../ui/main/ProfileManagement.cpp" line="153"/>
         <source>The profile file could not be written in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>The profile file could not be written in %1.</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="218"/>
         <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
-        <translation type="unfinished"></translation>
+        <translation>AT LEAST ONE PROFILE TO BE RETAINED.</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="222"/>
-        <location filename="../../ui/main/ProfileManagement.cpp" line="130"/>
+        <location filename="../../ui/main/ProfileManagement.cpp" line="138"/>
         <source>The default Profile cannot be deleted or renamed.</source>
-        <translation type="unfinished"></translation>
+        <translation>The default Profile cannot be deleted or renamed.</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="228"/>
         <source>&quot;%1&quot; is not in the saved-profile list.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is not in the saved-profile list.</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="233"/>
-        <location filename="../../ui/main/ProfileManagement.cpp" line="108"/>
+        <location filename="../../ui/main/ProfileManagement.cpp" line="116"/>
         <source>Profile is Already Used!</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile is Already Used!</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="237"/>
         <source>Every other saved profile is in use by another slot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Every other saved profile is in use by another slot.</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="240"/>
         <source>Are you sure you want delete this profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>Are you sure you want delete this profile?</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="244"/>
         <source>The profile file could not be removed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The profile file could not be removed: %1</translation>
     </message>
     <message>
-        <location filename="../../ui/main/ProfileManagement.cpp" line="137"/>
+        <location filename="../../ui/main/ProfileManagement.cpp" line="145"/>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="81"/>
         <source>Profile Exist!</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile Exist!</translation>
     </message>
     <message>
-        <location filename="../../ui/main/ProfileManagement.cpp" line="163"/>
+        <location filename="../../ui/main/ProfileManagement.cpp" line="171"/>
         <source>The settings could not be saved in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>The settings could not be saved in %1.</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="46"/>
         <source>Save Profile File</source>
-        <translation type="unfinished"></translation>
+        <translation>Save Profile File</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="46"/>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="66"/>
         <source>Profile File(*.prof)</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile File(*.prof)</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="55"/>
@@ -1470,51 +1470,51 @@
         <location filename="../../ui/main/ProfileTransfer.cpp" line="87"/>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="107"/>
         <source>The file could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The file could not be written: %1</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="66"/>
         <source>Load Profile File</source>
-        <translation type="unfinished"></translation>
+        <translation>Load Profile File</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="70"/>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="116"/>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="127"/>
         <source>The file could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The file could not be read: %1</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="74"/>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="120"/>
         <source>The file is not match current mouse!</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is not match current mouse!</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="101"/>
         <source>Save Config File</source>
-        <translation type="unfinished"></translation>
+        <translation>Save Config File</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="101"/>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="112"/>
         <source>Config File(*.conf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Config File(*.conf)</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="112"/>
         <source>Load Config File</source>
-        <translation type="unfinished"></translation>
+        <translation>Load Config File</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="139"/>
         <source>Are you sure you want reset this profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>Are you sure you want reset this profile?</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="153"/>
         <source>Are you sure you want reset all profiles?</source>
-        <translation type="unfinished"></translation>
+        <translation>Are you sure you want reset all profiles?</translation>
     </message>
 </context>
 <context>

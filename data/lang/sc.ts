@@ -14,17 +14,17 @@
     <message>
         <location filename="../../helpers/updater/UpdaterNotice.cpp" line="22"/>
         <source>Firmware Update</source>
-        <translation type="unfinished">固件更新</translation>
+        <translation>固件更新</translation>
     </message>
     <message>
         <location filename="../../helpers/updater/UpdaterNotice.cpp" line="27"/>
         <source>No firmware updater for this mouse model is installed on this system. The mouse has not been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>此系统未安装适用于该鼠标型号的固件更新程序。鼠标未作任何更改。</translation>
     </message>
     <message>
         <location filename="../../helpers/updater/UpdaterNotice.cpp" line="64"/>
         <source>OK</source>
-        <translation type="unfinished">确定</translation>
+        <translation>确定</translation>
     </message>
 </context>
 <context>
@@ -340,22 +340,22 @@
         <translation>配置菜单</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="452"/>
+        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="460"/>
         <source>Warning</source>
         <translation>警告</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="452"/>
+        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="460"/>
         <source>Left Button Can not be Gun Function.</source>
         <translation>左键不能设置为压枪功能。</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="471"/>
+        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="479"/>
         <source>GUNFILE SELECT</source>
         <translation>选择压枪文件</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="471"/>
+        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="479"/>
         <source>MACRO SELECT</source>
         <translation>选择宏</translation>
     </message>
@@ -1359,110 +1359,110 @@
         <translation>发送数据失败，请重试。</translation>
     </message>
     <message>
-        <location filename="../../ui/main/CustomizePage.cpp" line="288"/>
+        <location filename="../../ui/main/CustomizePage.cpp" line="300"/>
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
         <translation>至少保留一个左键单击功能。</translation>
     </message>
     <message>
         <location filename="../../ui/main/FirmwareUpdate.cpp" line="12"/>
         <source>To update the firmware, please connect to the computer with a cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>如需更新固件，请用数据线连接电脑。</translation>
     </message>
     <message>
         <location filename="../../ui/main/FirmwareUpdate.cpp" line="15"/>
         <source>Do you want to upgrade the firmware?</source>
-        <translation type="unfinished"></translation>
+        <translation>是否要升级固件？</translation>
     </message>
     <message>
         <location filename="../../ui/main/FirmwareUpdate.cpp" line="22"/>
         <source>The firmware updater could not be started: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法启动固件更新程序：%1</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="80"/>
         <source>The saved-profile list could not be saved in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法在 %1 中保存配置列表。</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="126"/>
         <source>&quot;DefaultProfile&quot; is reserved for the factory settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>“DefaultProfile”保留给出厂设置使用。</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="129"/>
         <source>This name cannot be used for a profile: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>此名称不能用作配置名称：%1</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="137"/>
         <source>The saved-profile list is full (%1 profiles). Delete a profile first.</source>
-        <translation type="unfinished"></translation>
+        <translation>配置列表已满（%1 个配置）。请先删除一个配置。</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="166"/>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="270"/>
-        <location filename="../../ui/main/ProfileManagement.cpp" line="145"/>
+        <location filename="../../ui/main/ProfileManagement.cpp" line="153"/>
         <source>The profile file could not be written in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法在 %1 中写入配置文件。</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="218"/>
         <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
-        <translation type="unfinished"></translation>
+        <translation>至少需要保留一个配置。</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="222"/>
-        <location filename="../../ui/main/ProfileManagement.cpp" line="130"/>
+        <location filename="../../ui/main/ProfileManagement.cpp" line="138"/>
         <source>The default Profile cannot be deleted or renamed.</source>
-        <translation type="unfinished"></translation>
+        <translation>默认配置不能删除或重命名。</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="228"/>
         <source>&quot;%1&quot; is not in the saved-profile list.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”不在配置列表中。</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="233"/>
-        <location filename="../../ui/main/ProfileManagement.cpp" line="108"/>
+        <location filename="../../ui/main/ProfileManagement.cpp" line="116"/>
         <source>Profile is Already Used!</source>
-        <translation type="unfinished"></translation>
+        <translation>该配置已被使用！</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="237"/>
         <source>Every other saved profile is in use by another slot.</source>
-        <translation type="unfinished"></translation>
+        <translation>其他所有配置都已被别的配置位使用。</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="240"/>
         <source>Are you sure you want delete this profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>确定要删除此配置吗？</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="244"/>
         <source>The profile file could not be removed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法删除配置文件：%1</translation>
     </message>
     <message>
-        <location filename="../../ui/main/ProfileManagement.cpp" line="137"/>
+        <location filename="../../ui/main/ProfileManagement.cpp" line="145"/>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="81"/>
         <source>Profile Exist!</source>
-        <translation type="unfinished"></translation>
+        <translation>配置已存在！</translation>
     </message>
     <message>
-        <location filename="../../ui/main/ProfileManagement.cpp" line="163"/>
+        <location filename="../../ui/main/ProfileManagement.cpp" line="171"/>
         <source>The settings could not be saved in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法在 %1 中保存设置。</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="46"/>
         <source>Save Profile File</source>
-        <translation type="unfinished"></translation>
+        <translation>保存配置文件</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="46"/>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="66"/>
         <source>Profile File(*.prof)</source>
-        <translation type="unfinished"></translation>
+        <translation>配置文件(*.prof)</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="55"/>
@@ -1470,51 +1470,51 @@
         <location filename="../../ui/main/ProfileTransfer.cpp" line="87"/>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="107"/>
         <source>The file could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入文件：%1</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="66"/>
         <source>Load Profile File</source>
-        <translation type="unfinished"></translation>
+        <translation>载入配置文件</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="70"/>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="116"/>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="127"/>
         <source>The file could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取文件：%1</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="74"/>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="120"/>
         <source>The file is not match current mouse!</source>
-        <translation type="unfinished"></translation>
+        <translation>该文件与当前鼠标不匹配！</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="101"/>
         <source>Save Config File</source>
-        <translation type="unfinished"></translation>
+        <translation>保存设置文件</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="101"/>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="112"/>
         <source>Config File(*.conf)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置文件(*.conf)</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="112"/>
         <source>Load Config File</source>
-        <translation type="unfinished"></translation>
+        <translation>载入设置文件</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="139"/>
         <source>Are you sure you want reset this profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>确定要重置此配置吗？</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="153"/>
         <source>Are you sure you want reset all profiles?</source>
-        <translation type="unfinished"></translation>
+        <translation>确定要重置所有配置吗？</translation>
     </message>
 </context>
 <context>

@@ -14,17 +14,17 @@
     <message>
         <location filename="../../helpers/updater/UpdaterNotice.cpp" line="22"/>
         <source>Firmware Update</source>
-        <translation type="unfinished">韌體更新</translation>
+        <translation>韌體更新</translation>
     </message>
     <message>
         <location filename="../../helpers/updater/UpdaterNotice.cpp" line="27"/>
         <source>No firmware updater for this mouse model is installed on this system. The mouse has not been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>此系統未安裝適用於該滑鼠型號的韌體更新程式。滑鼠未作任何變更。</translation>
     </message>
     <message>
         <location filename="../../helpers/updater/UpdaterNotice.cpp" line="64"/>
         <source>OK</source>
-        <translation type="unfinished">確定</translation>
+        <translation>確定</translation>
     </message>
 </context>
 <context>
@@ -340,22 +340,22 @@
         <translation>設定檔選單</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="452"/>
+        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="460"/>
         <source>Warning</source>
         <translation>警告</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="452"/>
+        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="460"/>
         <source>Left Button Can not be Gun Function.</source>
         <translation>左鍵不能設定為壓槍功能。</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="471"/>
+        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="479"/>
         <source>GUNFILE SELECT</source>
         <translation>選擇壓槍檔案</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="471"/>
+        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="479"/>
         <source>MACRO SELECT</source>
         <translation>選擇巨集</translation>
     </message>
@@ -1359,110 +1359,110 @@
         <translation>資料傳送失敗，請再試一次。</translation>
     </message>
     <message>
-        <location filename="../../ui/main/CustomizePage.cpp" line="288"/>
+        <location filename="../../ui/main/CustomizePage.cpp" line="300"/>
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
         <translation>至少保留一個左鍵點擊功能。</translation>
     </message>
     <message>
         <location filename="../../ui/main/FirmwareUpdate.cpp" line="12"/>
         <source>To update the firmware, please connect to the computer with a cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>如需更新韌體，請用傳輸線連接電腦。</translation>
     </message>
     <message>
         <location filename="../../ui/main/FirmwareUpdate.cpp" line="15"/>
         <source>Do you want to upgrade the firmware?</source>
-        <translation type="unfinished"></translation>
+        <translation>是否要升級韌體？</translation>
     </message>
     <message>
         <location filename="../../ui/main/FirmwareUpdate.cpp" line="22"/>
         <source>The firmware updater could not be started: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>無法啟動韌體更新程式：%1</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="80"/>
         <source>The saved-profile list could not be saved in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法在 %1 中儲存設定檔清單。</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="126"/>
         <source>&quot;DefaultProfile&quot; is reserved for the factory settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>「DefaultProfile」保留給原廠設定使用。</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="129"/>
         <source>This name cannot be used for a profile: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>此名稱不能用作設定檔名稱：%1</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="137"/>
         <source>The saved-profile list is full (%1 profiles). Delete a profile first.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定檔清單已滿（%1 個設定檔）。請先刪除一個設定檔。</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="166"/>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="270"/>
-        <location filename="../../ui/main/ProfileManagement.cpp" line="145"/>
+        <location filename="../../ui/main/ProfileManagement.cpp" line="153"/>
         <source>The profile file could not be written in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法在 %1 中寫入設定檔。</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="218"/>
         <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
-        <translation type="unfinished"></translation>
+        <translation>至少需要保留一個設定檔。</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="222"/>
-        <location filename="../../ui/main/ProfileManagement.cpp" line="130"/>
+        <location filename="../../ui/main/ProfileManagement.cpp" line="138"/>
         <source>The default Profile cannot be deleted or renamed.</source>
-        <translation type="unfinished"></translation>
+        <translation>預設設定檔不能刪除或重新命名。</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="228"/>
         <source>&quot;%1&quot; is not in the saved-profile list.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」不在設定檔清單中。</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="233"/>
-        <location filename="../../ui/main/ProfileManagement.cpp" line="108"/>
+        <location filename="../../ui/main/ProfileManagement.cpp" line="116"/>
         <source>Profile is Already Used!</source>
-        <translation type="unfinished"></translation>
+        <translation>該設定檔已被使用！</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="237"/>
         <source>Every other saved profile is in use by another slot.</source>
-        <translation type="unfinished"></translation>
+        <translation>其他所有設定檔都已被別的設定檔位置使用。</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="240"/>
         <source>Are you sure you want delete this profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>確定要刪除此設定檔嗎？</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileLibrary.cpp" line="244"/>
         <source>The profile file could not be removed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>無法刪除設定檔：%1</translation>
     </message>
     <message>
-        <location filename="../../ui/main/ProfileManagement.cpp" line="137"/>
+        <location filename="../../ui/main/ProfileManagement.cpp" line="145"/>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="81"/>
         <source>Profile Exist!</source>
-        <translation type="unfinished"></translation>
+        <translation>設定檔已存在！</translation>
     </message>
     <message>
-        <location filename="../../ui/main/ProfileManagement.cpp" line="163"/>
+        <location filename="../../ui/main/ProfileManagement.cpp" line="171"/>
         <source>The settings could not be saved in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法在 %1 中儲存設定。</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="46"/>
         <source>Save Profile File</source>
-        <translation type="unfinished"></translation>
+        <translation>儲存設定檔</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="46"/>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="66"/>
         <source>Profile File(*.prof)</source>
-        <translation type="unfinished"></translation>
+        <translation>設定檔(*.prof)</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="55"/>
@@ -1470,51 +1470,51 @@
         <location filename="../../ui/main/ProfileTransfer.cpp" line="87"/>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="107"/>
         <source>The file could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>無法寫入檔案：%1</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="66"/>
         <source>Load Profile File</source>
-        <translation type="unfinished"></translation>
+        <translation>載入設定檔</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="70"/>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="116"/>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="127"/>
         <source>The file could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>無法讀取檔案：%1</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="74"/>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="120"/>
         <source>The file is not match current mouse!</source>
-        <translation type="unfinished"></translation>
+        <translation>該檔案與目前滑鼠不符！</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="101"/>
         <source>Save Config File</source>
-        <translation type="unfinished"></translation>
+        <translation>儲存組態檔</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="101"/>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="112"/>
         <source>Config File(*.conf)</source>
-        <translation type="unfinished"></translation>
+        <translation>組態檔(*.conf)</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="112"/>
         <source>Load Config File</source>
-        <translation type="unfinished"></translation>
+        <translation>載入組態檔</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="139"/>
         <source>Are you sure you want reset this profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>確定要重設此設定檔嗎？</translation>
     </message>
     <message>
         <location filename="../../ui/main/ProfileTransfer.cpp" line="153"/>
         <source>Are you sure you want reset all profiles?</source>
-        <translation type="unfinished"></translation>
+        <translation>確定要重設所有設定檔嗎？</translation>
     </message>
 </context>
 <context>
