@@ -24,6 +24,8 @@ QString chooseConfigDir(const QString &applicationDir)
     }
     if (!seedUserConfig(installed, user))
         qDebug() << "the settings in" << user << "could not all be copied from" << installed;
+    else if (!refreshInstalledTables(installed + QStringLiteral("/Config.ini"), user + QStringLiteral("/Config.ini")))
+        qDebug() << "the installed tables in" << user << "could not be brought up to date";
     return user;
 }
 } // namespace

@@ -1,15 +1,28 @@
 #include "storage/UserConfig.h"
+#include "storage/IniFile.h"
 #include <QDebug>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
 namespace {
 
 const QString kConfigFile = QStringLiteral("Config.ini");
+const QStringList kInstalledTables = {"MouseSenSor", "MouseLEDMode", "Mouse_List", "FONT_LIST"};
+
+QMap<QString, QVariant> installedTableEntries(const QSettings &settings)
+{
+    QMap<QString, QVariant> entries;
+    for (const QString &key : settings.allKeys()) {
+        if (kInstalledTables.contains(key.section(QLatin1Char('/'), 0, 0)))
+            entries.insert(key, settings.value(key));
+    }
+    return entries;
+}
 
 // Root may write anywhere whatever the permission bits say, so the bits alone
 // do not answer; creating a file does.
@@ -88,4 +101,20 @@ bool seedUserConfig(const QString &installedDir, const QString &userDir)
     if (ok && QFileInfo::exists(installedConfig))
         ok = copyFileWhole(installedConfig, userConfig);
     return ok;
+}
+
+bool refreshInstalledTables(const QString &installedConfigFile, const QString &userConfigFile)
+{
+    if (!QFileInfo::exists(installedConfigFile) || !QFileInfo::exists(userConfigFile))
+        return true;
+    const IniFile installed(installedConfigFile);
+    const QMap<QString, QVariant> tables = installedTableEntries(installed.settings());
+    if (tables.isEmpty() || tables == installedTableEntries(IniFile(userConfigFile).settings()))
+        return true;
+    IniWriter user(userConfigFile);
+    for (const QString &group : kInstalledTables)
+        user->remove(group);
+    for (auto it = tables.cbegin(); it != tables.cend(); ++it)
+        user->setValue(it.key(), it.value());
+    return user.commit();
 }

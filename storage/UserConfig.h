@@ -27,3 +27,11 @@ bool wantsUserConfigDir(const QString &appDir);
 // short is completed on the next start. Copies are writable by their owner even
 // when the installed files are not. False when a file could not be copied.
 bool seedUserConfig(const QString &installedDir, const QString &userDir);
+
+// Brings the tables installed with the program ("MouseSenSor", "MouseLEDMode",
+// "Mouse_List", "FONT_LIST"), which the program only reads, from the installed
+// Config.ini into the user's, so that an upgrade reaches a copy made by an
+// earlier version. The user's own settings stay as they are. Nothing changes
+// while the installed file holds none of those tables. False when the user's
+// file could not be written.
+bool refreshInstalledTables(const QString &installedConfigFile, const QString &userConfigFile);

@@ -62,6 +62,7 @@ private slots:
     void installationUsesUserCopy_data();
     void installationUsesUserCopy();
     void secondStartKeepsUserChanges();
+    void upgradeBringsInstalledTables();
     void cutShortCopyIsCompleted();
     void copiesOfReadOnlyFilesAreWritable();
     void configHomeFollowsEnvironment();
@@ -183,6 +184,55 @@ void TestUserConfig::secondStartKeepsUserChanges()
     MouseSettings settings;
     QVERIFY(loadSettings(settings));
     QCOMPARE(settings.profileId, 3);
+}
+
+void TestUserConfig::upgradeBringsInstalledTables()
+{
+    AppDirFixture app;
+    QVERIFY(app.isValid());
+    QVERIFY(makeInstallation(app, Reason::Marker));
+    setAppDir(app.path());
+    const QString user = configDir() + "/Config.ini";
+    QVERIFY(saveCurrentProfileId(2));
+    QVERIFY(setCurrentProductName("TREVIK"));
+    {
+        // A table entry the program never writes, changed by hand.
+        QSettings edited(user, QSettings::IniFormat);
+        edited.setValue("MouseSenSor/1", 1);
+    }
+
+    // The upgrade adds a language and a model and drops a font size.
+    {
+        QSettings upgraded(app.filePath("Configs/Config.ini"), QSettings::IniFormat);
+        upgraded.setIniCodec("UTF-8");
+        upgraded.setValue("FONT_LIST/LANGNUM", 4);
+        upgraded.setValue("FONT_LIST/LangName_3", "Deutsch");
+        upgraded.setValue("FONT_LIST/LangFile_3", "de");
+        upgraded.remove("FONT_LIST/FONT_SIZE_2");
+        upgraded.setValue("Mouse_List/1", "TREVIK PRO");
+        upgraded.setValue("Config/ProfileID", 4);
+    }
+    QSettings installed(app.filePath("Configs/Config.ini"), QSettings::IniFormat);
+    installed.setIniCodec("UTF-8");
+
+    setAppDir(app.path()); // the next start
+    QCOMPARE(configDir() + "/Config.ini", user);
+    QSettings refreshed(user, QSettings::IniFormat);
+    refreshed.setIniCodec("UTF-8");
+    for (const QString &key : installed.allKeys()) {
+        if (!key.startsWith("Config/"))
+            QCOMPARE(refreshed.value(key), installed.value(key));
+    }
+    QVERIFY(!refreshed.contains("FONT_LIST/FONT_SIZE_2"));
+    QCOMPARE(refreshed.value("MouseSenSor/1").toInt(), installed.value("MouseSenSor/1").toInt());
+    QCOMPARE(refreshed.value("Config/ProfileID").toInt(), 2);
+    QCOMPARE(currentProductName(), QStringLiteral("TREVIK"));
+
+    // Unchanged tables leave the file alone.
+    const QByteArray before = readFileBytes(user);
+    setAppDir(app.path());
+    QCOMPARE(configDir() + "/Config.ini", user);
+    QCOMPARE(readFileBytes(user), before);
 }
 
 void TestUserConfig::cutShortCopyIsCompleted()
