@@ -70,8 +70,7 @@ void OsdWindow::showMessage(const OsdMessage &message)
     setWindowOpacity(1.0);
     adjustSize();
     placeOnScreen();
-    show();
-    raise();
+    show(); // always on top by its flags; raising would ask for activation
     update();
     m_holdTimer.start(qBound<int>(kMinDurationMs, int(qMin<quint32>(message.durationMs, kMaxDurationMs)), kMaxDurationMs));
 }
