@@ -86,7 +86,7 @@ KestColorArea::KestColorArea(QWidget *parent, double scale)
 
     m_caption = new QLabel(this);
     m_caption->setObjectName("colorCaption");
-    m_caption->setStyleSheet("color: rgb(225,225,225)");
+    applyStyleSheet(m_caption, "color: rgb(225,225,225)");
 
     m_svArea = new SVColorArea(this);
     m_hueArea = new HColorArea(this);
@@ -107,7 +107,7 @@ KestColorArea::KestColorArea(QWidget *parent, double scale)
 
     m_hashLabel = new QLabel(QStringLiteral("#"), this);
     m_hashLabel->setAlignment(Qt::AlignCenter);
-    m_hashLabel->setStyleSheet("color: rgb(225,225,225)");
+    applyStyleSheet(m_hashLabel, "color: rgb(225,225,225)");
     m_hexEdit = new QLineEdit(this);
     m_hexEdit->setObjectName("hexEdit");
     m_hexEdit->setMaxLength(kHexDigits);
@@ -158,7 +158,7 @@ QLabel *KestColorArea::makeCaption()
 {
     auto *label = new QLabel(this);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setStyleSheet("color: rgb(200,200,206)");
+    applyStyleSheet(label, "color: rgb(200,200,206)");
     return label;
 }
 
@@ -225,13 +225,13 @@ void KestColorArea::layoutFor(double scale)
         captions[i]->setGeometry(s(QRect(x, y, 28, kSpinHeight)));
         captions[i]->setFont(font);
         spins[i]->setGeometry(s(QRect(x + 28, y, 54, kSpinHeight)));
-        spins[i]->setStyleSheet(fields);
+        applyStyleSheet(spins[i], fields);
         spins[i]->setFont(font);
     }
     m_hashLabel->setGeometry(s(kHashPlace));
     m_hashLabel->setFont(font);
     m_hexEdit->setGeometry(s(kHexPlace));
-    m_hexEdit->setStyleSheet(fields);
+    applyStyleSheet(m_hexEdit, fields);
     QFont consolas(QStringLiteral("Consolas"));
     consolas.setStyleHint(QFont::Monospace);
     consolas.setPixelSize(qMax(1, int(std::lround(14 * scale))));
@@ -241,7 +241,7 @@ void KestColorArea::layoutFor(double scale)
 
     const QString buttonStyle = QString::fromLatin1(kButtonStyle).arg(accent.red()).arg(accent.green()).arg(accent.blue());
     for (QToolButton *button : {m_yesButton, m_noButton}) {
-        button->setStyleSheet(buttonStyle);
+        applyStyleSheet(button, buttonStyle);
         button->setFont(font);
     }
     m_yesButton->setGeometry(s(kYesPlace));

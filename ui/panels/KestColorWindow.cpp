@@ -333,9 +333,9 @@ void KestColorWindow::applySliderLook()
     if (m_profile && lightingEffect(shownMode()).colour && m_profile->ledModes[shownMode()].rgb.isValid())
         accent = m_profile->ledModes[shownMode()].rgb.toRgb();
     const QString levels = sliderStyleSheet(accent, m_scale, 20, QStringLiteral("rate.png"));
-    m_brightSlider->setStyleSheet(levels);
-    m_speedSlider->setStyleSheet(levels);
-    m_sleepSlider->setStyleSheet(sliderStyleSheet(themeColor(), m_scale));
+    applyStyleSheet(m_brightSlider, levels);
+    applyStyleSheet(m_speedSlider, levels);
+    applyStyleSheet(m_sleepSlider, sliderStyleSheet(themeColor(), m_scale));
     updatePreview();
 }
 
@@ -356,7 +356,7 @@ QRect KestColorWindow::scaled(const QRect &r) const
 void KestColorWindow::setScale(double scale)
 {
     m_scale = scale;
-    m_moveOffBox->setStyleSheet(checkBoxStyleSheet(scale));
+    applyStyleSheet(m_moveOffBox, checkBoxStyleSheet(scale));
     m_moveOffBox->setFont(languageFont());
     m_effectMenu->setFont(languageFont());
     m_effectMenu->setMinimumWidth(int(kSliderWidth * scale));
@@ -364,8 +364,8 @@ void KestColorWindow::setScale(double scale)
                                    " border-radius: %1px; padding: 0px %2px;}")
                                .arg(int(3 * scale))
                                .arg(int(4 * scale));
-    m_brightBubble->setStyleSheet(bubble);
-    m_speedBubble->setStyleSheet(bubble);
+    applyStyleSheet(m_brightBubble, bubble);
+    applyStyleSheet(m_speedBubble, bubble);
     m_brightBubble->setFont(languageFont(11));
     m_speedBubble->setFont(languageFont(11));
     applySliderLook();

@@ -69,8 +69,8 @@ void KestPointSpeed::refresh(double scale)
     m_scrollLabel->setGeometry(s(10, 80, 124, 20));
     m_spin->setGeometry(s(10, 110, 72, 26));
     const QColor accent = themeColor();
-    m_slider->setStyleSheet(sliderStyleSheet(accent, scale));
-    m_spin->setStyleSheet(fieldStyleSheet(accent, scale));
+    applyStyleSheet(m_slider, sliderStyleSheet(accent, scale));
+    applyStyleSheet(m_spin, fieldStyleSheet(accent, scale));
     m_spin->setFont(languageFont());
 
     const QSignalBlocker blockSlider(m_slider), blockSpin(m_spin);

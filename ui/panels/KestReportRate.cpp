@@ -135,7 +135,7 @@ void KestReportRate::setScale(double scale)
     m_lift2->setGeometry(s(72, 106, 62, 24));
     const QString radio = radioStyleSheet(scale);
     for (QRadioButton *button : {m_lift1, m_lift2}) {
-        button->setStyleSheet(radio);
+        applyStyleSheet(button, radio);
         button->setFont(languageFont());
     }
     update();

@@ -182,9 +182,9 @@ void KestSingleDPI::setSelected(bool selected, const QColor &accent)
 void KestSingleDPI::setScale(double scale)
 {
     m_scale = scale;
-    m_linkBox->setStyleSheet(checkBoxStyleSheet(scale));
-    m_enableBox->setStyleSheet(checkBoxStyleSheet(scale));
-    m_selectButton->setStyleSheet(radioStyleSheet(scale));
+    applyStyleSheet(m_linkBox, checkBoxStyleSheet(scale));
+    applyStyleSheet(m_enableBox, checkBoxStyleSheet(scale));
+    applyStyleSheet(m_selectButton, radioStyleSheet(scale));
     m_selectButton->setFont(languageFont(14));
     m_linkBox->setFont(languageFont());
     m_slider->setScale(scale);

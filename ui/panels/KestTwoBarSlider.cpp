@@ -20,7 +20,7 @@ KestTwoBarSlider::KestTwoBarSlider(QWidget *parent) : QWidget(parent), m_accent(
     m_yCaption = new QLabel(QStringLiteral("Y"), this);
     for (QLabel *caption : {m_xCaption, m_yCaption}) {
         caption->setAlignment(Qt::AlignCenter);
-        caption->setStyleSheet(QStringLiteral("color: rgb(150,150,160); background: transparent;"));
+        applyStyleSheet(caption, QStringLiteral("color: rgb(150,150,160); background: transparent;"));
     }
     setScale(1.0);
     setLinked(false);
@@ -75,6 +75,8 @@ void KestTwoBarSlider::setValues(int x, int y)
 
 void KestTwoBarSlider::setAccent(const QColor &accent)
 {
+    if (accent == m_accent)
+        return;
     m_accent = accent;
     setScale(m_scale);
 }
@@ -83,10 +85,10 @@ void KestTwoBarSlider::setScale(double scale)
 {
     m_scale = scale;
     // The two sliders share the height of the linked one, so their handles are smaller.
-    m_linkedSlider->setStyleSheet(sliderStyleSheet(m_accent, scale));
+    applyStyleSheet(m_linkedSlider, sliderStyleSheet(m_accent, scale));
     const QString apart = sliderStyleSheet(m_accent, scale, 10);
-    m_x->setStyleSheet(apart);
-    m_y->setStyleSheet(apart);
+    applyStyleSheet(m_x, apart);
+    applyStyleSheet(m_y, apart);
     const QFont font = languageFont(10);
     m_xCaption->setFont(font);
     m_yCaption->setFont(font);

@@ -19,6 +19,7 @@ void LightingPreview::setProduct(const QString &productName)
         return;
     m_product = productName;
     m_picture = QPixmap(appDir() + "/skin/mouse/" + productName + "/Mouse.png");
+    m_scaledPicture = QPixmap();
     update();
 }
 
@@ -43,6 +44,31 @@ qreal LightingPreview::glowStrength() const
     return 0.4 + 0.6 * m_brightness / kBrightnessLevels;
 }
 
+QImage LightingPreview::renderGlow(const QPointF &centre, qreal radius) const
+{
+    QImage glow(size(), QImage::Format_ARGB32_Premultiplied);
+    glow.fill(Qt::transparent);
+    QPainter g(&glow);
+    g.setRenderHint(QPainter::Antialiasing);
+    if (m_glow == Glow::Single) {
+        g.fillRect(glow.rect(), m_color);
+    } else {
+        QConicalGradient wheel(centre, 90);
+        for (int i = 0; i <= 6; ++i)
+            wheel.setColorAt(i / 6.0, QColor::fromHsv((i * 60) % 360, 255, 255));
+        g.fillRect(glow.rect(), wheel);
+    }
+    // Fade the colour out from the middle.
+    QRadialGradient fade(centre, radius);
+    const int alpha = int(200 * glowStrength());
+    fade.setColorAt(0.0, QColor(0, 0, 0, alpha));
+    fade.setColorAt(0.55, QColor(0, 0, 0, alpha / 3));
+    fade.setColorAt(1.0, QColor(0, 0, 0, 0));
+    g.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+    g.fillRect(glow.rect(), fade);
+    return glow;
+}
+
 void LightingPreview::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -53,34 +79,25 @@ void LightingPreview::paintEvent(QPaintEvent *)
     const qreal radius = qMin(area.width(), area.height()) * 0.5;
 
     if (m_glow != Glow::None) {
-        QImage glow(size(), QImage::Format_ARGB32_Premultiplied);
-        glow.fill(Qt::transparent);
-        QPainter g(&glow);
-        g.setRenderHint(QPainter::Antialiasing);
-        if (m_glow == Glow::Single) {
-            g.fillRect(glow.rect(), m_color);
-        } else {
-            QConicalGradient wheel(centre, 90);
-            for (int i = 0; i <= 6; ++i)
-                wheel.setColorAt(i / 6.0, QColor::fromHsv((i * 60) % 360, 255, 255));
-            g.fillRect(glow.rect(), wheel);
+        // Drawing the glow is the costly part; it changes only with the effect and the size.
+        const QString key = QString("%1 %2 %3 %4x%5")
+                                .arg(int(m_glow))
+                                .arg(m_color.name())
+                                .arg(m_brightness)
+                                .arg(width())
+                                .arg(height());
+        if (key != m_glowKey) {
+            m_glowKey = key;
+            m_glowImage = renderGlow(centre, radius);
         }
-        // Fade the colour out from the middle.
-        QRadialGradient fade(centre, radius);
-        const int alpha = int(200 * glowStrength());
-        fade.setColorAt(0.0, QColor(0, 0, 0, alpha));
-        fade.setColorAt(0.55, QColor(0, 0, 0, alpha / 3));
-        fade.setColorAt(1.0, QColor(0, 0, 0, 0));
-        g.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-        g.fillRect(glow.rect(), fade);
-        g.end();
-        p.drawImage(0, 0, glow);
+        p.drawImage(0, 0, m_glowImage);
     }
 
     if (!m_picture.isNull()) {
         const QSize fit = m_picture.size().scaled((area.size() * 0.82).toSize(), Qt::KeepAspectRatio);
-        const QRectF target(centre.x() - fit.width() / 2.0, centre.y() - fit.height() / 2.0, fit.width(), fit.height());
+        if (m_scaledPicture.size() != fit)
+            m_scaledPicture = m_picture.scaled(fit, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         p.setOpacity(m_glow == Glow::None ? 0.55 : 1.0);
-        p.drawPixmap(target, m_picture, m_picture.rect());
+        p.drawPixmap(QPointF(centre.x() - fit.width() / 2.0, centre.y() - fit.height() / 2.0), m_scaledPicture);
     }
 }

@@ -3,6 +3,7 @@
 // colour (a colour wheel for the multi-colour effects), as strong as the
 // brightness, none when the lights are off.
 #include <QColor>
+#include <QImage>
 #include <QPixmap>
 #include <QWidget>
 
@@ -27,7 +28,12 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    QImage renderGlow(const QPointF &centre, qreal radius) const;
+
     QPixmap m_picture;
+    QPixmap m_scaledPicture;
+    QImage m_glowImage;
+    QString m_glowKey;
     QString m_product;
     Glow m_glow = Glow::None;
     QColor m_color;

@@ -2,6 +2,7 @@
 #include "ui/kit/Skin.h"
 #include <QPainter>
 #include <QPainterPath>
+#include <QWidget>
 #include <cmath>
 
 namespace {
@@ -117,4 +118,10 @@ void paintPanelPlate(QPainter &painter, const QRect &rect, const QColor &accent,
     accentFill.setColorAt(1, faded);
     painter.fillRect(bar, accentFill);
     painter.restore();
+}
+
+void applyStyleSheet(QWidget *widget, const QString &sheet)
+{
+    if (widget && widget->styleSheet() != sheet)
+        widget->setStyleSheet(sheet);
 }

@@ -7,6 +7,7 @@
 #include <QString>
 
 class QPainter;
+class QWidget;
 
 // Horizontal slider: dark groove, the part up to the handle in the accent
 // colour, a round handle of handlePx; handleImage (a skin file name) replaces
@@ -23,6 +24,10 @@ QString fieldStyleSheet(const QColor &accent, double scale);
 // Background plate of one panel: a rounded dark plate with a thin rim and a
 // short accent bar along the top edge.
 void paintPanelPlate(QPainter &painter, const QRect &rect, const QColor &accent, double scale);
+
+// Sets the style sheet only when it differs: every new sheet re-polishes the
+// widget and its children, which is what loading a page would mostly spend.
+void applyStyleSheet(QWidget *widget, const QString &sheet);
 
 // Caption sizes (unscaled pixels) for panel titles and control captions.
 constexpr int PANEL_TITLE_PX = 15;
