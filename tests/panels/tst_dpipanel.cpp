@@ -257,10 +257,14 @@ private slots:
     {
         ProfileData profile = stagedProfile();
         profile.dpi = 200;
-        KestDPIWindow window(profile);
+        KestDPIWindow window(stagedProfile());
+        window.setProfile(stagedProfile(), 3327);
+        QVERIFY(window.row(1)->selectButton()->isChecked());
         window.setProfile(profile, 3327);
-        for (int i = 0; i < DPI_STAGE_COUNT; ++i)
+        for (int i = 0; i < DPI_STAGE_COUNT; ++i) {
             QVERIFY(!window.row(i)->isSelected());
+            QVERIFY(!window.row(i)->selectButton()->isChecked());
+        }
         QCOMPARE(int(window.profileData().dpi), 200); // kept until the user picks a stage
         window.MouseinSignal(2);
         QCOMPARE(int(window.profileData().dpi), 2);

@@ -27,7 +27,7 @@ KestDPIWindow::KestDPIWindow(const ProfileData &profile, QWidget *parent) : QWid
         connect(row, SIGNAL(EnableSignal(uchar, uchar)), this, SLOT(onEnableChanged(uchar, uchar)));
         connect(row, SIGNAL(MouseinSignal(uchar)), this, SLOT(MouseinSignal(uchar)));
     }
-    connect(m_group, SIGNAL(buttonClicked(int)), this, SLOT(onRadioChanged()));
+    connect(m_group, SIGNAL(idClicked(int)), this, SLOT(onRadioChanged()));
 
     const int described = dpiStageCount();
     m_iStageCount = described >= 1 && described <= DPI_STAGE_COUNT ? described : DPI_STAGE_COUNT;
@@ -82,9 +82,12 @@ void KestDPIWindow::selectStage(int stage)
 
 void KestDPIWindow::highlightStage(int stage)
 {
+    // Not exclusive while updating, so that no stage at all may be lit.
+    m_group->setExclusive(false);
     const QColor accent = themeColor();
     for (int i = 0; i < DPI_STAGE_COUNT; ++i)
         m_rows[i]->setSelected(i == stage, accent);
+    m_group->setExclusive(true);
 }
 
 void KestDPIWindow::onSliderChanged(int x, int y, uchar stage)

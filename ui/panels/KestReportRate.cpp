@@ -50,7 +50,7 @@ KestReportRate::KestReportRate(QWidget *parent) : QWidget(parent)
     for (QRadioButton *button : {m_lift1, m_lift2})
         button->setFocusPolicy(Qt::NoFocus);
     m_lift2->setChecked(true);
-    connect(m_liftGroup, SIGNAL(buttonClicked(int)), this, SLOT(onRadioChanged()));
+    connect(m_liftGroup, SIGNAL(idClicked(int)), this, SLOT(onRadioChanged()));
 
     retranslate();
     setScale(1.0);
