@@ -17,6 +17,12 @@
 #include "ui/kit/KestPushButton.h"
 #include "ui/kit/KestProcessDialog.h"
 #include "ui/kit/UiScale.h"
+#include "ui/macro/GunSet.h"
+#include "ui/macro/KestGunsetDialog.h"
+#include "ui/macro/KestMacroSelect.h"
+#include "ui/macro/MacroActions.h"
+#include "ui/macro/MacroDialog.h"
+#include "ui/macro/MacroLibrary.h"
 #include "ui/main/MousecfgWidget.h"
 #include "ui/panels/KestColorArea.h"
 #include "ui/panels/KestColorWindow.h"
@@ -25,6 +31,8 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QMenu>
+#include <QSpinBox>
+#include <QLineEdit>
 #include <QTimer>
 #include <cstdio>
 
@@ -91,6 +99,63 @@ bool saveCustomizeShots(MousecfgWidget &window, const QString &dir)
         sniper.show();
         ok &= save(sniper, dir, "dialog-sniper");
     }
+    return ok;
+}
+
+// The MACRO page with a sample macro and a gun file, in edit mode, and the
+// selection and gun set dialogs. The samples leave the macro store as it was.
+bool saveMacroShots(MousecfgWidget &window, const QString &dir)
+{
+    const QStringList before = macroNames();
+    const QString combo = uniqueMacroName(QStringLiteral("Reload Combo"));
+    MacroFile macro = emptyMacro();
+    macro.delayType = 1;
+    macro.loopType = 1;
+    macro.loopTime = 3;
+    macro.events = {keyRowEvent(0xE0, true), delayEvent(5), keyRowEvent(0x15, true), delayEvent(8),
+                    keyRowEvent(0x15, false), delayEvent(2), keyRowEvent(0xE0, false), delayEvent(12),
+                    mouseButtonEvent(0, true), delayEvent(1), moveEvent(MoveUp, 12), moveEvent(MoveLeft, 4),
+                    delayEvent(3), mouseButtonEvent(0, false), delayEvent(30), keyRowEvent(0x2C, true),
+                    delayEvent(6), keyRowEvent(0x2C, false)};
+    createMacro(combo, macro);
+    const QString spray = uniqueMacroName(QStringLiteral("AK Spray"));
+    createMacro(spray, gunMacroFile(gunSetEvents({{90, 0, 6}, {90, -1, 7}, {100, 2, 8}})));
+
+    bool ok = true;
+    MacroDialog *page = window.macroPage();
+    window.selectPage(3);
+    page->reloadList(combo);
+    page->setCurrentRow(4);
+    ok &= save(window, dir, "page-macro");
+    page->setCurrentRow(10);
+    page->editRow();
+    ok &= save(window, dir, "page-macro-edit");
+    page->cancelEdit();
+
+    {
+        KestMacroSelect select(QCoreApplication::translate("KestBtnWindow", "MACRO SELECT"), combo, 3, 0, &window);
+        select.show();
+        ok &= save(select, dir, "dialog-macro-select");
+    }
+    {
+        KestGunsetDialog gun(&window, uiScale());
+        gun.nameEdit()->setText(spray);
+        gun.setBulletCount(3);
+        const int y[3] = {6, 7, 8};
+        const int x[3] = {0, -1, 2};
+        for (int i = 0; i < 3; ++i) {
+            gun.ySpin(i)->setValue(y[i]);
+            gun.xSpin(i)->setValue(x[i]);
+            gun.delaySpin(i)->setValue(i == 2 ? 100 : 90);
+        }
+        gun.show();
+        ok &= save(gun, dir, "dialog-gun-set");
+    }
+
+    writeMacroNames(before);
+    deleteMacroFile(combo);
+    deleteMacroFile(spray);
+    page->reloadList();
     return ok;
 }
 }
@@ -160,5 +225,6 @@ int main(int argc, char **argv)
         ok &= save(window, dir, "page-lighting-wave");
     }
     ok &= saveCustomizeShots(window, dir);
+    ok &= saveMacroShots(window, dir);
     return ok ? 0 : 1;
 }

@@ -99,7 +99,7 @@ KestMacroSelect::KestMacroSelect(const QString &title, const QString &presetName
     m_loopEdit->setFont(languageFont(kModeTextPx));
     m_loopEdit->setText(QString::number(presetLoopCount));
     modes->addWidget(m_loopEdit, 0, 2);
-    modes->setColumnStretch(1, 1);
+    modes->setColumnStretch(3, 1);
     chooseMode(presetMode >= 0 && presetMode < PLAY_MODE_COUNT ? presetMode : PlayLoops);
 
     QToolButton *yes = makeDialogButton(tr("Yes"), "selectYesButton");

@@ -41,7 +41,7 @@ KestTreeWidget::KestTreeWidget(QWidget *parent) : QTreeWidget(parent)
     header()->setStretchLastSection(false);
     header()->setSectionResizeMode(0, QHeaderView::Stretch);
     header()->setSectionResizeMode(1, QHeaderView::Fixed);
-    header()->resizeSection(1, scaled(58));
+    header()->resizeSection(1, scaled(64));
     setFont(languageFont(MACRO_TEXT_PX));
 
     QFont headingFont = languageFont(MACRO_TEXT_PX);
@@ -53,6 +53,7 @@ KestTreeWidget::KestTreeWidget(QWidget *parent) : QTreeWidget(parent)
     m_commandHeading->setFont(0, headingFont);
     m_commandHeading->setForeground(0, headingInk);
     addTopLevelItem(m_commandHeading);
+    m_commandHeading->setFirstColumnSpanned(true);
     const QIcon mouseIcon(skinPath("insert_mouse_key_1.png"));
     for (int i = 0; i < MOUSE_BUTTON_COUNT; ++i) {
         QTreeWidgetItem *button = entry(ButtonEntry, i);
@@ -68,6 +69,7 @@ KestTreeWidget::KestTreeWidget(QWidget *parent) : QTreeWidget(parent)
     m_moveHeading->setFont(0, headingFont);
     m_moveHeading->setForeground(0, headingInk);
     addTopLevelItem(m_moveHeading);
+    m_moveHeading->setFirstColumnSpanned(true);
     for (int d = 0; d < MOVE_DIRECTION_COUNT; ++d) {
         QTreeWidgetItem *move = entry(MoveEntry, d);
         move->setIcon(0, QIcon(skinPath(kMovePictures[d])));

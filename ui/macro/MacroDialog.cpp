@@ -52,15 +52,15 @@ constexpr Place kPlaces[] = {
     {"macroStartButton", {340, 2, 80, 22}},
     {"macroStopButton", {340, 2, 80, 22}},
     {"macroEventTable", {150, 26, 270, 262}},
-    {"macroEditCaption", {150, 294, 52, 24}},
-    {"macroEditStack", {204, 294, 66, 24}},
+    {"macroEditCaption", {150, 294, 64, 24}},
+    {"macroEditStack", {217, 294, 54, 24}},
     {"macroEditButton", {274, 294, 44, 24}},
     {"macroSaveButton", {321, 294, 46, 24}},
     {"macroCancelButton", {370, 294, 50, 24}},
-    {"macroMoveUpButton", {150, 322, 66, 24}},
-    {"macroMoveDownButton", {218, 322, 66, 24}},
-    {"macroTopButton", {286, 322, 66, 24}},
-    {"macroBottomButton", {354, 322, 66, 24}},
+    {"macroMoveUpButton", {150, 322, 64, 24}},
+    {"macroMoveDownButton", {216, 322, 76, 24}},
+    {"macroTopButton", {294, 322, 60, 24}},
+    {"macroBottomButton", {356, 322, 64, 24}},
     {"macroCopyButton", {150, 350, 66, 24}},
     {"macroCutButton", {218, 350, 66, 24}},
     {"macroPasteButton", {286, 350, 66, 24}},
@@ -69,15 +69,15 @@ constexpr Place kPlaces[] = {
     {"macroRecordAfterButton", {252, 378, 100, 24}},
     {"macroClearButton", {354, 378, 66, 24}},
 
-    {"macroActionTree", {430, 4, 186, 228}},
-    {"macroRecordDelayCheck", {434, 240, 182, 32}},
-    {"macroDefaultDelayCheck", {434, 274, 126, 32}},
-    {"macroDefaultDelayEdit", {562, 279, 36, 22}},
-    {"macroMsLabel", {600, 279, 18, 22}},
-    {"macroLoopCheck1", {434, 316, 126, 30}},
-    {"macroLoopTimeEdit", {562, 320, 36, 22}},
-    {"macroLoopCheck2", {434, 348, 182, 30}},
-    {"macroLoopCheck3", {434, 380, 182, 30}},
+    {"macroActionTree", {430, 4, 186, 214}},
+    {"macroRecordDelayCheck", {434, 230, 182, 32}},
+    {"macroDefaultDelayCheck", {434, 264, 126, 32}},
+    {"macroDefaultDelayEdit", {562, 269, 36, 22}},
+    {"macroMsLabel", {600, 269, 18, 22}},
+    {"macroLoopCheck1", {434, 304, 126, 32}},
+    {"macroLoopTimeEdit", {562, 309, 36, 22}},
+    {"macroLoopCheck2", {434, 338, 182, 32}},
+    {"macroLoopCheck3", {434, 372, 182, 32}},
 };
 
 // Captioned buttons: object name, text, operation, checkable.
@@ -125,7 +125,7 @@ constexpr int kWideCaption = 158;
 constexpr int kNarrowCaption = 104;
 
 // The panel plates painted behind the three columns.
-constexpr QRect kPlates[] = {{0, 0, 146, 408}, {146, 0, 280, 408}, {426, 0, 194, 236}, {426, 236, 194, 172}};
+constexpr QRect kPlates[] = {{0, 0, 146, 408}, {146, 0, 280, 408}, {426, 0, 194, 222}, {426, 222, 194, 186}};
 
 } // namespace
 
@@ -134,22 +134,16 @@ MacroDialog::MacroDialog(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("MacroDialog"));
     setFocusPolicy(Qt::ClickFocus);
     m_iDelayUnit = minDelay();
-    setFont(languageFont(MACRO_TEXT_PX));
-    setStyleSheet(macroPageStyleSheet());
+    setStyleSheet(macroPageStyleSheet() + macroPageFontSheet());
 
     m_nameTitle = new QLabel(this);
     m_nameTitle->setObjectName(QStringLiteral("macroNameTitle"));
     m_macroTitle = new QLabel(this);
     m_macroTitle->setObjectName(QStringLiteral("macroTitle"));
-    QFont titleFont = languageFont(MACRO_TITLE_PX);
-    titleFont.setBold(true);
-    m_nameTitle->setFont(titleFont);
-    m_macroTitle->setFont(titleFont);
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("macroList"));
     m_list->setFocusPolicy(Qt::NoFocus);
-    m_list->setFont(languageFont(MACRO_TEXT_PX + 1));
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this, &MacroDialog::CurrentChanged);
 
@@ -184,19 +178,21 @@ void MacroDialog::buildTable()
     m_table->setShowGrid(false);
     m_table->setWordWrap(false);
     m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_table->verticalHeader()->setDefaultSectionSize(scaled(22));
+    m_table->verticalHeader()->setMinimumSectionSize(scaled(18));
+    m_table->verticalHeader()->setDefaultSectionSize(scaled(21));
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->verticalHeader()->setFixedWidth(scaled(26));
     m_table->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    m_table->verticalHeader()->setFont(languageFont(MACRO_TEXT_PX - 1));
     QHeaderView *header = m_table->horizontalHeader();
-    header->setFont(languageFont(MACRO_TEXT_PX));
     header->setHighlightSections(false);
     header->setFixedHeight(scaled(24));
-    header->setSectionResizeMode(QHeaderView::Fixed);
-    header->setStretchLastSection(true);
-    header->resizeSection(MacroEventModel::KeyColumn, scaled(104));
+    // The key column takes what the scroll bar leaves.
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(MacroEventModel::KeyColumn, QHeaderView::Stretch);
+    header->setSectionResizeMode(MacroEventModel::ActionColumn, QHeaderView::Fixed);
+    header->setSectionResizeMode(MacroEventModel::DelayColumn, QHeaderView::Fixed);
     header->resizeSection(MacroEventModel::ActionColumn, scaled(64));
+    header->resizeSection(MacroEventModel::DelayColumn, scaled(70));
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &MacroDialog::SelectRow);
 }
 

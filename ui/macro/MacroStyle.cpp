@@ -1,5 +1,6 @@
 #include "ui/macro/MacroStyle.h"
 #include "storage/ConfigStorage.h"
+#include "ui/kit/Fonts.h"
 #include "ui/kit/KestPushButton.h"
 #include "ui/kit/Skin.h"
 #include "ui/kit/UiScale.h"
@@ -27,7 +28,8 @@ KestPushButton *makeMacroButton(QWidget *parent, const char *objectName, int wid
     auto *button = new KestPushButton(captionButtonImages(), parent);
     button->setObjectName(QString::fromLatin1(objectName));
     button->setPixelSize(MACRO_TEXT_PX);
-    button->setFixedSize(scaled(width), scaled(height));
+    // Resized, not fixed: the page places its buttons by geometry.
+    button->resize(scaled(width), scaled(height));
     return button;
 }
 
@@ -38,6 +40,7 @@ QString macroPageStyleSheet()
                "QListWidget, QTableView, QTreeWidget{background: rgba(14,14,17,220); color: rgb(225,225,225);"
                " border: 1px solid rgb(66,66,74); border-radius: %1px; outline: 0px;}"
                "QListWidget:disabled, QTableView:disabled, QTreeWidget:disabled{color: rgb(120,120,128);}"
+               "QListWidget:disabled QLabel{color: rgb(120,120,128);}"
                "QListWidget::item{padding: 0px %2px; min-height: %3px;}"
                "QListWidget::item:selected, QTreeWidget::item:selected{background: %4; color: white;}"
                "QListWidget::item:hover, QTreeWidget::item:hover{background: rgba(255,255,255,18);}"
@@ -48,6 +51,7 @@ QString macroPageStyleSheet()
                "QHeaderView{background: transparent;}"
                "QHeaderView::section{background: rgb(32,32,38); color: rgb(200,200,206); border: none;"
                " border-bottom: 2px solid %8; padding: 0px %2px;}"
+               "QHeaderView::section:vertical{border-bottom: none; border-right: 1px solid rgb(50,50,58); padding: 0px;}"
                "QTreeWidget::branch{background: transparent;}"
                "QLineEdit{background: rgb(22,22,26); color: white; border: 1px solid rgb(78,78,86);"
                " border-radius: %1px; padding: 0px %2px; selection-background-color: %8;}"
@@ -73,6 +77,20 @@ QString macroPageStyleSheet()
         .arg(scaled(8))
         .arg(scaled(20))
         .arg(scaled(3));
+}
+
+QString macroPageFontSheet()
+{
+    // Fonts set on widgets under a style sheet give way to the parent's when the
+    // window changes its font, so the page states its sizes here.
+    const QString family = languageFontFamily();
+    return QStringLiteral("QWidget{%1font-size: %2px;}"
+                          "QListWidget{font-size: %3px;}"
+                          "QLabel#macroNameTitle, QLabel#macroTitle{font-size: %4px; font-weight: bold;}")
+        .arg(family.isEmpty() ? QString() : QStringLiteral("font-family: \"%1\"; ").arg(family))
+        .arg(scaled(MACRO_TEXT_PX))
+        .arg(scaled(MACRO_TEXT_PX + 1))
+        .arg(scaled(MACRO_TITLE_PX));
 }
 
 QString dialogButtonStyleSheet()

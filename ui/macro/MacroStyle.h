@@ -19,6 +19,8 @@ QStringList captionButtonImages();
 
 // Lists, tables, trees, fields, check boxes and scroll bars.
 QString macroPageStyleSheet();
+// Font family and sizes of the page's widgets.
+QString macroPageFontSheet();
 // The Yes/No buttons of the dialogs (the message box's look).
 QString dialogButtonStyleSheet();
 // Breaks text at spaces so that each line fits width pixels in font; a
