@@ -6,7 +6,7 @@
     <message>
         <location filename="../../ui/macro/DialogFrame.cpp" line="56"/>
         <source>Warning</source>
-        <translation type="unfinished">Warning</translation>
+        <translation>Warning</translation>
     </message>
 </context>
 <context>
@@ -587,52 +587,52 @@
     <message>
         <location filename="../../ui/macro/KestGunsetDialog.cpp" line="40"/>
         <source>Gun Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Gun Set</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestGunsetDialog.cpp" line="57"/>
         <source>GUN SET</source>
-        <translation type="unfinished"></translation>
+        <translation>GUN SET</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestGunsetDialog.cpp" line="67"/>
         <source>GUNFILE NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>GUNFILE NAME</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestGunsetDialog.cpp" line="74"/>
         <source>BULLETS</source>
-        <translation type="unfinished"></translation>
+        <translation>BULLETS</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestGunsetDialog.cpp" line="103"/>
         <source>DELAY(MS)</source>
-        <translation type="unfinished"></translation>
+        <translation>DELAY(MS)</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestGunsetDialog.cpp" line="103"/>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestGunsetDialog.cpp" line="103"/>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestGunsetDialog.cpp" line="117"/>
         <source>Yes</source>
-        <translation type="unfinished">Yes</translation>
+        <translation>Yes</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestGunsetDialog.cpp" line="118"/>
         <source>No</source>
-        <translation type="unfinished">No</translation>
+        <translation>No</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestGunsetDialog.cpp" line="172"/>
         <source>Please input file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please input file name.</translation>
     </message>
 </context>
 <context>
@@ -640,42 +640,42 @@
     <message>
         <location filename="../../ui/macro/KestMacroSelect.cpp" line="26"/>
         <source>LOOPS TIME(1-255)</source>
-        <translation type="unfinished"></translation>
+        <translation>LOOPS TIME(1-255)</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestMacroSelect.cpp" line="27"/>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>REPEAT RUN WHEN KEY DOWN</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestMacroSelect.cpp" line="28"/>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>REPEAT RUN UNTILL THE KEY DOWN</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestMacroSelect.cpp" line="41"/>
         <source>MACRO NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>MACRO NAME</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestMacroSelect.cpp" line="105"/>
         <source>Yes</source>
-        <translation type="unfinished">Yes</translation>
+        <translation>Yes</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestMacroSelect.cpp" line="106"/>
         <source>No</source>
-        <translation type="unfinished">No</translation>
+        <translation>No</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestMacroSelect.cpp" line="166"/>
         <source>Please choose a macro.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please choose a macro.</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestMacroSelect.cpp" line="170"/>
         <source>Please input a loop count from 1 to 255.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please input a loop count from 1 to 255.</translation>
     </message>
 </context>
 <context>
@@ -814,295 +814,295 @@
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="10"/>
         <source>LEFT CLICK</source>
-        <translation type="unfinished"></translation>
+        <translation>LEFT CLICK</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="10"/>
         <source>Left Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Left Button</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="11"/>
         <source>MIDDLE CLICK</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDDLE CLICK</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="11"/>
         <source>Middle Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Middle Button</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="12"/>
         <source>RIGHT CLICK</source>
-        <translation type="unfinished"></translation>
+        <translation>RIGHT CLICK</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="12"/>
         <source>Right Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Right Button</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="13"/>
         <source>FORWARD</source>
-        <translation type="unfinished"></translation>
+        <translation>FORWARD</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="13"/>
         <source>Forward Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Forward Button</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="14"/>
         <source>BACKWARD</source>
-        <translation type="unfinished"></translation>
+        <translation>BACKWARD</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="14"/>
         <source>Backward Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Backward Button</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="18"/>
         <location filename="../../ui/macro/MacroDialog.cpp" line="103"/>
         <source>MOVE UP</source>
-        <translation type="unfinished"></translation>
+        <translation>MOVE UP</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="19"/>
         <location filename="../../ui/macro/MacroDialog.cpp" line="104"/>
         <source>MOVE DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>MOVE DOWN</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="20"/>
         <source>MOVE LEFT</source>
-        <translation type="unfinished"></translation>
+        <translation>MOVE LEFT</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="21"/>
         <source>MOVE RIGHT</source>
-        <translation type="unfinished"></translation>
+        <translation>MOVE RIGHT</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="134"/>
         <source>Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Press</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="135"/>
         <source>Release</source>
-        <translation type="unfinished"></translation>
+        <translation>Release</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="159"/>
         <source>%1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="91"/>
         <source>NEW</source>
-        <translation type="unfinished"></translation>
+        <translation>NEW</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="92"/>
         <location filename="../../ui/macro/MacroDialog.cpp" line="110"/>
         <source>DELETE</source>
-        <translation type="unfinished">DELETE</translation>
+        <translation>DELETE</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="93"/>
         <source>CHANGE NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>CHANGE NAME</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="94"/>
         <source>IMPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>IMPORT</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="95"/>
         <source>EXPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>EXPORT</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="96"/>
         <source>BATCH</source>
-        <translation type="unfinished"></translation>
+        <translation>BATCH</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="97"/>
         <source>GUN SET</source>
-        <translation type="unfinished"></translation>
+        <translation>GUN SET</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="98"/>
         <source>START</source>
-        <translation type="unfinished"></translation>
+        <translation>START</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="99"/>
         <source>STOP</source>
-        <translation type="unfinished"></translation>
+        <translation>STOP</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="100"/>
         <source>EDIT</source>
-        <translation type="unfinished"></translation>
+        <translation>EDIT</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="101"/>
         <source>SAVE</source>
-        <translation type="unfinished">SAVE</translation>
+        <translation>SAVE</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="102"/>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>CANCEL</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="105"/>
         <source>TOP</source>
-        <translation type="unfinished"></translation>
+        <translation>TOP</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="106"/>
         <source>BOTTOM</source>
-        <translation type="unfinished"></translation>
+        <translation>BOTTOM</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="107"/>
         <source>COPY</source>
-        <translation type="unfinished">COPY</translation>
+        <translation>COPY</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="108"/>
         <source>CUT</source>
-        <translation type="unfinished"></translation>
+        <translation>CUT</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="109"/>
         <source>PASTE</source>
-        <translation type="unfinished"></translation>
+        <translation>PASTE</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="111"/>
         <source>INSERT DELAY</source>
-        <translation type="unfinished"></translation>
+        <translation>INSERT DELAY</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="112"/>
         <source>RECORD AFTER</source>
-        <translation type="unfinished"></translation>
+        <translation>RECORD AFTER</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="113"/>
         <source>CLEAR</source>
-        <translation type="unfinished"></translation>
+        <translation>CLEAR</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="118"/>
         <source>LOOPS TIME(1-255)</source>
-        <translation type="unfinished"></translation>
+        <translation>LOOPS TIME(1-255)</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="119"/>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>REPEAT RUN WHEN KEY DOWN</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="120"/>
         <source>REPEAT RUN UNTIL THE KEY DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>REPEAT RUN UNTIL THE KEY DOWN</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroDialog.cpp" line="287"/>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="283"/>
         <source>MACRO NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>MACRO NAME</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroDialog.cpp" line="288"/>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="284"/>
         <source>MACRO</source>
-        <translation type="unfinished">MACRO</translation>
+        <translation>MACRO</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroDialog.cpp" line="293"/>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="289"/>
         <source>RECORD DELAYS BETWEEN ACTION</source>
-        <translation type="unfinished"></translation>
+        <translation>RECORD DELAYS BETWEEN ACTION</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroDialog.cpp" line="294"/>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="290"/>
         <source>INSERT DEFAULT DELAY</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../ui/macro/KestTreeWidget.cpp" line="116"/>
-        <location filename="../../ui/macro/KestTreeWidget.cpp" line="126"/>
-        <location filename="../../ui/macro/MacroDialog.cpp" line="382"/>
-        <source>DISTANCE</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../ui/macro/KestTreeWidget.cpp" line="116"/>
-        <source>MOUSE ACTION</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../ui/macro/KestTreeWidget.cpp" line="117"/>
-        <source>MOUSE COMMAND</source>
-        <translation type="unfinished"></translation>
+        <translation>INSERT DEFAULT DELAY</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestTreeWidget.cpp" line="118"/>
+        <location filename="../../ui/macro/KestTreeWidget.cpp" line="128"/>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="378"/>
+        <source>DISTANCE</source>
+        <translation>DISTANCE</translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/KestTreeWidget.cpp" line="118"/>
+        <source>MOUSE ACTION</source>
+        <translation>MOUSE ACTION</translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/KestTreeWidget.cpp" line="119"/>
+        <source>MOUSE COMMAND</source>
+        <translation>MOUSE COMMAND</translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/KestTreeWidget.cpp" line="120"/>
         <source>MOVEMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>MOVEMENT</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/KestTreeWidget.cpp" line="121"/>
+        <location filename="../../ui/macro/KestTreeWidget.cpp" line="123"/>
         <source>PRESS DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>PRESS DOWN</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/KestTreeWidget.cpp" line="122"/>
+        <location filename="../../ui/macro/KestTreeWidget.cpp" line="124"/>
         <source>BOUNCE UP</source>
-        <translation type="unfinished"></translation>
+        <translation>BOUNCE UP</translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="385"/>
+        <source>DELAY</source>
+        <translation>DELAY</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="389"/>
-        <source>DELAY</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../ui/macro/MacroDialog.cpp" line="393"/>
         <location filename="../../ui/macro/MacroEventModel.cpp" line="8"/>
         <source>KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>KEY</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroEventModel.cpp" line="9"/>
         <source>ACTION</source>
-        <translation type="unfinished"></translation>
+        <translation>ACTION</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroEventModel.cpp" line="10"/>
         <source>DELAY(ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>DELAY(ms)</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroRecording.cpp" line="60"/>
         <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
-        <translation type="unfinished"></translation>
+        <translation>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="23"/>
         <source>Macro File(*.MSMACRO)</source>
-        <translation type="unfinished"></translation>
+        <translation>Macro File(*.MSMACRO)</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="163"/>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="193"/>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="391"/>
         <source>The macro could not be saved. Check that the folder %1 can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>The macro could not be saved. Check that the folder %1 can be written.</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="165"/>
@@ -1121,64 +1121,64 @@
         <location filename="../../ui/macro/MacroRecording.cpp" line="60"/>
         <location filename="../../ui/macro/MacroRowEditing.cpp" line="82"/>
         <source>Warning</source>
-        <translation type="unfinished">Warning</translation>
+        <translation>Warning</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="180"/>
         <source>TOO MANY MACROS TO BE CREATE!</source>
-        <translation type="unfinished"></translation>
+        <translation>TOO MANY MACROS TO BE CREATE!</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="180"/>
         <source>WARNING</source>
-        <translation type="unfinished"></translation>
+        <translation>WARNING</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="212"/>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="250"/>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="295"/>
         <source>The macro list could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>The macro list could not be saved.</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="242"/>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="284"/>
         <source>Macro Exist!</source>
-        <translation type="unfinished"></translation>
+        <translation>Macro Exist!</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="244"/>
         <source>The macro could not be renamed.</source>
-        <translation type="unfinished"></translation>
+        <translation>The macro could not be renamed.</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="263"/>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="265"/>
         <source>Load Macro File</source>
-        <translation type="unfinished"></translation>
+        <translation>Load Macro File</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="289"/>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="336"/>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="349"/>
         <source>The macro file %1 could not be copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>The macro file %1 could not be copied.</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="310"/>
         <source>No macro is checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>No macro is checked.</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="313"/>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="321"/>
         <source>Save Macro File</source>
-        <translation type="unfinished"></translation>
+        <translation>Save Macro File</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroRowEditing.cpp" line="82"/>
         <source>A macro holds at most %1 events.</source>
-        <translation type="unfinished"></translation>
+        <translation>A macro holds at most %1 events.</translation>
     </message>
 </context>
 <context>

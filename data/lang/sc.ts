@@ -6,7 +6,7 @@
     <message>
         <location filename="../../ui/macro/DialogFrame.cpp" line="56"/>
         <source>Warning</source>
-        <translation type="unfinished">警告</translation>
+        <translation>警告</translation>
     </message>
 </context>
 <context>
@@ -587,52 +587,52 @@
     <message>
         <location filename="../../ui/macro/KestGunsetDialog.cpp" line="40"/>
         <source>Gun Set</source>
-        <translation type="unfinished"></translation>
+        <translation>压枪设置</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestGunsetDialog.cpp" line="57"/>
         <source>GUN SET</source>
-        <translation type="unfinished"></translation>
+        <translation>压枪设置</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestGunsetDialog.cpp" line="67"/>
         <source>GUNFILE NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>压枪文件名</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestGunsetDialog.cpp" line="74"/>
         <source>BULLETS</source>
-        <translation type="unfinished"></translation>
+        <translation>子弹数</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestGunsetDialog.cpp" line="103"/>
         <source>DELAY(MS)</source>
-        <translation type="unfinished"></translation>
+        <translation>延时(毫秒)</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestGunsetDialog.cpp" line="103"/>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestGunsetDialog.cpp" line="103"/>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestGunsetDialog.cpp" line="117"/>
         <source>Yes</source>
-        <translation type="unfinished">是</translation>
+        <translation>是</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestGunsetDialog.cpp" line="118"/>
         <source>No</source>
-        <translation type="unfinished">否</translation>
+        <translation>否</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestGunsetDialog.cpp" line="172"/>
         <source>Please input file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入文件名。</translation>
     </message>
 </context>
 <context>
@@ -640,42 +640,42 @@
     <message>
         <location filename="../../ui/macro/KestMacroSelect.cpp" line="26"/>
         <source>LOOPS TIME(1-255)</source>
-        <translation type="unfinished"></translation>
+        <translation>循环次数(1-255)</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestMacroSelect.cpp" line="27"/>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>按住按键时重复执行</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestMacroSelect.cpp" line="28"/>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>重复执行直到再次按下按键</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestMacroSelect.cpp" line="41"/>
         <source>MACRO NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>宏名称</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestMacroSelect.cpp" line="105"/>
         <source>Yes</source>
-        <translation type="unfinished">是</translation>
+        <translation>是</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestMacroSelect.cpp" line="106"/>
         <source>No</source>
-        <translation type="unfinished">否</translation>
+        <translation>否</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestMacroSelect.cpp" line="166"/>
         <source>Please choose a macro.</source>
-        <translation type="unfinished"></translation>
+        <translation>请选择一个宏。</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestMacroSelect.cpp" line="170"/>
         <source>Please input a loop count from 1 to 255.</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入 1 到 255 之间的循环次数。</translation>
     </message>
 </context>
 <context>
@@ -814,295 +814,295 @@
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="10"/>
         <source>LEFT CLICK</source>
-        <translation type="unfinished"></translation>
+        <translation>左键单击</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="10"/>
         <source>Left Button</source>
-        <translation type="unfinished"></translation>
+        <translation>左键</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="11"/>
         <source>MIDDLE CLICK</source>
-        <translation type="unfinished"></translation>
+        <translation>中键单击</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="11"/>
         <source>Middle Button</source>
-        <translation type="unfinished"></translation>
+        <translation>中键</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="12"/>
         <source>RIGHT CLICK</source>
-        <translation type="unfinished"></translation>
+        <translation>右键单击</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="12"/>
         <source>Right Button</source>
-        <translation type="unfinished"></translation>
+        <translation>右键</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="13"/>
         <source>FORWARD</source>
-        <translation type="unfinished"></translation>
+        <translation>前进键</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="13"/>
         <source>Forward Button</source>
-        <translation type="unfinished"></translation>
+        <translation>前进键</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="14"/>
         <source>BACKWARD</source>
-        <translation type="unfinished"></translation>
+        <translation>后退键</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="14"/>
         <source>Backward Button</source>
-        <translation type="unfinished"></translation>
+        <translation>后退键</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="18"/>
         <location filename="../../ui/macro/MacroDialog.cpp" line="103"/>
         <source>MOVE UP</source>
-        <translation type="unfinished"></translation>
+        <translation>上移</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="19"/>
         <location filename="../../ui/macro/MacroDialog.cpp" line="104"/>
         <source>MOVE DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>下移</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="20"/>
         <source>MOVE LEFT</source>
-        <translation type="unfinished"></translation>
+        <translation>左移</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="21"/>
         <source>MOVE RIGHT</source>
-        <translation type="unfinished"></translation>
+        <translation>右移</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="134"/>
         <source>Press</source>
-        <translation type="unfinished"></translation>
+        <translation>按下</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="135"/>
         <source>Release</source>
-        <translation type="unfinished"></translation>
+        <translation>松开</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="159"/>
         <source>%1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 毫秒</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="91"/>
         <source>NEW</source>
-        <translation type="unfinished"></translation>
+        <translation>新建</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="92"/>
         <location filename="../../ui/macro/MacroDialog.cpp" line="110"/>
         <source>DELETE</source>
-        <translation type="unfinished">删除</translation>
+        <translation>删除</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="93"/>
         <source>CHANGE NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>重命名</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="94"/>
         <source>IMPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>导入</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="95"/>
         <source>EXPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>导出</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="96"/>
         <source>BATCH</source>
-        <translation type="unfinished"></translation>
+        <translation>批量</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="97"/>
         <source>GUN SET</source>
-        <translation type="unfinished"></translation>
+        <translation>压枪设置</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="98"/>
         <source>START</source>
-        <translation type="unfinished"></translation>
+        <translation>开始录制</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="99"/>
         <source>STOP</source>
-        <translation type="unfinished"></translation>
+        <translation>停止录制</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="100"/>
         <source>EDIT</source>
-        <translation type="unfinished"></translation>
+        <translation>编辑</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="101"/>
         <source>SAVE</source>
-        <translation type="unfinished">导出</translation>
+        <translation>保存</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="102"/>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="105"/>
         <source>TOP</source>
-        <translation type="unfinished"></translation>
+        <translation>置顶</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="106"/>
         <source>BOTTOM</source>
-        <translation type="unfinished"></translation>
+        <translation>置底</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="107"/>
         <source>COPY</source>
-        <translation type="unfinished">复制</translation>
+        <translation>复制</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="108"/>
         <source>CUT</source>
-        <translation type="unfinished"></translation>
+        <translation>剪切</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="109"/>
         <source>PASTE</source>
-        <translation type="unfinished"></translation>
+        <translation>粘贴</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="111"/>
         <source>INSERT DELAY</source>
-        <translation type="unfinished"></translation>
+        <translation>插入延时</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="112"/>
         <source>RECORD AFTER</source>
-        <translation type="unfinished"></translation>
+        <translation>向后录制</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="113"/>
         <source>CLEAR</source>
-        <translation type="unfinished"></translation>
+        <translation>清空</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="118"/>
         <source>LOOPS TIME(1-255)</source>
-        <translation type="unfinished"></translation>
+        <translation>循环次数(1-255)</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="119"/>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>按住按键时重复执行</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="120"/>
         <source>REPEAT RUN UNTIL THE KEY DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>重复执行直到再次按下按键</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroDialog.cpp" line="287"/>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="283"/>
         <source>MACRO NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>宏名称</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroDialog.cpp" line="288"/>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="284"/>
         <source>MACRO</source>
-        <translation type="unfinished">宏</translation>
+        <translation>宏</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroDialog.cpp" line="293"/>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="289"/>
         <source>RECORD DELAYS BETWEEN ACTION</source>
-        <translation type="unfinished"></translation>
+        <translation>录制动作间延时</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroDialog.cpp" line="294"/>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="290"/>
         <source>INSERT DEFAULT DELAY</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../ui/macro/KestTreeWidget.cpp" line="116"/>
-        <location filename="../../ui/macro/KestTreeWidget.cpp" line="126"/>
-        <location filename="../../ui/macro/MacroDialog.cpp" line="382"/>
-        <source>DISTANCE</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../ui/macro/KestTreeWidget.cpp" line="116"/>
-        <source>MOUSE ACTION</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../ui/macro/KestTreeWidget.cpp" line="117"/>
-        <source>MOUSE COMMAND</source>
-        <translation type="unfinished"></translation>
+        <translation>插入默认延时</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestTreeWidget.cpp" line="118"/>
+        <location filename="../../ui/macro/KestTreeWidget.cpp" line="128"/>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="378"/>
+        <source>DISTANCE</source>
+        <translation>距离</translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/KestTreeWidget.cpp" line="118"/>
+        <source>MOUSE ACTION</source>
+        <translation>鼠标动作</translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/KestTreeWidget.cpp" line="119"/>
+        <source>MOUSE COMMAND</source>
+        <translation>鼠标按键</translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/KestTreeWidget.cpp" line="120"/>
         <source>MOVEMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>移动</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/KestTreeWidget.cpp" line="121"/>
+        <location filename="../../ui/macro/KestTreeWidget.cpp" line="123"/>
         <source>PRESS DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>按下</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/KestTreeWidget.cpp" line="122"/>
+        <location filename="../../ui/macro/KestTreeWidget.cpp" line="124"/>
         <source>BOUNCE UP</source>
-        <translation type="unfinished"></translation>
+        <translation>弹起</translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="385"/>
+        <source>DELAY</source>
+        <translation>延时</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="389"/>
-        <source>DELAY</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../ui/macro/MacroDialog.cpp" line="393"/>
         <location filename="../../ui/macro/MacroEventModel.cpp" line="8"/>
         <source>KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>按键</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroEventModel.cpp" line="9"/>
         <source>ACTION</source>
-        <translation type="unfinished"></translation>
+        <translation>动作</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroEventModel.cpp" line="10"/>
         <source>DELAY(ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>延时(毫秒)</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroRecording.cpp" line="60"/>
         <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
-        <translation type="unfinished"></translation>
+        <translation>有一个或多个按键未松开。</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="23"/>
         <source>Macro File(*.MSMACRO)</source>
-        <translation type="unfinished"></translation>
+        <translation>宏文件(*.MSMACRO)</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="163"/>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="193"/>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="391"/>
         <source>The macro could not be saved. Check that the folder %1 can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法保存宏。请检查文件夹 %1 是否可写。</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="165"/>
@@ -1121,64 +1121,64 @@
         <location filename="../../ui/macro/MacroRecording.cpp" line="60"/>
         <location filename="../../ui/macro/MacroRowEditing.cpp" line="82"/>
         <source>Warning</source>
-        <translation type="unfinished">警告</translation>
+        <translation>警告</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="180"/>
         <source>TOO MANY MACROS TO BE CREATE!</source>
-        <translation type="unfinished"></translation>
+        <translation>宏数量已达上限，无法创建！</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="180"/>
         <source>WARNING</source>
-        <translation type="unfinished"></translation>
+        <translation>警告</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="212"/>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="250"/>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="295"/>
         <source>The macro list could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法保存宏列表。</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="242"/>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="284"/>
         <source>Macro Exist!</source>
-        <translation type="unfinished"></translation>
+        <translation>宏已存在！</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="244"/>
         <source>The macro could not be renamed.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法重命名宏。</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="263"/>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="265"/>
         <source>Load Macro File</source>
-        <translation type="unfinished"></translation>
+        <translation>载入宏文件</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="289"/>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="336"/>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="349"/>
         <source>The macro file %1 could not be copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法复制宏文件 %1。</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="310"/>
         <source>No macro is checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>未勾选任何宏。</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="313"/>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="321"/>
         <source>Save Macro File</source>
-        <translation type="unfinished"></translation>
+        <translation>保存宏文件</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroRowEditing.cpp" line="82"/>
         <source>A macro holds at most %1 events.</source>
-        <translation type="unfinished"></translation>
+        <translation>一个宏最多包含 %1 个事件。</translation>
     </message>
 </context>
 <context>

@@ -6,7 +6,7 @@
     <message>
         <location filename="../../ui/macro/DialogFrame.cpp" line="56"/>
         <source>Warning</source>
-        <translation type="unfinished">警告</translation>
+        <translation>警告</translation>
     </message>
 </context>
 <context>
@@ -587,52 +587,52 @@
     <message>
         <location filename="../../ui/macro/KestGunsetDialog.cpp" line="40"/>
         <source>Gun Set</source>
-        <translation type="unfinished"></translation>
+        <translation>壓槍設定</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestGunsetDialog.cpp" line="57"/>
         <source>GUN SET</source>
-        <translation type="unfinished"></translation>
+        <translation>壓槍設定</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestGunsetDialog.cpp" line="67"/>
         <source>GUNFILE NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>壓槍檔案名稱</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestGunsetDialog.cpp" line="74"/>
         <source>BULLETS</source>
-        <translation type="unfinished"></translation>
+        <translation>子彈數</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestGunsetDialog.cpp" line="103"/>
         <source>DELAY(MS)</source>
-        <translation type="unfinished"></translation>
+        <translation>延遲(毫秒)</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestGunsetDialog.cpp" line="103"/>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestGunsetDialog.cpp" line="103"/>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestGunsetDialog.cpp" line="117"/>
         <source>Yes</source>
-        <translation type="unfinished">是</translation>
+        <translation>是</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestGunsetDialog.cpp" line="118"/>
         <source>No</source>
-        <translation type="unfinished">否</translation>
+        <translation>否</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestGunsetDialog.cpp" line="172"/>
         <source>Please input file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>請輸入檔案名稱。</translation>
     </message>
 </context>
 <context>
@@ -640,42 +640,42 @@
     <message>
         <location filename="../../ui/macro/KestMacroSelect.cpp" line="26"/>
         <source>LOOPS TIME(1-255)</source>
-        <translation type="unfinished"></translation>
+        <translation>循環次數(1-255)</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestMacroSelect.cpp" line="27"/>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>按住按鍵時重複執行</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestMacroSelect.cpp" line="28"/>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>重複執行直到再次按下按鍵</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestMacroSelect.cpp" line="41"/>
         <source>MACRO NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>巨集名稱</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestMacroSelect.cpp" line="105"/>
         <source>Yes</source>
-        <translation type="unfinished">是</translation>
+        <translation>是</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestMacroSelect.cpp" line="106"/>
         <source>No</source>
-        <translation type="unfinished">否</translation>
+        <translation>否</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestMacroSelect.cpp" line="166"/>
         <source>Please choose a macro.</source>
-        <translation type="unfinished"></translation>
+        <translation>請選擇一個巨集。</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestMacroSelect.cpp" line="170"/>
         <source>Please input a loop count from 1 to 255.</source>
-        <translation type="unfinished"></translation>
+        <translation>請輸入 1 到 255 之間的循環次數。</translation>
     </message>
 </context>
 <context>
@@ -814,295 +814,295 @@
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="10"/>
         <source>LEFT CLICK</source>
-        <translation type="unfinished"></translation>
+        <translation>左鍵單擊</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="10"/>
         <source>Left Button</source>
-        <translation type="unfinished"></translation>
+        <translation>左鍵</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="11"/>
         <source>MIDDLE CLICK</source>
-        <translation type="unfinished"></translation>
+        <translation>中鍵單擊</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="11"/>
         <source>Middle Button</source>
-        <translation type="unfinished"></translation>
+        <translation>中鍵</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="12"/>
         <source>RIGHT CLICK</source>
-        <translation type="unfinished"></translation>
+        <translation>右鍵單擊</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="12"/>
         <source>Right Button</source>
-        <translation type="unfinished"></translation>
+        <translation>右鍵</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="13"/>
         <source>FORWARD</source>
-        <translation type="unfinished"></translation>
+        <translation>前進鍵</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="13"/>
         <source>Forward Button</source>
-        <translation type="unfinished"></translation>
+        <translation>前進鍵</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="14"/>
         <source>BACKWARD</source>
-        <translation type="unfinished"></translation>
+        <translation>後退鍵</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="14"/>
         <source>Backward Button</source>
-        <translation type="unfinished"></translation>
+        <translation>後退鍵</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="18"/>
         <location filename="../../ui/macro/MacroDialog.cpp" line="103"/>
         <source>MOVE UP</source>
-        <translation type="unfinished"></translation>
+        <translation>上移</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="19"/>
         <location filename="../../ui/macro/MacroDialog.cpp" line="104"/>
         <source>MOVE DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>下移</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="20"/>
         <source>MOVE LEFT</source>
-        <translation type="unfinished"></translation>
+        <translation>左移</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="21"/>
         <source>MOVE RIGHT</source>
-        <translation type="unfinished"></translation>
+        <translation>右移</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="134"/>
         <source>Press</source>
-        <translation type="unfinished"></translation>
+        <translation>按下</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="135"/>
         <source>Release</source>
-        <translation type="unfinished"></translation>
+        <translation>放開</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroActions.cpp" line="159"/>
         <source>%1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 毫秒</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="91"/>
         <source>NEW</source>
-        <translation type="unfinished"></translation>
+        <translation>新增</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="92"/>
         <location filename="../../ui/macro/MacroDialog.cpp" line="110"/>
         <source>DELETE</source>
-        <translation type="unfinished">刪除</translation>
+        <translation>刪除</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="93"/>
         <source>CHANGE NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>重新命名</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="94"/>
         <source>IMPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>匯入</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="95"/>
         <source>EXPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>匯出</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="96"/>
         <source>BATCH</source>
-        <translation type="unfinished"></translation>
+        <translation>批次</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="97"/>
         <source>GUN SET</source>
-        <translation type="unfinished"></translation>
+        <translation>壓槍設定</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="98"/>
         <source>START</source>
-        <translation type="unfinished"></translation>
+        <translation>開始錄製</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="99"/>
         <source>STOP</source>
-        <translation type="unfinished"></translation>
+        <translation>停止錄製</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="100"/>
         <source>EDIT</source>
-        <translation type="unfinished"></translation>
+        <translation>編輯</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="101"/>
         <source>SAVE</source>
-        <translation type="unfinished">匯出</translation>
+        <translation>儲存</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="102"/>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="105"/>
         <source>TOP</source>
-        <translation type="unfinished"></translation>
+        <translation>置頂</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="106"/>
         <source>BOTTOM</source>
-        <translation type="unfinished"></translation>
+        <translation>置底</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="107"/>
         <source>COPY</source>
-        <translation type="unfinished">複製</translation>
+        <translation>複製</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="108"/>
         <source>CUT</source>
-        <translation type="unfinished"></translation>
+        <translation>剪下</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="109"/>
         <source>PASTE</source>
-        <translation type="unfinished"></translation>
+        <translation>貼上</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="111"/>
         <source>INSERT DELAY</source>
-        <translation type="unfinished"></translation>
+        <translation>插入延遲</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="112"/>
         <source>RECORD AFTER</source>
-        <translation type="unfinished"></translation>
+        <translation>向後錄製</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="113"/>
         <source>CLEAR</source>
-        <translation type="unfinished"></translation>
+        <translation>清除</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="118"/>
         <source>LOOPS TIME(1-255)</source>
-        <translation type="unfinished"></translation>
+        <translation>循環次數(1-255)</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="119"/>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>按住按鍵時重複執行</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="120"/>
         <source>REPEAT RUN UNTIL THE KEY DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>重複執行直到再次按下按鍵</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroDialog.cpp" line="287"/>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="283"/>
         <source>MACRO NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>巨集名稱</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroDialog.cpp" line="288"/>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="284"/>
         <source>MACRO</source>
-        <translation type="unfinished">巨集</translation>
+        <translation>巨集</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroDialog.cpp" line="293"/>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="289"/>
         <source>RECORD DELAYS BETWEEN ACTION</source>
-        <translation type="unfinished"></translation>
+        <translation>錄製動作間延遲</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroDialog.cpp" line="294"/>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="290"/>
         <source>INSERT DEFAULT DELAY</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../ui/macro/KestTreeWidget.cpp" line="116"/>
-        <location filename="../../ui/macro/KestTreeWidget.cpp" line="126"/>
-        <location filename="../../ui/macro/MacroDialog.cpp" line="382"/>
-        <source>DISTANCE</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../ui/macro/KestTreeWidget.cpp" line="116"/>
-        <source>MOUSE ACTION</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../ui/macro/KestTreeWidget.cpp" line="117"/>
-        <source>MOUSE COMMAND</source>
-        <translation type="unfinished"></translation>
+        <translation>插入預設延遲</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestTreeWidget.cpp" line="118"/>
+        <location filename="../../ui/macro/KestTreeWidget.cpp" line="128"/>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="378"/>
+        <source>DISTANCE</source>
+        <translation>距離</translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/KestTreeWidget.cpp" line="118"/>
+        <source>MOUSE ACTION</source>
+        <translation>滑鼠動作</translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/KestTreeWidget.cpp" line="119"/>
+        <source>MOUSE COMMAND</source>
+        <translation>滑鼠按鍵</translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/KestTreeWidget.cpp" line="120"/>
         <source>MOVEMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>移動</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/KestTreeWidget.cpp" line="121"/>
+        <location filename="../../ui/macro/KestTreeWidget.cpp" line="123"/>
         <source>PRESS DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>按下</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/KestTreeWidget.cpp" line="122"/>
+        <location filename="../../ui/macro/KestTreeWidget.cpp" line="124"/>
         <source>BOUNCE UP</source>
-        <translation type="unfinished"></translation>
+        <translation>彈起</translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroDialog.cpp" line="385"/>
+        <source>DELAY</source>
+        <translation>延遲</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroDialog.cpp" line="389"/>
-        <source>DELAY</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../ui/macro/MacroDialog.cpp" line="393"/>
         <location filename="../../ui/macro/MacroEventModel.cpp" line="8"/>
         <source>KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>按鍵</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroEventModel.cpp" line="9"/>
         <source>ACTION</source>
-        <translation type="unfinished"></translation>
+        <translation>動作</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroEventModel.cpp" line="10"/>
         <source>DELAY(ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>延遲(毫秒)</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroRecording.cpp" line="60"/>
         <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
-        <translation type="unfinished"></translation>
+        <translation>有一個或多個按鍵未放開。</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="23"/>
         <source>Macro File(*.MSMACRO)</source>
-        <translation type="unfinished"></translation>
+        <translation>巨集檔案(*.MSMACRO)</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="163"/>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="193"/>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="391"/>
         <source>The macro could not be saved. Check that the folder %1 can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法儲存巨集。請檢查資料夾 %1 是否可寫入。</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="165"/>
@@ -1121,64 +1121,64 @@
         <location filename="../../ui/macro/MacroRecording.cpp" line="60"/>
         <location filename="../../ui/macro/MacroRowEditing.cpp" line="82"/>
         <source>Warning</source>
-        <translation type="unfinished">警告</translation>
+        <translation>警告</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="180"/>
         <source>TOO MANY MACROS TO BE CREATE!</source>
-        <translation type="unfinished"></translation>
+        <translation>巨集數量已達上限，無法建立！</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="180"/>
         <source>WARNING</source>
-        <translation type="unfinished"></translation>
+        <translation>警告</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="212"/>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="250"/>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="295"/>
         <source>The macro list could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法儲存巨集列表。</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="242"/>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="284"/>
         <source>Macro Exist!</source>
-        <translation type="unfinished"></translation>
+        <translation>巨集已存在！</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="244"/>
         <source>The macro could not be renamed.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法重新命名巨集。</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="263"/>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="265"/>
         <source>Load Macro File</source>
-        <translation type="unfinished"></translation>
+        <translation>載入巨集檔案</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="289"/>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="336"/>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="349"/>
         <source>The macro file %1 could not be copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法複製巨集檔案 %1。</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="310"/>
         <source>No macro is checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>未勾選任何巨集。</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="313"/>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="321"/>
         <source>Save Macro File</source>
-        <translation type="unfinished"></translation>
+        <translation>儲存巨集檔案</translation>
     </message>
     <message>
         <location filename="../../ui/macro/MacroRowEditing.cpp" line="82"/>
         <source>A macro holds at most %1 events.</source>
-        <translation type="unfinished"></translation>
+        <translation>一個巨集最多包含 %1 個事件。</translation>
     </message>
 </context>
 <context>
