@@ -364,6 +364,16 @@ bool MacroDialog::event(QEvent *event)
     return QWidget::event(event);
 }
 
+void MacroDialog::changeEvent(QEvent *event)
+{
+    // A language switch installs another translator and may bring another font.
+    if (event->type() == QEvent::LanguageChange) {
+        setStyleSheet(macroPageStyleSheet() + macroPageFontSheet());
+        retranslate();
+    }
+    QWidget::changeEvent(event);
+}
+
 int MacroDialog::showMessage(const QString &text, const QString &caption)
 {
     KestMessageBox box(2, QString(), caption, text, this);
