@@ -200,6 +200,27 @@ private slots:
         QCOMPARE(virtualMouse().writeCount(0x02), 0);
     }
 
+    void applyKeepsChangesMadeOutsideThePanels()
+    {
+        // A value put into the working record elsewhere is not undone by the
+        // panels' older copies; what the user edited on them still goes out.
+        auto window = openWindow();
+        auto *rate = window->findChild<KestReportRate *>();
+        window->workingSettings().profiles[0].scrollSpeed = 4;
+        window->workingSettings().profiles[0].dpiInfo[2].x = 60;
+        rate->rateMenu()->actions().at(1)->trigger(); // 250 Hz
+        window->apply();
+        QVERIFY(m_messages->texts().isEmpty());
+        QCOMPARE(int(virtualMouse().basicSettings().scrollSpeed[0]), 4);
+        QCOMPARE(int(virtualMouse().basicSettings().pollRate[0]), 4);
+        QCOMPARE(window->appliedSettings().profiles[0].dpiInfo[2].x, 60u);
+
+        // Again, with nothing new: nothing is taken back from the panels.
+        window->workingSettings().profiles[0].pollrate = 8;
+        window->apply();
+        QCOMPARE(int(virtualMouse().basicSettings().pollRate[0]), 8);
+    }
+
     void mouseButtonsShowOnThePanels()
     {
         auto window = openWindow();

@@ -195,12 +195,16 @@ private:
     // --- Lighting and DPI pages (LightingPage.cpp, PerformancePage.cpp): the
     // lighting panel edits the working record; the DPI, report-rate and
     // pointer-speed panels keep copies of the active profile that Apply
-    // collects (the pointer-speed panel edits m_pointSpeedProfile).
+    // collects (the pointer-speed panel edits m_pointSpeedProfile). Apply
+    // takes only what was edited on them since they were loaded, for the slot
+    // they were loaded with.
     class KestColorWindow *m_colorWindow = nullptr;
     class KestDPIWindow *m_dpiWindow = nullptr;
     class KestReportRate *m_reportRate = nullptr;
     class KestPointSpeed *m_pointSpeed = nullptr;
     ProfileData m_pointSpeedProfile;
+    ProfileData m_performanceLoaded;
+    int m_performanceSlot = -1;
 
     // --- Profile management: the saved-profile library ("PROFILE_LIST" of the
     // product's Config.ini, files in profileDir()), rename, ADD, DELETE, COPY,

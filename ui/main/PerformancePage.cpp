@@ -52,16 +52,42 @@ void MousecfgWidget::refreshPerformancePage()
     m_reportRate->setProfile(active, m_working.liftHigh);
     m_pointSpeedProfile = active;
     m_pointSpeed->refresh(uiScale());
+    m_performanceLoaded = active;
+    m_performanceSlot = m_working.profileId % PROFILE_COUNT;
 }
+
+namespace {
+// Takes the panel's value where the user changed it since the last load or
+// Apply; a value the working record got from elsewhere meanwhile is not
+// overwritten with the panel's stale copy. The panel's value becomes the new
+// starting point.
+template <typename T>
+void takeEdited(T &working, const T &panel, T &loaded)
+{
+    if (panel != loaded) {
+        working = panel;
+        loaded = panel;
+    }
+}
+} // namespace
 
 void MousecfgWidget::collectPerformancePage()
 {
-    ProfileData &active = m_working.profiles[m_working.profileId % PROFILE_COUNT];
+    // Copies of another slot (nothing reloaded them since) must not land here.
+    if (m_performanceSlot != m_working.profileId % PROFILE_COUNT)
+        return;
+    ProfileData &active = m_working.profiles[m_performanceSlot];
+    ProfileData &loaded = m_performanceLoaded;
     const ProfileData &dpi = m_dpiWindow->profileData();
-    active.dpi = dpi.dpi;
-    for (int i = 0; i < DPI_STAGE_COUNT; ++i)
-        active.dpiInfo[i] = dpi.dpiInfo[i];
-    active.scrollSpeed = m_pointSpeedProfile.scrollSpeed;
-    active.mouseSpeed = m_pointSpeedProfile.mouseSpeed;
-    active.pollrate = m_reportRate->profileData().pollrate;
+    takeEdited(active.dpi, dpi.dpi, loaded.dpi);
+    for (int i = 0; i < DPI_STAGE_COUNT; ++i) {
+        takeEdited(active.dpiInfo[i].used, dpi.dpiInfo[i].used, loaded.dpiInfo[i].used);
+        takeEdited(active.dpiInfo[i].link, dpi.dpiInfo[i].link, loaded.dpiInfo[i].link);
+        takeEdited(active.dpiInfo[i].xy, dpi.dpiInfo[i].xy, loaded.dpiInfo[i].xy);
+        takeEdited(active.dpiInfo[i].x, dpi.dpiInfo[i].x, loaded.dpiInfo[i].x);
+        takeEdited(active.dpiInfo[i].y, dpi.dpiInfo[i].y, loaded.dpiInfo[i].y);
+    }
+    takeEdited(active.scrollSpeed, m_pointSpeedProfile.scrollSpeed, loaded.scrollSpeed);
+    takeEdited(active.mouseSpeed, m_pointSpeedProfile.mouseSpeed, loaded.mouseSpeed);
+    takeEdited(active.pollrate, m_reportRate->profileData().pollrate, loaded.pollrate);
 }
