@@ -73,6 +73,7 @@ KestMacroSelect::KestMacroSelect(const QString &title, const QString &presetName
     connect(m_menu, &QMenu::triggered, this, &KestMacroSelect::chooseMacro);
 
     auto *modes = new QGridLayout;
+    QHBoxLayout *loopRow = nullptr;
     modes->setHorizontalSpacing(scaled(8));
     modes->setVerticalSpacing(scaled(6));
     for (int m = 0; m < PLAY_MODE_COUNT; ++m) {
@@ -88,7 +89,16 @@ KestMacroSelect::KestMacroSelect(const QString &title, const QString &presetName
         label->setStyleSheet(QStringLiteral("color: rgb(225,225,225);"));
         connect(label, &KestLabel::EnterSignal, this, [this, m] { chooseMode(m); });
         modes->addWidget(toggle, m, 0);
-        modes->addWidget(label, m, 1);
+        if (m == PlayLoops) {
+            // The count belongs to its mode: the field follows the caption.
+            auto *row = new QHBoxLayout;
+            row->setSpacing(scaled(10));
+            row->addWidget(label);
+            loopRow = row;
+            modes->addLayout(row, m, 1);
+        } else {
+            modes->addWidget(label, m, 1);
+        }
     }
     m_loopEdit = new QLineEdit(this);
     m_loopEdit->setObjectName(QStringLiteral("macroLoopCountEdit"));
@@ -98,8 +108,9 @@ KestMacroSelect::KestMacroSelect(const QString &title, const QString &presetName
     m_loopEdit->setFixedSize(scaled(52), scaled(22));
     m_loopEdit->setFont(languageFont(kModeTextPx));
     m_loopEdit->setText(QString::number(presetLoopCount));
-    modes->addWidget(m_loopEdit, 0, 2);
-    modes->setColumnStretch(3, 1);
+    loopRow->addWidget(m_loopEdit);
+    loopRow->addStretch();
+    modes->setColumnStretch(1, 1);
     chooseMode(presetMode >= 0 && presetMode < PLAY_MODE_COUNT ? presetMode : PlayLoops);
 
     QToolButton *yes = makeDialogButton(tr("Yes"), "selectYesButton");
