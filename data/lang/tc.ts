@@ -612,12 +612,12 @@
     <message>
         <location filename="../../ui/macro/KestGunsetDialog.cpp" line="103"/>
         <source>X</source>
-        <translation>X</translation>
+        <translation>X 偏移</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestGunsetDialog.cpp" line="103"/>
         <source>Y</source>
-        <translation>Y</translation>
+        <translation>Y 偏移</translation>
     </message>
     <message>
         <location filename="../../ui/macro/KestGunsetDialog.cpp" line="117"/>
