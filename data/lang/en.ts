@@ -1522,27 +1522,27 @@
     <message>
         <location filename="../../sim/control/VirtualMouseWindow.cpp" line="21"/>
         <source>Drop replies</source>
-        <translation type="unfinished"></translation>
+        <translation>Drop replies</translation>
     </message>
     <message>
         <location filename="../../sim/control/VirtualMouseWindow.cpp" line="22"/>
         <source>All-zero replies</source>
-        <translation type="unfinished"></translation>
+        <translation>All-zero replies</translation>
     </message>
     <message>
         <location filename="../../sim/control/VirtualMouseWindow.cpp" line="23"/>
         <source>Corrupt reply header</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrupt reply header</translation>
     </message>
     <message>
         <location filename="../../sim/control/VirtualMouseWindow.cpp" line="24"/>
         <source>Corrupt reply data</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrupt reply data</translation>
     </message>
     <message>
         <location filename="../../sim/control/VirtualMouseWindow.cpp" line="25"/>
         <source>Fail writes</source>
-        <translation type="unfinished"></translation>
+        <translation>Fail writes</translation>
     </message>
     <message>
         <location filename="../../sim/control/VirtualMouseWindow.cpp" line="40"/>

@@ -1522,27 +1522,27 @@
     <message>
         <location filename="../../sim/control/VirtualMouseWindow.cpp" line="21"/>
         <source>Drop replies</source>
-        <translation type="unfinished"></translation>
+        <translation>丢弃应答</translation>
     </message>
     <message>
         <location filename="../../sim/control/VirtualMouseWindow.cpp" line="22"/>
         <source>All-zero replies</source>
-        <translation type="unfinished"></translation>
+        <translation>全零应答</translation>
     </message>
     <message>
         <location filename="../../sim/control/VirtualMouseWindow.cpp" line="23"/>
         <source>Corrupt reply header</source>
-        <translation type="unfinished"></translation>
+        <translation>损坏应答头</translation>
     </message>
     <message>
         <location filename="../../sim/control/VirtualMouseWindow.cpp" line="24"/>
         <source>Corrupt reply data</source>
-        <translation type="unfinished"></translation>
+        <translation>损坏应答数据</translation>
     </message>
     <message>
         <location filename="../../sim/control/VirtualMouseWindow.cpp" line="25"/>
         <source>Fail writes</source>
-        <translation type="unfinished"></translation>
+        <translation>写入失败</translation>
     </message>
     <message>
         <location filename="../../sim/control/VirtualMouseWindow.cpp" line="40"/>

@@ -1522,27 +1522,27 @@
     <message>
         <location filename="../../sim/control/VirtualMouseWindow.cpp" line="21"/>
         <source>Drop replies</source>
-        <translation type="unfinished"></translation>
+        <translation>丟棄回應</translation>
     </message>
     <message>
         <location filename="../../sim/control/VirtualMouseWindow.cpp" line="22"/>
         <source>All-zero replies</source>
-        <translation type="unfinished"></translation>
+        <translation>全零回應</translation>
     </message>
     <message>
         <location filename="../../sim/control/VirtualMouseWindow.cpp" line="23"/>
         <source>Corrupt reply header</source>
-        <translation type="unfinished"></translation>
+        <translation>損壞回應標頭</translation>
     </message>
     <message>
         <location filename="../../sim/control/VirtualMouseWindow.cpp" line="24"/>
         <source>Corrupt reply data</source>
-        <translation type="unfinished"></translation>
+        <translation>損壞回應資料</translation>
     </message>
     <message>
         <location filename="../../sim/control/VirtualMouseWindow.cpp" line="25"/>
         <source>Fail writes</source>
-        <translation type="unfinished"></translation>
+        <translation>寫入失敗</translation>
     </message>
     <message>
         <location filename="../../sim/control/VirtualMouseWindow.cpp" line="40"/>
