@@ -18,7 +18,6 @@ public:
 
     MacroRecorder();
     void setClock(Clock clock);
-    qint64 now() const { return m_clock(); }
 
     // A new recording: no key held, no event yet.
     void start(int delayType, int defaultDelayMs, int unitMs);
