@@ -167,6 +167,7 @@ void MousecfgWidget::slotWarnClose()
     openDeviceByName(currentProductName());
     startStatusThread();
     reinitialiseForMouse();
+    SelBtnChanged(0, 0);
     m_bWarnCanClose = true;
 }
 

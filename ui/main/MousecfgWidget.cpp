@@ -508,6 +508,8 @@ void MousecfgWidget::onButtonClicked()
     } else if (handleProfileButton(name)) {
         return;
     } else if (name == "okButton") {
+        // OK writes what the pages show, like Apply; otherwise edits made just before it were lost.
+        collectPanelValues();
         runWrite(false);
         hide();
     } else if (name == "cancelButton") {
