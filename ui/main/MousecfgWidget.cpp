@@ -57,13 +57,13 @@ QStringList skinImages(const QStringList &names)
 }
 
 // The buttons of the window: object name, images, source text.
-struct ButtonSpec {
+struct ButtonEntry {
     const char *objectName;
     std::initializer_list<const char *> images;
     const char *text;
 };
 
-const ButtonSpec kButtons[] = {
+const ButtonEntry kButtons[] = {
     {"closeButton", {"close-1.png", "close-2.png", "close-3.png"}, nullptr},
     {"minButton", {"min-1.png", "min-2.png", "min-3.png"}, nullptr},
     {"exportButton", {"profile_import1.png", "profile_import2.png", "profile_import2.png"}, nullptr},
@@ -190,10 +190,10 @@ KestPushButton *MousecfgWidget::button(const QString &objectName) const
 
 void MousecfgWidget::buildButtons()
 {
-    for (const ButtonSpec &spec : kButtons)
-        makeButton(spec.objectName, skinImages(spec.images));
-    for (const auto &spec : kTabImageButtons)
-        makeButton(spec.objectName, skinImages(tabImages()));
+    for (const ButtonEntry &entry : kButtons)
+        makeButton(entry.objectName, skinImages(entry.images));
+    for (const auto &entry : kTabImageButtons)
+        makeButton(entry.objectName, skinImages(tabImages()));
     for (int i = 0; i < 4; ++i) {
         KestPushButton *tab = makeButton(QString("tabButton%1").arg(i), skinImages(tabImages()));
         tab->setCheckable(true);
@@ -316,12 +316,12 @@ void MousecfgWidget::buildSlotMenu()
 
 void MousecfgWidget::retranslate()
 {
-    for (const ButtonSpec &spec : kButtons) {
-        if (spec.text)
-            button(spec.objectName)->setText(tr(spec.text));
+    for (const ButtonEntry &entry : kButtons) {
+        if (entry.text)
+            button(entry.objectName)->setText(tr(entry.text));
     }
-    for (const auto &spec : kTabImageButtons)
-        button(spec.objectName)->setText(tr(spec.text));
+    for (const auto &entry : kTabImageButtons)
+        button(entry.objectName)->setText(tr(entry.text));
     for (int i = 0; i < m_tabButtons.size(); ++i)
         m_tabButtons[i]->setText(tr(kTabTexts[i]));
     m_firmwareButton->setText(tr("Firmware Update"));
