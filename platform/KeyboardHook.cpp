@@ -164,3 +164,11 @@ bool KeyboardHook::translate(const QKeyEvent &event, int &scanCode, int &flags)
     flags = result;
     return true;
 }
+
+std::unique_ptr<KeyboardHook> KeyboardHook::install(Kind kind, Procedure procedure)
+{
+    auto hook = std::make_unique<KeyboardHook>(kind, std::move(procedure));
+    if (!hook->isInstalled())
+        hook.reset();
+    return hook;
+}

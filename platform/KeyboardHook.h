@@ -18,6 +18,7 @@
 // kinds all see every event. GUI thread only.
 #include "platform/ScanCodes.h"
 #include <functional>
+#include <memory>
 
 class KeyboardHook
 {
@@ -35,6 +36,9 @@ public:
     // False without an application object: nothing can be filtered then, and
     // the hook stays silent (injected events do not reach it either).
     bool isInstalled() const { return m_id != 0; }
+
+    // The hook, or null when it could not be installed.
+    static std::unique_ptr<KeyboardHook> install(Kind kind, Procedure procedure);
 
     // Hands one event to the current procedure of every kind.
     static void inject(int scanCode, int flags);

@@ -9,20 +9,8 @@ KestComboKeyWindow::KestComboKeyWindow(QWidget *parent) : KestSettingDialog(pare
 {
     setObjectName("KestComboKeyWindow");
     setTitle(tr("Combo Key"));
-    auto *hint = new QLabel(tr("Hold the modifiers, then press the key"), this);
-    hint->setObjectName("hintLabel");
-    hint->setAlignment(Qt::AlignCenter);
-    hint->setStyleSheet("color: rgb(200, 200, 200);");
-    m_display = static_cast<QLineEdit *>(makeKeyDisplay());
-    contentLayout()->addStretch();
-    contentLayout()->addWidget(hint);
-    contentLayout()->addWidget(m_display);
-    contentLayout()->addStretch();
-
-    m_hook = std::make_unique<KeyboardHook>(KeyboardHook::ComboKey,
-                                            [this](int scanCode, int flags) { handleKey(scanCode, flags); });
-    if (!m_hook->isInstalled())
-        m_hook.reset();
+    m_display = addKeyCapture(tr("Hold the modifiers, then press the key"));
+    m_hook = KeyboardHook::install(KeyboardHook::ComboKey, [this](int scanCode, int flags) { handleKey(scanCode, flags); });
 }
 
 KestComboKeyWindow::~KestComboKeyWindow() = default;

@@ -80,7 +80,7 @@ KestFireKeyWindow::KestFireKeyWindow(QWidget *parent) : KestSettingDialog(parent
         m_targets << box;
     }
 
-    m_display = static_cast<QLineEdit *>(makeKeyDisplay());
+    m_display = makeKeyDisplay();
     m_times = makeNumberEdit("timesEdit", kDefaultTimes);
     m_delay = makeNumberEdit("delayEdit", kDefaultDelay);
     for (QLineEdit *edit : {m_times, m_delay}) {
@@ -110,10 +110,7 @@ KestFireKeyWindow::KestFireKeyWindow(QWidget *parent) : KestSettingDialog(parent
     contentLayout()->addLayout(numbers);
     contentLayout()->addStretch();
 
-    m_hook = std::make_unique<KeyboardHook>(KeyboardHook::FireKey,
-                                            [this](int scanCode, int flags) { handleKey(scanCode, flags); });
-    if (!m_hook->isInstalled())
-        m_hook.reset();
+    m_hook = KeyboardHook::install(KeyboardHook::FireKey, [this](int scanCode, int flags) { handleKey(scanCode, flags); });
     choose(TargetLeft);
 }
 

@@ -86,7 +86,7 @@ QFont KestSettingDialog::displayFont(int pixelSize)
     return font;
 }
 
-QWidget *KestSettingDialog::makeKeyDisplay()
+QLineEdit *KestSettingDialog::makeKeyDisplay()
 {
     auto *display = new QLineEdit(this);
     display->setObjectName("keyDisplay");
@@ -128,4 +128,18 @@ void KestSettingDialog::paintEvent(QPaintEvent *)
     p.setPen(pen);
     p.setBrush(Qt::NoBrush);
     p.drawRect(rect().adjusted(1, 1, -1, -1));
+}
+
+QLineEdit *KestSettingDialog::addKeyCapture(const QString &hint)
+{
+    auto *label = new QLabel(hint, this);
+    label->setObjectName("hintLabel");
+    label->setAlignment(Qt::AlignCenter);
+    label->setStyleSheet("color: rgb(200, 200, 200);");
+    QLineEdit *display = makeKeyDisplay();
+    contentLayout()->addStretch();
+    contentLayout()->addWidget(label);
+    contentLayout()->addWidget(display);
+    contentLayout()->addStretch();
+    return display;
 }

@@ -7,6 +7,7 @@
 
 class KestPushButton;
 class QLabel;
+class QLineEdit;
 class QVBoxLayout;
 
 class KestSettingDialog : public QDialog
@@ -31,7 +32,9 @@ protected:
     static QFont displayFont(int pixelSize);
     // A read-only box showing a key name; takes the focus so that typed keys
     // reach no button.
-    QWidget *makeKeyDisplay();
+    QLineEdit *makeKeyDisplay();
+    // A hint line over a key display, centred in the content area; returns the display.
+    QLineEdit *addKeyCapture(const QString &hint);
     void paintEvent(QPaintEvent *event) override;
     void showEvent(QShowEvent *event) override;
 

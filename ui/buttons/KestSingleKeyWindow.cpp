@@ -8,20 +8,8 @@ KestSingleKeyWindow::KestSingleKeyWindow(QWidget *parent) : KestSettingDialog(pa
 {
     setObjectName("KestSingleKeyWindow");
     setTitle(tr("Single Key"));
-    auto *hint = new QLabel(tr("Press the key for this button"), this);
-    hint->setObjectName("hintLabel");
-    hint->setAlignment(Qt::AlignCenter);
-    hint->setStyleSheet("color: rgb(200, 200, 200);");
-    m_display = static_cast<QLineEdit *>(makeKeyDisplay());
-    contentLayout()->addStretch();
-    contentLayout()->addWidget(hint);
-    contentLayout()->addWidget(m_display);
-    contentLayout()->addStretch();
-
-    m_hook = std::make_unique<KeyboardHook>(KeyboardHook::SingleKey,
-                                            [this](int scanCode, int flags) { handleKey(scanCode, flags); });
-    if (!m_hook->isInstalled())
-        m_hook.reset();
+    m_display = addKeyCapture(tr("Press the key for this button"));
+    m_hook = KeyboardHook::install(KeyboardHook::SingleKey, [this](int scanCode, int flags) { handleKey(scanCode, flags); });
 }
 
 KestSingleKeyWindow::~KestSingleKeyWindow() = default;
