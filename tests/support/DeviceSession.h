@@ -2,6 +2,7 @@
 // Test helpers for the device layer: a temporary copy of the demo installation,
 // recorded protocol pauses, and a virtual mouse found and opened the way the
 // window does it.
+#include "tests/support/AppDirFixture.h"
 #include "tests/support/VirtualMouseFixture.h"
 #include <QString>
 #include <QTemporaryDir>
@@ -9,26 +10,11 @@
 #include <functional>
 #include <mutex>
 
-// The source tree's data/ folder (DefaultProfile.bin and Configs/).
-QString demoDataDir();
-
-// Copies the demo installation into a fresh folder and makes it the
-// application directory; the previous one is restored afterwards.
-class DemoInstallation
+// The demo installation in a fresh application folder.
+class DemoInstallation : public AppDirFixture
 {
 public:
-    DemoInstallation();
-    ~DemoInstallation();
-    DemoInstallation(const DemoInstallation &) = delete;
-    DemoInstallation &operator=(const DemoInstallation &) = delete;
-
-    bool isValid() const { return m_valid; }
-    QString path() const { return m_dir.path(); }
-
-private:
-    QTemporaryDir m_dir;
-    QString m_previous;
-    bool m_valid = false;
+    DemoInstallation() : AppDirFixture(DemoData) {}
 };
 
 // Records every protocol pause instead of waiting for it. An optional
