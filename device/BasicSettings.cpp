@@ -8,7 +8,7 @@ constexpr uint8_t FIXED_BYTE_18 = 1;
 constexpr uint8_t FIXED_BYTE_24 = 0x1F;
 } // namespace
 
-BasicSettingsData basicSettingsData(const MouseSettings &image)
+BasicSettingsData basicSettingsData(const MouseSettings &image, bool singleLighting)
 {
     BasicSettingsData d{};
     const int active = image.profileId < PROFILE_COUNT ? image.profileId : 0;
@@ -26,13 +26,13 @@ BasicSettingsData basicSettingsData(const MouseSettings &image)
     d[10] = FIXED_BYTE_18;
     d[16] = FIXED_BYTE_24;
     d[17] = current.dpi;
-    d[18] = lightingEffectNumber(current.ledMode);
+    d[18] = lightingEffectNumber(image.profiles[effectProfileIndex(image, singleLighting)].ledMode);
     return d;
 }
 
-ReportList basicSettingsReports(const MouseSettings &image)
+ReportList basicSettingsReports(const MouseSettings &image, bool singleLighting)
 {
-    const BasicSettingsData d = basicSettingsData(image);
+    const BasicSettingsData d = basicSettingsData(image, singleLighting);
     return {areaReport(OpBasicSettings, 0, TagFirstChunk, d.data(), BASIC_SETTINGS_BYTES),
             closingReport(OpBasicSettings)};
 }

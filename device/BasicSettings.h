@@ -9,6 +9,7 @@
 constexpr int BASIC_SETTINGS_BYTES = 19;
 using BasicSettingsData = std::array<uint8_t, BASIC_SETTINGS_BYTES>;
 
-BasicSettingsData basicSettingsData(const MouseSettings &image);
+// The effect comes from effectProfileIndex(image, singleLighting).
+BasicSettingsData basicSettingsData(const MouseSettings &image, bool singleLighting = false);
 // One packet at offset 0 and the closing write.
-ReportList basicSettingsReports(const MouseSettings &image);
+ReportList basicSettingsReports(const MouseSettings &image, bool singleLighting = false);

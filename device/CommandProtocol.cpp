@@ -37,6 +37,13 @@ void runControl(const std::function<void()> *which)
         call();
 }
 
+// The slot whose DPI stages and key table go out; an index beyond the slots reads as the first.
+int activeProfileIndex()
+{
+    const int id = deviceImage().profileId;
+    return id < PROFILE_COUNT ? id : 0;
+}
+
 ButtonTableLayout currentButtonLayout()
 {
     ButtonTableLayout layout;
@@ -90,7 +97,7 @@ int setActiveProfile(int index)
 
 int writeBasicSettings()
 {
-    return sendReports(basicSettingsReports(deviceImage()));
+    return sendReports(basicSettingsReports(deviceImage(), isSingleLightingModel(deviceListName())));
 }
 
 int writeDpiStages(int profile)
@@ -102,7 +109,8 @@ int writeDpiStages(int profile)
 
 int writeButtonTable()
 {
-    encodeKeyTable(deviceKeyTable(), deviceImage().profiles[0], currentButtonLayout(), deviceMacroNames());
+    encodeKeyTable(deviceKeyTable(), deviceImage().profiles[activeProfileIndex()], currentButtonLayout(),
+                   deviceMacroNames());
     return sendReports(keyTableReports(deviceKeyTable()));
 }
 
@@ -138,7 +146,7 @@ int applyAllSettings(const MouseSettings &record, int flags)
     static const Group kGroups[] = {
         {ChangeBasic, writeBasicSettings},
         {ChangeButtons, writeButtonTable},
-        {ChangeDpi, [] { return writeDpiStages(0); }},
+        {ChangeDpi, [] { return writeDpiStages(activeProfileIndex()); }},
         {ChangeLighting, writeLightingTable},
     };
 

@@ -26,10 +26,11 @@ int sendRefreshSequence();
 // returned for information only.
 int setActiveProfile(int index);
 
-// The groups, from the device image.
+// The groups, from the device image. The DPI stages and the key table are the
+// active profile's (profileId); the lighting table is always profile 0's.
 int writeBasicSettings();
 int writeDpiStages(int profile);
-int writeButtonTable(); // also rebuilds the macro-name map
+int writeButtonTable(); // also rebuilds the macro-name map, so the macros follow it
 int writeLightingTable();
 int writeMacros();      // nothing when no button carries a macro
 

@@ -189,3 +189,8 @@ QString deviceListName()
 {
     return configString(QStringLiteral("Mouse_List/0"));
 }
+
+bool isSingleLightingModel(const QString &deviceName)
+{
+    return deviceName == QLatin1String("6350");
+}

@@ -68,6 +68,9 @@ bool setBatteryPercent(int percent);
 int batteryFull();      // "Config/BatteryFull", 4200 when absent
 QString modelText();    // "Config/Model"
 QString deviceListName(); // "Mouse_List/0"
+// The single-lighting model ("6350") takes all of its lighting, the effect
+// included, from profile 0.
+bool isSingleLightingModel(const QString &deviceName);
 
 constexpr int MAX_LANGUAGES = 10;
 struct FontList {

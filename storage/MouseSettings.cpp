@@ -1,4 +1,5 @@
 #include "storage/MouseSettings.h"
+#include "storage/ConfigStorage.h"
 #include "storage/DeviceDescription.h"
 #include "storage/MacroFiles.h"
 #include <cstdlib>
@@ -65,6 +66,12 @@ bool keyInfoDiffers(const ButtonInfo &a, const ButtonInfo &b)
     return false;
 }
 
+bool ledSettingDiffers(const LedModeSetting &x, const LedModeSetting &y)
+{
+    return x.rgb != y.rgb || x.h != y.h || x.s != y.s || x.v != y.v || x.bright != y.bright
+        || x.breath != y.breath;
+}
+
 bool basicDiffers(const MouseSettings &w, const MouseSettings &a)
 {
     for (int i = 0; i < PROFILE_COUNT; ++i) {
@@ -76,9 +83,17 @@ bool basicDiffers(const MouseSettings &w, const MouseSettings &a)
         return true;
     if (w.profileId >= PROFILE_COUNT)
         return false;
-    const ProfileData &pw = w.profiles[w.profileId], &pa = a.profiles[w.profileId];
-    return pw.dpi != pa.dpi || pw.ledMode != pa.ledMode || pw.ledMoveOff != pa.ledMoveOff
-        || pw.ledSleepTime != pa.ledSleepTime;
+    // Sleep time and move-off go out from profile 0, the effect from its own
+    // profile; the active profile's copies still count, as the page edits them too.
+    const int effect = effectProfileIndex(w, isSingleLightingModel(deviceListName()));
+    for (int p : {int(w.profileId), 0}) {
+        const ProfileData &pw = w.profiles[p], &pa = a.profiles[p];
+        if (pw.ledMoveOff != pa.ledMoveOff || pw.ledSleepTime != pa.ledSleepTime)
+            return true;
+    }
+    return w.profiles[w.profileId].dpi != a.profiles[w.profileId].dpi
+        || w.profiles[w.profileId].ledMode != a.profiles[w.profileId].ledMode
+        || w.profiles[effect].ledMode != a.profiles[effect].ledMode;
 }
 
 bool dpiDiffers(const MouseSettings &w, const MouseSettings &a)
@@ -121,15 +136,16 @@ bool buttonsDiffer(const MouseSettings &w, const MouseSettings &a)
 
 bool lightingDiffers(const MouseSettings &w, const MouseSettings &a)
 {
+    // Profile 0 carries the whole table the mouse gets.
+    for (int m = 0; m < LED_MODE_COUNT; ++m) {
+        if (ledSettingDiffers(w.profiles[0].ledModes[m], a.profiles[0].ledModes[m]))
+            return true;
+    }
     for (int i = 0; i < PROFILE_COUNT; ++i) {
         const ProfileData &pw = w.profiles[i], &pa = a.profiles[i];
         if (pw.ledMode != pa.ledMode)
             return true;
-        if (pw.ledMode >= LED_MODE_COUNT)
-            continue;
-        const LedModeSetting &x = pw.ledModes[pw.ledMode], &y = pa.ledModes[pw.ledMode];
-        if (x.rgb != y.rgb || x.h != y.h || x.s != y.s || x.v != y.v || x.bright != y.bright
-            || x.breath != y.breath)
+        if (pw.ledMode < LED_MODE_COUNT && ledSettingDiffers(pw.ledModes[pw.ledMode], pa.ledModes[pw.ledMode]))
             return true;
     }
     return false;
@@ -177,11 +193,19 @@ void makeDefaultSettings(MouseSettings &settings)
         settings.profileNames[i] = QStringLiteral("Profile %1").arg(i + 1);
 }
 
+int effectProfileIndex(const MouseSettings &settings, bool singleLighting)
+{
+    return singleLighting || settings.profileId >= PROFILE_COUNT ? 0 : settings.profileId;
+}
+
 int diffSettings(const MouseSettings &working, const MouseSettings &applied)
 {
     int flags = 0;
     if (basicDiffers(working, applied))
         flags |= ChangeBasic;
+    // Another slot sends its own DPI stages and key table.
+    if (working.profileId != applied.profileId)
+        flags |= ChangeDpi | ChangeButtons;
     if (dpiDiffers(working, applied))
         flags |= ChangeDpi;
     if (buttonsDiffer(working, applied))

@@ -91,9 +91,15 @@ struct MouseSettings {
 void makeDefaultProfile(ProfileData &profile);
 void makeDefaultSettings(MouseSettings &settings);
 
-// Which groups differ between the working and the last-applied record.
+// Which groups differ between the working and the last-applied record, by
+// what each group sends: the active profile's DPI stages, key table and
+// effect, profile 0's lighting table, sleep time and move-off.
 // May clear "Setting/WriteSign" in a macro file (a macro edited under an unchanged name).
 int diffSettings(const MouseSettings &working, const MouseSettings &applied);
+
+// The profile whose lighting effect the mouse shows: the active one, or
+// profile 0 on a single-lighting model.
+int effectProfileIndex(const MouseSettings &settings, bool singleLighting);
 
 // DPI shown for a raw stage value on a sensor; 0 for an unknown sensor.
 int sensorDpi(int raw, int sensor);

@@ -73,17 +73,20 @@ void writeDemoMacros()
     QVERIFY(saveMacroFile(QStringLiteral("Recoil"), recoil));
 }
 
-MouseSettings demoSettingsWithMacros()
+// The macros and a changed stage go to profile slot, which is made active.
+MouseSettings demoSettingsWithMacros(int slot = 0)
 {
     MouseSettings s;
     loadSettings(s);
-    assignMacroToButton(s.profiles[0].buttonInfo[1], QStringLiteral("Burst"), FunMacro);
-    s.profiles[0].buttonInfo[1].loopNumber = 2;
-    assignMacroToButton(s.profiles[0].buttonInfo[3], QStringLiteral("Recoil"), FunGunFile);
-    s.profiles[0].buttonInfo[3].res1 = 1;
-    assignMacroToButton(s.profiles[0].buttonInfo[4], QStringLiteral("Burst"), FunMacro);
-    s.profiles[0].dpiInfo[2].x = 70;
-    s.profiles[0].dpiInfo[2].y = 100;
+    s.profileId = uint8_t(slot);
+    ProfileData &p = s.profiles[slot];
+    assignMacroToButton(p.buttonInfo[1], QStringLiteral("Burst"), FunMacro);
+    p.buttonInfo[1].loopNumber = 2;
+    assignMacroToButton(p.buttonInfo[3], QStringLiteral("Recoil"), FunGunFile);
+    p.buttonInfo[3].res1 = 1;
+    assignMacroToButton(p.buttonInfo[4], QStringLiteral("Burst"), FunMacro);
+    p.dpiInfo[2].x = 70;
+    p.dpiInfo[2].y = 100;
     return s;
 }
 
@@ -97,6 +100,7 @@ private slots:
     void cleanup() { resetProtocolState(); }
     void packetsForFlags_data();
     void packetsForFlags();
+    void fullDownloadLandsInTheMouse_data();
     void fullDownloadLandsInTheMouse();
     void macrosWithoutButtonChangeUseTheKnownMap();
     void faultAtAnyPacketStopsTheDownload_data();
@@ -139,11 +143,19 @@ void TestCommandProtocol::packetsForFlags()
     }
 }
 
+void TestCommandProtocol::fullDownloadLandsInTheMouse_data()
+{
+    QTest::addColumn<int>("slot");
+    QTest::newRow("slot 1") << 0;
+    QTest::newRow("slot 3") << 2;
+}
+
 void TestCommandProtocol::fullDownloadLandsInTheMouse()
 {
+    QFETCH(int, slot);
     ConnectedMouse m;
     writeDemoMacros();
-    const MouseSettings s = demoSettingsWithMacros();
+    const MouseSettings s = demoSettingsWithMacros(slot);
     QCOMPARE(applyAllSettings(s, ChangeAll), 0);
     QVERIFY(!m.mouse().writeOpen());
 
@@ -151,14 +163,14 @@ void TestCommandProtocol::fullDownloadLandsInTheMouse()
     QCOMPARE(m.mouse().area(MemoryArea::Basic), toBytes(basic.data(), BASIC_SETTINGS_BYTES));
 
     QByteArray dpi;
-    for (const Report &r : dpiStageReports(s.profiles[0], dpiStageCount(), mouseSensor(), 0))
+    for (const Report &r : dpiStageReports(s.profiles[slot], dpiStageCount(), mouseSensor(), 0))
         if (r[7] != TagClosingWrite)
             dpi += toBytes(r.data() + 8, r[6]);
     QCOMPARE(m.mouse().area(MemoryArea::Dpi), dpi);
     QCOMPARE(m.mouse().dpiTable().count, uint8_t(effectiveDpiStageCount(dpiStageCount())));
     QCOMPARE(m.mouse().dpiTable().stages[2].registers, (std::array<uint8_t, 4>{90, 1, 111, 4})); // sensor 3327
 
-    ProfileData p0 = s.profiles[0];
+    ProfileData active = s.profiles[slot];
     ButtonTableLayout layout;
     layout.buttonCount = buttonCount();
     std::copy(buttonMatrix(), buttonMatrix() + DESCRIPTION_BUTTON_COUNT, layout.matrix.begin());
@@ -166,11 +178,12 @@ void TestCommandProtocol::fullDownloadLandsInTheMouse()
     layout.sensor = mouseSensor();
     KeyTable keys{};
     MacroNameMap names;
-    encodeKeyTable(keys, p0, layout, names);
+    encodeKeyTable(keys, active, layout, names);
     QCOMPARE(names.names(), (QStringList{"Burst", "Recoil"}));
     QCOMPARE(m.mouse().area(MemoryArea::Keys), toBytes(keys.data(), 98) + QByteArray(4, char(0xFF)));
-    QCOMPARE(deviceImage().profiles[0].buttonInfo[3].res4, uint8_t(1));
+    QCOMPARE(deviceImage().profiles[slot].buttonInfo[3].res4, uint8_t(1));
 
+    // The lighting table is always profile 0's.
     const LightingTable lighting = buildLightingTable(s.profiles[0]);
     QCOMPARE(m.mouse().area(MemoryArea::Lighting), toBytes(lighting.data(), LIGHTING_TABLE_BYTES));
 

@@ -105,6 +105,8 @@ void TestReportGroups::basicSettingsLayout()
              (Bytes{10, 11, 12, 13, 14, 0, 2, 255, 5, 1, 1, 1, 2, 4, 8, 1, 0x1F, 2, 3}));
     QCOMPARE(int(r[0][27]), 0);
     QCOMPARE(reportBytes(r[1], 3, 6), (Bytes{0x01, 0x7F, 0, 1, 0xD3, 0x1A}));
+    // The single-lighting model shows profile 0's effect (mode 0) on every slot.
+    QCOMPARE(int(basicSettingsReports(s, true)[0][26]), 1);
 }
 
 void TestReportGroups::basicSettingsEffect_data()

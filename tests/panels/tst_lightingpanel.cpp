@@ -207,6 +207,44 @@ private slots:
         QCOMPARE(int(m_settings.profiles[other].ledMode), other == 0 ? 1 : 4);
     }
 
+    void showsWhatTheMouseGets_data()
+    {
+        QTest::addColumn<QString>("device");
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<QString>("effect");
+        QTest::newRow("TREVIK: the slot's effect") << "TREVIK" << 3 << "RAINBOW";
+        QTest::newRow("6350: profile 0's effect") << "6350" << 0 << "FULL LIGHTED";
+    }
+
+    void showsWhatTheMouseGets()
+    {
+        // Slot 4 holds lighting of its own; the mouse takes all but the effect from profile 0.
+        QFETCH(QString, device);
+        QFETCH(int, shown);
+        QFETCH(QString, effect);
+        setConfig("Mouse_List/0", device);
+        m_settings.profileId = 3;
+        ProfileData &first = m_settings.profiles[0], &slot = m_settings.profiles[3];
+        slot.ledMode = 4;
+        for (int m = 0; m < LED_MODE_COUNT; ++m) {
+            first.ledModes[m] = {QColor(10, 20, 30), 0, 0, 0, 2, 4};
+            slot.ledModes[m] = {QColor(200, 0, 0), 0, 0, 0, 3, 1};
+        }
+        first.ledMoveOff = 0;
+        slot.ledMoveOff = 255;
+        slot.ledSleepTime = 7;
+        auto page = openPage(shown);
+        QCOMPARE(page->effectButton()->text(), effect);
+        QCOMPARE(page->brightnessSlider()->value(), 2);
+        QCOMPARE(page->speedSlider()->value(), 4);
+        QCOMPARE(page->sleepSlider()->value(), 3);
+        QCOMPARE(page->sleepValueLabel()->text(), QString("3 MINUTE"));
+        QVERIFY(page->moveOffBox()->isChecked());
+        menuAction(*page, 1)->trigger();
+        QCOMPARE(page->colorSwatch()->color(), QColor(10, 20, 30));
+        QCOMPARE(page->brightnessSlider()->value(), 2);
+    }
+
     void levelsGoToTheShownModeAndToProfileZero()
     {
         // The mouse takes every level from profile 0's table; the shown

@@ -1,4 +1,5 @@
 // Factory defaults, change detection and the raw-to-DPI conversion.
+#include "storage/ConfigStorage.h"
 #include "storage/DeviceDescription.h"
 #include "storage/MacroFiles.h"
 #include "storage/MouseSettings.h"
@@ -7,6 +8,13 @@
 
 using Change = void (*)(MouseSettings &);
 Q_DECLARE_METATYPE(Change)
+
+namespace {
+void makeSingleLightingModel()
+{
+    QSettings(configFilePath(), QSettings::IniFormat).setValue("Mouse_List/0", "6350");
+}
+} // namespace
 
 class TestMouseSettings : public QObject
 {
@@ -156,12 +164,19 @@ void TestMouseSettings::diffFlags_data()
         << Change([](MouseSettings &s) { s.profiles[3].pollrate = 8; }) << int(ChangeBasic);
     QTest::newRow("scrollSpeed") << Change([](MouseSettings &s) { s.profiles[4].scrollSpeed = 9; }) << int(ChangeBasic);
     QTest::newRow("liftHigh") << Change([](MouseSettings &s) { s.liftHigh = 1; }) << int(ChangeBasic);
-    QTest::newRow("profileId") << Change([](MouseSettings &s) { s.profileId = 2; }) << int(ChangeBasic);
+    QTest::newRow("profileId") << Change([](MouseSettings &s) { s.profileId = 2; })
+                               << int(ChangeBasic | ChangeDpi | ChangeButtons);
     QTest::newRow("active dpi") << Change([](MouseSettings &s) { s.profiles[1].dpi = 4; }) << int(ChangeBasic);
     QTest::newRow("inactive dpi") << Change([](MouseSettings &s) { s.profiles[2].dpi = 4; }) << 0;
     QTest::newRow("active ledMoveOff") << Change([](MouseSettings &s) { s.profiles[1].ledMoveOff = 255; }) << int(ChangeBasic);
     QTest::newRow("active ledSleepTime") << Change([](MouseSettings &s) { s.profiles[1].ledSleepTime = 5; }) << int(ChangeBasic);
-    QTest::newRow("inactive ledSleepTime") << Change([](MouseSettings &s) { s.profiles[0].ledSleepTime = 5; }) << 0;
+    QTest::newRow("profile 0's ledSleepTime") << Change([](MouseSettings &s) { s.profiles[0].ledSleepTime = 5; }) << int(ChangeBasic);
+    QTest::newRow("profile 0's ledMoveOff") << Change([](MouseSettings &s) { s.profiles[0].ledMoveOff = 255; }) << int(ChangeBasic);
+    QTest::newRow("inactive ledSleepTime") << Change([](MouseSettings &s) { s.profiles[2].ledSleepTime = 5; }) << 0;
+    QTest::newRow("profile 0's ledMode") << Change([](MouseSettings &s) { s.profiles[0].ledMode = 3; }) << int(ChangeLighting);
+    QTest::newRow("profile 0's ledMode, single-lighting model")
+        << Change([](MouseSettings &s) { makeSingleLightingModel(); s.profiles[0].ledMode = 3; })
+        << int(ChangeBasic | ChangeLighting);
     QTest::newRow("active ledMode")
         << Change([](MouseSettings &s) { s.profiles[1].ledMode = 3; }) << int(ChangeBasic | ChangeLighting);
     QTest::newRow("inactive ledMode") << Change([](MouseSettings &s) { s.profiles[4].ledMode = 3; }) << int(ChangeLighting);
@@ -171,8 +186,11 @@ void TestMouseSettings::diffFlags_data()
     QTest::newRow("breath of the selected mode")
         << Change([](MouseSettings &s) { s.profiles[2].ledModes[s.profiles[2].ledMode].breath = 1; })
         << int(ChangeLighting);
-    QTest::newRow("colour of another mode")
+    QTest::newRow("colour of another mode of profile 0")
         << Change([](MouseSettings &s) { s.profiles[0].ledModes[(s.profiles[0].ledMode + 1) % LED_MODE_COUNT].rgb = Qt::blue; })
+        << int(ChangeLighting);
+    QTest::newRow("colour of another mode of another profile")
+        << Change([](MouseSettings &s) { s.profiles[2].ledModes[(s.profiles[2].ledMode + 1) % LED_MODE_COUNT].rgb = Qt::blue; })
         << 0;
     QTest::newRow("stage x") << Change([](MouseSettings &s) { s.profiles[3].dpiInfo[7].x = 1; }) << int(ChangeDpi);
     QTest::newRow("stage used") << Change([](MouseSettings &s) { s.profiles[0].dpiInfo[0].used = 0; }) << int(ChangeDpi);

@@ -162,6 +162,11 @@ QList<ProfileData *> KestColorWindow::lightingTargets() const
     return targets;
 }
 
+const ProfileData *KestColorWindow::lightingSource() const
+{
+    return m_settings ? &m_settings->profiles[0] : m_profile;
+}
+
 int KestColorWindow::shownMode() const
 {
     return m_profile && m_profile->ledMode < LED_MODE_COUNT ? m_profile->ledMode : 0;
@@ -172,16 +177,17 @@ void KestColorWindow::refresh()
     if (!m_profile)
         return;
     const int m = shownMode();
+    const ProfileData *source = lightingSource();
     updateEffectControls(m);
     {
         const QSignalBlocker bb(m_brightSlider), bs(m_speedSlider), bl(m_sleepSlider);
-        m_brightSlider->setValue(m_profile->ledModes[m].bright);
-        m_speedSlider->setValue(m_profile->ledModes[m].breath);
-        m_sleepSlider->setValue(m_profile->ledSleepTime);
+        m_brightSlider->setValue(source->ledModes[m].bright);
+        m_speedSlider->setValue(source->ledModes[m].breath);
+        m_sleepSlider->setValue(source->ledSleepTime);
     }
-    m_swatch->setColor(m_profile->ledModes[m].rgb);
-    m_sleepValue->setText(QString::number(m_profile->ledSleepTime) + tr(" MINUTE"));
-    m_moveOffBox->setChecked(m_profile->ledMoveOff == kMoveOffChecked);
+    m_swatch->setColor(source->ledModes[m].rgb);
+    m_sleepValue->setText(QString::number(source->ledSleepTime) + tr(" MINUTE"));
+    m_moveOffBox->setChecked(source->ledMoveOff == kMoveOffChecked);
     m_preview->setProduct(currentProductName());
     applySliderLook();
 }
@@ -207,7 +213,7 @@ void KestColorWindow::retranslate()
     m_sleepCaption->setText(tr("SLEEP TIME"));
     m_moveOffBox->setText(tr("MOVE TO LIGHT OFF"));
     if (m_profile)
-        m_sleepValue->setText(QString::number(m_profile->ledSleepTime) + tr(" MINUTE"));
+        m_sleepValue->setText(QString::number(lightingSource()->ledSleepTime) + tr(" MINUTE"));
     const QList<QAction *> actions = m_effectMenu->actions();
     const int *order = lightingMenuOrder();
     for (int i = 0; i < actions.size() && i < LIGHTING_MENU_COUNT; ++i) {
@@ -234,7 +240,7 @@ void KestColorWindow::chooseEffect(int mode)
         return;
     target->ledMode = uint8_t(mode);
     updateEffectControls(mode);
-    const LedModeSetting &setting = target->ledModes[mode];
+    const LedModeSetting &setting = lightingSource()->ledModes[mode];
     {
         const QSignalBlocker bb(m_brightSlider), bs(m_speedSlider);
         m_brightSlider->setValue(setting.bright);
@@ -311,7 +317,7 @@ void KestColorWindow::color_clicked()
     ProfileData *shown = m_profile;
     const int mode = shownMode();
     KestColorArea editor(this, m_scale);
-    editor.setColor(shown->ledModes[mode].rgb);
+    editor.setColor(lightingSource()->ledModes[mode].rgb);
     editor.move(mapToGlobal(rect().center()) - editor.rect().center());
     if (editor.exec() == QDialog::Accepted)
         storeColor(shown, mode, editor.color());
@@ -330,8 +336,8 @@ void KestColorWindow::applySliderLook()
 {
     // The level sliders take the colour of the effect when it has one.
     QColor accent = themeColor();
-    if (m_profile && lightingEffect(shownMode()).colour && m_profile->ledModes[shownMode()].rgb.isValid())
-        accent = m_profile->ledModes[shownMode()].rgb.toRgb();
+    if (m_profile && lightingEffect(shownMode()).colour && lightingSource()->ledModes[shownMode()].rgb.isValid())
+        accent = lightingSource()->ledModes[shownMode()].rgb.toRgb();
     const QString levels = sliderStyleSheet(accent, m_scale, 20, QStringLiteral("rate.png"));
     applyStyleSheet(m_brightSlider, levels);
     applyStyleSheet(m_speedSlider, levels);
@@ -343,7 +349,7 @@ void KestColorWindow::updatePreview()
 {
     if (!m_profile)
         return;
-    const LedModeSetting &setting = m_profile->ledModes[shownMode()];
+    const LedModeSetting &setting = lightingSource()->ledModes[shownMode()];
     m_preview->setEffect(shownMode(), setting.rgb, setting.bright);
 }
 

@@ -4,10 +4,10 @@
 // Edits the working settings directly.
 //
 // The mouse keeps one lighting table (taken from profile 0) and one sleep and
-// move-off setting (profile 0); only the effect is chosen per profile. So
-// levels, colour, sleep time and move-off are written both to the profile the
-// page shows and to profile 0: the shown profile lets the change detection see
-// the change, profile 0 carries it to the mouse.
+// move-off setting (profile 0); only the effect is chosen per profile. So the
+// page shows levels, colour, sleep time and move-off from profile 0 on every
+// slot, and writes them both to the profile it shows and to profile 0, which
+// carries them to the mouse.
 #include "storage/MouseSettings.h"
 #include <QColor>
 #include <QWidget>
@@ -74,6 +74,8 @@ private:
     // The shown profile and profile 0, each once.
     QList<ProfileData *> lightingTargets() const;
     int shownMode() const;
+    // Where the mouse takes levels, colours, sleep time and move-off from.
+    const ProfileData *lightingSource() const;
     void storeColor(ProfileData *shown, int mode, const QColor &color);
     void buildEffectMenu();
     void applySliderLook();

@@ -21,8 +21,6 @@ const LightingEffect kEffects[LIGHTING_EFFECT_COUNT] = {
 };
 
 const int kMenuOrder[LIGHTING_MENU_COUNT] = {1, 2, 3, 4, 9, 11, 10, 12, 13, 0};
-
-const char kSingleLightingDevice[] = "6350";
 } // namespace
 
 const LightingEffect &lightingEffect(int mode)
@@ -33,9 +31,4 @@ const LightingEffect &lightingEffect(int mode)
 const int *lightingMenuOrder()
 {
     return kMenuOrder;
-}
-
-bool isSingleLightingModel(const QString &deviceName)
-{
-    return deviceName == QLatin1String(kSingleLightingDevice);
 }

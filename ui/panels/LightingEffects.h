@@ -18,6 +18,3 @@ const LightingEffect &lightingEffect(int mode);
 // The modes the effect menu offers, in menu order.
 constexpr int LIGHTING_MENU_COUNT = 10;
 const int *lightingMenuOrder();
-
-// Single-lighting model: lighting lives in profile 0 only.
-bool isSingleLightingModel(const QString &deviceName);
