@@ -51,6 +51,12 @@ bool exportSettings(const MouseSettings &settings, const QString &path);
 // Returns -1 when the file does not exist (nothing changes), else 0. Profile
 // names that are absent or unusable keep their previous value.
 int importSettings(MouseSettings &settings, const QString &path);
+// Importing a file without its profile groups would turn the missing profiles
+// into zeros, so every importer asks first. A settings export holds [Config]
+// and [PROFILE_0]..[PROFILE_4], a profile file [PROFILE]; a file with syntax
+// errors is neither.
+bool isSettingsExport(const QString &path);
+bool isProfileFile(const QString &path);
 bool writeMouseName(const QString &name, const QString &path);
 QString readMouseName(const QString &path);
 

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <limits>
@@ -111,6 +112,14 @@ QString IniFile::stringValue(const QString &key) const
 QColor IniFile::colorValue(const QString &key) const
 {
     return m_settings.value(key).value<QColor>();
+}
+
+bool IniFile::hasGroups(const QStringList &groups) const
+{
+    if (!exists() || m_openStatus != QSettings::NoError)
+        return false;
+    const QStringList present = m_settings.childGroups();
+    return std::all_of(groups.begin(), groups.end(), [&](const QString &g) { return present.contains(g); });
 }
 
 IniWorkCopy::IniWorkCopy(const QString &path) : m_target(path)

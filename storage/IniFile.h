@@ -34,6 +34,8 @@ public:
     QString stringValue(const QString &key) const;
     // A stored colour variant as is; anything else converted (invalid when absent).
     QColor colorValue(const QString &key) const;
+    // True when the file was read without errors and has every one of groups.
+    bool hasGroups(const QStringList &groups) const;
 
 protected:
     // Reads `source` while standing for the file at `path`.

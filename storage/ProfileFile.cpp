@@ -79,6 +79,11 @@ bool saveProfileDpi(const QString &name, int stage)
     return ini.commit();
 }
 
+bool isProfileFile(const QString &path)
+{
+    return IniFile(path).hasGroups({kGroup});
+}
+
 bool writeDefaultProfileFile()
 {
     ProfileData profile;

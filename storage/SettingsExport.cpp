@@ -102,6 +102,14 @@ int importSettings(MouseSettings &settings, const QString &path)
     return 0;
 }
 
+bool isSettingsExport(const QString &path)
+{
+    QStringList groups{QStringLiteral("Config")};
+    for (int i = 0; i < PROFILE_COUNT; ++i)
+        groups << exportGroup(i);
+    return IniFile(path).hasGroups(groups);
+}
+
 bool writeMouseName(const QString &name, const QString &path)
 {
     IniWriter ini(path);

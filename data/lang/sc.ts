@@ -1516,6 +1516,11 @@
         <source>Are you sure you want reset all profiles?</source>
         <translation>确定要重置所有配置吗？</translation>
     </message>
+    <message>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="78"/>
+        <source>The file does not hold complete profile settings: %1</source>
+        <translation>该文件不含完整的配置设置：%1</translation>
+    </message>
 </context>
 <context>
     <name>VirtualMouseWindow</name>

@@ -1516,6 +1516,11 @@
         <source>Are you sure you want reset all profiles?</source>
         <translation>確定要重設所有設定檔嗎？</translation>
     </message>
+    <message>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="78"/>
+        <source>The file does not hold complete profile settings: %1</source>
+        <translation>該檔案不含完整的設定檔設定：%1</translation>
+    </message>
 </context>
 <context>
     <name>VirtualMouseWindow</name>

@@ -75,13 +75,17 @@ private slots:
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QString>("mouseName");
         QTest::addColumn<QString>("message");
-        QTest::newRow("another product") << "Other.prof" << "OTHER MOUSE" << "The file is not match current mouse!";
-        QTest::newRow("no product") << "Other.prof" << "" << "The file is not match current mouse!";
-        QTest::newRow("name in the library") << "Gaming.prof" << "TREVIK" << "Profile Exist!";
-        QTest::newRow("name of a slot") << "Slot C.prof" << "TREVIK" << "Profile Exist!";
+        QTest::addColumn<bool>("profileGroup");
+        QTest::newRow("another product") << "Other.prof" << "OTHER MOUSE" << "The file is not match current mouse!" << true;
+        QTest::newRow("no product") << "Other.prof" << "" << "The file is not match current mouse!" << true;
+        QTest::newRow("name in the library") << "Gaming.prof" << "TREVIK" << "Profile Exist!" << true;
+        QTest::newRow("name of a slot") << "Slot C.prof" << "TREVIK" << "Profile Exist!" << true;
         QTest::newRow("template name") << "DefaultProfile.prof" << "TREVIK"
-                                       << "This name cannot be used for a profile: \"DefaultProfile\" is reserved for the factory settings.";
-        QTest::newRow("missing file") << "" << "" << "The file could not be read: %1";
+                                       << "This name cannot be used for a profile: \"DefaultProfile\" is reserved for the factory settings."
+                                       << true;
+        QTest::newRow("missing file") << "" << "" << "The file could not be read: %1" << true;
+        QTest::newRow("no profile group") << "Empty.prof" << "TREVIK"
+                                          << "The file does not hold complete profile settings: %1" << false;
     }
 
     void profileImportRefusals()
@@ -89,6 +93,7 @@ private slots:
         QFETCH(QString, fileName);
         QFETCH(QString, mouseName);
         QFETCH(QString, message);
+        QFETCH(bool, profileGroup);
         ProfileWindowFixture f;
         QVERIFY(setSlotNames(kSlots));
         ProfileData gaming = makeProfileFile("Gaming", 4);
@@ -96,7 +101,8 @@ private slots:
         gaming.mouseSpeed = uint8_t(readPointerSpeed()); // the current slot takes the host's speed at start
         const QString path = f.app.filePath("elsewhere/" + (fileName.isEmpty() ? QString("Nothing.prof") : fileName));
         if (!fileName.isEmpty()) {
-            saveProfile(sampleProfile(9), path);
+            if (profileGroup)
+                saveProfile(sampleProfile(9), path);
             if (!mouseName.isEmpty())
                 QVERIFY(writeMouseName(mouseName, path));
         }
@@ -163,19 +169,37 @@ private slots:
         QCOMPARE(f.texts(), QStringList{"Are you sure you want reset all profiles?"});
     }
 
-    void configOfAnotherProductIsRefused()
+    void configRefusals_data()
     {
+        QTest::addColumn<QString>("mouseName");
+        QTest::addColumn<int>("profileGroups");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("another product") << "OTHER MOUSE" << 5 << "The file is not match current mouse!";
+        QTest::newRow("no profile groups") << "TREVIK" << 0 << "The file does not hold complete profile settings: %1";
+        QTest::newRow("four profile groups") << "TREVIK" << 4 << "The file does not hold complete profile settings: %1";
+    }
+
+    void configRefusals()
+    {
+        QFETCH(QString, mouseName);
+        QFETCH(int, profileGroups);
+        QFETCH(QString, message);
         ProfileWindowFixture f;
         MousecfgWidget &w = f.open();
         const QString conf = f.app.filePath("other.conf");
         MouseSettings foreign = sampleSettings(3);
         QVERIFY(exportSettings(foreign, conf));
-        QVERIFY(writeMouseName("OTHER MOUSE", conf));
+        {
+            QSettings file(conf, QSettings::IniFormat);
+            for (int i = profileGroups; i < PROFILE_COUNT; ++i)
+                file.remove(QString("PROFILE_%1").arg(i));
+        }
+        QVERIFY(writeMouseName(mouseName, conf));
         const MouseSettings before = w.workingSettings();
         virtualMouse().resetCounters();
         f.nextPath = conf;
         f.click("loadButton");
-        QCOMPARE(f.texts(), QStringList{"The file is not match current mouse!"});
+        QCOMPARE(f.texts(), QStringList{message.contains("%1") ? message.arg(conf) : message});
         QCOMPARE(settingsDifference(w.workingSettings(), before), QString());
         QCOMPARE(virtualMouse().writeCount(0x46), 0);
     }

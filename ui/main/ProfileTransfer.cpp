@@ -74,6 +74,10 @@ void MousecfgWidget::importProfile()
         showMessage(2, tr("The file is not match current mouse!"));
         return;
     }
+    if (!isProfileFile(path)) {
+        showMessage(2, tr("The file does not hold complete profile settings: %1").arg(path));
+        return;
+    }
     const QString name = QFileInfo(path).completeBaseName();
     if (refuseNewProfileName(name))
         return;
@@ -118,6 +122,10 @@ void MousecfgWidget::loadConfigFile()
     }
     if (readMouseName(path) != currentProductName()) {
         showMessage(2, tr("The file is not match current mouse!"));
+        return;
+    }
+    if (!isSettingsExport(path)) {
+        showMessage(2, tr("The file does not hold complete profile settings: %1").arg(path));
         return;
     }
     // Imported over a copy of the last-applied settings into the working
