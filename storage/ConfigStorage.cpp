@@ -3,6 +3,7 @@
 #include "storage/DeviceDescription.h"
 #include "storage/IniFile.h"
 #include "storage/SafeName.h"
+#include "storage/SlotNames.h"
 #include <QDebug>
 
 namespace {
@@ -87,6 +88,8 @@ bool loadSettings(MouseSettings &settings)
         if (loadProfileByName(settings.profiles[i], name) < 0)
             makeDefaultProfile(settings.profiles[i]);
     }
+    // Slots that shared a file each keep what they read, under names of their own.
+    separateSlotNames(settings);
     loadButtonMatrix(buttonMatrix());
     return present;
 }

@@ -23,7 +23,8 @@ QString productConfigFilePath();
 
 // False when Config.ini is missing. Empty or unusable names in Config.ini read
 // as "Profile N"; a slot whose profile file is missing gets the factory defaults;
-// an out-of-range "Config/ProfileID" reads as 0.
+// an out-of-range "Config/ProfileID" reads as 0. A slot named like an earlier
+// one keeps the settings it read under a name of its own (separateSlotNames).
 bool loadSettings(MouseSettings &settings);
 // Writes the Config keys, all five profile names and all five profile files.
 bool saveSettings(const MouseSettings &settings);
@@ -49,8 +50,10 @@ bool exportProfileGroup(int slot, const ProfileData &profile, const QString &pat
 int importProfileGroup(int slot, ProfileData &profile, const QString &path);
 bool exportSettings(const MouseSettings &settings, const QString &path);
 // Returns -1 when the file does not exist (nothing changes), else 0. Profile
-// names that are absent or unusable keep their previous value.
-int importSettings(MouseSettings &settings, const QString &path);
+// names that are absent or unusable keep their previous value; a slot named
+// like an earlier one keeps its imported settings under a name of its own
+// (separateSlotNames), and is added to renamedSlots when given.
+int importSettings(MouseSettings &settings, const QString &path, QList<int> *renamedSlots = nullptr);
 // Importing a file without its profile groups would turn the missing profiles
 // into zeros, so every importer asks first. A settings export holds [Config]
 // and [PROFILE_0]..[PROFILE_4], a profile file [PROFILE]; a file with syntax

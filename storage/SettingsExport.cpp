@@ -2,6 +2,7 @@
 #include "storage/IniFile.h"
 #include "storage/ProfileEntries.h"
 #include "storage/SafeName.h"
+#include "storage/SlotNames.h"
 #include <QDebug>
 
 namespace {
@@ -73,7 +74,7 @@ bool exportSettings(const MouseSettings &settings, const QString &path)
     return ini.commit();
 }
 
-int importSettings(MouseSettings &settings, const QString &path)
+int importSettings(MouseSettings &settings, const QString &path, QList<int> *renamedSlots)
 {
     const IniFile ini(path);
     if (!ini.exists()) {
@@ -99,6 +100,9 @@ int importSettings(MouseSettings &settings, const QString &path)
                                  << "is not usable - keeping" << settings.profileNames[i];
         readGroup(ini, i, settings.profiles[i]);
     }
+    const QList<int> renamed = separateSlotNames(settings);
+    if (renamedSlots)
+        *renamedSlots = renamed;
     return 0;
 }
 

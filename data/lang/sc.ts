@@ -1521,6 +1521,11 @@
         <source>The file does not hold complete profile settings: %1</source>
         <translation>该文件不含完整的配置设置：%1</translation>
     </message>
+    <message>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="140"/>
+        <source>Two slots had the same profile name. Slot %1 is now called &quot;%2&quot;.</source>
+        <translation>两个槽位使用了相同的配置名称。槽位 %1 现在名为“%2”。</translation>
+    </message>
 </context>
 <context>
     <name>VirtualMouseWindow</name>

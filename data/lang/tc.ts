@@ -1521,6 +1521,11 @@
         <source>The file does not hold complete profile settings: %1</source>
         <translation>該檔案不含完整的設定檔設定：%1</translation>
     </message>
+    <message>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="140"/>
+        <source>Two slots had the same profile name. Slot %1 is now called &quot;%2&quot;.</source>
+        <translation>兩個槽位使用了相同的設定檔名稱。槽位 %1 現在名為「%2」。</translation>
+    </message>
 </context>
 <context>
     <name>VirtualMouseWindow</name>

@@ -28,6 +28,8 @@ private slots:
     void refusedNamesReadAndWriteNothing();
     void exportImportRoundTrip();
     void importKeepsNamesItCannotUse();
+    void slotsSharingANameKeepTheirSettings_data();
+    void slotsSharingANameKeepTheirSettings();
     void failedSaveIsReported();
     void failedSaveKeepsThePreviousFile();
     void readOnlyFolder();
@@ -338,6 +340,45 @@ void TestProfileFile::importKeepsNamesItCannotUse()
     QCOMPARE(s.profileNames[0], before.profileNames[0]);
     QCOMPARE(s.profileNames[1], before.profileNames[1]);
     QCOMPARE(s.profileNames[2], QStringLiteral("Fine"));
+}
+
+void TestProfileFile::slotsSharingANameKeepTheirSettings_data()
+{
+    QTest::addColumn<bool>("imported");
+    QTest::newRow("Config.ini") << false;
+    QTest::newRow("settings export") << true;
+}
+
+void TestProfileFile::slotsSharingANameKeepTheirSettings()
+{
+    // Slots 1 and 2 share a name; "Profile 2", slot 2's own, is taken by slot 3.
+    QFETCH(bool, imported);
+    AppDirFixture app;
+    QVERIFY(app.isValid());
+    MouseSettings s = sampleSettings(3);
+    s.profileNames[0] = s.profileNames[1] = QStringLiteral("Same");
+    s.profileNames[2] = QStringLiteral("Profile 2");
+    MouseSettings loaded = sampleSettings(8);
+    QList<int> renamed;
+    if (imported) {
+        const QString path = app.filePath("shared.conf");
+        QVERIFY(exportSettings(s, path));
+        QCOMPARE(importSettings(loaded, path, &renamed), 0);
+        QCOMPARE(renamed, QList<int>{1});
+    } else {
+        QVERIFY(saveProfileList(s));
+        QVERIFY(saveProfileByName(s.profiles[0], QStringLiteral("Same")));
+        QVERIFY(loadSettings(loaded));
+        s.profiles[1] = s.profiles[0]; // both slots read the one file
+    }
+    QCOMPARE(loaded.profileNames[1], QStringLiteral("Profile 2 (2)"));
+    s.profiles[1].profileName = loaded.profileNames[1];
+    // Saved and read back, each slot has a file of its own and nothing is lost.
+    QVERIFY(saveSettings(loaded));
+    MouseSettings back;
+    QVERIFY(loadSettings(back));
+    for (int i : {0, 1})
+        QCOMPARE(profileDifference(back.profiles[i], s.profiles[i], CompareLedPower::No), QString());
 }
 
 void TestProfileFile::failedSaveIsReported()

@@ -131,10 +131,15 @@ void MousecfgWidget::loadConfigFile()
     // Imported over a copy of the last-applied settings into the working
     // ones, so the write that follows sees, and sends, what the file changes.
     MouseSettings imported = m_applied;
-    if (importSettings(imported, path) < 0) {
+    QList<int> renamed;
+    if (importSettings(imported, path, &renamed) < 0) {
         showMessage(2, tr("The file could not be read: %1").arg(path));
         return;
     }
+    for (int slot : renamed)
+        showMessage(2, tr("Two slots had the same profile name. Slot %1 is now called \"%2\".")
+                           .arg(slot + 1)
+                           .arg(imported.profileNames[slot]));
     m_working = imported;
     selectPage(0);
     switchToSlot(m_working.profileId, false);
