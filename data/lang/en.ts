@@ -1516,6 +1516,16 @@
         <source>Are you sure you want reset all profiles?</source>
         <translation>Are you sure you want reset all profiles?</translation>
     </message>
+    <message>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="78"/>
+        <source>The file does not hold complete profile settings: %1</source>
+        <translation>The file does not hold complete profile settings: %1</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/ProfileTransfer.cpp" line="140"/>
+        <source>Two slots had the same profile name. Slot %1 is now called &quot;%2&quot;.</source>
+        <translation>Two slots had the same profile name. Slot %1 is now called "%2".</translation>
+    </message>
 </context>
 <context>
     <name>VirtualMouseWindow</name>
