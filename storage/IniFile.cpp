@@ -28,11 +28,36 @@ void requireColourVariants()
     Q_UNUSED(ready);
 }
 
-void configure(QSettings &settings)
+enum class Access { Read, Write };
+
+void configure(QSettings &settings, Access access)
 {
-    settings.setIniCodec("UTF-8");
+    // Files are written in Qt's plain INI form, which escapes non-ASCII text as
+    // "\x" sequences. Earlier versions wrote it as raw UTF-8: reading as UTF-8
+    // takes both, as the escapes are decoded whatever the codec.
+    if (access == Access::Read)
+        settings.setIniCodec("UTF-8");
     // Never fall back to writing in place: a half-written file is worse than none.
     settings.setAtomicSyncRequired(true);
+}
+
+bool isAscii(const QByteArray &bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; });
+}
+
+// A file with raw UTF-8 text is rewritten into the escaped form on the way:
+// a writer reads without a codec and would otherwise take it byte by byte.
+bool escapeInto(const QString &source, const QString &target)
+{
+    QSettings in(source, QSettings::IniFormat);
+    configure(in, Access::Read);
+    QSettings out(target, QSettings::IniFormat);
+    configure(out, Access::Write);
+    for (const QString &key : in.allKeys())
+        out.setValue(key, in.value(key));
+    out.sync();
+    return out.status() == QSettings::NoError;
 }
 
 bool copyInto(const QString &source, QFile &target)
@@ -41,8 +66,11 @@ bool copyInto(const QString &source, QFile &target)
     if (!in.open(QIODevice::ReadOnly))
         return false;
     const QByteArray bytes = in.readAll();
-    return in.error() == QFile::NoError && target.write(bytes) == bytes.size()
-        && target.setPermissions(in.permissions());
+    if (in.error() != QFile::NoError || !target.setPermissions(in.permissions()))
+        return false;
+    if (!isAscii(bytes))
+        return escapeInto(source, target.fileName()) && QFile::setPermissions(target.fileName(), in.permissions());
+    return target.write(bytes) == bytes.size();
 }
 
 // QSettings keeps files it has read in a per-process cache that it trusts while
@@ -65,13 +93,13 @@ void keepTimestampsRising(const QString &target, const QString &replacement)
 
 } // namespace
 
-IniFile::IniFile(const QString &path) : IniFile(path, path) {}
+IniFile::IniFile(const QString &path) : IniFile(path, path, false) {}
 
-IniFile::IniFile(const QString &path, const QString &source)
+IniFile::IniFile(const QString &path, const QString &source, bool writing)
     : m_path(path), m_settings(source, QSettings::IniFormat)
 {
     requireColourVariants();
-    configure(m_settings);
+    configure(m_settings, writing ? Access::Write : Access::Read);
     m_openStatus = m_settings.status();
     if (m_openStatus == QSettings::FormatError)
         qWarning().noquote() << "INI file has syntax errors, unreadable lines are ignored:" << path;
@@ -169,7 +197,7 @@ QString IniWorkCopy::sourcePath() const
     return m_ready ? m_workPath : kNowhere;
 }
 
-IniWriter::IniWriter(const QString &path) : IniWorkCopy(path), IniFile(path, sourcePath()) {}
+IniWriter::IniWriter(const QString &path) : IniWorkCopy(path), IniFile(path, sourcePath(), true) {}
 
 bool IniWriter::commit()
 {
@@ -183,7 +211,7 @@ bool IniWriter::commit()
         // when read would hide a failed write. A second object on the same file
         // shares the pending changes, writes them again and reports afresh.
         QSettings probe(m_workPath, QSettings::IniFormat);
-        configure(probe);
+        configure(probe, Access::Write);
         probe.sync();
         status = probe.status();
     }

@@ -1,7 +1,8 @@
 #pragma once
 // INI files opened for one storage call. Every file the program keeps goes
-// through these classes so that all of them share one encoding (UTF-8, so
-// unicode profile and macro names survive) and one error rule.
+// through these classes so that all of them share one encoding and one error
+// rule. Non-ASCII text (profile and macro names, paths) is written as Qt's
+// plain INI format writes it, "\x" escapes, and read both so and as raw UTF-8.
 //
 // IniFile reads. IniWriter changes a file: it works on a private copy beside
 // the target, holding the target's lock file, and commit() moves the finished
@@ -38,8 +39,9 @@ public:
     bool hasGroups(const QStringList &groups) const;
 
 protected:
-    // Reads `source` while standing for the file at `path`.
-    IniFile(const QString &path, const QString &source);
+    // Reads `source` while standing for the file at `path`; a writer's
+    // settings write non-ASCII text as escapes.
+    IniFile(const QString &path, const QString &source, bool writing);
     QSettings &mutableSettings() { return m_settings; }
     QSettings::Status openStatus() const { return m_openStatus; }
 

@@ -21,7 +21,8 @@ private slots:
     void loadSettingsOfAFreshInstallation();
     void saveSettingsWritesEverySlot();
     void loadSettingsRepairsSlotIdAndNames();
-    void unicodeProfileName();
+    void unicodeText_data();
+    void unicodeText();
     void profileDpiTouchesOnlyTheStage();
     void defaultProfileFile();
     void refusedNamesReadAndWriteNothing_data();
@@ -202,18 +203,51 @@ void TestProfileFile::loadSettingsRepairsSlotIdAndNames()
     QCOMPARE(profileDifference(s.profiles[2], sampleProfile(5)), QString());
 }
 
-void TestProfileFile::unicodeProfileName()
+void TestProfileFile::unicodeText_data()
 {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Chinese") << QStringLiteral("配置 1");
+    QTest::newRow("accents") << QStringLiteral("Café été");
+    QTest::newRow("hex digits after an escape") << QStringLiteral("é1a");
+}
+
+void TestProfileFile::unicodeText()
+{
+    QFETCH(QString, text);
     AppDirFixture app;
     QVERIFY(app.isValid());
     MouseSettings s = sampleSettings(6);
-    s.profileNames[2] = QStringLiteral("配置 1");
+    s.profileNames[2] = text;
+    s.profiles[2].profilePath = QStringLiteral("/home/") + text + QStringLiteral("/x.prof");
     QVERIFY(saveSettings(s));
-    QVERIFY(QFile::exists(profileDir() + QStringLiteral("/配置 1.prof")));
+    const QString profile = profileDir() + QLatin1Char('/') + text + QStringLiteral(".prof");
+    QVERIFY(QFile::exists(profile));
+    // Written as Qt's plain INI format writes it, and read so by it.
+    for (const QString &path : {configFilePath(), profile}) {
+        const QByteArray bytes = readFileBytes(path);
+        QVERIFY2(std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; }), qPrintable(path));
+    }
+    QCOMPARE(QSettings(configFilePath(), QSettings::IniFormat).value("Config/Profile3").toString(), text);
+    QCOMPARE(QSettings(profile, QSettings::IniFormat).value("PROFILE/ProfilePath").toString(), s.profiles[2].profilePath);
     MouseSettings loaded;
     QVERIFY(loadSettings(loaded));
-    QCOMPARE(loaded.profileNames[2], QStringLiteral("配置 1"));
+    QCOMPARE(loaded.profileNames[2], text);
     QCOMPARE(profileDifference(loaded.profiles[2], s.profiles[2]), QString());
+
+    // Raw UTF-8, as earlier versions wrote it, still reads, and survives the next write.
+    {
+        QSettings raw(configFilePath(), QSettings::IniFormat);
+        raw.setIniCodec("UTF-8");
+        raw.setValue("Config/Profile4", text + QStringLiteral(" 2"));
+    }
+    QVERIFY(readFileBytes(configFilePath()).contains((text + QStringLiteral(" 2")).toUtf8()));
+    QVERIFY(loadSettings(loaded));
+    QCOMPARE(loaded.profileNames[3], text + QStringLiteral(" 2"));
+    QVERIFY(writeDiffFlag(1));
+    QVERIFY(!readFileBytes(configFilePath()).contains(text.toUtf8()));
+    QVERIFY(loadSettings(loaded));
+    QCOMPARE(loaded.profileNames[2], text);
+    QCOMPARE(loaded.profileNames[3], text + QStringLiteral(" 2"));
 }
 
 void TestProfileFile::profileDpiTouchesOnlyTheStage()
