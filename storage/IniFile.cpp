@@ -203,6 +203,15 @@ bool IniWriter::commit()
 {
     if (!m_ready)
         return false;
+    // One commit per writer; the lock is held for this file's write only.
+    m_ready = false;
+    const bool written = replaceTarget();
+    m_lock->unlock();
+    return written;
+}
+
+bool IniWriter::replaceTarget()
+{
     QSettings &settings = mutableSettings();
     settings.sync();
     QSettings::Status status = settings.status();

@@ -75,8 +75,13 @@ public:
     QSettings &settings() { return mutableSettings(); }
     QSettings *operator->() { return &mutableSettings(); }
 
-    // Writes all changes and replaces the target with them. False, with the
-    // reason in the debug log, when the folder cannot be made, the lock not
-    // taken, the copy not written (folder read-only, disk full) or not moved.
+    // Writes all changes and replaces the target with them, then releases the
+    // target's lock (taken on construction), so other writers wait for one
+    // file's write only. False, with the reason in the debug log, when the
+    // folder cannot be made, the lock not taken (within 5 s), the copy not
+    // written (folder read-only, disk full) or not moved. Once per writer.
     bool commit();
+
+private:
+    bool replaceTarget();
 };

@@ -2,6 +2,7 @@
 // theme tables, and reads that follow writes at once.
 #include "storage/AppPaths.h"
 #include "storage/ConfigStorage.h"
+#include "storage/IniFile.h"
 #include "tests/support/AppDirFixture.h"
 #include <QtTest>
 
@@ -19,6 +20,7 @@ private slots:
     void languageIndexStaysInTheTable();
     void readsFollowRapidWrites();
     void writesKeepOtherKeys();
+    void lockHeldForOneWriteOnly();
 };
 
 void TestConfigFile::absentValues()
@@ -185,6 +187,22 @@ void TestConfigFile::writesKeepOtherKeys()
     QVERIFY(readFileBytes(app.filePath("shared.ini")).contains("Diff=0"));
     QCOMPARE(readDiffFlag(), 0);
     QCOMPARE(mouseSensor(), 3327);
+}
+
+void TestConfigFile::lockHeldForOneWriteOnly()
+{
+    // Other writers of Config.ini wait for one file's write, not for whatever
+    // the writer's owner does next.
+    AppDirFixture app;
+    QVERIFY(app.isValid());
+    QLockFile other(configFilePath() + ".lock");
+    IniWriter writer(configFilePath());
+    QVERIFY(!other.tryLock(0));
+    writer->setValue("Config/Diff", 1);
+    QVERIFY(writer.commit());
+    QVERIFY(other.tryLock(0));
+    other.unlock();
+    QCOMPARE(readDiffFlag(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestConfigFile)
