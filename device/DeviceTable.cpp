@@ -1,5 +1,6 @@
 #include "device/DeviceTable.h"
 #include "device/HidSeam.h"
+#include "device/InputReports.h"
 #include "storage/ConfigStorage.h"
 #include <QDebug>
 #include <QRegularExpression>
@@ -155,8 +156,20 @@ int enumerateDevices()
     return 0;
 }
 
+void forgetCollections()
+{
+    for (SupportedModel &m : g_models) {
+        m.path1.clear();
+        m.path2.clear();
+        m.path3.clear();
+        m.path4.clear();
+        m.found1 = m.found2 = m.found3 = m.found4 = 0;
+    }
+}
+
 void openDeviceByName(const QString &name)
 {
+    const CommandHandleLock owner(commandHandleMutex());
     if (hid().init() != 0 || g_models.empty())
         return;
     const QByteArray wanted = name.toLatin1().left(DEVICE_NAME_MAX);
@@ -176,6 +189,8 @@ void openDeviceByName(const QString &name)
 
 void closeDevice()
 {
+    // A send of another thread finishes with its handle first.
+    const CommandHandleLock owner(commandHandleMutex());
     closeSlot(g_mouseA);
     closeSlot(g_commandA);
     closeSlot(g_mouseB);

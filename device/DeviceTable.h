@@ -36,6 +36,8 @@ void loadDeviceTable();
 // Finds the collections of every table entry among all HID devices.
 // 0, or -1 when the HID library cannot be initialised (table untouched).
 int enumerateDevices();
+// Clears every entry's paths and found flags, before enumerating what is attached now.
+void forgetCollections();
 // Opens the collections found for every entry named name (A's pair and B's pair independently).
 void openDeviceByName(const QString &name);
 // Closes every open handle (mouse A, command A, mouse B, command B).

@@ -1,4 +1,5 @@
 #include "device/HidSeam.h"
+#include "device/InputReports.h"
 #include <atomic>
 
 namespace {
@@ -47,10 +48,11 @@ int tracedWrite(hid_device *device, const unsigned char *data, size_t length)
     return inner().write(device, data, length);
 }
 
+// Only command replies are shown; the mouse's movement and keyboard reports are not.
 int tracedReadTimeout(hid_device *device, unsigned char *data, size_t length, int milliseconds)
 {
     const int result = inner().read_timeout(device, data, length, milliseconds);
-    if (result > 0)
+    if (result > 0 && isReplyReport(data, result))
         report('<', data, static_cast<size_t>(result));
     return result;
 }

@@ -2,6 +2,7 @@
 #include "device/DeviceImage.h"
 #include "device/DeviceTable.h"
 #include "device/HidSeam.h"
+#include "device/InputReports.h"
 #include "device/ReportFrame.h"
 #include "platform/Sleep.h"
 #include <QDebug>
@@ -34,12 +35,10 @@ void KestGetBatteryThread::stopAndWait()
     wait();
 }
 
-void KestGetBatteryThread::handleStatusReply(const unsigned char *reply)
+void KestGetBatteryThread::drain(hid_device *handle)
 {
-    setDeviceModeByte(reply[10]);
-    emit RefreshBatteryStatus(reply[6], reply[4], reply[5]);
-    if (reply[4] != 0 || reply[5] != 0 || reply[6] != 0)
-        emit RefreshWriteStatus(reply[7]);
+    const CommandHandleLock owner(commandHandleMutex());
+    drainInput(handle, [this](const uint8_t *report) { emitStatusReport(*this, report); });
 }
 
 void KestGetBatteryThread::run()
@@ -49,10 +48,15 @@ void KestGetBatteryThread::run()
     unsigned char q[REPORT_SIZE];
     unsigned char r[REPORT_SIZE];
     int cycle = 0;
-    // A stop request ends the pauses early; the loop still ends only at its check.
-    const auto stopRequested = [this] { return isStop.load(); };
+    hid_device *handle = nullptr;
+    // A stop request ends the pauses early; the loop still ends only at its
+    // check. Pauses keep the queue drained.
+    const auto stopRequested = [this, &handle] {
+        drain(handle);
+        return isStop.load();
+    };
     while (!isStop) {
-        hid_device *handle = commandHandleB();
+        handle = commandHandleB();
         if (!handle)
             handle = commandHandleA();
         if (!handle)
@@ -63,33 +67,37 @@ void KestGetBatteryThread::run()
         if (cycle != 0) {
             ++cycle;
         } else {
-            std::copy(query.begin(), query.end(), q);
-            if (hid().write(handle, q, REPORT_SIZE) < 0)
-                qDebug("Unable to send a feature report.\n");
-            sleepMs(STATUS_WRITE_PAUSE_MS);
-            if (hid().read_timeout(handle, r, REPORT_SIZE, STATUS_READ_TIMEOUT_MS) <= 0) {
+            int got = 0;
+            {
+                const CommandHandleLock owner(commandHandleMutex());
+                std::copy(query.begin(), query.end(), q);
+                if (hid().write(handle, q, REPORT_SIZE) < 0)
+                    qDebug("Unable to send a feature report.\n");
+                sleepMs(STATUS_WRITE_PAUSE_MS);
+                got = readCommandReport(handle, r, REPORT_SIZE, STATUS_READ_TIMEOUT_MS);
+            }
+            if (got <= 0) {
                 emit RefreshBatteryStatus(0, r[4], r[5]);
             } else {
                 qDebug("Threadread bat - %x %x %x %x %x %x %x %x\n", r[0], r[1], r[2], r[3], r[4], r[5],
                        r[6], r[7]);
-                if (r[3] == OpQueryStatus)
-                    handleStatusReply(r);
-                else if (r[3] == OpStateChange)
-                    emit RefreshStatus(r[4], r[5], r[6], r[7]); // a button pressed just before the query
+                emitStatusReport(*this, r); // a state change can come just before the reply
             }
             cycle = 2;
             sleepMsUnless(STATUS_QUERY_PAUSE_MS, stopRequested);
         }
 
         r[0] = LISTEN_REPORT_ID;
-        if (hid().read_timeout(handle, r, REPORT_SIZE, STATUS_READ_TIMEOUT_MS) <= 0) {
+        int got = 0;
+        {
+            const CommandHandleLock owner(commandHandleMutex());
+            got = readCommandReport(handle, r, REPORT_SIZE, STATUS_READ_TIMEOUT_MS);
+        }
+        if (got <= 0) {
             qDebug("Unable to read a feature report 1.\n");
             sleepMsUnless(STATUS_FAILED_READ_PAUSE_MS, stopRequested);
         } else {
-            if (r[3] == OpStateChange)
-                emit RefreshStatus(r[4], r[5], r[6], r[7]);
-            else if (r[3] == OpQueryStatus)
-                handleStatusReply(r);
+            emitStatusReport(*this, r);
             sleepMsUnless(STATUS_LISTEN_PAUSE_MS, stopRequested);
         }
         if (cycle == STATUS_QUERY_CYCLE_END)

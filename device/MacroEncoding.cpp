@@ -25,6 +25,21 @@ void putEvent(QByteArray &out, int triple, const MacroEvent &e)
     putTriple(out, triple, bytes);
 }
 
+constexpr int encodedSize(int events, bool delays)
+{
+    return 3 * (delays ? events : events + events / EVENTS_PER_DELAY + 2);
+}
+
+bool isPress(const MacroEvent &e)
+{
+    return e.map == (MacroKey | MacroPress) || e.map == (MacroMouseButton | MacroPress);
+}
+
+bool releases(const MacroEvent &release, const MacroEvent &press)
+{
+    return release.map == (press.map & ~MacroPress) && release.low == press.low && release.high == press.high;
+}
+
 bool usesMacro(const ButtonInfo &button)
 {
     return button.fun == FunMacro || button.fun == FunGunFile;
@@ -58,15 +73,62 @@ QByteArray encodeMacroEvents(const QVector<MacroEvent> &events)
     return out;
 }
 
+int encodedMacroSize(const QVector<MacroEvent> &events)
+{
+    return encodedSize(events.size(), hasDelay(events));
+}
+
+bool fitsMacroSlot(const QVector<MacroEvent> &events)
+{
+    return encodedMacroSize(events) <= MACRO_SLOT_BYTES;
+}
+
+static_assert(encodedSize(MACRO_SLOT_PLAIN_EVENTS, false) <= MACRO_SLOT_BYTES
+                  && encodedSize(MACRO_SLOT_PLAIN_EVENTS + 1, false) > MACRO_SLOT_BYTES,
+              "MACRO_SLOT_PLAIN_EVENTS is the most that fit");
+
+QVector<MacroEvent> eventsForSlot(const QVector<MacroEvent> &events)
+{
+    if (fitsMacroSlot(events))
+        return events;
+    // Walk forward keeping the presses still open; the last beginning that
+    // fits with their releases wins. Releases add no delay events.
+    QVector<MacroEvent> open;
+    bool delays = false;
+    int keep = 0;
+    QVector<MacroEvent> keptOpen;
+    for (int p = 0; p <= events.size(); ++p) {
+        if (encodedSize(p + open.size(), delays) <= MACRO_SLOT_BYTES) {
+            keep = p;
+            keptOpen = open;
+        }
+        if (p == events.size())
+            break;
+        const MacroEvent &e = events[p];
+        delays = delays || e.map == DELAY_MAP;
+        if (isPress(e)) {
+            open.append(e);
+        } else {
+            const auto match = std::find_if(open.begin(), open.end(), [&](const MacroEvent &o) { return releases(e, o); });
+            if (match != open.end())
+                open.erase(match);
+        }
+    }
+    QVector<MacroEvent> kept = events.mid(0, keep);
+    for (auto it = keptOpen.crbegin(); it != keptOpen.crend(); ++it)
+        kept.append({uint8_t(it->map & ~MacroPress), it->high, it->low});
+    qDebug() << "Macro of" << events.size() << "events cut to" << keep << "with" << keptOpen.size() << "releases";
+    return kept;
+}
+
 void encodeMacroSlot(MacroArea &area, int slot, const QVector<MacroEvent> &events)
 {
     if (slot < 0 || slot >= MACRO_AREA_SLOTS)
         return;
-    const QByteArray encoded = encodeMacroEvents(events);
+    const QByteArray encoded = encodeMacroEvents(eventsForSlot(events));
     auto begin = area.begin() + slot * MACRO_SLOT_BYTES;
     std::fill(begin, begin + MACRO_SLOT_BYTES, 0);
-    const int kept = std::min(encoded.size(), MACRO_SLOT_BYTES); // longer macros are cut
-    std::copy(encoded.begin(), encoded.begin() + kept, begin);
+    std::copy(encoded.begin(), encoded.begin() + std::min(encoded.size(), MACRO_SLOT_BYTES), begin);
 }
 
 MacroFill fillMacroArea(MacroArea &area, const MouseSettings &image, const MacroNameMap &names,

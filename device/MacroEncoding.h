@@ -15,11 +15,20 @@ constexpr int MACRO_AREA_BYTES = MACRO_AREA_SLOTS * MACRO_SLOT_BYTES;
 constexpr int MACRO_CHUNK_BYTES = 20;
 using MacroArea = std::array<uint8_t, MACRO_AREA_BYTES>;
 
-// The full encoding of a macro's events as (map, low, high) triples, before
-// the cut to one slot. A macro without delay events gets a one-unit delay
-// after every fourth event and one at its end.
+// The full encoding of a macro's events as (map, low, high) triples. A macro
+// without delay events gets a one-unit delay after every fourth event and one
+// at its end.
 QByteArray encodeMacroEvents(const QVector<MacroEvent> &events);
-// Writes the encoding into slot (cut at 200 bytes, rest of the slot zero).
+int encodedMacroSize(const QVector<MacroEvent> &events);
+bool fitsMacroSlot(const QVector<MacroEvent> &events); // encodedMacroSize <= MACRO_SLOT_BYTES
+// The most events without delays that fit a slot (with delays, 66 fit).
+constexpr int MACRO_SLOT_PLAIN_EVENTS = 51;
+
+// What a slot receives: all events when they fit, else the longest beginning
+// that fits together with releases of the keys and buttons it leaves pressed,
+// so the mouse never keeps a key held.
+QVector<MacroEvent> eventsForSlot(const QVector<MacroEvent> &events);
+// Writes the encoding of eventsForSlot(events) into slot, rest of the slot zero.
 void encodeMacroSlot(MacroArea &area, int slot, const QVector<MacroEvent> &events);
 
 using MacroReader = std::function<QVector<MacroEvent>(const QString &name)>;

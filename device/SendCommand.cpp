@@ -1,6 +1,7 @@
 #include "device/SendCommand.h"
 #include "device/DeviceTable.h"
 #include "device/HidSeam.h"
+#include "device/InputReports.h"
 #include "platform/Sleep.h"
 #include <QDebug>
 #include <algorithm>
@@ -75,6 +76,8 @@ uint8_t sendCommand(const uint8_t *packet, int length)
 {
     SendStats stats;
     qCDebug(lcSendTrace, "开始发送--------------------------------------");
+    // Nobody else reads the handle until the echo is in.
+    const CommandHandleLock owner(commandHandleMutex());
     hid_device *handle = commandHandle();
     if (!handle) {
         qCDebug(lcSendTrace, "没找到设备，失败返回--------------------------------------");
@@ -89,6 +92,8 @@ uint8_t sendCommand(const uint8_t *packet, int length)
     const uint8_t opcode = w[3];
     Outcome outcome = Match;
 
+    // What arrived before this command is not its echo; status reports in it are passed on.
+    drainInput(handle);
     bool write = true;
     for (;;) {
         if (write) {
@@ -110,7 +115,10 @@ uint8_t sendCommand(const uint8_t *packet, int length)
         qCDebug(lcSendTrace, "hid_read开始");
         std::memset(r, 0, sizeof r);
         ++stats.reads;
-        const int got = hid().read_timeout(handle, r, static_cast<size_t>(length), SEND_READ_TIMEOUT_MS);
+        // Movement and keyboard reports are skipped within the same time-out.
+        const int got = readCommandReport(handle, r, static_cast<size_t>(length), SEND_READ_TIMEOUT_MS);
+        if (got > 0 && (r[3] == OpStateChange || (r[3] == OpQueryStatus && opcode != OpQueryStatus)))
+            passStatusReport(r);
         if (got <= 0) {
             qCDebug(lcSendTrace, "hid_read开始读失败 %d", stats.readFailures);
             ++stats.readFailures;

@@ -109,7 +109,7 @@ QByteArray MouseMemory::macroSlot(int slot) const
     return bytes;
 }
 
-QString MouseMemory::toJson(int activeProfile, bool writeOpen) const
+QString MouseMemory::toJson(int activeProfile, bool writeOpen, int refused, int handleFaults) const
 {
     QString json = QStringLiteral("{\"activeProfile\": %1, \"writeOpen\": %2, \"areas\": {")
                        .arg(activeProfile)
@@ -119,6 +119,6 @@ QString MouseMemory::toJson(int activeProfile, bool writeOpen) const
             json += QStringLiteral(", ");
         json += QStringLiteral("\"%1\": \"%2\"").arg(i + 1).arg(QString::fromLatin1(m_areas[i].toHex()));
     }
-    json += QStringLiteral("}}");
+    json += QStringLiteral("}, \"refused\": %1, \"handleFaults\": %2}").arg(refused).arg(handleFaults);
     return json;
 }

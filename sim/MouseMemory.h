@@ -61,8 +61,9 @@ public:
     std::array<LightingRecordView, LIGHTING_RECORD_COUNT> lightingRecords() const;
     QByteArray macroSlot(int slot) const;  // always MACRO_SLOT_SIZE bytes
 
-    // {"activeProfile": N, "writeOpen": true|false, "areas": {"1": "hex", ...}}
-    QString toJson(int activeProfile, bool writeOpen) const;
+    // {"activeProfile": N, "writeOpen": true|false, "areas": {"1": "hex", ...},
+    //  "refused": N, "handleFaults": N}
+    QString toJson(int activeProfile, bool writeOpen, int refused = 0, int handleFaults = 0) const;
 
 private:
     std::array<QByteArray, MEMORY_AREA_COUNT> m_areas;

@@ -8,7 +8,9 @@
 #include <QObject>
 #include <QString>
 #include <QVector>
+#include <QStringList>
 #include <array>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <map>
@@ -21,11 +23,20 @@ typedef struct hid_device_ hid_device;
 // How the mouse is attached. Values are bit flags so that both can be named at once.
 enum class Connection : int { None = 0, Receiver = 1, Cable = 2, Both = 3 };
 
-// Which collection of a connection a handle or path belongs to.
-enum class Collection : int { Mouse, Consumer, Keyboard, Command };
+// Which collection of a connection a handle or path belongs to. Interface: a
+// hidraw node, which carries every collection of the connection.
+enum class Collection : int { Mouse, Consumer, Keyboard, Command, Interface };
+
+// How the system presents the mouse's collections.
+// Hidraw: one node per connection ("/dev/hidrawN"), listed once per collection,
+// every input report of the connection on every handle of it.
+// PerCollection: one path and handle per collection, as some other systems do.
+enum class Topology : int { Hidraw, PerCollection };
 
 constexpr int SIM_REPORT_SIZE = 33;
 using SimReport = std::array<uint8_t, SIM_REPORT_SIZE>;
+constexpr int SIM_QUEUE_CAPACITY = 64; // input reports queued per handle; newer ones are dropped
+constexpr int SIM_MAX_MOTION_HZ = 1000;
 
 struct WrittenReport {
     Connection connection = Connection::None;  // Receiver or Cable
@@ -54,17 +65,26 @@ public:
     ~VirtualMouse() override;
 
     // Fresh mouse: empty memory, default state and settings, no faults, zero
-    // counters, every handle closed, attached as given.
-    void reset(Connection attached = Connection::None);
+    // counters, every handle closed, still, attached as given, in the given topology.
+    void reset(Connection attached = Connection::None, Topology topology = Topology::Hidraw);
 
     // ---- attachment ---------------------------------------------------------
+    // Each plug gives the connection a new hidraw node number; both announce
+    // themselves through interfaceChanged, once per name a system reports.
     void plug(Connection which);    // adds to what is attached
     void unplug(Connection which);  // open handles of it fail from now on
     Connection attached() const;
+    Topology topology() const;
     void setReleaseNumber(Connection which, uint16_t bcd);  // default 0x0100
     uint16_t releaseNumber(Connection which) const;
-    // Interface path of a collection, e.g. "\\?\hid#vid_248a&pid_fa02&col04#...".
+    // Per-collection path, e.g. "\\?\hid#vid_248a&pid_fa02&col04#...".
     static QString interfacePath(Connection which, Collection collection);
+    // What hidapi lists and opens for a collection now: the node "/dev/hidrawN"
+    // (Hidraw) or interfacePath (PerCollection); empty when not attached.
+    QString devicePath(Connection which, Collection collection) const;
+    // The names a device notification carries for the connection as attached
+    // now (mouse collection first, then command collection).
+    QStringList notificationNames(Connection which) const;
 
     // ---- firmware settings --------------------------------------------------
     void setBatteryMillivolts(int millivolts);  // default 4100 (raw 994)
@@ -83,6 +103,10 @@ public:
     void setInstantTimeouts(bool on);
     // A reply becomes readable this many ms after the write that caused it (default 0).
     void setReplyDelayMs(int ms);
+    // Moving the mouse: movement reports (report id 1, and now and then a
+    // keyboard report, id 2) at hz per second, 0 = still, at most 1000.
+    void setMotionRate(int hz);
+    int motionRate() const;
 
     // ---- mouse-side buttons (queue a 0x49 state-change report) -------------
     void pressProfileButton();  // next of the five profiles
@@ -92,7 +116,7 @@ public:
     // ---- fault injection ----------------------------------------------------
     void dropReplies(int count);          // the next count replies never arrive
     void zeroReplies(int count);          // the next count replies are 33 zero bytes
-    void corruptReplyHeader(int count);   // byte 2 of the next count replies is inverted
+    void corruptReplyHeader(int count);   // byte 4 of the next count replies is inverted
     void corruptReplyData(int count);     // byte 8 of the next count replies is inverted
     void failWrites(int count);           // hid_write returns -1 for the next count writes
     void setFailAllWrites(bool on);
@@ -104,6 +128,15 @@ public:
     int readCount() const;                  // every hid_read_timeout call on a virtual handle
     int readsDelivered() const;             // reads that returned a report
     QVector<WrittenReport> writeLog() const;
+    // Calls on a handle that is closed or was never opened, and closes of a
+    // handle another call is still using. Always 0 for a correct caller.
+    int handleFaults() const;
+    // Commands the firmware refused (not echoed): area writes outside begin
+    // and end write, chunk tags out of order, offsets outside the area,
+    // control commands without 0xF3, unknown opcodes, profiles out of range.
+    int refusedCommands() const;
+    QString lastRefusal() const;
+    int droppedReports() const;            // input reports lost to full queues
     void resetCounters();
 
     // ---- decoded view -------------------------------------------------------
@@ -131,6 +164,8 @@ public:
 signals:
     // Memory, state or attachment changed (emitted without the lock held).
     void changed();
+    // A device notification: a connection's collection arrived or was removed.
+    void interfaceChanged(const QString &interfaceName, bool arrival);
 
 private:
     struct Handle;
@@ -139,10 +174,21 @@ private:
         bool failAll = false;
     };
 
-    void handleCommand(Handle &handle, const SimReport &report);
-    void queueReply(Handle &handle, SimReport reply);
+    void handleCommand(Connection connection, const SimReport &report);
+    bool refuse(const char *why);
+    bool acceptAreaWrite(const SimReport &report);
+    void queueReply(Connection connection, SimReport reply);
+    void deliver(Connection connection, Collection collection, const QByteArray &report,
+                 std::chrono::steady_clock::time_point readyAt);
     void queueStateChange();
     SimReport statusReply() const;
+    void catchUp(Handle &handle, std::chrono::steady_clock::time_point now);
+    QByteArray motionReport(long long index) const;
+    bool carriesMotion(const Handle &handle) const;
+    std::chrono::steady_clock::time_point motionTime(long long index) const;
+    long long firstMotionAfter(std::chrono::steady_clock::time_point t) const;
+    Handle *liveHandle(hid_device *device);  // counts a fault when unknown
+    void announce(const QStringList &names, bool arrival);
     void notifyChanged();
 
     mutable std::mutex m_mutex;
@@ -151,6 +197,17 @@ private:
     MouseState m_state;
     std::array<int, MEMORY_AREA_COUNT> m_closingWrites{};
     int m_attached = 0;
+    Topology m_topology = Topology::Hidraw;
+    int m_node[2] = {0, 0};
+    int m_nextNode = 3;
+    int m_motionHz = 0;
+    std::chrono::steady_clock::time_point m_motionStart;
+    std::array<int, MEMORY_AREA_COUNT> m_areaPhase{};  // 0 untouched, 1 chunks open, 2 closed
+    int m_handleFaults = 0;
+    int m_refused = 0;
+    QString m_lastRefusal;
+    int m_dropped = 0;
+    uintptr_t m_nextToken = 1;
     uint16_t m_release[2] = {0x0100, 0x0100};
     int m_millivolts = 4100;
     uint8_t m_charge = 0;

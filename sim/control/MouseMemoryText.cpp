@@ -57,6 +57,10 @@ QString describeMouseMemory(const VirtualMouse &mouse, int sensor)
     const MouseState state = mouse.state();
     lines << QString("Active profile: %1%2").arg(state.activeProfile + 1).arg(state.writeOpen ? "  (write open)" : "");
     lines << QString("Report rate: %1 Hz   DPI stage: %2").arg(1000 / qMax(1, state.rateCode)).arg(state.dpiStage + 1);
+    lines << QString("Refused commands: %1%2   Handle faults: %3")
+                 .arg(mouse.refusedCommands())
+                 .arg(mouse.lastRefusal().isEmpty() ? QString() : " (last: " + mouse.lastRefusal() + ")")
+                 .arg(mouse.handleFaults());
 
     const BasicSettingsView basic = mouse.basicSettings();
     lines << QString("Lighting effect: %1   sleep: %2 min   move to light off: %3")

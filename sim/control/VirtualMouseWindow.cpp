@@ -24,15 +24,6 @@ constexpr FaultKind kFaults[] = {
     {QT_TRANSLATE_NOOP("VirtualMouseWindow", "Corrupt reply data"), &VirtualMouse::corruptReplyData},
     {QT_TRANSLATE_NOOP("VirtualMouseWindow", "Fail writes"), &VirtualMouse::failWrites},
 };
-
-// Interface names as device notifications carry them (without the "\\?\" prefix).
-QString notificationName(Connection which, Collection collection)
-{
-    QString path = VirtualMouse::interfacePath(which, collection);
-    if (path.startsWith("\\\\?\\"))
-        path.remove(0, 4);
-    return path;
-}
 }
 
 VirtualMouseWindow::VirtualMouseWindow(QWidget *parent) : QWidget(parent)
@@ -50,6 +41,7 @@ VirtualMouseWindow::VirtualMouseWindow(QWidget *parent) : QWidget(parent)
     layout->addWidget(new QLabel(tr("What the mouse holds:"), this));
     layout->addWidget(m_view, 1);
     connect(&virtualMouse(), &VirtualMouse::changed, this, &VirtualMouseWindow::refreshView, Qt::QueuedConnection);
+    connect(&virtualMouse(), &VirtualMouse::interfaceChanged, this, &VirtualMouseWindow::deviceInterfaceChanged);
     refreshView();
 }
 
@@ -66,6 +58,17 @@ QWidget *VirtualMouseWindow::buildConnectionBox()
     connect(m_cable, &QCheckBox::toggled, this, [this](bool on) { setAttached(Connection::Cable, on); });
     row->addWidget(m_receiver);
     row->addWidget(m_cable);
+    // Moving the mouse fills the node's queues with movement reports.
+    m_moving = new QCheckBox(tr("Moving"), box);
+    m_motionRate = new QSpinBox(box);
+    m_motionRate->setRange(1, SIM_MAX_MOTION_HZ);
+    m_motionRate->setValue(SIM_MAX_MOTION_HZ);
+    m_motionRate->setSuffix(" Hz");
+    const auto applyMotion = [this] { virtualMouse().setMotionRate(m_moving->isChecked() ? m_motionRate->value() : 0); };
+    connect(m_moving, &QCheckBox::toggled, this, applyMotion);
+    connect(m_motionRate, qOverload<int>(&QSpinBox::valueChanged), this, applyMotion);
+    row->addWidget(m_moving);
+    row->addWidget(m_motionRate);
     return box;
 }
 
@@ -155,9 +158,6 @@ void VirtualMouseWindow::setAttached(Connection which, bool attached)
         const QSignalBlocker blocker(box);
         box->setChecked(attached);
     }
-    // The mouse collection first, then the command collection, as a system reports them.
-    emit deviceInterfaceChanged(notificationName(which, Collection::Mouse), attached);
-    emit deviceInterfaceChanged(notificationName(which, Collection::Command), attached);
 }
 
 void VirtualMouseWindow::refreshView()

@@ -20,7 +20,7 @@ public:
     void setAttached(Connection which, bool attached);
 
 signals:
-    // Same form as the hot-plug monitor's notifications.
+    // The virtual mouse's notifications, in the same form as the hot-plug monitor's.
     void deviceInterfaceChanged(const QString &interfaceName, bool arrival);
 
 private:
@@ -33,6 +33,8 @@ private:
 
     QCheckBox *m_receiver = nullptr;
     QCheckBox *m_cable = nullptr;
+    QCheckBox *m_moving = nullptr;
+    QSpinBox *m_motionRate = nullptr;
     QSpinBox *m_millivolts = nullptr;
     QCheckBox *m_charging = nullptr;
     QCheckBox *m_sleeping = nullptr;

@@ -317,7 +317,7 @@ void TestCommandProtocol::activeProfileAndRefresh()
     QCOMPARE(setActiveProfile(3), 0);
     QCOMPARE(m.mouse().activeProfile(), 3);
     QCOMPARE(heads(m.mouse()), (QVector<Bytes>{{0x44, 3, 0}, {0x40, 0xF3, 0x01}}));
-    QCOMPARE(m.mouse().readCount(), 1); // only the control command is read back
+    QCOMPARE(m.mouse().readsDelivered(), 1); // only the control command is read back
     m.mouse().resetCounters();
     QCOMPARE(sendRefreshSequence(), 0);
     QCOMPARE(heads(m.mouse()), kRefresh);

@@ -164,26 +164,32 @@ void TestDeviceTable::enumerationFindsVirtualCollections_data()
 {
     QTest::addColumn<int>("attached");
     QTest::addColumn<QVector<bool>>("found");
-    QTest::newRow("receiver") << int(Connection::Receiver) << QVector<bool>{true, true, false, false};
-    QTest::newRow("cable") << int(Connection::Cable) << QVector<bool>{false, false, true, true};
-    QTest::newRow("both") << int(Connection::Both) << QVector<bool>{true, true, true, true};
-    QTest::newRow("none") << int(Connection::None) << QVector<bool>{false, false, false, false};
+    QTest::addColumn<int>("topology");
+    for (Topology t : {Topology::Hidraw, Topology::PerCollection}) {
+        const char *name = t == Topology::Hidraw ? "hidraw" : "per collection";
+        QTest::addRow("%s, receiver", name) << int(Connection::Receiver) << QVector<bool>{true, true, false, false} << int(t);
+        QTest::addRow("%s, cable", name) << int(Connection::Cable) << QVector<bool>{false, false, true, true} << int(t);
+        QTest::addRow("%s, both", name) << int(Connection::Both) << QVector<bool>{true, true, true, true} << int(t);
+        QTest::addRow("%s, none", name) << int(Connection::None) << QVector<bool>{false, false, false, false} << int(t);
+    }
 }
 
 void TestDeviceTable::enumerationFindsVirtualCollections()
 {
     QFETCH(int, attached);
     QFETCH(QVector<bool>, found);
+    QFETCH(int, topology);
     VirtualBus fixture(static_cast<Connection>(attached));
+    fixture.mouse().reset(static_cast<Connection>(attached), static_cast<Topology>(topology));
     fixture.mouse().setReleaseNumber(Connection::Cable, 0x0203);
     loadDeviceTable();
     QCOMPARE(enumerateDevices(), 0);
     for (int c = 1; c <= 4; ++c)
         QCOMPARE(collectionFound(c), found[c - 1]);
     if (found[1])
-        QCOMPARE(collectionPath(2), VirtualMouse::interfacePath(Connection::Receiver, Collection::Command).toLatin1());
+        QCOMPARE(collectionPath(2), fixture.mouse().devicePath(Connection::Receiver, Collection::Command).toLatin1());
     if (found[3]) {
-        QCOMPARE(collectionPath(3), VirtualMouse::interfacePath(Connection::Cable, Collection::Mouse).toLatin1());
+        QCOMPARE(collectionPath(3), fixture.mouse().devicePath(Connection::Cable, Collection::Mouse).toLatin1());
         QCOMPARE(lastReleaseNumber(), uint16_t(0x0203));
     }
 }
@@ -309,6 +315,7 @@ void TestDeviceTable::reopenWithoutCloseKeepsOneHandle()
     QVERIFY(commandHandleA() != first);
     const unsigned char report[33] = {5};
     QCOMPARE(fixture.mouse().write(first, report, 33), -1); // the earlier handle was closed, not lost
+    QCOMPARE(fixture.mouse().handleFaults(), 1);           // and is recognised as closed
 }
 
 void TestDeviceTable::releaseNumberOfPath_data()

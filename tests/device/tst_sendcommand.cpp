@@ -1,11 +1,16 @@
 // The verified send routine against the virtual mouse: how often it writes,
 // reads and pauses for each kind of missing or wrong echo.
+#include "device/CommandProtocol.h"
 #include "device/DeviceTable.h"
 #include "device/HidSeam.h"
+#include "device/InputReports.h"
 #include "device/ReportFrame.h"
 #include "device/SendCommand.h"
 #include "tests/support/DeviceSession.h"
 #include <QtTest>
+
+Q_DECLARE_METATYPE(Report)
+Q_DECLARE_METATYPE(ReportList)
 
 namespace {
 Report dataReport()
@@ -14,7 +19,21 @@ Report dataReport()
     return areaReport(OpBasicSettings, 0, TagFirstChunk, data, 3);
 }
 
-enum class Reply { Echo, Zero, BadData, OtherChecksumAndTag };
+// The queue is emptied once before the first write of every command.
+constexpr int DRAIN = 1;
+
+enum class Reply { Echo, Zero, BadData, OtherChecksumAndTag, OtherHeader };
+
+// A connected mouse with a write session open, so that area writes are taken;
+// counters and pauses start from zero.
+struct WriteSession : ConnectedMouse {
+    explicit WriteSession(Connection attached = Connection::Receiver) : ConnectedMouse(attached)
+    {
+        beginWrite();
+        mouse().resetCounters();
+        pauses.clear();
+    }
+};
 
 // A command handle that answers each read from a script (then with echoes),
 // opened as product B's command collection.
@@ -39,6 +58,7 @@ public:
     }
     static int writes;
     static int reads;
+    PauseRecorder pauses;
 
 private:
     static int write(hid_device *, const unsigned char *data, size_t length)
@@ -50,6 +70,8 @@ private:
     static int read(hid_device *, unsigned char *data, size_t length, int)
     {
         ++reads;
+        if (s_lastWrite.isEmpty())
+            return 0; // nothing written, nothing to answer
         QByteArray r = s_lastWrite;
         switch (s_script.isEmpty() ? Reply::Echo : s_script.takeFirst()) {
         case Reply::Echo: break;
@@ -59,6 +81,7 @@ private:
             r[1] = char(~r[1]);
             r[7] = char(0x77);
             break;
+        case Reply::OtherHeader: r[4] = char(~r[4]); break;
         }
         const int n = std::min(int(length), r.size());
         memcpy(data, r.constData(), size_t(n));
@@ -69,7 +92,6 @@ private:
     static QByteArray s_lastWrite;
     static const HidApi kTable;
     DemoInstallation m_installation;
-    PauseRecorder m_pauses;
 };
 int ScriptedMouse::writes = 0;
 int ScriptedMouse::reads = 0;
@@ -109,6 +131,10 @@ private slots:
     void receiverUsedAlone();
     void packetBufferFirstByteIgnored();
     void reportListStopsAtFirstFailure();
+    void otherReportsAreSkipped_data();
+    void otherReportsAreSkipped();
+    void strictFirmwareRefusesOutOfOrder_data();
+    void strictFirmwareRefusesOutOfOrder();
 };
 
 void TestSendCommand::checksumOfStatusQuery()
@@ -124,12 +150,12 @@ void TestSendCommand::checksumOfStatusQuery()
 
 void TestSendCommand::echoedCommandSucceeds()
 {
-    ConnectedMouse m;
+    WriteSession m;
     QVERIFY(m.installation.isValid());
     QVERIFY(commandHandle());
     QCOMPARE(sendReport(dataReport()), 0);
     QCOMPARE(m.mouse().writeCount(OpBasicSettings), 1);
-    QCOMPARE(m.mouse().readCount(), 1);
+    QCOMPARE(m.mouse().readCount(), DRAIN + 1);
     QCOMPARE(m.pauses.pauses(), QVector<int>{SEND_WRITE_PAUSE_MS});
     const QByteArray written = m.mouse().writeLog().last().bytes;
     QCOMPARE(written.size(), REPORT_SIZE);
@@ -139,10 +165,10 @@ void TestSendCommand::echoedCommandSucceeds()
 
 void TestSendCommand::commandAbove10IsNeverRead()
 {
-    ConnectedMouse m;
+    WriteSession m;
     QCOMPARE(sendReport(commandReport(OpSetProfile, 3)), 0);
     QCOMPARE(m.mouse().writeCount(OpSetProfile), 1);
-    QCOMPARE(m.mouse().readCount(), 0);
+    QCOMPARE(m.mouse().readCount(), DRAIN);
     QCOMPARE(m.pauses.pauses(), QVector<int>{SEND_WRITE_PAUSE_MS});
     QCOMPARE(m.mouse().activeProfile(), 3);
 }
@@ -151,22 +177,22 @@ void TestSendCommand::readTimeoutsAskForRewrites()
 {
     {
         // The first echo is lost: thirty time-outs, then one rewrite that is echoed.
-        ConnectedMouse m;
+        WriteSession m;
         m.mouse().dropReplies(1);
         QCOMPARE(sendReport(dataReport()), 0);
         QCOMPARE(m.mouse().writeCount(OpBasicSettings), 2);
-        QCOMPARE(m.mouse().readCount(), 31);
+        QCOMPARE(m.mouse().readCount(), DRAIN + 31);
         QCOMPARE(m.pauses.count(SEND_RETRY_PAUSE_MS), 29);
         QCOMPARE(lastSendStats().readFailures, 30);
         QCOMPARE(lastSendStats().rewrites, 1);
     }
     {
         // Nothing ever answers: every later time-out asks for a rewrite at once.
-        ConnectedMouse m;
+        WriteSession m;
         m.mouse().dropReplies(1000);
         QCOMPARE(sendReport(dataReport()), 2);
         QCOMPARE(m.mouse().writeCount(OpBasicSettings), 3);
-        QCOMPARE(m.mouse().readCount(), 32);
+        QCOMPARE(m.mouse().readCount(), DRAIN + 32);
         QCOMPARE(m.pauses.count(SEND_RETRY_PAUSE_MS), 29);
         QCOMPARE(m.pauses.count(SEND_WRITE_PAUSE_MS), 3);
         QCOMPARE(lastSendStats().rewrites, 3);
@@ -177,20 +203,20 @@ void TestSendCommand::readTimeoutsAskForRewrites()
 void TestSendCommand::zeroRepliesAreRewrittenFiveTimes()
 {
     {
-        ConnectedMouse m;
+        WriteSession m;
         m.mouse().zeroReplies(5);
         QCOMPARE(sendReport(dataReport()), 0);
         QCOMPARE(m.mouse().writeCount(OpBasicSettings), 6);
-        QCOMPARE(m.mouse().readCount(), 6);
+        QCOMPARE(m.mouse().readCount(), DRAIN + 6);
         QCOMPARE(lastSendStats().zeroReplies, 5);
     }
     {
         // A sixth zero reply ends the wait; with no comparison made yet that is success.
-        ConnectedMouse m;
+        WriteSession m;
         m.mouse().zeroReplies(100);
         QCOMPARE(sendReport(dataReport()), 0);
         QCOMPARE(m.mouse().writeCount(OpBasicSettings), 6);
-        QCOMPARE(m.mouse().readCount(), 6);
+        QCOMPARE(m.mouse().readCount(), DRAIN + 6);
         QCOMPARE(lastSendStats().zeroReplies, 6);
         QCOMPARE(lastSendStats().rewrites, 0);
     }
@@ -204,7 +230,7 @@ void TestSendCommand::zeroRepliesAfterMismatchKeepItsOutcome()
                             Reply::Zero, Reply::Zero});
     QCOMPARE(sendReport(dataReport()), 0);
     QCOMPARE(ScriptedMouse::writes, 8);
-    QCOMPARE(ScriptedMouse::reads, 8);
+    QCOMPARE(ScriptedMouse::reads, DRAIN + 8);
     QCOMPARE(lastSendStats().rewrites, 2);
 }
 
@@ -224,17 +250,17 @@ void TestSendCommand::dataMismatchUsesRewriteBudget()
     QFETCH(int, corrupted);
     QFETCH(int, result);
     QFETCH(int, writes);
-    ConnectedMouse m;
+    WriteSession m;
     m.mouse().corruptReplyData(corrupted);
     QCOMPARE(sendReport(dataReport()), result);
     QCOMPARE(m.mouse().writeCount(OpBasicSettings), writes);
-    QCOMPARE(m.mouse().readCount(), writes);
+    QCOMPARE(m.mouse().readCount(), DRAIN + writes);
     QCOMPARE(m.pauses.count(SEND_RETRY_PAUSE_MS), 0);
 }
 
 void TestSendCommand::headerMismatchReadsAgainBeforeRewriting_data()
 {
-    // State-change reports queued ahead of the echo do not match its header.
+    // Replies whose header does not match the command.
     QTest::addColumn<int>("queuedReports");
     QTest::addColumn<int>("result");
     QTest::addColumn<int>("writes");
@@ -250,13 +276,11 @@ void TestSendCommand::headerMismatchReadsAgainBeforeRewriting()
     QFETCH(int, result);
     QFETCH(int, writes);
     QFETCH(int, reads);
-    ConnectedMouse m;
-    for (int i = 0; i < queuedReports; ++i)
-        m.mouse().pressDpiButton();
+    ScriptedMouse scripted(QVector<Reply>(queuedReports, Reply::OtherHeader));
     QCOMPARE(sendReport(dataReport()), result);
-    QCOMPARE(m.mouse().writeCount(OpBasicSettings), writes);
-    QCOMPARE(m.mouse().readCount(), reads);
-    QCOMPARE(m.pauses.count(SEND_RETRY_PAUSE_MS), std::min(queuedReports, SEND_MAX_COMMAND_MISMATCHES));
+    QCOMPARE(ScriptedMouse::writes, writes);
+    QCOMPARE(ScriptedMouse::reads, DRAIN + reads);
+    QCOMPARE(scripted.pauses.count(SEND_RETRY_PAUSE_MS), std::min(queuedReports, SEND_MAX_COMMAND_MISMATCHES));
 }
 
 void TestSendCommand::checksumIsNotCompared()
@@ -264,16 +288,16 @@ void TestSendCommand::checksumIsNotCompared()
     ScriptedMouse scripted({Reply::OtherChecksumAndTag});
     QCOMPARE(sendReport(dataReport()), 0);
     QCOMPARE(ScriptedMouse::writes, 1);
-    QCOMPARE(ScriptedMouse::reads, 1);
+    QCOMPARE(ScriptedMouse::reads, DRAIN + 1);
 }
 
 void TestSendCommand::failingWriteReturns4AtOnce()
 {
-    ConnectedMouse m;
+    WriteSession m;
     m.mouse().failWrites(1);
     QCOMPARE(sendReport(dataReport()), 4);
     QCOMPARE(m.mouse().writeCount(OpBasicSettings), 1);
-    QCOMPARE(m.mouse().readCount(), 0);
+    QCOMPARE(m.mouse().readCount(), DRAIN);
     QVERIFY(m.pauses.pauses().isEmpty());
 }
 
@@ -287,7 +311,7 @@ void TestSendCommand::noHandleReturns1()
 
 void TestSendCommand::productBPreferredWhenBothPresent()
 {
-    ConnectedMouse m(Connection::Both);
+    WriteSession m(Connection::Both);
     QVERIFY(commandHandleA());
     QVERIFY(commandHandleB());
     QCOMPARE(commandHandle(), commandHandleB());
@@ -300,7 +324,7 @@ void TestSendCommand::productBPreferredWhenBothPresent()
 
 void TestSendCommand::receiverUsedAlone()
 {
-    ConnectedMouse m(Connection::Receiver);
+    WriteSession m(Connection::Receiver);
     QVERIFY(!commandHandleB());
     QCOMPARE(commandHandle(), commandHandleA());
     QCOMPARE(sendReport(dataReport()), 0);
@@ -309,7 +333,7 @@ void TestSendCommand::receiverUsedAlone()
 
 void TestSendCommand::packetBufferFirstByteIgnored()
 {
-    ConnectedMouse m;
+    WriteSession m;
     uint8_t packet[64] = {};
     packet[0] = 0xEE;
     const Report r = dataReport();
@@ -323,7 +347,7 @@ void TestSendCommand::packetBufferFirstByteIgnored()
 
 void TestSendCommand::reportListStopsAtFirstFailure()
 {
-    ConnectedMouse m;
+    WriteSession m;
     ReportList list = {dataReport(), dataReport(), dataReport()};
     QCOMPARE(sendReports(list), 0);
     QCOMPARE(m.mouse().writeCount(OpBasicSettings), 3);
@@ -331,6 +355,78 @@ void TestSendCommand::reportListStopsAtFirstFailure()
     m.mouse().corruptReplyData(3); // the first report fails verification
     QCOMPARE(sendReports(list), 2);
     QCOMPARE(m.mouse().writeCount(OpBasicSettings), 3);
+}
+
+void TestSendCommand::otherReportsAreSkipped_data()
+{
+    // Movement, keyboard and the mouse's own status reports share the node
+    // with the echo; none of them counts against the retry budgets.
+    QTest::addColumn<int>("motionHz");
+    QTest::addColumn<int>("stateChanges");
+    QTest::addColumn<int>("replyDelayMs");
+    QTest::newRow("still") << 0 << 0 << 0;
+    QTest::newRow("state changes queued before") << 0 << 3 << 0;
+    QTest::newRow("moving at 1000 Hz") << 1000 << 0 << 5;
+    QTest::newRow("moving, state changes queued") << 1000 << 2 << 5;
+}
+
+void TestSendCommand::otherReportsAreSkipped()
+{
+    QFETCH(int, motionHz);
+    QFETCH(int, stateChanges);
+    QFETCH(int, replyDelayMs);
+    WriteSession m;
+    QVector<uint8_t> passed;
+    setStatusReportSink([&](const uint8_t *report) { passed.append(report[3]); });
+    m.mouse().setReplyDelayMs(replyDelayMs);
+    m.mouse().setMotionRate(motionHz);
+    QTest::qWait(motionHz ? 40 : 0); // movement queued ahead of the command
+    for (int i = 0; i < stateChanges; ++i)
+        m.mouse().pressDpiButton();
+    for (int i = 0; i < 20; ++i)
+        QCOMPARE(sendReport(dataReport()), 0);
+    setStatusReportSink({});
+    QCOMPARE(m.mouse().writeCount(OpBasicSettings), 20);
+    QCOMPARE(lastSendStats().commandMismatches, 0);
+    QCOMPARE(lastSendStats().readFailures, 0);
+    QCOMPARE(passed, QVector<uint8_t>(stateChanges, OpStateChange));
+    QCOMPARE(m.mouse().handleFaults(), 0);
+}
+
+void TestSendCommand::strictFirmwareRefusesOutOfOrder_data()
+{
+    // Writes the firmware refuses are not echoed, so the send reports them as failed.
+    QTest::addColumn<bool>("session");
+    QTest::addColumn<ReportList>("before");
+    QTest::addColumn<Report>("report");
+    static const uint8_t bytes[REPORT_DATA_MAX] = {1};
+    const uint8_t &byte = bytes[0];
+    QTest::newRow("area write outside a session") << false << ReportList{} << dataReport();
+    QTest::newRow("further chunk first") << true << ReportList{}
+                                         << areaReport(OpBasicSettings, 0, TagNextChunk, &byte, 1);
+    QTest::newRow("closing write first") << true << ReportList{} << closingReport(OpLightingTable);
+    QTest::newRow("further chunk after closing") << true
+                                                  << ReportList{dataReport(), closingReport(OpBasicSettings)}
+                                                  << areaReport(OpBasicSettings, 3, TagNextChunk, &byte, 1);
+    QTest::newRow("past the area") << true << ReportList{} << areaReport(OpButtonTable, 120, TagFirstChunk, &byte, 9);
+    QTest::newRow("macro chunk past the area") << true << ReportList{}
+                                               << areaReport(OpMacros, 3995, TagFirstChunk, &byte, 6);
+    QTest::newRow("control without 0xF3") << false << ReportList{} << commandReport(OpControl, 0xF2, 1);
+    QTest::newRow("unknown opcode") << false << ReportList{} << commandReport(0x07, 0);
+}
+
+void TestSendCommand::strictFirmwareRefusesOutOfOrder()
+{
+    QFETCH(bool, session);
+    QFETCH(ReportList, before);
+    QFETCH(Report, report);
+    ConnectedMouse m;
+    if (session)
+        QCOMPARE(beginWrite(), 0);
+    QCOMPARE(sendReports(before), 0);
+    QCOMPARE(sendReport(report), 2);
+    QCOMPARE(m.mouse().refusedCommands(), 3); // the first write and both rewrites
+    QCOMPARE(m.mouse().handleFaults(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestSendCommand)

@@ -1,6 +1,8 @@
 // The main window driven against the virtual mouse: start-up, status display,
 // Apply, failures and hot-plug.
 #include "device/DeviceTable.h"
+#include "device/SendCommand.h"
+#include "platform/Sleep.h"
 #include "sim/VirtualMouse.h"
 #include "storage/ConfigStorage.h"
 #include "tests/support/AppDirFixture.h"
@@ -15,19 +17,16 @@
 #include <memory>
 
 namespace {
-QString notification(Connection which, Collection collection)
-{
-    return VirtualMouse::interfacePath(which, collection).mid(4); // without "\\?\"
-}
-
+// Plugs or unplugs, with the notifications a system sends for it.
 void attach(MousecfgWidget &window, Connection which, bool on)
 {
+    const QMetaObject::Connection c = QObject::connect(&virtualMouse(), &VirtualMouse::interfaceChanged, &window,
+                                                       &MousecfgWidget::handleDeviceChange);
     if (on)
         virtualMouse().plug(which);
     else
         virtualMouse().unplug(which);
-    window.handleDeviceChange(notification(which, Collection::Mouse), on);
-    window.handleDeviceChange(notification(which, Collection::Command), on);
+    QObject::disconnect(c);
 }
 }
 
@@ -147,17 +146,16 @@ private slots:
         QCOMPARE(virtualMouse().writeCount(0x46), 0);
     }
 
-    void mouseCollectionAloneDoesNotCountAsPresent()
+    void cableArrivalIsTakenAtOnce()
     {
+        // One notification of the node is enough: what is attached is enumerated anew.
         auto window = openWindow(Connection::Receiver);
         virtualMouse().plug(Connection::Cable);
-        window->handleDeviceChange(notification(Connection::Cable, Collection::Mouse), true);
-        QCOMPARE(window->connectMode(), 2);
-        QVERIFY(!collectionFound(4));
-        window->handleDeviceChange(notification(Connection::Cable, Collection::Command), true);
+        window->handleDeviceChange(virtualMouse().notificationNames(Connection::Cable).first(), true);
         QCOMPARE(window->connectMode(), 1);
         QVERIFY(collectionFound(4));
-        QCOMPARE(readDiffFlag(), 1); // a newly attached collection forces the next apply
+        QCOMPARE(readDiffFlag(), 1); // a newly attached mouse forces the next apply
+        QCOMPARE(virtualMouse().handleFaults(), 0);
     }
 
     void cableOnlyHidesTheBatteryBar()
@@ -200,7 +198,7 @@ private slots:
         SupportedModel other = supportedModel(0);
         other.deviceName = "OTHER";
         QVERIFY(addSupportedModel(other));
-        window->handleDeviceChange(notification(Connection::Receiver, Collection::Command), true);
+        window->handleDeviceChange(virtualMouse().notificationNames(Connection::Receiver).last(), true);
         QCOMPARE(window->mouseCount(), 2);
         QVERIFY(window->mouseSelectButton()->isVisibleTo(window.get()));
         QCOMPARE(window->mouseMenu()->actions().size(), 2);
@@ -232,6 +230,111 @@ private slots:
         QCOMPARE(m_messages->texts().size(), 1);
         QVERIFY(m_messages->texts().first().startsWith("The settings could not be saved"));
         QCOMPARE(virtualMouse().writeCount(0x46), 0);
+    }
+
+    // ---- journeys on the strict virtual mouse ----
+
+    void trayStartWithoutMouseThenReceiver()
+    {
+        m_mouse = std::make_unique<VirtualMouseFixture>(Connection::None);
+        MousecfgWidget window; // as in the tray: never shown
+        attach(window, Connection::Receiver, true);
+        QTRY_VERIFY(window.warnCanClose());
+        window.workingSettings().profiles[0].pollrate = 2;
+        window.apply();
+        QCOMPARE(int(virtualMouse().basicSettings().pollRate[0]), 2);
+        QVERIFY(!m_messages->texts().contains("Send data failed, please try again."));
+        QCOMPARE(virtualMouse().handleFaults(), 0);
+        QCOMPARE(virtualMouse().refusedCommands(), 0);
+    }
+
+    void receiverCableReceiverWhileRunning()
+    {
+        auto window = openWindow(Connection::Receiver);
+        const struct { Connection which; bool on; int mode; } steps[] = {
+            {Connection::Cable, true, 1}, {Connection::Receiver, false, 0},
+            {Connection::Receiver, true, 1}, {Connection::Cable, false, 2},
+        };
+        for (const auto &step : steps) {
+            attach(*window, step.which, step.on);
+            QCOMPARE(window->connectMode(), step.mode);
+            QTRY_VERIFY(window->statusThreadRunning());
+            window->workingSettings().profiles[0].scrollSpeed = uint8_t(window->connectMode() + 1);
+            window->apply();
+            QCOMPARE(int(virtualMouse().basicSettings().scrollSpeed[0]), window->connectMode() + 1);
+        }
+        QCOMPARE(virtualMouse().writeLog().last().connection, Connection::Receiver);
+        QVERIFY(m_messages->texts().isEmpty());
+        QCOMPARE(virtualMouse().handleFaults(), 0);
+    }
+
+    void unplugDuringDownloadThenReplug()
+    {
+        auto window = openWindow(Connection::Receiver);
+        // The receiver goes away at the fifth packet of the download.
+        std::atomic_int packets{0};
+        setSleepHook([&](int ms) {
+            if (ms == SEND_WRITE_PAUSE_MS && ++packets == 5)
+                virtualMouse().unplug(Connection::Receiver);
+        });
+        const QMetaObject::Connection c = connect(&virtualMouse(), &VirtualMouse::interfaceChanged, window.get(),
+                                                  &MousecfgWidget::handleDeviceChange);
+        window->runWrite(true);
+        setSleepHook({});
+        QCOMPARE(m_messages->texts().value(0), QString("Send data failed, please try again."));
+        QTRY_COMPARE(window->mouseCount(), 0);
+        QTRY_VERIFY(m_messages->texts().contains("Dongle Disconnect!"));
+        QCOMPARE(readDiffFlag(), 1);
+
+        virtualMouse().plug(Connection::Receiver);
+        disconnect(c);
+        QTRY_VERIFY(window->warnCanClose());
+        virtualMouse().resetCounters();
+        window->apply(); // nothing edited, yet everything goes out
+        for (int opcode : {0x01, 0x02, 0x03, 0x04, 0x40})
+            QVERIFY2(virtualMouse().writeCount(opcode) > 0, qPrintable(QString::number(opcode, 16)));
+        QVERIFY(!virtualMouse().writeOpen());
+        QCOMPARE(virtualMouse().handleFaults(), 0);
+    }
+
+    void movingMouseKeepsApplyAndStatus()
+    {
+        auto window = openWindow(Connection::Receiver);
+        virtualMouse().setInstantTimeouts(false);
+        virtualMouse().setReplyDelayMs(1);
+        window->runWrite(true);
+        const QString still = virtualMouse().dumpJson();
+        const int stillWrites = virtualMouse().writeCount();
+
+        virtualMouse().setMotionRate(SIM_MAX_MOTION_HZ);
+        virtualMouse().resetCounters();
+        window->runWrite(true);
+        QCOMPARE(virtualMouse().dumpJson(), still); // the same bytes, and nothing refused
+        QCOMPARE(virtualMouse().writeCount(), stillWrites); // no packet written twice
+
+        // The mouse's own profile button, and the battery, while it moves.
+        QTRY_VERIFY(window->statusThreadRunning());
+        virtualMouse().pressProfileButton();
+        QTRY_COMPARE_WITH_TIMEOUT(int(window->workingSettings().profileId), 1, 1000);
+        virtualMouse().setBatteryMillivolts(3700);
+        window->stopStatusThread();
+        window->startStatusThread();
+        QTRY_VERIFY_WITH_TIMEOUT(window->batteryPercent() < 90, 2000);
+        QVERIFY(m_messages->texts().isEmpty());
+        QCOMPARE(virtualMouse().handleFaults(), 0);
+    }
+
+    void failedDownloadKeepsTheStatusThread()
+    {
+        auto window = openWindow(Connection::Receiver);
+        window->workingSettings().profiles[0].pollrate = 4;
+        virtualMouse().failWrites(1); // the begin write
+        window->apply();
+        QCOMPARE(m_messages->texts(), QStringList{"Send data failed, please try again."});
+        QTRY_VERIFY(window->statusThreadRunning());
+        virtualMouse().pressProfileButton();
+        QTRY_COMPARE_WITH_TIMEOUT(int(window->workingSettings().profileId), 1, 2000);
+        QCOMPARE(virtualMouse().handleFaults(), 0);
     }
 };
 

@@ -4,6 +4,7 @@
 #include "sim/VirtualMouse.h"
 #include "tests/support/VirtualMouseFixture.h"
 #include <QRegularExpression>
+#include <QSet>
 #include <QStringList>
 #include <QtTest>
 #include <thread>
@@ -65,6 +66,18 @@ void collectTrace(char direction, const unsigned char *data, size_t length)
 
 enum class Fault { Drop, Zero, CorruptHeader, CorruptData };
 
+// Most cases look at one collection at a time, as systems with a handle per collection show them.
+struct PerCollectionMouse : VirtualMouseFixture {
+    explicit PerCollectionMouse(Connection attached) : VirtualMouseFixture(attached, Topology::PerCollection) {}
+};
+
+// Opens a write session, so that area writes are taken.
+void beginSession(hid_device *device)
+{
+    send(device, simCommand(0x46, 0, 0, 0));
+    receive(device);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Fault)
@@ -94,6 +107,7 @@ private slots:
     void decodedViews();
     void jsonDump();
     void traceLayer();
+    void hidrawNode();
 };
 
 void TstVirtualMouse::enumeration_data()
@@ -110,7 +124,7 @@ void TstVirtualMouse::enumeration()
 {
     QFETCH(Connection, attached);
     QFETCH(QList<int>, products);
-    VirtualMouseFixture fixture(attached);
+    PerCollectionMouse fixture(attached);
     fixture.mouse().setReleaseNumber(Connection::Cable, 0x0203);
 
     const QRegularExpression mousePattern(QStringLiteral("HID#VID_(?<vid>\\w{4})&PID_(?<pid>\\w{4})&col01"),
@@ -144,7 +158,7 @@ void TstVirtualMouse::enumeration()
 
 void TstVirtualMouse::openNeedsAttachedConnection()
 {
-    VirtualMouseFixture fixture(Connection::Receiver);
+    PerCollectionMouse fixture(Connection::Receiver);
     hid_device *receiver = openCollection(Connection::Receiver, Collection::Command);
     QVERIFY(receiver);
     QVERIFY(!openCollection(Connection::Cable, Collection::Command));
@@ -154,10 +168,11 @@ void TstVirtualMouse::openNeedsAttachedConnection()
 
 void TstVirtualMouse::areaWriteIsEchoedAndStored()
 {
-    VirtualMouseFixture fixture(Connection::Cable);
+    PerCollectionMouse fixture(Connection::Cable);
     hid_device *device = openCollection(Connection::Cable, Collection::Command);
+    beginSession(device);
     const QByteArray data = QByteArray::fromHex("0102030405060708090a0b0c0d0e0f101112131415161718");
-    const QByteArray report = simCommand(0x03, 26, 24, 0xD2, data);
+    const QByteArray report = simCommand(0x03, 26, 24, 0xD1, data);
     QCOMPARE(send(device, report), SIM_REPORT_SIZE);
     const Reply echo = receive(device);
     QCOMPARE(echo.result, SIM_REPORT_SIZE);
@@ -173,18 +188,22 @@ void TstVirtualMouse::areaWriteIsEchoedAndStored()
 
 void TstVirtualMouse::closingWriteIsEchoedNotStored()
 {
-    VirtualMouseFixture fixture(Connection::Receiver);
+    PerCollectionMouse fixture(Connection::Receiver);
     hid_device *device = openCollection(Connection::Receiver, Collection::Command);
+    beginSession(device);
+    const QByteArray firstKeys = simCommand(0x03, 0, 1, 0xD1, QByteArray(1, 0x0A));
+    const QByteArray firstMacros = simCommand(0x05, 0, 1, 0xD1, QByteArray(1, 0x06));
     const QByteArray closeKeys = simCommand(0x03, 0x007F, 1, 0xD3, QByteArray(1, 0x1A));
     const QByteArray closeMacros = simCommand(0x05, 0x0FFF, 1, 0xD3, QByteArray(1, 0x1A));
-    for (const QByteArray &report : {closeKeys, closeMacros}) {
+    for (const QByteArray &report : {firstKeys, firstMacros, closeKeys, closeMacros}) {
         QCOMPARE(send(device, report), SIM_REPORT_SIZE);
         QCOMPARE(receive(device).bytes, report);
     }
-    QVERIFY(fixture.mouse().area(MemoryArea::Keys).isEmpty());
-    QVERIFY(fixture.mouse().area(MemoryArea::Macros).isEmpty());
+    QCOMPARE(fixture.mouse().area(MemoryArea::Keys).size(), 1);
+    QCOMPARE(fixture.mouse().area(MemoryArea::Macros).size(), 1);
     QCOMPARE(fixture.mouse().closingWrites(MemoryArea::Keys), 1);
     QCOMPARE(fixture.mouse().closingWrites(MemoryArea::Macros), 1);
+    QCOMPARE(fixture.mouse().refusedCommands(), 0);
     hid().close(device);
 }
 
@@ -209,7 +228,7 @@ void TstVirtualMouse::statusReply()
     QFETCH(bool, sleeping);
     QFETCH(bool, writeOpen);
     QFETCH(QByteArray, bytes4to7);
-    VirtualMouseFixture fixture(Connection::Receiver);
+    PerCollectionMouse fixture(Connection::Receiver);
     VirtualMouse &mouse = fixture.mouse();
     mouse.setBatteryMillivolts(millivolts);
     mouse.setCharge(uint8_t(charge));
@@ -255,7 +274,7 @@ void TstVirtualMouse::malformedCommandsAreIgnored_data()
 void TstVirtualMouse::malformedCommandsAreIgnored()
 {
     QFETCH(QByteArray, report);
-    VirtualMouseFixture fixture(Connection::Receiver);
+    PerCollectionMouse fixture(Connection::Receiver);
     hid_device *device = openCollection(Connection::Receiver, Collection::Command);
     QCOMPARE(send(device, report), report.size());
     QCOMPARE(receive(device).result, 0);
@@ -265,7 +284,7 @@ void TstVirtualMouse::malformedCommandsAreIgnored()
 
 void TstVirtualMouse::controlCommands()
 {
-    VirtualMouseFixture fixture(Connection::Receiver);
+    PerCollectionMouse fixture(Connection::Receiver);
     VirtualMouse &mouse = fixture.mouse();
     hid_device *device = openCollection(Connection::Receiver, Collection::Command);
 
@@ -315,7 +334,7 @@ void TstVirtualMouse::replyFaults()
 {
     QFETCH(Fault, fault);
     QFETCH(int, count);
-    VirtualMouseFixture fixture(Connection::Receiver);
+    PerCollectionMouse fixture(Connection::Receiver);
     VirtualMouse &mouse = fixture.mouse();
     switch (fault) {
     case Fault::Drop: mouse.dropReplies(count); break;
@@ -324,8 +343,16 @@ void TstVirtualMouse::replyFaults()
     case Fault::CorruptData: mouse.corruptReplyData(count); break;
     }
     hid_device *device = openCollection(Connection::Receiver, Collection::Command);
+    mouse.clearFaults();
+    beginSession(device);
+    switch (fault) {
+    case Fault::Drop: mouse.dropReplies(count); break;
+    case Fault::Zero: mouse.zeroReplies(count); break;
+    case Fault::CorruptHeader: mouse.corruptReplyHeader(count); break;
+    case Fault::CorruptData: mouse.corruptReplyData(count); break;
+    }
     for (int i = 0; i <= count; ++i) {
-        const QByteArray report = simCommand(0x02, uint16_t(1 + 5 * i), 5, 0xD2, QByteArray::fromHex("0102030405"));
+        const QByteArray report = simCommand(0x02, uint16_t(1 + 5 * i), 5, i ? 0xD2 : 0xD1, QByteArray::fromHex("0102030405"));
         QCOMPARE(send(device, report), SIM_REPORT_SIZE);
         const Reply reply = receive(device);
         if (i == count) {
@@ -336,7 +363,7 @@ void TstVirtualMouse::replyFaults()
         switch (fault) {
         case Fault::Drop: expected.clear(); break;
         case Fault::Zero: expected.fill('\0'); break;
-        case Fault::CorruptHeader: expected[2] = char(~expected[2]); break;
+        case Fault::CorruptHeader: expected[4] = char(~expected[4]); break;
         case Fault::CorruptData: expected[8] = char(~expected[8]); break;
         }
         QCOMPARE(reply.bytes, expected);
@@ -348,9 +375,10 @@ void TstVirtualMouse::replyFaults()
 
 void TstVirtualMouse::failedWrites()
 {
-    VirtualMouseFixture fixture(Connection::Receiver);
+    PerCollectionMouse fixture(Connection::Receiver);
     VirtualMouse &mouse = fixture.mouse();
     hid_device *device = openCollection(Connection::Receiver, Collection::Command);
+    beginSession(device);
     const QByteArray report = simCommand(0x01, 0, 1, 0xD1, QByteArray(1, 9));
 
     mouse.failWrites(2);
@@ -372,7 +400,7 @@ void TstVirtualMouse::failedWrites()
 
 void TstVirtualMouse::unplugMidSession()
 {
-    VirtualMouseFixture fixture(Connection::Both);
+    PerCollectionMouse fixture(Connection::Both);
     VirtualMouse &mouse = fixture.mouse();
     hid_device *receiver = openCollection(Connection::Receiver, Collection::Command);
     hid_device *cable = openCollection(Connection::Cable, Collection::Command);
@@ -398,12 +426,13 @@ void TstVirtualMouse::unplugMidSession()
 
 void TstVirtualMouse::mouseButtons()
 {
-    VirtualMouseFixture fixture(Connection::Both);
+    PerCollectionMouse fixture(Connection::Both);
     VirtualMouse &mouse = fixture.mouse();
     hid_device *receiver = openCollection(Connection::Receiver, Collection::Command);
     hid_device *cable = openCollection(Connection::Cable, Collection::Command);
     hid_device *pointer = openCollection(Connection::Cable, Collection::Mouse);
     // Three DPI stages declared: the DPI button wraps after the third.
+    beginSession(cable);
     send(cable, simCommand(0x02, 0, 1, 0xD1, QByteArray(1, 3)));
     receive(cable);
     mouse.setDeviceMode(2);
@@ -440,7 +469,7 @@ void TstVirtualMouse::mouseButtons()
 
 void TstVirtualMouse::blockedReadWakesOnReportAndUnplug()
 {
-    VirtualMouseFixture fixture(Connection::Receiver);
+    PerCollectionMouse fixture(Connection::Receiver);
     VirtualMouse &mouse = fixture.mouse();
     mouse.setInstantTimeouts(false);
     hid_device *device = openCollection(Connection::Receiver, Collection::Command);
@@ -465,7 +494,7 @@ void TstVirtualMouse::blockedReadWakesOnReportAndUnplug()
 
 void TstVirtualMouse::replyDelay()
 {
-    VirtualMouseFixture fixture(Connection::Receiver);
+    PerCollectionMouse fixture(Connection::Receiver);
     VirtualMouse &mouse = fixture.mouse();
     mouse.setReplyDelayMs(300);
     hid_device *device = openCollection(Connection::Receiver, Collection::Command);
@@ -481,7 +510,7 @@ void TstVirtualMouse::replyDelay()
 
 void TstVirtualMouse::counters()
 {
-    VirtualMouseFixture fixture(Connection::Receiver);
+    PerCollectionMouse fixture(Connection::Receiver);
     VirtualMouse &mouse = fixture.mouse();
     hid_device *device = openCollection(Connection::Receiver, Collection::Command);
     hid_device *pointer = openCollection(Connection::Receiver, Collection::Mouse);
@@ -512,12 +541,16 @@ void TstVirtualMouse::counters()
 
 void TstVirtualMouse::decodedViews()
 {
-    VirtualMouseFixture fixture(Connection::Cable);
+    PerCollectionMouse fixture(Connection::Cable);
     VirtualMouse &mouse = fixture.mouse();
     hid_device *device = openCollection(Connection::Cable, Collection::Command);
+    beginSession(device);
+    QSet<uint8_t> begun;
     const auto write = [&](uint8_t opcode, uint16_t offset, const char *hex) {
         const QByteArray data = QByteArray::fromHex(hex);
-        send(device, simCommand(opcode, offset, uint8_t(data.size()), offset ? 0xD2 : 0xD1, data));
+        const uint8_t tag = begun.contains(opcode) ? 0xD2 : 0xD1;
+        begun.insert(opcode);
+        send(device, simCommand(opcode, offset, uint8_t(data.size()), tag, data));
         receive(device);
     };
     write(0x01, 0, "0102030405" "00" "020304" "0101" "0804020108" "1f" "02" "07");
@@ -554,25 +587,28 @@ void TstVirtualMouse::decodedViews()
 
 void TstVirtualMouse::jsonDump()
 {
-    VirtualMouseFixture fixture(Connection::Receiver);
+    PerCollectionMouse fixture(Connection::Receiver);
     VirtualMouse &mouse = fixture.mouse();
     QCOMPARE(mouse.dumpJson(),
              QStringLiteral("{\"activeProfile\": 0, \"writeOpen\": false, \"areas\": "
-                            "{\"1\": \"\", \"2\": \"\", \"3\": \"\", \"4\": \"\", \"5\": \"\"}}"));
+                            "{\"1\": \"\", \"2\": \"\", \"3\": \"\", \"4\": \"\", \"5\": \"\"}, "
+                            "\"refused\": 0, \"handleFaults\": 0}"));
     hid_device *device = openCollection(Connection::Receiver, Collection::Command);
     send(device, simCommand(0x46, 0, 0, 0));
     send(device, simCommand(0x44, 4, 0, 0));
     send(device, simCommand(0x01, 2, 2, 0xD1, QByteArray::fromHex("AB0C")));
     send(device, simCommand(0x04, 0, 1, 0xD1, QByteArray::fromHex("80")));
+    send(device, simCommand(0x02, 1, 1, 0xD2, QByteArray::fromHex("01"))); // refused: no first chunk
     QCOMPARE(mouse.dumpJson(),
              QStringLiteral("{\"activeProfile\": 4, \"writeOpen\": true, \"areas\": "
-                            "{\"1\": \"0000ab0c\", \"2\": \"\", \"3\": \"\", \"4\": \"80\", \"5\": \"\"}}"));
+                            "{\"1\": \"0000ab0c\", \"2\": \"\", \"3\": \"\", \"4\": \"80\", \"5\": \"\"}, "
+                            "\"refused\": 1, \"handleFaults\": 0}"));
     hid().close(device);
 }
 
 void TstVirtualMouse::traceLayer()
 {
-    VirtualMouseFixture fixture(Connection::Receiver);
+    PerCollectionMouse fixture(Connection::Receiver);
     g_trace.clear();
     installHidTrace(collectTrace);
     installHidTrace(collectTrace);
@@ -603,6 +639,53 @@ void TstVirtualMouse::traceLayer()
     hid().close(device);
     removeHidTrace();
     QCOMPARE(&hid(), &virtualHidApi());
+}
+
+void TstVirtualMouse::hidrawNode()
+{
+    VirtualMouseFixture fixture(Connection::Receiver);
+    VirtualMouse &mouse = fixture.mouse();
+    // One node, listed once per collection under the same path.
+    const QString node = mouse.devicePath(Connection::Receiver, Collection::Interface);
+    QVERIFY(node.startsWith(QLatin1String("/dev/hidraw")));
+    const QVector<Enumerated> found = enumerateAll();
+    QCOMPARE(found.size(), 4);
+    for (const Enumerated &e : found)
+        QCOMPARE(e.path, node);
+    QCOMPARE(mouse.notificationNames(Connection::Receiver).first(),
+             "HID#VID_248A&PID_FA02&col01#" + node.mid(5));
+
+    // Every handle of the node gets every input report; a full queue drops the newer ones.
+    hid_device *first = hid().open_path(node.toLatin1().constData());
+    hid_device *second = hid().open_path(node.toLatin1().constData());
+    mouse.setMotionRate(SIM_MAX_MOTION_HZ);
+    QTest::qWait(2 * SIM_QUEUE_CAPACITY);
+    QCOMPARE(send(first, kStatusQuery), SIM_REPORT_SIZE);
+    for (hid_device *device : {first, second}) {
+        int movement = 0, replies = 0;
+        for (Reply r; (r = receive(device, 0)).result > 0;)
+            (r.bytes.at(0) == 5 ? replies : movement) += 1;
+        QVERIFY(movement >= SIM_QUEUE_CAPACITY); // and what moved while reading
+        QCOMPARE(replies, 0);
+    }
+    QVERIFY(mouse.droppedReports() > 0);
+    QCOMPARE(send(first, kStatusQuery), SIM_REPORT_SIZE);
+    bool replied = false;
+    for (Reply r; !replied && (r = receive(first, 0)).result > 0;)
+        replied = r.bytes.at(0) == 5 && uint8_t(r.bytes[3]) == 0x48;
+    QVERIFY(replied);
+
+    // A replugged receiver is another node; closed handles are gone.
+    mouse.unplug(Connection::Receiver);
+    QCOMPARE(receive(first).result, -1);
+    hid().close(first);
+    hid().close(second);
+    mouse.plug(Connection::Receiver);
+    QVERIFY(mouse.devicePath(Connection::Receiver, Collection::Interface) != node);
+    QVERIFY(!hid().open_path(node.toLatin1().constData()));
+    QCOMPARE(mouse.handleFaults(), 0);
+    QCOMPARE(receive(first).result, -1);
+    QCOMPARE(mouse.handleFaults(), 1);
 }
 
 QTEST_GUILESS_MAIN(TstVirtualMouse)

@@ -1,9 +1,9 @@
 #include "tests/support/VirtualMouseFixture.h"
 #include "sim/VirtualHidApi.h"
 
-VirtualMouseFixture::VirtualMouseFixture(Connection attached)
+VirtualMouseFixture::VirtualMouseFixture(Connection attached, Topology topology)
 {
-    virtualMouse().reset(attached);
+    virtualMouse().reset(attached, topology);
     setHidApi(&virtualHidApi());
 }
 

@@ -8,7 +8,7 @@ class VirtualMouseFixture
 {
 public:
     // Resets the virtual mouse (attached as given, instant time-outs on) and installs its table.
-    explicit VirtualMouseFixture(Connection attached = Connection::Receiver);
+    explicit VirtualMouseFixture(Connection attached = Connection::Receiver, Topology topology = Topology::Hidraw);
     // Resets the virtual mouse again and puts the real hidapi table back.
     ~VirtualMouseFixture();
     VirtualMouseFixture(const VirtualMouseFixture &) = delete;

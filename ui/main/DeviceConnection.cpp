@@ -1,11 +1,8 @@
-// Following the mouse: hot-plug, the list of present mice, the
-// "Dongle Disconnect!" state and the status thread.
+// The window's view of the connection: the list of present mice, the
+// connection indicator and the "Dongle Disconnect!" state.
 #include "ui/main/MousecfgWidget.h"
-#include "device/CommandProtocol.h"
 #include "device/DeviceTable.h"
-#include "device/InterfacePath.h"
-#include "device/KestGetBatteryThread.h"
-#include "platform/Sleep.h"
+#include "device/MouseConnection.h"
 #include "storage/ConfigStorage.h"
 #include "ui/kit/KestProcessbar.h"
 #include "ui/kit/KestPushButton.h"
@@ -18,63 +15,20 @@
 #include <QMenu>
 #include <QTimer>
 
-namespace {
-struct KindFlags {
-    int mouseCollection;   // 1 (A) or 3 (B)
-    int commandCollection; // 2 (A) or 4 (B)
-};
-constexpr KindFlags kKindA{1, 2};
-constexpr KindFlags kKindB{3, 4};
-
-bool productPresent(const SupportedModel &model, const KindFlags &kind)
-{
-    const int32_t flags[] = {0, model.found1, model.found2, model.found3, model.found4};
-    return flags[kind.mouseCollection] && flags[kind.commandCollection];
-}
-
-bool modelPresent(const SupportedModel &model)
-{
-    return productPresent(model, kKindA) || productPresent(model, kKindB);
-}
-}
-
-int MousecfgWidget::countPresentMice() const
-{
-    int count = 0;
-    for (int i = 0; i < supportedModelCount(); ++i)
-        count += modelPresent(supportedModel(i)) ? 1 : 0;
-    return count;
-}
 
 bool MousecfgWidget::statusThreadRunning() const
 {
-    std::lock_guard<std::mutex> lock(m_threadMutex);
-    return m_pBatteryThread != nullptr;
+    return m_connection->statusThreadRunning();
 }
 
 void MousecfgWidget::startStatusThread()
 {
-    std::lock_guard<std::mutex> lock(m_threadMutex);
-    if (m_pBatteryThread)
-        return;
-    auto *thread = new KestGetBatteryThread;
-    connect(thread, SIGNAL(RefreshBatteryStatus(quint8,quint8,quint8)), this, SLOT(slotRefreshBatteryStatus(quint8,quint8,quint8)));
-    connect(thread, SIGNAL(RefreshStatus(quint8,quint8,quint8,quint8)), this, SLOT(slotRefreshStatus(quint8,quint8,quint8,quint8)));
-    connect(thread, SIGNAL(RefreshWriteStatus(quint8)), this, SLOT(slotRefreshWriteStatus(quint8)));
-    m_pBatteryThread = thread;
-    thread->start(QThread::InheritPriority);
+    m_connection->startStatusThread();
 }
 
 void MousecfgWidget::stopStatusThread()
 {
-    // Called from the GUI thread and, during a download, from the write thread.
-    std::lock_guard<std::mutex> lock(m_threadMutex);
-    if (!m_pBatteryThread)
-        return;
-    KestGetBatteryThread *thread = m_pBatteryThread;
-    m_pBatteryThread = nullptr;
-    thread->stopAndWait();
-    thread->deleteLater();
+    m_connection->stopStatusThread();
 }
 
 void MousecfgWidget::refreshMouseList()
@@ -85,11 +39,7 @@ void MousecfgWidget::refreshMouseList()
     m_iMouseCount = 0;
     delete m_mouseMenu;
     m_mouseMenu = new QMenu(this);
-    for (int i = 0; i < supportedModelCount(); ++i) {
-        const SupportedModel &model = supportedModel(i);
-        if (!modelPresent(model))
-            continue;
-        const QString name = QString::fromLatin1(model.deviceName);
+    for (const QString &name : m_connection->presentNames()) {
         m_listMouseNames << name;
         m_mouseMenu->addAction(name);
         ++m_iMouseCount;
@@ -150,21 +100,15 @@ void MousecfgWidget::reinitialiseForMouse()
 
 void MousecfgWidget::slot_show_mousename(QAction *action)
 {
-    stopStatusThread();
-    sleepMs(50);
-    closeDevice();
-    sleepMs(50);
     m_mouseSelectButton->setText(action->text());
-    setCurrentProductName(action->text());
-    openDeviceByName(action->text());
-    sleepMs(50);
+    m_connection->selectMouse(action->text());
     reinitialiseForMouse();
-    startStatusThread();
 }
 
 void MousecfgWidget::slotWarnClose()
 {
-    openDeviceByName(currentProductName());
+    // The connection has opened the mouse already; a thread that ended with
+    // a handle that went away is replaced.
     startStatusThread();
     reinitialiseForMouse();
     SelBtnChanged(0, 0);
@@ -191,99 +135,20 @@ void MousecfgWidget::slotWarning()
 
 void MousecfgWidget::handleDeviceChange(const QString &interfaceName, bool arrival)
 {
-    // The write thread owns the handles until it ends; replay afterwards.
-    if (m_bWriteRunning) {
-        m_deferredDeviceChanges.append({interfaceName, arrival});
-        return;
-    }
-    processDeviceChange(interfaceName, arrival);
+    m_connection->handleDeviceChange(interfaceName, arrival);
 }
 
-void MousecfgWidget::processDeviceChange(const QString &interfaceName, bool arrival)
+void MousecfgWidget::slotConnectionChanged(int miceBefore, int miceAfter, bool currentChanged)
 {
-    const InterfacePathMatch match = classifyInterfacePath(interfaceName);
-    const int vid = match.matched ? match.vendorId : 0;
-    const int pid = match.matched ? match.productId : 0;
-    const int collection = match.matched ? match.collection : 0;
-    const int miceBefore = m_iMouseCount;
-    bool newlyAttached = false;
-
-    for (int row = 0; row < supportedModelCount(); ++row) {
-        const SupportedModel &model = supportedModel(row);
-        bool handled = false;
-        const bool kindA = vid == model.vendorIdA && pid == model.productIdA;
-        const bool kindB = !kindA && vid == model.vendorIdB && pid == model.productIdB;
-        if (!kindA && !kindB)
-            continue;
-        const KindFlags kind = kindA ? kKindA : kKindB;
-        const QString rowName = QString::fromLatin1(model.deviceName);
-        bool reopen = true;
-
-        if (arrival) {
-            const unsigned release = deviceReleaseNumber(("\\\\?\\" + interfaceName).toLatin1());
-            const int minRelease = kindA ? model.releaseMinA : model.releaseMinB;
-            const int maxRelease = kindA ? model.releaseMaxA : model.releaseMaxB;
-            const bool inRange = maxRelease == 0 || (int(release) >= minRelease && int(release) <= maxRelease);
-            bool goOn = collectionFound(kind.mouseCollection, row);
-            if (inRange && collection == 1) {
-                newlyAttached |= !collectionFound(kind.mouseCollection, row);
-                setCollectionFound(kind.mouseCollection, true, row);
-                goOn = true;
-            } else if (inRange && collection == 4) {
-                newlyAttached |= !collectionFound(kind.commandCollection, row);
-                setCollectionFound(kind.commandCollection, true, row);
-                goOn = collectionFound(kind.mouseCollection, row);
-            }
-            if (goOn && collectionFound(kind.commandCollection, row)) {
-                if (miceBefore != 0) {
-                    refreshMouseList();
-                    openDeviceByName(currentProductName());
-                } else {
-                    refreshMouseList();
-                    QTimer::singleShot(200, this, &MousecfgWidget::slotWarnClose);
-                }
-            }
-        } else {
-            const int flag = collection == 1 ? kind.mouseCollection : collection == 4 ? kind.commandCollection : 0;
-            if (flag == 0 || !collectionFound(flag, row))
-                continue;
-            setCollectionFound(flag, false, row);
-            if (!collectionFound(1, row) && !collectionFound(2, row) && !collectionFound(3, row) && !collectionFound(4, row)) {
-                m_iMouseCount = countPresentMice();
-                if (m_iMouseCount > 0) {
-                    const QString before = currentProductName();
-                    refreshMouseList();
-                    if (rowName == before) {
-                        stopStatusThread();
-                        closeDevice();
-                        openDeviceByName(currentProductName());
-                        startStatusThread();
-                        reinitialiseForMouse();
-                        handled = true;
-                    }
-                } else {
-                    stopStatusThread();
-                    closeDevice();
-                    m_bWarnCanClose = false;
-                    g_bWarnVisible = true;
-                    QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
-                    reopen = false;
-                }
-            }
-        }
-
-        const bool anyFlag = collectionFound(kind.mouseCollection, row) || collectionFound(kind.commandCollection, row);
-        if (reopen && rowName == currentProductName() && anyFlag && !handled) {
-            stopStatusThread();
-            closeDevice();
-            sleepMs(500);
-            openDeviceByName(currentProductName());
-            startStatusThread();
-        }
+    refreshMouseList();
+    if (miceAfter == 0) {
+        m_bWarnCanClose = false;
+        g_bWarnVisible = true;
+        QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
+    } else if (miceBefore == 0) {
+        QTimer::singleShot(200, this, &MousecfgWidget::slotWarnClose);
+    } else if (currentChanged) {
+        reinitialiseForMouse();
     }
-    if (newlyAttached)
-        writeDiffFlag(1);
     updateConnectionIndicator();
-    stopStatusThread();
-    startStatusThread();
 }

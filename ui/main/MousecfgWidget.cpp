@@ -4,7 +4,7 @@
 #include "ui/kit/UiScale.h"
 #include "device/DeviceTable.h"
 #include "device/CommandProtocol.h"
-#include "device/KestGetBatteryThread.h"
+#include "device/MouseConnection.h"
 #include "platform/PointerSpeed.h"
 #include "storage/AppPaths.h"
 #include "storage/ConfigStorage.h"
@@ -113,8 +113,13 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     m_mouseSelectButton = makeButton("mouseSelectButton", skinImages(tabImages()));
     m_mouseSelectButton->hide();
 
-    loadDeviceTable();
-    enumerateDevices();
+    m_connection = new MouseConnection(this);
+    // Queued: a send on this thread may read a status report in the middle of a click.
+    connect(m_connection, SIGNAL(RefreshBatteryStatus(quint8,quint8,quint8)), this, SLOT(slotRefreshBatteryStatus(quint8,quint8,quint8)), Qt::QueuedConnection);
+    connect(m_connection, SIGNAL(RefreshStatus(quint8,quint8,quint8,quint8)), this, SLOT(slotRefreshStatus(quint8,quint8,quint8,quint8)), Qt::QueuedConnection);
+    connect(m_connection, SIGNAL(RefreshWriteStatus(quint8)), this, SLOT(slotRefreshWriteStatus(quint8)), Qt::QueuedConnection);
+    connect(m_connection, &MouseConnection::connectionChanged, this, &MousecfgWidget::slotConnectionChanged);
+    m_connection->start();
     refreshMouseList();
     m_iLanguage = langId();
     setCurrentLanguage(m_iLanguage);
@@ -135,12 +140,6 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
         QCoreApplication::installTranslator(&m_translator);
 
     m_iBatteryFull = batteryFull();
-    // A download stops the status thread from the write thread; it is started
-    // again here, on the GUI thread, once the download has succeeded.
-    setStatusThreadControl([this] { stopStatusThread(); },
-                           [this] { QMetaObject::invokeMethod(this, "startStatusThread", Qt::QueuedConnection); });
-    openDeviceByName(currentProductName());
-    startStatusThread();
 
     loadSettings(m_applied);
     m_working = m_applied;
@@ -163,9 +162,8 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
 
 MousecfgWidget::~MousecfgWidget()
 {
-    setStatusThreadControl({}, {});
-    stopStatusThread();
-    closeDevice();
+    delete m_connection; // ends the status thread and closes the handles
+    m_connection = nullptr;
     shutdownHid();
     QCoreApplication::removeTranslator(&m_translator);
 }

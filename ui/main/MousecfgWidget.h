@@ -1,6 +1,6 @@
 #pragma once
-// The program's only top-level window: owns the connection to the mouse, the
-// two settings records, the feature pages and the tray icon.
+// The program's only top-level window: a view of the connection to the mouse;
+// owns the two settings records, the feature pages and the tray icon.
 #include "storage/MouseSettings.h"
 #include <QList>
 #include <QPair>
@@ -11,7 +11,7 @@
 #include <atomic>
 #include <mutex>
 
-class KestGetBatteryThread;
+class MouseConnection;
 class KestLabel;
 class KestProcessbar;
 class KestPushButton;
@@ -47,6 +47,7 @@ public:
     KestPushButton *button(const QString &objectName) const;
     int batteryPercent() const { return m_iBatteryPercent; }
     bool statusThreadRunning() const;
+    MouseConnection *connection() const { return m_connection; }
 
     // Same as pressing "Apply": collect the panels, then write.
     void apply();
@@ -71,6 +72,8 @@ public slots:
     void slotRefreshLightMode(quint8 iMode);
     void startStatusThread();
     void stopStatusThread();
+    // What is attached changed (from the connection).
+    void slotConnectionChanged(int miceBefore, int miceAfter, bool currentChanged);
 
 signals:
     // An on-screen notice for the mouse-side change just shown.
@@ -111,8 +114,6 @@ private:
     void refreshMouseList();
     void updateConnectionIndicator();
     void reinitialiseForMouse();
-    void processDeviceChange(const QString &interfaceName, bool arrival);
-    int countPresentMice() const;
 
     // The feature pages. Each page builds its panels into its page widget,
     // loads them from the working record and, where a panel keeps a private
@@ -148,9 +149,7 @@ private:
     QPoint m_pressPos;
     QPoint m_windowOrigin;
 
-    mutable std::mutex m_threadMutex;
-    KestGetBatteryThread *m_pBatteryThread = nullptr;
-    QObject *m_hotplugSource = nullptr;
+    MouseConnection *m_connection = nullptr;
     int m_iMouseCount = 0;
     QStringList m_listMouseNames;
     bool m_bFrontView = true;
@@ -161,7 +160,6 @@ private:
     int m_iBatteryFull = 4200;
     int m_iCurrentPage = 0;
     bool m_bWriteRunning = false;
-    QList<QPair<QString, bool>> m_deferredDeviceChanges;
 
     int m_iLanguage = 0;
     QStringList m_languageNames;

@@ -1,6 +1,8 @@
 // Apply: the write thread behind the busy dialog, then its outcome.
 #include "ui/main/MousecfgWidget.h"
 #include "device/CommandProtocol.h"
+#include "device/InputReports.h"
+#include "device/MouseConnection.h"
 #include "device/PointerSettings.h"
 #include "storage/AppPaths.h"
 #include "ui/kit/KestProcessDialog.h"
@@ -17,6 +19,7 @@ void MousecfgWidget::runWrite(bool writeAll)
     if (m_bWriteRunning)
         return;
     m_bWriteRunning = true;
+    m_connection->hold();
 
     KestProcessDialog dialog(this);
     KestProcessThread thread(m_working, m_applied, writeAll);
@@ -25,6 +28,8 @@ void MousecfgWidget::runWrite(bool writeAll)
     const int shown = dialog.exec();
     thread.wait();
     m_bWriteRunning = false;
+    // Device changes held back during the write are taken in now.
+    m_connection->release();
 
     if (shown == 1 && thread.m_iStatus != 0) {
         QString text;
@@ -36,18 +41,16 @@ void MousecfgWidget::runWrite(bool writeAll)
             text = tr("Send data failed, please try again.");
         showMessage(1, text);
     }
-
-    // Device notifications held back during the write.
-    const auto deferred = m_deferredDeviceChanges;
-    m_deferredDeviceChanges.clear();
-    for (const auto &change : deferred)
-        processDeviceChange(change.first, change.second);
 }
 
 void MousecfgWidget::chooseSlot(int index)
 {
     switchToSlot(index, false);
-    setActiveProfile(index);
-    sendRefreshSequence();
+    {
+        // Both commands go out while the status thread waits for the handle.
+        const CommandHandleLock owner(commandHandleMutex());
+        setActiveProfile(index);
+        sendRefreshSequence();
+    }
     applyPointerSettings();
 }

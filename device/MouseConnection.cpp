@@ -1,0 +1,198 @@
+#include "device/MouseConnection.h"
+#include "device/CommandProtocol.h"
+#include "device/DeviceTable.h"
+#include "device/InputReports.h"
+#include "device/InterfacePath.h"
+#include "device/KestGetBatteryThread.h"
+#include "storage/ConfigStorage.h"
+#include <QDebug>
+#include <QMetaObject>
+
+namespace {
+
+bool productPresent(const SupportedModel &m, bool cable)
+{
+    return cable ? (m.found3 && m.found4) : (m.found1 && m.found2);
+}
+
+// Which products of which rows are attached, and where.
+struct Attachment {
+    QList<QByteArray> paths;
+    QList<bool> products;
+
+    static Attachment now()
+    {
+        Attachment a;
+        for (int i = 0; i < supportedModelCount(); ++i) {
+            const SupportedModel &m = supportedModel(i);
+            a.paths << m.path1 << m.path2 << m.path3 << m.path4;
+            a.products << productPresent(m, false) << productPresent(m, true);
+        }
+        return a;
+    }
+    bool operator==(const Attachment &o) const { return paths == o.paths && products == o.products; }
+    // A product that was not attached before is.
+    bool gained(const Attachment &before) const
+    {
+        for (int i = 0; i < products.size(); ++i)
+            if (products[i] && !before.products.value(i))
+                return true;
+        return false;
+    }
+};
+
+} // namespace
+
+MouseConnection::MouseConnection(QObject *parent) : QObject(parent)
+{
+    // A download stops the status thread from the write thread; it is started
+    // again on this object's thread once the download has succeeded.
+    setStatusThreadControl([this] { stopStatusThread(); },
+                           [this] { QMetaObject::invokeMethod(this, &MouseConnection::startStatusThread, Qt::QueuedConnection); });
+    // Status reports read by a send still reach the status display.
+    setStatusReportSink([this](const uint8_t *report) { emitStatusReport(*this, report); });
+}
+
+MouseConnection::~MouseConnection()
+{
+    setStatusThreadControl({}, {});
+    setStatusReportSink({});
+    stopStatusThread();
+    closeDevice();
+}
+
+void MouseConnection::start()
+{
+    loadDeviceTable();
+    enumerateDevices();
+    const QStringList names = presentNames();
+    if (names.size() == 1 || (!names.isEmpty() && !names.contains(currentProductName())))
+        setCurrentProductName(names.first());
+    reopen();
+}
+
+int MouseConnection::presentCount() const
+{
+    return presentNames().size();
+}
+
+QStringList MouseConnection::presentNames() const
+{
+    QStringList names;
+    for (int i = 0; i < supportedModelCount(); ++i) {
+        const SupportedModel &m = supportedModel(i);
+        if (productPresent(m, false) || productPresent(m, true))
+            names << QString::fromLatin1(m.deviceName);
+    }
+    return names;
+}
+
+void MouseConnection::selectMouse(const QString &name)
+{
+    setCurrentProductName(name);
+    reopen();
+}
+
+bool MouseConnection::commandHandleOpen() const
+{
+    return commandHandle() != nullptr;
+}
+
+void MouseConnection::reopen()
+{
+    stopStatusThread();
+    closeDevice();
+    openDeviceByName(currentProductName());
+    startStatusThread();
+}
+
+void MouseConnection::startStatusThread()
+{
+    if (m_held || !commandHandleOpen())
+        return;
+    std::lock_guard<std::mutex> lock(m_threadMutex);
+    if (m_thread && m_thread->isRunning())
+        return;
+    if (m_thread)
+        m_thread->deleteLater(); // it ended on its own (its handle went away)
+    auto *thread = new KestGetBatteryThread;
+    connect(thread, &KestGetBatteryThread::RefreshBatteryStatus, this, &MouseConnection::RefreshBatteryStatus);
+    connect(thread, &KestGetBatteryThread::RefreshStatus, this, &MouseConnection::RefreshStatus);
+    connect(thread, &KestGetBatteryThread::RefreshWriteStatus, this, &MouseConnection::RefreshWriteStatus);
+    m_thread = thread;
+    thread->start(QThread::InheritPriority);
+}
+
+void MouseConnection::stopStatusThread()
+{
+    // Called from the GUI thread and, during a download, from the write thread.
+    std::lock_guard<std::mutex> lock(m_threadMutex);
+    if (!m_thread)
+        return;
+    KestGetBatteryThread *thread = m_thread;
+    m_thread = nullptr;
+    thread->stopAndWait();
+    thread->deleteLater();
+}
+
+bool MouseConnection::statusThreadRunning() const
+{
+    std::lock_guard<std::mutex> lock(m_threadMutex);
+    return m_thread && m_thread->isRunning() && !m_thread->isStop;
+}
+
+void MouseConnection::hold()
+{
+    m_held = true;
+}
+
+void MouseConnection::release()
+{
+    m_held = false;
+    if (m_changedWhileHeld) {
+        m_changedWhileHeld = false;
+        resynchronise();
+    }
+    // After a failed download too: the status display must not freeze.
+    startStatusThread();
+}
+
+void MouseConnection::handleDeviceChange(const QString &interfaceName, bool arrival)
+{
+    const InterfacePathMatch match = classifyInterfacePath(interfaceName);
+    qDebug().noquote() << (arrival ? "arrival" : "removal") << interfaceName;
+    if (!match.matched || !isSupportedDevice(match.vendorId, match.productId))
+        return;
+    // The write thread owns the handles until it ends.
+    if (m_held) {
+        m_changedWhileHeld = true;
+        return;
+    }
+    resynchronise();
+}
+
+// Finds what is attached now; only when that changed are the handles closed
+// (after the status thread has ended) and opened again. Node paths change on
+// every plug, so nothing found before is trusted.
+void MouseConnection::resynchronise()
+{
+    const Attachment before = Attachment::now();
+    const int miceBefore = presentCount();
+    const QString currentBefore = currentProductName();
+    forgetCollections();
+    enumerateDevices();
+    const Attachment after = Attachment::now();
+    const QStringList names = presentNames();
+    if (after == before && (commandHandleOpen() || names.isEmpty())) {
+        emit connectionChanged(miceBefore, names.size(), false);
+        return;
+    }
+
+    if (!names.isEmpty() && !names.contains(currentBefore))
+        setCurrentProductName(names.first());
+    reopen();
+    // A mouse that was away may hold anything now: the next Apply sends everything.
+    if (after.gained(before))
+        writeDiffFlag(1);
+    emit connectionChanged(miceBefore, names.size(), currentProductName() != currentBefore);
+}

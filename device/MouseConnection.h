@@ -1,0 +1,66 @@
+#pragma once
+// The one owner of the connection to the mouse: the model table and its
+// enumeration, the handles, who may use the command handle, the status
+// thread and the hot-plug notifications. Windows and tools are views of it.
+#include <QList>
+#include <QObject>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+#include <mutex>
+
+class KestGetBatteryThread;
+
+class MouseConnection : public QObject
+{
+    Q_OBJECT
+public:
+    explicit MouseConnection(QObject *parent = nullptr);
+    // Stops the status thread and closes the handles.
+    ~MouseConnection() override;
+
+    // Loads the model table, finds what is attached, opens the current mouse
+    // and starts the status thread.
+    void start();
+
+    int presentCount() const;
+    QStringList presentNames() const;
+    // Closes the current mouse and opens the named one.
+    void selectMouse(const QString &name);
+    bool commandHandleOpen() const;
+
+    // Only while a command handle is open; a running thread is kept.
+    void startStatusThread();
+    // Returns once the thread has left its loop.
+    void stopStatusThread();
+    bool statusThreadRunning() const;
+
+    // A download holds the connection: device changes wait until it is released,
+    // then the status thread runs again whatever the download's outcome.
+    void hold();
+    void release();
+    bool held() const { return m_held; }
+
+public slots:
+    // A device interface arrived or was removed ("HID#VID_xxxx&PID_xxxx&colNN...").
+    void handleDeviceChange(const QString &interfaceName, bool arrival);
+
+signals:
+    // What is attached changed: mice present before and after, and whether
+    // the current mouse is another one now. Handles are open and the status
+    // thread runs again when this is emitted.
+    void connectionChanged(int miceBefore, int miceAfter, bool currentChanged);
+    // From the status thread, or from a status report read by a send.
+    void RefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
+    void RefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
+    void RefreshWriteStatus(quint8 iStatus);
+
+private:
+    void resynchronise();
+    void reopen();
+
+    mutable std::mutex m_threadMutex;
+    KestGetBatteryThread *m_thread = nullptr;
+    bool m_held = false;
+    bool m_changedWhileHeld = false;
+};
