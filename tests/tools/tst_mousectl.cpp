@@ -204,10 +204,17 @@ private slots:
         QCOMPARE(run.out, expected);
     }
 
+    void traceAndDumpOfFullApply_data()
+    {
+        QTest::addColumn<QStringList>("motion");
+        QTest::newRow("still") << QStringList{};
+        QTest::newRow("moving at 1000 Hz") << QStringList{"--virtual-motion", "1000"};
+    }
     void traceAndDumpOfFullApply()
     {
-        const CtlRun run = ctl({QStringLiteral("--virtual"), QStringLiteral("--trace"), QStringLiteral("--dump"),
-                                QStringLiteral("apply")});
+        QFETCH(QStringList, motion);
+        const CtlRun run = ctl(QStringList{QStringLiteral("--virtual"), QStringLiteral("--trace"), QStringLiteral("--dump"),
+                                           QStringLiteral("apply")} + motion);
         QCOMPARE(run.exitCode, 0);
         const QList<QByteArray> lines = run.lines();
         QVERIFY(lines.size() > 3);
@@ -220,8 +227,12 @@ private slots:
         // Every line but the dump is a trace line; every written report is a
         // whole framed report with its checksum.
         const QRegularExpression traceLine(QStringLiteral("^[<>]( [0-9a-f]{2})+$"));
-        for (int i = 0; i + 1 < lines.size(); ++i)
+        for (int i = 0; i + 1 < lines.size(); ++i) {
             QVERIFY2(traceLine.match(QString::fromLatin1(lines.at(i))).hasMatch(), lines.at(i).constData());
+            // Movement is never traced: a line read is a command reply.
+            QVERIFY2(!lines.at(i).startsWith("<") || lines.at(i).mid(2, 8) == "05 " + lines.at(i).mid(5, 3) + "fa",
+                     lines.at(i).constData());
+        }
         for (const QByteArray &report : writtenReports(run)) {
             QCOMPARE(report.size(), 33);
             QCOMPARE(uint8_t(report.at(0)), uint8_t(0x05));
@@ -238,6 +249,8 @@ private slots:
         const QJsonObject dump = dumpOf(run);
         QCOMPARE(dump.value(QStringLiteral("writeOpen")).toBool(true), false);
         QCOMPARE(dump.value(QStringLiteral("activeProfile")).toInt(-1), 0);
+        QCOMPARE(dump.value(QStringLiteral("refused")).toInt(-1), 0);
+        QCOMPARE(dump.value(QStringLiteral("handleFaults")).toInt(-1), 0);
         const QJsonObject areas = dump.value(QStringLiteral("areas")).toObject();
         for (const char *area : {"1", "2", "3", "4"})
             QVERIFY2(!areas.value(QLatin1String(area)).toString().isEmpty(), area);
@@ -297,6 +310,8 @@ private slots:
         QTest::newRow("empty group") << QStringList{"--virtual", "apply", "basic,"};
         QTest::newRow("bad virtual kind") << QStringList{"--virtual=usb", "list"};
         QTest::newRow("dump without virtual") << QStringList{"--dump", "list"};
+        QTest::newRow("motion without virtual") << QStringList{"--virtual-motion", "100", "list"};
+        QTest::newRow("motion above 1000 Hz") << QStringList{"--virtual", "--virtual-motion=1001", "list"};
         QTest::newRow("export without file") << QStringList{"export"};
         QTest::newRow("import without file") << QStringList{"import"};
         QTest::newRow("extra argument") << QStringList{"--virtual", "status", "now"};

@@ -140,6 +140,17 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
             }
             options.useVirtualMouse = true;
             options.virtualConnection = Connection(connection->value);
+        } else if (arg == QLatin1String("--virtual-motion") || arg.startsWith(QLatin1String("--virtual-motion="))) {
+            const bool separate = !arg.contains(QLatin1Char('='));
+            const QString value = separate ? arguments.value(i + 1) : arg.mid(int(qstrlen("--virtual-motion=")));
+            bool number = false;
+            const int hz = value.toInt(&number);
+            if (!number || hz < 0 || hz > SIM_MAX_MOTION_HZ) {
+                parsed.error = QStringLiteral("--virtual-motion needs a rate from 0 to %1 Hz").arg(SIM_MAX_MOTION_HZ);
+                return parsed;
+            }
+            i += separate ? 1 : 0;
+            options.virtualMotionHz = hz;
         } else if (arg == QLatin1String("--app-dir")) {
             if (i + 1 >= arguments.size() || arguments.at(i + 1).isEmpty()) {
                 parsed.error = QStringLiteral("--app-dir needs a DIR");
@@ -162,6 +173,10 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
         parsed.error = QStringLiteral("--dump needs --virtual");
         return parsed;
     }
+    if (options.virtualMotionHz > 0 && !options.useVirtualMouse) {
+        parsed.error = QStringLiteral("--virtual-motion needs --virtual");
+        return parsed;
+    }
     if (positional.isEmpty()) {
         parsed.error = QStringLiteral("no command given (try --help)");
         return parsed;
@@ -179,7 +194,8 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
 QString usageText()
 {
     return QStringLiteral(
-        "Usage: mousectl [--app-dir DIR] [--virtual[=receiver|cable|both]] [--trace] [--dump] COMMAND [ARGS]\n"
+        "Usage: mousectl [--app-dir DIR] [--virtual[=receiver|cable|both]] [--virtual-motion HZ] [--trace] [--dump]\n"
+        "                COMMAND [ARGS]\n"
         "\n"
         "Commands:\n"
         "  list             one line per mouse present: name, TAB, receiver, cable or both\n"
@@ -194,7 +210,10 @@ QString usageText()
         "  --app-dir DIR    application folder (DefaultProfile.bin, Configs/); default: the program's folder\n"
         "  --virtual[=KIND] plug in a virtual mouse with empty memory first; KIND is receiver\n"
         "                   (default), cable or both\n"
-        "  --trace          print every report written (\"> \") and read (\"< \") as hexadecimal bytes\n"
+        "  --virtual-motion HZ  with --virtual: the mouse moves, sending movement reports at HZ\n"
+        "                   (0-1000) among its replies\n"
+        "  --trace          print every report written (\"> \") and every reply read (\"< \") as\n"
+        "                   hexadecimal bytes\n"
         "  --dump           with --virtual: print what the virtual mouse holds as JSON afterwards\n"
         "  -h, --help       show this text\n"
         "\n"

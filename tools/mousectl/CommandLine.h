@@ -11,6 +11,7 @@ struct CtlOptions {
     QString appDir;                          // empty: the executable's folder
     bool useVirtualMouse = false;
     Connection virtualConnection = Connection::Receiver;
+    int virtualMotionHz = 0;                 // movement reports per second (virtual mouse)
     bool trace = false;
     bool dump = false;
     bool help = false;                       // nothing else is done

@@ -31,10 +31,11 @@ int chooseAppDir(const QString &dir)
     return ExitOk;
 }
 
-void plugVirtualMouse(Connection connection)
+void plugVirtualMouse(Connection connection, int motionHz)
 {
     VirtualMouse &mouse = virtualMouse();
     mouse.reset(connection);
+    mouse.setMotionRate(motionHz);
     // A missing reply costs its full time-out, as on a real mouse.
     mouse.setInstantTimeouts(false);
     setHidApi(&virtualHidApi());
@@ -66,7 +67,7 @@ int runSession(const CtlOptions &options)
     if (const int result = chooseAppDir(options.appDir))
         return result;
     if (options.useVirtualMouse)
-        plugVirtualMouse(options.virtualConnection);
+        plugVirtualMouse(options.virtualConnection, options.virtualMotionHz);
     if (options.trace)
         startReportTrace();
 
