@@ -159,6 +159,11 @@ QVector<MacroEvent> readMacroEvents(const QString &name)
     return storedEvents(IniFile(macroFilePath(name)));
 }
 
+QVector<MacroEvent> readMacroEventsAt(const QString &path)
+{
+    return storedEvents(IniFile(path));
+}
+
 int readWriteSign(const QString &name)
 {
     if (refuseName(name, "Reading the write mark of"))

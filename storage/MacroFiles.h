@@ -53,6 +53,8 @@ bool saveMacroFile(const QString &name, const MacroFile &macro);
 int loadMacroFile(const QString &name, MacroFile &macro);
 // The raw events exactly as stored (what the device download sends), clamped like loadMacroFile.
 QVector<MacroEvent> readMacroEvents(const QString &name);
+// The same from a macro file anywhere (one about to be imported).
+QVector<MacroEvent> readMacroEventsAt(const QString &path);
 int readWriteSign(const QString &name);
 bool clearWriteSign(const QString &name);
 bool deleteMacroFile(const QString &name);

@@ -1177,8 +1177,18 @@
     </message>
     <message>
         <location filename="../../ui/macro/MacroRowEditing.cpp" line="82"/>
-        <source>A macro holds at most %1 events.</source>
-        <translation>A macro holds at most %1 events.</translation>
+        <source>The macro has no room for this. The mouse takes at most %1 events in a macro, or %2 without delays.</source>
+        <translation>The macro has no room for this. The mouse takes at most %1 events in a macro, or %2 without delays.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroRowEditing.cpp" line="176"/>
+        <source>Without its delays the macro would be too long for the mouse: it takes at most %1 events without delays.</source>
+        <translation>Without its delays the macro would be too long for the mouse: it takes at most %1 events without delays.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="290"/>
+        <source>%1 is too long for the mouse: it takes at most %2 events in a macro, or %3 without delays.</source>
+        <translation>%1 is too long for the mouse: it takes at most %2 events in a macro, or %3 without delays.</translation>
     </message>
 </context>
 <context>

@@ -1177,8 +1177,18 @@
     </message>
     <message>
         <location filename="../../ui/macro/MacroRowEditing.cpp" line="82"/>
-        <source>A macro holds at most %1 events.</source>
-        <translation>一个宏最多包含 %1 个事件。</translation>
+        <source>The macro has no room for this. The mouse takes at most %1 events in a macro, or %2 without delays.</source>
+        <translation>宏没有空间容纳这些内容。鼠标的一个宏最多容纳 %1 个事件，不含延迟时最多 %2 个。</translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroRowEditing.cpp" line="176"/>
+        <source>Without its delays the macro would be too long for the mouse: it takes at most %1 events without delays.</source>
+        <translation>去掉延迟后，宏对鼠标来说会太长：不含延迟时最多 %1 个事件。</translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="290"/>
+        <source>%1 is too long for the mouse: it takes at most %2 events in a macro, or %3 without delays.</source>
+        <translation>%1 对鼠标来说太长：一个宏最多 %2 个事件，不含延迟时最多 %3 个。</translation>
     </message>
 </context>
 <context>

@@ -1177,8 +1177,18 @@
     </message>
     <message>
         <location filename="../../ui/macro/MacroRowEditing.cpp" line="82"/>
-        <source>A macro holds at most %1 events.</source>
-        <translation>一個巨集最多包含 %1 個事件。</translation>
+        <source>The macro has no room for this. The mouse takes at most %1 events in a macro, or %2 without delays.</source>
+        <translation>巨集沒有空間容納這些內容。滑鼠的一個巨集最多容納 %1 個事件，不含延遲時最多 %2 個。</translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroRowEditing.cpp" line="176"/>
+        <source>Without its delays the macro would be too long for the mouse: it takes at most %1 events without delays.</source>
+        <translation>去掉延遲後，巨集對滑鼠來說會太長：不含延遲時最多 %1 個事件。</translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="290"/>
+        <source>%1 is too long for the mouse: it takes at most %2 events in a macro, or %3 without delays.</source>
+        <translation>%1 對滑鼠來說太長：一個巨集最多 %2 個事件，不含延遲時最多 %3 個。</translation>
     </message>
 </context>
 <context>

@@ -61,6 +61,7 @@ private slots:
     void macroEncoding_data();
     void macroEncoding();
     void macroWithDelaysIsStoredUnchanged();
+    void macroCutAt200Bytes_data();
     void macroCutAt200Bytes();
     void macroAreaFromButtons();
     void macroAreaStopsBeyondTwentySlots();
@@ -224,25 +225,55 @@ void TestReportGroups::macroWithDelaysIsStoredUnchanged()
     QCOMPARE(encodeMacroEvents(pressed).size(), 3 * (4 + 1 + 2));
 }
 
+void TestReportGroups::macroCutAt200Bytes_data()
+{
+    // Presses of keys 4, 5, ...; "released" adds each key's release after it.
+    QTest::addColumn<int>("presses");
+    QTest::addColumn<bool>("released");
+    QTest::addColumn<bool>("delayed");
+    QTest::addColumn<int>("kept"); // events kept before the added releases
+    QTest::newRow("25 press-release pairs fit whole") << 25 << true << false << 50;
+    QTest::newRow("60 presses: 25 kept, each released") << 60 << false << false << 25;
+    QTest::newRow("31 press-release pairs: the cut keeps whole pairs") << 31 << true << false << 50;
+    QTest::newRow("a delay and 70 presses: 33 events kept, each press released") << 70 << false << true << 33;
+}
+
 void TestReportGroups::macroCutAt200Bytes()
 {
-    const QVector<MacroEvent> many = keyEvents(60);
-    const QByteArray full = encodeMacroEvents(many);
-    QCOMPARE(full.size(), 3 * (60 + 15 + 2));
+    QFETCH(int, presses);
+    QFETCH(bool, released);
+    QFETCH(bool, delayed);
+    QFETCH(int, kept);
+    QVector<MacroEvent> events;
+    for (const MacroEvent &press : keyEvents(presses)) {
+        events.append(press);
+        if (released)
+            events.append({0x04, 0, press.low});
+    }
+    if (delayed)
+        events.prepend(MacroEvent{0x06, 0, 1});
+    const QVector<MacroEvent> slot = eventsForSlot(events);
+    QVERIFY(fitsMacroSlot(slot));
+    QCOMPARE(slot.mid(0, kept), events.mid(0, kept));
+    QCOMPARE(slot.size(), released ? kept : 2 * kept - int(delayed));
+    // Whatever the cut left pressed is released at the end, and nothing else is added.
+    QSet<int> held;
+    for (const MacroEvent &e : slot) {
+        if (e.map == 0x84)
+            held.insert(e.low);
+        else if (e.map == 0x04)
+            QVERIFY(held.remove(e.low));
+    }
+    QVERIFY(held.isEmpty());
+
     MacroArea area;
     area.fill(0xEE);
-    encodeMacroSlot(area, 19, many);
-    QCOMPARE(QByteArray(reinterpret_cast<const char *>(area.data() + 19 * 200), 200), full.left(200));
+    encodeMacroSlot(area, 19, events);
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(area.data() + 19 * 200), 200),
+             encodeMacroEvents(slot).leftJustified(200, '\0'));
     QCOMPARE(int(area[19 * 200 - 1]), 0xEE);
-
-    QVector<MacroEvent> delayed = keyEvents(70);
-    delayed[0] = {0x06, 0, 1};
-    encodeMacroSlot(area, 0, delayed);
-    QCOMPARE(QByteArray(reinterpret_cast<const char *>(area.data()), 200), encodeMacroEvents(delayed).left(200));
-    QCOMPARE(int(area[200]), 0xEE);
-
-    encodeMacroSlot(area, 20, many); // no such slot: nothing written
-    encodeMacroSlot(area, -1, many);
+    encodeMacroSlot(area, 20, events); // no such slot: nothing written
+    encodeMacroSlot(area, -1, events);
     QCOMPARE(int(area[200]), 0xEE);
 }
 

@@ -135,12 +135,21 @@ private slots:
     {
         openPage();
         QVERIFY(writeFileBytes(outside("a|b.MSMACRO"), kExternalMacro));
-        m_page->importMacroFiles({outside("a|b.MSMACRO"), outside("missing.MSMACRO")});
-        QCOMPARE(m_messages->texts().size(), 2);
+        // 52 key events without delays: more than the mouse's slot takes.
+        QString tooLong = "[Setting]\nCount=52\n";
+        for (int i = 0; i < 52; ++i)
+            tooLong += QString("Map_%1=132\nDataH_%1=0\nDataL_%1=4\n").arg(i);
+        QVERIFY(writeFileBytes(outside("long.MSMACRO"), tooLong.toLatin1()));
+        m_page->importMacroFiles({outside("a|b.MSMACRO"), outside("missing.MSMACRO"), outside("long.MSMACRO")});
+        QCOMPARE(m_messages->texts().size(), 3);
         QVERIFY(m_messages->texts().at(0).contains("cannot contain"));
         QVERIFY(m_messages->texts().at(1).contains("could not be copied"));
+        QCOMPARE(m_messages->texts().at(2), QDir::toNativeSeparators(outside("long.MSMACRO"))
+                                                + " is too long for the mouse: it takes at most 63 events in a macro, "
+                                                  "or 51 without delays.");
         QCOMPARE(macroCount(), 0);
         QVERIFY(!macroFileExists("missing"));
+        QVERIFY(!macroFileExists("long"));
     }
 
     void importStopsAtTheLimit()

@@ -163,20 +163,32 @@ private slots:
 
     void tableLimits_data()
     {
+        // A press is taken only with room left for its release.
         QTest::addColumn<QString>("delayBox");
+        QTest::addColumn<int>("before"); // key rows already there: RECORD AFTER them
         QTest::addColumn<int>("rows");
-        QTest::newRow("no delays: the 41st event is dropped") << QString() << 40;
-        QTest::newRow("recorded delays: the 64th row is dropped") << QString("macroRecordDelayCheck") << 63;
-        QTest::newRow("default delays: the 64th row is dropped") << QString("macroDefaultDelayCheck") << 63;
+        QTest::newRow("no delays: 50 rows, the most whole pairs that fit") << QString() << 0 << 50;
+        QTest::newRow("no delays, after 48 rows: one more pair") << QString() << 48 << 50;
+        QTest::newRow("recorded delays: the 64th row is dropped") << QString("macroRecordDelayCheck") << 0 << 63;
+        QTest::newRow("default delays: the 64th row is dropped") << QString("macroDefaultDelayCheck") << 0 << 63;
     }
 
     void tableLimits()
     {
         QFETCH(QString, delayBox);
+        QFETCH(int, before);
         QFETCH(int, rows);
+        if (before > 0) {
+            QVector<MacroEvent> pairs;
+            for (int i = 0; i < before / 2; ++i)
+                pairs << keyPressRow(USAGE_B) << keyReleaseRow(USAGE_B);
+            QVERIFY(storeMacro("rec", pairs));
+            m_page->reloadList("rec");
+            m_page->setCurrentRow(before - 1);
+        }
         if (!delayBox.isEmpty())
             check(delayBox.toLatin1().constData());
-        click("macroStartButton");
+        click(before > 0 ? "macroRecordAfterButton" : "macroStartButton");
         for (int i = 0; i < 30; ++i) {
             m_now += 10;
             press(SCAN_A);
@@ -185,8 +197,8 @@ private slots:
         }
         click("macroStopButton");
         QCOMPARE(m_page->eventModel()->rowCount(), rows);
-        // The table ends with a key event, never with a lone delay.
-        QCOMPARE(int(this->rows().last().map & 0x7F), int(MacroKey));
+        // The table ends with a key release, never with a lone delay or press.
+        QCOMPARE(int(this->rows().last().map), int(MacroKey));
         QCOMPARE(storedEvents("rec").size(), rows);
     }
 

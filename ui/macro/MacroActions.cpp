@@ -1,4 +1,5 @@
 #include "ui/macro/MacroActions.h"
+#include "device/MacroEncoding.h"
 #include "storage/DeviceDescription.h"
 #include "storage/KeyTables.h"
 #include <QCoreApplication>
@@ -163,4 +164,9 @@ RowTexts rowTexts(const MacroEvent &event, int delayUnitMs)
         break;
     }
     return t;
+}
+
+bool macroHasRoom(const QVector<MacroEvent> &rows)
+{
+    return rows.size() <= KEY_INFO_COUNT && fitsMacroSlot(rows);
 }

@@ -29,6 +29,10 @@ void decodeMove(const MacroEvent &event, MoveDirection &direction, int &distance
 MacroEvent withMoveDistance(const MacroEvent &event, int distance);
 const char *moveDirectionText(MoveDirection direction); // "MOVE UP" ...
 
+// Whether one macro can hold these rows: a button keeps a copy of at most
+// KEY_INFO_COUNT events, and the mouse a slot of 200 encoded bytes.
+bool macroHasRoom(const QVector<MacroEvent> &rows);
+
 enum class RowKind { MouseButton, Move, Key, Delay, Other };
 RowKind rowKind(const MacroEvent &event);
 bool isPressRow(const MacroEvent &event);

@@ -1,10 +1,12 @@
 // The macro list of the page and the store behind it: loading and saving the
 // current macro, NEW, DELETE, CHANGE NAME, IMPORT, EXPORT, BATCH and GUN SET.
+#include "device/MacroEncoding.h"
 #include "storage/SafeName.h"
 #include "ui/kit/KestListItem.h"
 #include "ui/kit/KestPushButton.h"
 #include "ui/kit/UiScale.h"
 #include "ui/macro/GunSet.h"
+#include "ui/macro/MacroActions.h"
 #include "ui/macro/KestGunsetDialog.h"
 #include "ui/macro/MacroDialog.h"
 #include "ui/macro/MacroEventModel.h"
@@ -282,6 +284,15 @@ void MacroDialog::importMacroFiles(const QStringList &paths)
         }
         if (macroFileExists(name) || macroNames().contains(name)) {
             showMessage(tr("Macro Exist!"), tr("Warning"));
+            continue;
+        }
+        if (!macroHasRoom(readMacroEventsAt(path))) {
+            showMessage(tr("%1 is too long for the mouse: it takes at most %2 events in a macro, or %3 without "
+                           "delays.")
+                            .arg(QDir::toNativeSeparators(path))
+                            .arg(KEY_INFO_COUNT)
+                            .arg(MACRO_SLOT_PLAIN_EVENTS),
+                        tr("Warning"));
             continue;
         }
         QDir().mkpath(macroDir());

@@ -5,11 +5,6 @@
 #include <algorithm>
 #include <memory>
 
-namespace {
-constexpr int kRoomWithDelays = 61;
-constexpr int kRoomWithoutDelays = 39;
-} // namespace
-
 MacroRecorder::MacroRecorder()
 {
     auto timer = std::make_shared<QElapsedTimer>();
@@ -31,11 +26,8 @@ void MacroRecorder::start(int delayType, int defaultDelayMs, int unitMs)
     m_hasLastEvent = false;
     m_lastEventMs = 0;
     m_held.clear();
-}
-
-int MacroRecorder::roomLimit(int delayType)
-{
-    return delayType == DelayNone ? kRoomWithoutDelays : kRoomWithDelays;
+    m_recordedHeld.clear();
+    m_droppedHeld.clear();
 }
 
 KeyCode MacroRecorder::keyCodeOf(int scanCode, int flags)
@@ -43,7 +35,7 @@ KeyCode MacroRecorder::keyCodeOf(int scanCode, int flags)
     return keyEventToKeyCode(scanCode, flags & ~KeyFlagAltDown);
 }
 
-QVector<MacroEvent> MacroRecorder::keyEvent(int scanCode, int flags, int rowCount)
+QVector<MacroEvent> MacroRecorder::keyEvent(int scanCode, int flags, const QVector<MacroEvent> &table)
 {
     QVector<MacroEvent> rows;
     const KeyCode code = keyCodeOf(scanCode, flags);
@@ -63,19 +55,39 @@ QVector<MacroEvent> MacroRecorder::keyEvent(int scanCode, int flags, int rowCoun
         qDebug().noquote() << "Not recording a key without a HID usage, code" << code;
         return rows;
     }
-    if (rowCount > roomLimit(m_delayType))
-        return rows;
+    if (!down && m_droppedHeld.removeAll(code) > 0)
+        return rows; // its press had no room
 
     const qint64 now = m_clock();
-    if (m_hasLastEvent) {
+    const auto delayRow = [&] {
         if (m_delayType == DelayRecorded) {
             const qint64 elapsed = std::max<qint64>(0, now - m_lastEventMs);
-            rows.append(delayEvent(int(std::clamp<qint64>(elapsed / m_unitMs, 1, 0xFFFF))));
-        } else if (m_delayType == DelayDefault) {
-            rows.append(delayEvent(delayToUnits(m_defaultDelayMs, m_unitMs)));
+            return delayEvent(int(std::clamp<qint64>(elapsed / m_unitMs, 1, 0xFFFF)));
         }
-    }
+        return delayEvent(delayToUnits(m_defaultDelayMs, m_unitMs));
+    };
+    if (m_hasLastEvent && m_delayType != DelayNone)
+        rows.append(delayRow());
     rows.append(keyRowEvent(usage, down));
+
+    QVector<KeyCode> recorded = m_recordedHeld;
+    if (down)
+        recorded.append(code);
+    else
+        recorded.removeAll(code);
+    // Room for the releases still to come, each with its delay row.
+    QVector<MacroEvent> future = table + rows;
+    for (int i = 0; i < recorded.size(); ++i) {
+        if (m_delayType != DelayNone)
+            future.append(delayEvent(1));
+        future.append(keyRowEvent(0, false));
+    }
+    if (!macroHasRoom(future)) {
+        if (down)
+            m_droppedHeld.append(code);
+        return {};
+    }
+    m_recordedHeld = recorded;
     m_hasLastEvent = true;
     m_lastEventMs = now;
     return rows;

@@ -1,7 +1,8 @@
 #pragma once
 // Turns keyboard events into macro rows while recording: drops the repeats of
 // held keys, adds the delay rows of the chosen delay type and stops adding
-// once the table is full. The time source can be replaced (tests).
+// once the table is full (macroHasRoom), keeping room for the releases of the
+// keys it recorded as pressed. The time source can be replaced (tests).
 #include "storage/DeviceDescription.h"
 #include "storage/KeyTables.h"
 #include "storage/MacroFiles.h"
@@ -21,15 +22,14 @@ public:
 
     // A new recording: no key held, no event yet.
     void start(int delayType, int defaultDelayMs, int unitMs);
-    // The rows one keyboard event (set-1 scan code, hook flags) adds to a
-    // table of rowCount rows; empty when the event is dropped.
-    QVector<MacroEvent> keyEvent(int scanCode, int flags, int rowCount);
+    // The rows one keyboard event (set-1 scan code, hook flags) adds to table;
+    // empty when the event is dropped. A press is taken only when its release
+    // and those of the other recorded presses still fit after it; the release
+    // of a press that was dropped is dropped too.
+    QVector<MacroEvent> keyEvent(int scanCode, int flags, const QVector<MacroEvent> &table);
 
     const QVector<KeyCode> &heldKeys() const { return m_held; }
 
-    // Rows may be added while the table has at most this many rows: with
-    // delay rows a table ends at 63 rows, without them at 40.
-    static int roomLimit(int delayType);
     // The key code of a hook event as the recorder sees it: the Alt-held flag
     // says nothing about the key itself and is ignored.
     static KeyCode keyCodeOf(int scanCode, int flags);
@@ -44,4 +44,6 @@ private:
     bool m_hasLastEvent = false;
     qint64 m_lastEventMs = 0;
     QVector<KeyCode> m_held;
+    QVector<KeyCode> m_recordedHeld; // held keys whose press is in the table
+    QVector<KeyCode> m_droppedHeld;  // held keys whose press had no room
 };

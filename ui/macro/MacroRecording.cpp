@@ -85,7 +85,7 @@ void MacroDialog::onHookKey(int scanCode, int flags)
 
 void MacroDialog::recordKey(int scanCode, int flags)
 {
-    const QVector<MacroEvent> rows = m_recorder.keyEvent(scanCode, flags, m_model->rowCount());
+    const QVector<MacroEvent> rows = m_recorder.keyEvent(scanCode, flags, m_model->events());
     if (rows.isEmpty())
         return;
     int at = m_iRecordInsertRow >= 0 ? m_iRecordInsertRow : m_model->rowCount();

@@ -1,5 +1,6 @@
 // Rows of the event table: mouse actions and delays inserted by hand, moves,
 // deletions, the row clipboard, the edit fields and edit mode.
+#include "device/MacroEncoding.h"
 #include "storage/MouseSettings.h"
 #include "ui/macro/KestTreeWidget.h"
 #include "ui/macro/MacroActions.h"
@@ -77,9 +78,12 @@ bool MacroDialog::insertRows(const QVector<MacroEvent> &rows)
 {
     if (currentMacroName().isEmpty() || m_bRecording || m_bBatch || rows.isEmpty())
         return false;
-    // A button holds KEY_INFO_COUNT events; more could never reach the mouse.
-    if (m_model->rowCount() + rows.size() > KEY_INFO_COUNT) {
-        showMessage(tr("A macro holds at most %1 events.").arg(KEY_INFO_COUNT), tr("Warning"));
+    if (!macroHasRoom(m_model->events() + rows)) {
+        showMessage(tr("The macro has no room for this. The mouse takes at most %1 events in a macro, or %2 "
+                       "without delays.")
+                        .arg(KEY_INFO_COUNT)
+                        .arg(MACRO_SLOT_PLAIN_EVENTS),
+                    tr("Warning"));
         return false;
     }
     enterEditMode();
@@ -163,8 +167,20 @@ void MacroDialog::deleteRow()
     const QVector<int> rows = selectedRows();
     if (rows.isEmpty())
         return;
+    const int count = rows.last() - rows.first() + 1;
+    // Without delay rows the mouse gets a pause after every fourth event: taking
+    // out the last delays can make a macro longer than a slot.
+    QVector<MacroEvent> rest = m_model->events();
+    rest.remove(rows.first(), count);
+    if (!macroHasRoom(rest) && encodedMacroSize(rest) > encodedMacroSize(m_model->events())) {
+        showMessage(tr("Without its delays the macro would be too long for the mouse: it takes at most %1 events "
+                       "without delays.")
+                        .arg(MACRO_SLOT_PLAIN_EVENTS),
+                    tr("Warning"));
+        return;
+    }
     enterEditMode();
-    m_model->removeEvents(rows.first(), rows.last() - rows.first() + 1);
+    m_model->removeEvents(rows.first(), count);
     // The row that took the place of the first one removed, or the new last row.
     setCurrentRow(std::min(rows.first(), m_model->rowCount() - 1));
 }
