@@ -3,7 +3,8 @@
 # only when one is missing (sudo when not root).
 set -euo pipefail
 packages=(build-essential cmake pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools
-          libhidapi-dev libudev-dev libx11-dev xvfb xauth fonts-dejavu-core fonts-wqy-microhei
+          libhidapi-dev libudev-dev libx11-dev libxi-dev libglib2.0-dev gsettings-desktop-schemas
+          dbus-daemon xvfb xauth fonts-dejavu-core fonts-wqy-microhei
           dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
