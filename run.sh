@@ -1,11 +1,9 @@
 #!/usr/bin/env bash
-# Builds and starts the utility on the virtual mouse.
+# Builds what the utility on the virtual mouse needs, and nothing else (no tests,
+# no benchmarks), and starts it.
 set -euo pipefail
 cd "$(dirname "$0")"
 bash tools/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)"
-if [ -x build/bin/mousecfg-sim ]; then
-  exec build/bin/mousecfg-sim "$@"
-fi
-exec build/bin/mousectl --virtual=both --trace apply "$@"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMOUSECFG_TESTS=OFF -DMOUSECFG_BENCH=OFF >/dev/null
+cmake --build build -j"$(nproc)" --target mousecfg-sim mousecfg_runtime
+exec build/bin/mousecfg-sim "$@"

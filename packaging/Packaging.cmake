@@ -114,14 +114,23 @@ install(FILES ${MOUSECFG_PACKAGING_SOURCE_DIR}/mousecfg-tray.desktop DESTINATION
 install(FILES ${MOUSECFG_PACKAGING_SOURCE_DIR}/70-mousecfg.rules DESTINATION ${MOUSECFG_UDEV_RULES_DIR})
 install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
+# What every program finds beside it at run time: the helper programs it starts
+# and the data, skin and translations. run.sh builds this and mousecfg-sim only.
+get_property(helper_programs GLOBAL PROPERTY MOUSECFG_HELPER_PROGRAMS)
+add_custom_target(mousecfg_runtime)
+foreach(dependency ${helper_programs} mousecfg_skin mousecfg_translations mousecfg_data)
+  if(TARGET ${dependency})
+    add_dependencies(mousecfg_runtime ${dependency})
+  endif()
+endforeach()
+
 # The installation and package tests need everything the installation holds.
 foreach(test tst_install tst_package)
   if(TARGET ${test})
-    foreach(dependency ${MOUSECFG_INSTALLED_PROGRAMS} mousecfg_icons mousecfg_skin mousecfg_translations mousecfg_data)
-      if(TARGET ${dependency})
-        add_dependencies(${test} ${dependency})
-      endif()
-    endforeach()
+    add_dependencies(${test} mousecfg_runtime ${MOUSECFG_INSTALLED_PROGRAMS})
+    if(TARGET mousecfg_icons)
+      add_dependencies(${test} mousecfg_icons)
+    endif()
   endif()
 endforeach()
 
