@@ -42,6 +42,9 @@ bool saveProfile(const ProfileData &profile, const QString &path);
 int loadProfileByName(ProfileData &profile, const QString &name);
 bool saveProfileByName(const ProfileData &profile, const QString &name);
 bool writeDefaultProfileFile();
+// Points every macro or gun-file button of the profile files that plays
+// oldName at newName; false when a file that needed it could not be written.
+bool renameMacroInProfileFiles(const QString &oldName, const QString &newName);
 
 // [PROFILE_<slot>] of a settings export: every profile entry except "LedMoveOFF"
 // and "LedSleepTime", which stay with the installation. Import returns -1 when

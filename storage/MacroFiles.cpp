@@ -197,6 +197,23 @@ bool renameMacroFile(const QString &oldName, const QString &newName)
     return QFile::rename(macroFilePath(oldName), macroFilePath(newName));
 }
 
+QList<int> macroButtons(const ProfileData &profile, const QString &name)
+{
+    QList<int> used;
+    for (int i = 0; i < BUTTON_SLOT_COUNT; ++i) {
+        const ButtonInfo &b = profile.buttonInfo[i];
+        if ((b.fun == FunMacro || b.fun == FunGunFile) && b.macroName == name)
+            used << i;
+    }
+    return used;
+}
+
+void renameMacroButtons(ProfileData &profile, const QString &oldName, const QString &newName)
+{
+    for (int slot : macroButtons(profile, oldName))
+        profile.buttonInfo[slot].macroName = newName;
+}
+
 bool assignMacroToButton(ButtonInfo &button, const QString &name, int fun)
 {
     if (refuseName(name, "Assigning"))

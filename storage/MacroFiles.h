@@ -76,6 +76,10 @@ QStringList macroNames(); // in slot order, empty slots skipped
 // (entries beyond the count keep their bytes), macroName and fun. A missing file
 // assigns an empty macro and returns false; a refused name leaves the slot as it was.
 bool assignMacroToButton(ButtonInfo &button, const QString &name, int fun);
+// The slots of profile whose buttons play the macro (function 200 or 510 with its name).
+QList<int> macroButtons(const ProfileData &profile, const QString &name);
+// Gives those buttons newName.
+void renameMacroButtons(ProfileData &profile, const QString &oldName, const QString &newName);
 
 // Movement amount -120..120 <-> stored byte, delay ms <-> stored units.
 constexpr int MACRO_MAX_MOVE = 120;

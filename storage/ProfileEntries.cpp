@@ -150,3 +150,8 @@ void readProfileEntries(const IniFile &ini, const QString &group, ProfileData &p
         led.breath = int32_t(ini.uintValue(key("LedMode/LED_MODE_", i, "_breath")));
     }
 }
+
+QString buttonEntryKey(const QString &group, int slot, const char *tail)
+{
+    return KeyMaker(group)("BUTTON_INFO_", slot, tail);
+}

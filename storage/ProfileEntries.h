@@ -12,3 +12,5 @@ void writeProfileEntries(QSettings &ini, const QString &group, const ProfileData
 // their values when ledPower is Left.
 void readProfileEntries(const IniFile &ini, const QString &group, ProfileData &profile,
                         LedPowerEntries ledPower);
+// The key of one button's entry, tail "_Fun", "_macroname", ...
+QString buttonEntryKey(const QString &group, int slot, const char *tail);

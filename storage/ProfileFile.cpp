@@ -4,6 +4,7 @@
 #include "storage/ProfileEntries.h"
 #include "storage/SafeName.h"
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 
 namespace {
@@ -77,6 +78,32 @@ bool saveProfileDpi(const QString &name, int stage)
     IniWriter ini(profileFilePath(name));
     ini->setValue(QStringLiteral("PROFILE/dpi"), stage);
     return ini.commit();
+}
+
+bool renameMacroInProfileFiles(const QString &oldName, const QString &newName)
+{
+    bool ok = true;
+    const QDir dir(profileDir());
+    for (const QString &file : dir.entryList({QStringLiteral("*.prof")}, QDir::Files)) {
+        const QString path = dir.filePath(file);
+        QList<int> used;
+        {
+            const IniFile ini(path);
+            for (int i = 0; i < BUTTON_SLOT_COUNT; ++i) {
+                const int fun = ini.intValue(buttonEntryKey(kGroup, i, "_Fun"));
+                if ((fun == FunMacro || fun == FunGunFile)
+                    && ini.stringValue(buttonEntryKey(kGroup, i, "_macroname")) == oldName)
+                    used << i;
+            }
+        }
+        if (used.isEmpty())
+            continue;
+        IniWriter ini(path);
+        for (int i : used)
+            ini->setValue(buttonEntryKey(kGroup, i, "_macroname"), newName);
+        ok = ini.commit() && ok;
+    }
+    return ok;
 }
 
 bool isProfileFile(const QString &path)

@@ -1190,6 +1190,16 @@
         <source>%1 is too long for the mouse: it takes at most %2 events in a macro, or %3 without delays.</source>
         <translation>%1 is too long for the mouse: it takes at most %2 events in a macro, or %3 without delays.</translation>
     </message>
+    <message>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="219"/>
+        <source>The macro &quot;%1&quot; is played by %2. Those buttons will play nothing. Delete it anyway?</source>
+        <translation>The macro "%1" is played by %2. Those buttons will play nothing. Delete it anyway?</translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="273"/>
+        <source>Some profiles could not be updated to the new macro name.</source>
+        <translation>Some profiles could not be updated to the new macro name.</translation>
+    </message>
 </context>
 <context>
     <name>MousecfgWidget</name>
@@ -1535,6 +1545,21 @@
         <location filename="../../ui/main/ProfileTransfer.cpp" line="140"/>
         <source>Two slots had the same profile name. Slot %1 is now called &quot;%2&quot;.</source>
         <translation>Two slots had the same profile name. Slot %1 is now called "%2".</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/MacroPage.cpp" line="23"/>
+        <source>Profile %1, button %2</source>
+        <translation>Profile %1, button %2</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/MacroPage.cpp" line="19"/>
+        <source>Profile %1, wheel up</source>
+        <translation>Profile %1, wheel up</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/MacroPage.cpp" line="21"/>
+        <source>Profile %1, wheel down</source>
+        <translation>Profile %1, wheel down</translation>
     </message>
 </context>
 <context>

@@ -1190,6 +1190,16 @@
         <source>%1 is too long for the mouse: it takes at most %2 events in a macro, or %3 without delays.</source>
         <translation>%1 对鼠标来说太长：一个宏最多 %2 个事件，不含延迟时最多 %3 个。</translation>
     </message>
+    <message>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="219"/>
+        <source>The macro &quot;%1&quot; is played by %2. Those buttons will play nothing. Delete it anyway?</source>
+        <translation>宏“%1”正被 %2 使用。删除后这些按键将不执行任何操作。仍要删除吗？</translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="273"/>
+        <source>Some profiles could not be updated to the new macro name.</source>
+        <translation>部分配置无法更新为新的宏名称。</translation>
+    </message>
 </context>
 <context>
     <name>MousecfgWidget</name>
@@ -1535,6 +1545,21 @@
         <location filename="../../ui/main/ProfileTransfer.cpp" line="140"/>
         <source>Two slots had the same profile name. Slot %1 is now called &quot;%2&quot;.</source>
         <translation>两个槽位使用了相同的配置名称。槽位 %1 现在名为“%2”。</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/MacroPage.cpp" line="23"/>
+        <source>Profile %1, button %2</source>
+        <translation>配置 %1，按键 %2</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/MacroPage.cpp" line="19"/>
+        <source>Profile %1, wheel up</source>
+        <translation>配置 %1，滚轮向上</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/MacroPage.cpp" line="21"/>
+        <source>Profile %1, wheel down</source>
+        <translation>配置 %1，滚轮向下</translation>
     </message>
 </context>
 <context>

@@ -1190,6 +1190,16 @@
         <source>%1 is too long for the mouse: it takes at most %2 events in a macro, or %3 without delays.</source>
         <translation>%1 對滑鼠來說太長：一個巨集最多 %2 個事件，不含延遲時最多 %3 個。</translation>
     </message>
+    <message>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="219"/>
+        <source>The macro &quot;%1&quot; is played by %2. Those buttons will play nothing. Delete it anyway?</source>
+        <translation>巨集「%1」正被 %2 使用。刪除後這些按鍵將不執行任何動作。仍要刪除嗎？</translation>
+    </message>
+    <message>
+        <location filename="../../ui/macro/MacroLibraryPage.cpp" line="273"/>
+        <source>Some profiles could not be updated to the new macro name.</source>
+        <translation>部分設定檔無法更新為新的巨集名稱。</translation>
+    </message>
 </context>
 <context>
     <name>MousecfgWidget</name>
@@ -1535,6 +1545,21 @@
         <location filename="../../ui/main/ProfileTransfer.cpp" line="140"/>
         <source>Two slots had the same profile name. Slot %1 is now called &quot;%2&quot;.</source>
         <translation>兩個槽位使用了相同的設定檔名稱。槽位 %1 現在名為「%2」。</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/MacroPage.cpp" line="23"/>
+        <source>Profile %1, button %2</source>
+        <translation>設定檔 %1，按鍵 %2</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/MacroPage.cpp" line="19"/>
+        <source>Profile %1, wheel up</source>
+        <translation>設定檔 %1，滾輪向上</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/MacroPage.cpp" line="21"/>
+        <source>Profile %1, wheel down</source>
+        <translation>設定檔 %1，滾輪向下</translation>
     </message>
 </context>
 <context>

@@ -196,6 +196,40 @@ private slots:
         QVERIFY(m_messages->texts().isEmpty());
     }
 
+    void renameCarriesTheButtonsAndDeleteAsks()
+    {
+        const QVector<MacroEvent> events = {keyPressRow(USAGE_A), delayEvent(2), keyReleaseRow(USAGE_A)};
+        QVERIFY(storeMacro("burst", events));
+        ProfileData saved; // a library profile that is in no slot
+        makeDefaultProfile(saved);
+        QVERIFY(assignMacroToButton(saved.buttonInfo[5], "burst", FunGunFile));
+        QVERIFY(saveProfileByName(saved, "Library"));
+        page()->reloadList("burst");
+        assign(kMacroButton, 200, "burst", 0, 1);
+        m_window->apply();
+        const QByteArray onMouse = virtualMouse().macroSlot(0);
+        QCOMPARE(onMouse.toHex(' '), slotBytes(events).toHex(' '));
+
+        QVERIFY(page()->renameMacro("rapid"));
+        QCOMPARE(record(kMacroButton).macroName, QString("rapid"));
+        QCOMPARE(loadProfileByName(saved, "Library"), 0);
+        QCOMPARE(saved.buttonInfo[5].macroName, QString("rapid"));
+        m_window->apply();
+        QCOMPARE(virtualMouse().macroSlot(0), onMouse);
+        QCOMPARE(entryText(virtualMouse().keyEntries()[kMacroButton]), QString("91 00 01 00"));
+
+        const QString question = "The macro \"rapid\" is played by Profile 1, button 4. Those buttons will play "
+                                 "nothing. Delete it anyway?";
+        m_messages = std::make_unique<MessageWatcher>(false);
+        page()->deleteMacro();
+        QCOMPARE(m_messages->texts(), QStringList{question});
+        QVERIFY(macroFileExists("rapid"));
+        m_messages = std::make_unique<MessageWatcher>(true);
+        page()->deleteMacro();
+        QCOMPARE(m_messages->texts(), QStringList{question});
+        QVERIFY(!macroFileExists("rapid"));
+    }
+
     void macroSelectionPresetsFromTheButton()
     {
         QVERIFY(storeMacro("first", {keyPressRow(USAGE_A), keyReleaseRow(USAGE_A)}));

@@ -12,6 +12,7 @@
 #include "ui/macro/MacroRecorder.h"
 #include <QVector>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class KeyboardHook;
@@ -56,6 +57,12 @@ public:
     KestPushButton *pageButton(const QString &objectName) const;
     // Replaces the recorder's millisecond clock (tests).
     void setRecorderClock(MacroRecorder::Clock clock);
+    // Buttons play macros by name. The window says which buttons play one
+    // (shown before DELETE) and carries a CHANGE NAME to them; false there
+    // means a file could not be updated.
+    using MacroUsers = std::function<QStringList(const QString &name)>;
+    using MacroRenamed = std::function<bool(const QString &oldName, const QString &newName)>;
+    void setMacroUsers(MacroUsers users, MacroRenamed renamed);
 
     // ---- operations behind the buttons ------------------------------------
     void selectMacro(const QString &name);
@@ -182,4 +189,6 @@ private:
     int m_lastEditScan = -1;
     int m_lastEditFlags = -1;
     QVector<MacroEvent> m_clipboard;
+    MacroUsers m_macroUsers;
+    MacroRenamed m_macroRenamed;
 };

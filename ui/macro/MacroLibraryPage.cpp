@@ -3,6 +3,7 @@
 #include "device/MacroEncoding.h"
 #include "storage/SafeName.h"
 #include "ui/kit/KestListItem.h"
+#include "ui/kit/KestMessageBox.h"
 #include "ui/kit/KestPushButton.h"
 #include "ui/kit/UiScale.h"
 #include "ui/macro/GunSet.h"
@@ -201,11 +202,26 @@ void MacroDialog::newMacro()
     reloadList(name);
 }
 
+void MacroDialog::setMacroUsers(MacroUsers users, MacroRenamed renamed)
+{
+    m_macroUsers = std::move(users);
+    m_macroRenamed = std::move(renamed);
+}
+
 void MacroDialog::deleteMacro()
 {
     const QString name = currentMacroName();
     if (name.isEmpty() || m_bRecording || m_bEdit || m_bBatch)
         return;
+    const QStringList users = m_macroUsers ? m_macroUsers(name) : QStringList();
+    if (!users.isEmpty()) {
+        KestMessageBox box(1, QString(), tr("Warning"),
+                           tr("The macro \"%1\" is played by %2. Those buttons will play nothing. Delete it anyway?")
+                               .arg(name, users.join(QStringLiteral(", "))),
+                           this);
+        if (box.exec() != 1)
+            return;
+    }
     const int row = m_list->currentRow();
     QStringList remaining = listedNames();
     remaining.removeAll(name);
@@ -252,6 +268,9 @@ bool MacroDialog::renameMacro(const QString &newName)
         return refuse(tr("The macro list could not be saved."));
     }
     reloadList(newName);
+    // The buttons that played it follow the new name.
+    if (m_macroRenamed && !m_macroRenamed(oldName, newName))
+        showMessage(tr("Some profiles could not be updated to the new macro name."), tr("Warning"));
     return true;
 }
 
