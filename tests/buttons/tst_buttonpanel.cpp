@@ -695,6 +695,46 @@ private slots:
         QCOMPARE(b.keyNumber, 10);
     }
 
+    void reopenedFireKeyKeepsWhatWasNotTouched_data()
+    {
+        // Counts and delays above 255 cannot be shown by the fields.
+        QTest::addColumn<int>("loops");
+        QTest::addColumn<int>("delay");
+        QTest::addColumn<QString>("typedTimes");
+        QTest::addColumn<int>("storedLoops");
+        QTest::addColumn<int>("storedDelay");
+        QTest::newRow("count 300 untouched") << 300 << 50 << QString() << 300 << 50;
+        QTest::newRow("delay 900 untouched") << 7 << 900 << QString() << 7 << 900;
+        QTest::newRow("count 300 retyped") << 300 << 900 << QString("20") << 20 << 900;
+    }
+
+    void reopenedFireKeyKeepsWhatWasNotTouched()
+    {
+        QFETCH(int, loops);
+        QFETCH(int, delay);
+        QFETCH(QString, typedTimes);
+        QFETCH(int, storedLoops);
+        QFETCH(int, storedDelay);
+        auto panel = makePanel();
+        ButtonInfo &b = m_profile.buttonInfo[6];
+        b.fun = 12;
+        b.res1 = 0x82;
+        b.loopNumber = loops;
+        b.keyNumber = delay;
+        DialogDriver ok("KestFireKeyWindow", [typedTimes](QDialog *d) {
+            auto *fire = static_cast<KestFireKeyWindow *>(d);
+            if (!typedTimes.isEmpty()) {
+                fire->timesEdit()->selectAll();
+                QTest::keyClicks(fire->timesEdit(), typedTimes);
+            }
+            fire->okButton()->click();
+        });
+        choose(*panel, 0, 6, 12);
+        QVERIFY(ok.done());
+        QCOMPARE(b.loopNumber, storedLoops);
+        QCOMPARE(b.keyNumber, storedDelay);
+    }
+
     void sniperPresetsPerSensor_data()
     {
         QTest::addColumn<int>("sensor");

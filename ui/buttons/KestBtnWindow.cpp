@@ -436,8 +436,8 @@ bool KestBtnWindow::chooseFireKey(ButtonInfo &record)
     if (dialog.exec() != QDialog::Accepted)
         return false;
     record.res1 = KestFireKeyWindow::targetValue(dialog.choice(), dialog.keyCode());
-    record.loopNumber = dialog.timesText().toInt();
-    record.keyNumber = dialog.delayText().toInt();
+    record.loopNumber = dialog.times();
+    record.keyNumber = dialog.delay();
     record.fun = FunFireKey;
     return true;
 }

@@ -140,6 +140,16 @@ QString KestFireKeyWindow::delayText() const
     return m_delay->text();
 }
 
+int KestFireKeyWindow::times() const
+{
+    return m_keptTimes >= 0 && !m_times->isModified() ? m_keptTimes : m_times->text().toInt();
+}
+
+int KestFireKeyWindow::delay() const
+{
+    return m_keptDelay >= 0 && !m_delay->isModified() ? m_keptDelay : m_delay->text().toInt();
+}
+
 QString KestFireKeyWindow::displayText() const
 {
     return m_display->text();
@@ -170,6 +180,9 @@ void KestFireKeyWindow::setRecord(const ButtonInfo &record)
     }
     m_times->setText(storedNumber(record.loopNumber, kDefaultTimes));
     m_delay->setText(storedNumber(record.keyNumber, kStoredDefaultDelay));
+    // Reopening and pressing OK must not change the bytes the mouse gets.
+    m_keptTimes = record.loopNumber > kMaxNumber ? record.loopNumber : -1;
+    m_keptDelay = record.keyNumber > kMaxNumber ? record.keyNumber : -1;
 }
 
 void KestFireKeyWindow::choose(int target)

@@ -29,6 +29,10 @@ public:
     KeyCode keyCode() const { return m_keyCode; }
     QString timesText() const;
     QString delayText() const;
+    // What to store: the field's number, or, while the field is left alone,
+    // a stored value too large for it (above 255), which it shows as 255.
+    int times() const;
+    int delay() const;
     bool isCapturing() const { return m_capturing && m_hook; }
     QString displayText() const;
     QLineEdit *timesEdit() const { return m_times; }
@@ -70,4 +74,6 @@ private:
     QLineEdit *m_display = nullptr;
     QLineEdit *m_times = nullptr;
     QLineEdit *m_delay = nullptr;
+    int m_keptTimes = -1; // a stored value the field cannot show; -1 for none
+    int m_keptDelay = -1;
 };
