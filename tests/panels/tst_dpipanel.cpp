@@ -190,6 +190,27 @@ private slots:
         QCOMPARE(row->valueLabel()->text(), QString("DPI : %1").arg(sensorDpi(400, 3389)));
     }
 
+    void slidersShowTheStoredValuesAcrossTheLinkBox()
+    {
+        // Each slider group shows what the stage holds, whichever is visible,
+        // so unticking never brings back values that are no longer stored.
+        KestDPIWindow window(stagedProfile());
+        window.setProfile(stagedProfile(), 3389);
+        KestSingleDPI *row = window.row(3);
+        KestTwoBarSlider *slider = row->slider();
+        slider->linkedSlider()->setValue(40);
+        row->linkBox()->click();
+        QCOMPARE(slider->xSlider()->value(), 40);
+        QCOMPARE(slider->ySlider()->value(), 40);
+        slider->xSlider()->setValue(50);
+        const DpiStage &stage = window.profileData().dpiInfo[3];
+        QCOMPARE(stage.x, 50u);
+        QCOMPARE(stage.y, 40u);
+        row->linkBox()->click();
+        QCOMPARE(slider->linkedSlider()->value(), 50);
+        QCOMPARE(stage.y, 40u);
+    }
+
     void linkAndEnableBoxesWriteTheStage()
     {
         KestDPIWindow window(stagedProfile());

@@ -11,9 +11,21 @@ KestTwoBarSlider::KestTwoBarSlider(QWidget *parent) : QWidget(parent), m_accent(
     m_x = makeSlider("xSlider");
     m_y = makeSlider("ySlider");
     m_linkedSlider = makeSlider("linkedSlider");
-    connect(m_x, &QSlider::valueChanged, this, [this](int v) { emit SliderChangedSignal(v, m_y->value()); });
+    // Every slider follows the one moved, so whichever is shown next holds the stored values.
+    const auto follow = [](QSlider *slider, int v) {
+        const QSignalBlocker block(slider);
+        slider->setValue(v);
+    };
+    connect(m_x, &QSlider::valueChanged, this, [this, follow](int v) {
+        follow(m_linkedSlider, v);
+        emit SliderChangedSignal(v, m_y->value());
+    });
     connect(m_y, &QSlider::valueChanged, this, [this](int v) { emit SliderChangedSignal(m_x->value(), v); });
-    connect(m_linkedSlider, &QSlider::valueChanged, this, [this](int v) { emit SliderChangedSignal(v, v); });
+    connect(m_linkedSlider, &QSlider::valueChanged, this, [this, follow](int v) {
+        follow(m_x, v);
+        follow(m_y, v);
+        emit SliderChangedSignal(v, v);
+    });
 
     // Axis letters beside the two sliders while they are apart.
     m_xCaption = new QLabel(QStringLiteral("X"), this);
