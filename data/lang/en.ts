@@ -751,6 +751,11 @@
         <source>1000 HZ</source>
         <translation>1000 HZ</translation>
     </message>
+    <message>
+        <location filename="../../ui/panels/KestReportRate.cpp" line="76"/>
+        <source>Kept with your settings only: the mouse is not told the lift-off distance.</source>
+        <translation>Kept with your settings only: the mouse is not told the lift-off distance.</translation>
+    </message>
 </context>
 <context>
     <name>KestSettingDialog</name>

@@ -751,6 +751,11 @@
         <source>1000 HZ</source>
         <translation>1000 Hz</translation>
     </message>
+    <message>
+        <location filename="../../ui/panels/KestReportRate.cpp" line="76"/>
+        <source>Kept with your settings only: the mouse is not told the lift-off distance.</source>
+        <translation>僅保存在您的設定中：不會將靜默高度傳送給滑鼠。</translation>
+    </message>
 </context>
 <context>
     <name>KestSettingDialog</name>

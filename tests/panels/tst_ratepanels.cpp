@@ -127,6 +127,9 @@ private slots:
         clickIndicator(panel.liftButton(1));
         QCOMPARE(spy.count(), 2);
         QCOMPARE(spy.at(1).at(0).value<uchar>(), uchar(2));
+        // Nothing sends it to the mouse, and the control says so.
+        for (QWidget *w : {static_cast<QWidget *>(panel.liftButton(0)), static_cast<QWidget *>(panel.liftButton(1))})
+            QCOMPARE(w->toolTip(), QString("Kept with your settings only: the mouse is not told the lift-off distance."));
     }
 
     void pointerSpeedEditsTheProfile()

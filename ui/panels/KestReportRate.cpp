@@ -72,6 +72,11 @@ void KestReportRate::retranslate()
     m_liftLabel->setText(tr("Lift off Distance"));
     m_lift1->setText(tr("1 mm"));
     m_lift2->setText(tr("2 mm"));
+    // No report to the mouse carries it: say so where it is chosen.
+    const QString liftNote = tr("Kept with your settings only: the mouse is not told the lift-off distance.");
+    for (QWidget *w : {static_cast<QWidget *>(m_liftLabel), static_cast<QWidget *>(m_lift1),
+                       static_cast<QWidget *>(m_lift2)})
+        w->setToolTip(liftNote);
     const QList<QAction *> actions = m_menu->actions();
     for (int i = 0; i < RATE_COUNT && i < actions.size(); ++i) {
         if (auto *action = qobject_cast<KestAction *>(actions[i]))
