@@ -11,6 +11,7 @@
 #include "ui/kit/KestProcessbar.h"
 #include "ui/kit/KestPushButton.h"
 #include "ui/main/MousecfgWidget.h"
+#include <QDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QtTest>
@@ -335,6 +336,46 @@ private slots:
         virtualMouse().pressProfileButton();
         QTRY_COMPARE_WITH_TIMEOUT(int(window->workingSettings().profileId), 1, 2000);
         QCOMPARE(virtualMouse().handleFaults(), 0);
+    }
+
+    void escOnTheBusyDialogStillReportsTheOutcome()
+    {
+        auto window = openWindow(Connection::Receiver);
+        // The first packet takes long enough to press Esc; everything after it fails.
+        std::atomic_bool slowed{false};
+        setSleepHook([&](int ms) {
+            if (ms == SEND_WRITE_PAUSE_MS && !slowed.exchange(true)) {
+                QThread::msleep(800);
+                virtualMouse().setFailAllWrites(true);
+            }
+        });
+        QTimer esc;
+        connect(&esc, &QTimer::timeout, [&] {
+            if (QWidget *busy = QApplication::activeModalWidget()) {
+                QTest::keyClick(busy, Qt::Key_Escape);
+                esc.stop();
+            }
+        });
+        esc.start(50);
+        window->runWrite(true);
+        setSleepHook({});
+        QCOMPARE(m_messages->texts(), QStringList{"Send data failed, please try again."});
+        QCOMPARE(readDiffFlag(), 1);
+    }
+
+    void mouseSideChangesWaitForAnOpenDialog()
+    {
+        auto window = openWindow(Connection::Receiver);
+        QTRY_VERIFY(window->statusThreadRunning());
+        QDialog dialog(window.get());
+        dialog.setModal(true);
+        dialog.show();
+        QTRY_VERIFY(QApplication::activeModalWidget() == &dialog);
+        virtualMouse().pressProfileButton();
+        QTest::qWait(1200); // seen by the status thread, held by the window
+        QCOMPARE(int(window->workingSettings().profileId), 0);
+        dialog.close();
+        QTRY_COMPARE_WITH_TIMEOUT(int(window->workingSettings().profileId), 1, 2000);
     }
 };
 

@@ -229,6 +229,7 @@ private slots:
         auto *rate = window->findChild<KestReportRate *>();
         QTRY_VERIFY(window->statusThreadRunning());
         QCOMPARE(dpi->selectedStage(), 1);
+        dpi->row(3)->slider()->linkedSlider()->setValue(40); // an edit not applied yet
 
         // The mouse starts on index 0: the first press reports the stage the
         // window already shows, the second one moves it.
@@ -242,6 +243,8 @@ private slots:
         virtualMouse().pressRateButton(); // 1000 Hz -> 125 Hz
         QTRY_COMPARE_WITH_TIMEOUT(rate->rateText(), QString("125 HZ"), 5000);
         QCOMPARE(int(rate->profileData().pollrate), 8);
+        // Only the stage and the rate changed: the edit is still there.
+        QCOMPARE(dpi->row(3)->slider()->linkedSlider()->value(), 40);
     }
 };
 

@@ -9,6 +9,7 @@
 #include <QTranslator>
 #include <QWidget>
 #include <atomic>
+#include <functional>
 #include <mutex>
 
 class MouseConnection;
@@ -133,6 +134,10 @@ private:
     void buildProfileManagement();
 
     // status display
+    static constexpr int STATUS_HOLD_POLL_MS = 100;
+    bool holdStatus(const std::function<void()> &replay);
+    QList<std::function<void()>> m_heldStatus;
+    class QTimer *m_heldStatusTimer = nullptr;
     void showOsd(const QString &text);
     void refreshPanels();
     void collectPanelValues();

@@ -10,7 +10,10 @@
 #include "storage/ConfigStorage.h"
 #include "ui/kit/KestProcessbar.h"
 #include "ui/main/HelperPrograms.h"
+#include <QApplication>
 #include <QDebug>
+#include <QTimer>
+#include <utility>
 #include <QLabel>
 
 namespace {
@@ -60,14 +63,41 @@ void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, q
     m_batteryBar->setValue(collectionFound(4) ? 100 : percent);
 }
 
+// Mouse-side changes wait while a write runs (it reads the working record) or
+// a dialog is open (its choice belongs to the slot it was opened for).
+bool MousecfgWidget::holdStatus(const std::function<void()> &replay)
+{
+    if (!m_bWriteRunning && !QApplication::activeModalWidget())
+        return false;
+    m_heldStatus.append(replay);
+    if (!m_heldStatusTimer) {
+        m_heldStatusTimer = new QTimer(this);
+        m_heldStatusTimer->setInterval(STATUS_HOLD_POLL_MS);
+        connect(m_heldStatusTimer, &QTimer::timeout, this, [this] {
+            if (m_bWriteRunning || QApplication::activeModalWidget())
+                return;
+            m_heldStatusTimer->stop();
+            const QList<std::function<void()>> held = std::exchange(m_heldStatus, {});
+            for (const auto &call : held)
+                call();
+        });
+    }
+    m_heldStatusTimer->start();
+    return true;
+}
+
 void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
 {
+    if (holdStatus([=] { slotRefreshWriteStatus(iStatus); }))
+        return;
     if (iStatus == 0)
         writeDiffFlag(1);
 }
 
 void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode)
 {
+    if (holdStatus([=] { slotRefreshStatus(iProfile, iDPI, iRate, iMode); }))
+        return;
     qDebug().noquote() << QString::asprintf("Test data:profile =%x, dpi= %x, iRate= %x, mode= %x", iProfile, iDPI, iRate, iMode);
     if (iProfile != m_working.profileId)
         slotRefreshProfile(iProfile);
@@ -91,9 +121,11 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 iStage)
 {
     if (iStage >= DPI_STAGE_COUNT)
         return;
+    // Edits still on the DPI page stay; only the stage changes.
+    collectPerformancePage();
     ProfileData &current = m_working.profiles[m_working.profileId % PROFILE_COUNT];
     current.dpi = iStage;
-    refreshPanels();
+    refreshPerformancePage();
     saveProfileDpi(m_working.profileNames[m_working.profileId % PROFILE_COUNT], iStage);
     const int dpi = sensorDpi(int(current.dpiInfo[iStage].y), mouseSensor());
     showOsd(tr("DPI") + QString("%1:%2").arg(iStage + 1).arg(dpi));
@@ -101,8 +133,9 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 iStage)
 
 void MousecfgWidget::slotRefreshRate(quint8 iRate)
 {
+    collectPerformancePage();
     m_working.profiles[m_working.profileId % PROFILE_COUNT].pollrate = iRate;
-    refreshPanels();
+    refreshPerformancePage();
     QString text;
     for (const RateText &rate : kRateTexts) {
         if (rate.rate == iRate)

@@ -24,14 +24,23 @@ void MousecfgWidget::runWrite(bool writeAll)
     KestProcessDialog dialog(this);
     KestProcessThread thread(m_working, m_applied, writeAll);
     connect(&thread, SIGNAL(DoProcessDlg()), &dialog, SLOT(slotProcessDlg()));
+    // Esc must neither end the wait early (the window would block on the
+    // thread without its dialog) nor hide the outcome: the dialog returns
+    // until the thread has ended.
+    bool ended = false;
+    connect(&thread, &QThread::finished, &dialog, [&] {
+        ended = true;
+        dialog.accept();
+    });
     thread.start(QThread::InheritPriority);
-    const int shown = dialog.exec();
+    while (!ended)
+        dialog.exec();
     thread.wait();
     m_bWriteRunning = false;
     // Device changes held back during the write are taken in now.
     m_connection->release();
 
-    if (shown == 1 && thread.m_iStatus != 0) {
+    if (thread.m_iStatus != 0) {
         QString text;
         if (thread.m_iStatus == WriteStatusSleeping)
             text = tr("Mouse is sleeping or not connected.");
