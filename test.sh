@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test.
+# Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test,
+# then builds and runs the same suite as a Release build.
 set -euo pipefail
 cd "$(dirname "$0")"
 bash tools/install-deps.sh
@@ -9,4 +10,10 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 cd build-test
+ctest --output-on-failure -j"$(nproc)"
+# Optimisation must not change what the tests see.
+cd ..
+cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build-release -j"$(nproc)"
+cd build-release
 ctest --output-on-failure -j"$(nproc)"
