@@ -44,6 +44,11 @@ QString mousectlPath()
 CtlRun runCtl(const QStringList &arguments)
 {
     QProcess process;
+    // No desktop: the pointer speed is only kept, whatever session runs the tests.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "XDG_CURRENT_DESKTOP", "XDG_SESSION_TYPE"})
+        environment.remove(QLatin1String(name));
+    process.setProcessEnvironment(environment);
     process.start(mousectlPath(), arguments);
     CtlRun run;
     if (!process.waitForFinished(120000)) {
@@ -182,16 +187,16 @@ private slots:
         QTest::addColumn<QByteArray>("expected");
         QTest::newRow("cable, default threshold")
             << "--virtual=cable" << 4200
-            << QByteArray("battery: 90%\ncharging: no\nsleeping: no\nconnection: cable\n");
+            << QByteArray("battery: 90%\ncharging: no\nsleeping: no\nconnection: cable\npointer speed: 10 (kept)\n");
         QTest::newRow("threshold met exactly")
             << "--virtual=cable" << 4100
-            << QByteArray("battery: 100%\ncharging: no\nsleeping: no\nconnection: cable\n");
+            << QByteArray("battery: 100%\ncharging: no\nsleeping: no\nconnection: cable\npointer speed: 10 (kept)\n");
         QTest::newRow("threshold one above")
             << "--virtual" << 4101
-            << QByteArray("battery: 90%\ncharging: no\nsleeping: no\nconnection: receiver\n");
+            << QByteArray("battery: 90%\ncharging: no\nsleeping: no\nconnection: receiver\npointer speed: 10 (kept)\n");
         QTest::newRow("both")
             << "--virtual=both" << 4200
-            << QByteArray("battery: 90%\ncharging: no\nsleeping: no\nconnection: both\n");
+            << QByteArray("battery: 90%\ncharging: no\nsleeping: no\nconnection: both\npointer speed: 10 (kept)\n");
     }
     void statusPrintsFourLines()
     {

@@ -2,6 +2,7 @@
 #include "device/BatteryLevel.h"
 #include "device/CommandProtocol.h"
 #include "device/DeviceTable.h"
+#include "platform/PointerSpeed.h"
 #include "storage/ConfigStorage.h"
 #include "tools/mousectl/Commands.h"
 #include "tools/mousectl/Console.h"
@@ -116,6 +117,7 @@ int runStatus()
     printLine(QStringLiteral("charging: %1").arg(status.charging() ? "yes" : "no"));
     printLine(QStringLiteral("sleeping: %1").arg(status.sleeping() ? "yes" : "no"));
     printLine(QStringLiteral("connection: %1").arg(openedConnectionName()));
+    printLine(QStringLiteral("pointer speed: %1 (%2)").arg(readPointerSpeed()).arg(QLatin1String(pointerSpeedBackendName())));
     return ExitOk;
 }
 
@@ -151,5 +153,9 @@ int runProfile(int slot)
                        .arg(configFilePath()));
         return ExitIoError;
     }
+    // The slot's own pointer speed, as the window applies it when the slot becomes active.
+    MouseSettings settings;
+    if (loadSettings(settings))
+        setPointerSpeed(settings.profiles[slot - 1].mouseSpeed);
     return ExitOk;
 }
