@@ -92,7 +92,10 @@ struct FontList {
 };
 void readFontList(FontList &list);
 QString fontFamily(int lang);   // "FONT_LIST/FONT_%d"
-int fontPixelSize(int lang);    // "FONT_LIST/FONT_SIZE_%d"
+// "FONT_LIST/FONT_SIZE_%d"; DEFAULT_FONT_PIXEL_SIZE when absent or not positive,
+// as text of size 0 would be drawn one pixel high.
+int fontPixelSize(int lang);
+constexpr int DEFAULT_FONT_PIXEL_SIZE = 12;
 
 // Theme colour table selected by "Config/GColorID".
 constexpr int THEME_COLOR_COUNT = 7;

@@ -39,5 +39,6 @@ QString fontFamily(int lang)
 
 int fontPixelSize(int lang)
 {
-    return IniFile(configFilePath()).intValue(QStringLiteral("FONT_LIST/FONT_SIZE_%1").arg(lang));
+    const int size = IniFile(configFilePath()).intValue(QStringLiteral("FONT_LIST/FONT_SIZE_%1").arg(lang));
+    return size > 0 ? size : DEFAULT_FONT_PIXEL_SIZE;
 }

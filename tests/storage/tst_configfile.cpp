@@ -40,7 +40,7 @@ void TestConfigFile::absentValues()
     fonts.count = 4;
     readFontList(fonts);
     QCOMPARE(fonts.count, 0);
-    QCOMPARE(fontPixelSize(0), 0);
+    QCOMPARE(fontPixelSize(0), DEFAULT_FONT_PIXEL_SIZE); // never text one pixel high
     // Reading creates nothing.
     QVERIFY(QDir(app.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
 }
@@ -120,9 +120,10 @@ void TestConfigFile::fontList()
     readFontList(fonts);
     QCOMPARE(fonts.names[2], QStringLiteral("繁體中文"));
 
-    QVERIFY(writeFileBytes(configFilePath(), "[FONT_LIST]\nLANGNUM=500\n"));
+    QVERIFY(writeFileBytes(configFilePath(), "[FONT_LIST]\nLANGNUM=500\nFONT_SIZE_1=0\n"));
     readFontList(fonts);
     QCOMPARE(fonts.count, MAX_LANGUAGES);
+    QCOMPARE(fontPixelSize(1), DEFAULT_FONT_PIXEL_SIZE); // a size of 0 too
     QVERIFY(writeFileBytes(configFilePath(), "[FONT_LIST]\nLANGNUM=-3\n"));
     readFontList(fonts);
     QCOMPARE(fonts.count, 0);

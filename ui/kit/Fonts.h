@@ -1,6 +1,7 @@
 #pragma once
 // Per-language font: family "FONT_LIST/FONT_<L>" and pixel size
 // "FONT_LIST/FONT_SIZE_<L>" of Config.ini for the current language L.
+#include "storage/ConfigStorage.h" // DEFAULT_FONT_PIXEL_SIZE
 #include <QFont>
 #include <QString>
 
@@ -10,7 +11,6 @@ void setCurrentLanguage(int lang);
 QString languageFontFamily();
 // Unscaled pixel size; DEFAULT_FONT_PIXEL_SIZE when the table has none.
 int languageFontPixelSize();
-constexpr int DEFAULT_FONT_PIXEL_SIZE = 12;
 // Family of the current language at pixelSize (the language's own size when 0)
 // times the UI scale; never below one pixel.
 QFont languageFont(int pixelSize = 0);
