@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QLoggingCategory>
+#include <QSystemTrayIcon>
 
 int runMousecfg(int &argc, char **argv, const StartupHooks &hooks)
 {
@@ -25,15 +26,24 @@ int runMousecfg(int &argc, char **argv, const StartupHooks &hooks)
 
     const QString productName = descriptionProductName();
     SingleInstanceLock lock(instanceMutexName(productName));
-    if (!lock.tryAcquire())
+    if (!lock.tryAcquire()) {
+        // The running copy shows its window; it may be hidden in a tray that is gone.
+        requestActivation(lock.activationSocketPath());
         return 1;
+    }
 
     if (hooks.beforeWindow)
         hooks.beforeWindow();
     auto *window = new MousecfgWidget;
-    if (startsInTray(QCoreApplication::arguments())) {
+    const bool tray = startsInTray(QCoreApplication::arguments());
+    window->setStartedInTray(tray);
+    ActivationListener activation;
+    QObject::connect(&activation, &ActivationListener::activationRequested, window, &MousecfgWidget::bringToFront);
+    activation.listen(lock.activationSocketPath());
+    // Without a tray to live in, a tray start shows its window.
+    if (tray && QSystemTrayIcon::isSystemTrayAvailable()) {
         keepFirstShowInTray(window);
-    } else if (window->mouseCount() != 0) {
+    } else if (tray || window->mouseCount() != 0) {
         window->setWindowOpacity(1.0);
         window->show();
     }

@@ -1,6 +1,7 @@
 #include "platform/SingleInstance.h"
 #include <QCryptographicHash>
 #include <QDir>
+#include <QLocalSocket>
 #include <QStandardPaths>
 #include <limits>
 #include <unistd.h>
@@ -35,4 +36,49 @@ bool SingleInstanceLock::tryAcquire()
     // keeps it however long it runs.
     m_lock->setStaleLockTime(std::numeric_limits<int>::max());
     return m_lock->tryLock(0);
+}
+
+QString SingleInstanceLock::activationSocketPath() const
+{
+    QString path = m_path;
+    path.replace(path.size() - int(qstrlen(".lock")), int(qstrlen(".lock")), QStringLiteral(".sock"));
+    return path;
+}
+
+namespace {
+constexpr int ACTIVATION_TIMEOUT_MS = 2000;
+constexpr char ACTIVATE[] = "show\n";
+}
+
+ActivationListener::ActivationListener(QObject *parent) : QObject(parent)
+{
+    connect(&m_server, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket *socket = m_server.nextPendingConnection()) {
+            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+                if (socket->readAll().startsWith(ACTIVATE))
+                    emit activationRequested();
+                socket->disconnectFromServer();
+            });
+        }
+    });
+}
+
+bool ActivationListener::listen(const QString &socketPath)
+{
+    // Only the lock holder gets here, so a socket left by a crashed run is stale.
+    QLocalServer::removeServer(socketPath);
+    m_server.setSocketOptions(QLocalServer::UserAccessOption);
+    return m_server.listen(socketPath);
+}
+
+bool requestActivation(const QString &socketPath)
+{
+    QLocalSocket socket;
+    socket.connectToServer(socketPath);
+    if (!socket.waitForConnected(ACTIVATION_TIMEOUT_MS))
+        return false;
+    const bool sent = socket.write(ACTIVATE) > 0 && socket.waitForBytesWritten(ACTIVATION_TIMEOUT_MS);
+    socket.waitForDisconnected(ACTIVATION_TIMEOUT_MS);
+    return sent;
 }

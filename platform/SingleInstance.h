@@ -2,7 +2,9 @@
 // One running copy per product and user. The lock is a file in the user's
 // runtime folder named after the product's mutex name; a lock left by a
 // crashed run is recognised as stale (its process is gone) and taken over.
+#include <QLocalServer>
 #include <QLockFile>
+#include <QObject>
 #include <QString>
 #include <memory>
 
@@ -13,6 +15,9 @@ public:
     // process of the same user holds it.
     bool tryAcquire();
     QString lockFilePath() const { return m_path; }
+    // Beside the lock: the holder listens there, so that a second start can
+    // ask it to show its window instead of leaving the user with nothing.
+    QString activationSocketPath() const;
 
 private:
     QString m_path;
@@ -21,3 +26,20 @@ private:
 
 // product name + " Wireless Gaming Mouse Mutex1"
 QString instanceMutexName(const QString &productName);
+
+// The holder's side: activationRequested() for every second start that knocks.
+class ActivationListener : public QObject {
+    Q_OBJECT
+public:
+    explicit ActivationListener(QObject *parent = nullptr);
+    bool listen(const QString &socketPath);
+
+signals:
+    void activationRequested();
+
+private:
+    QLocalServer m_server;
+};
+
+// The second start's side; false when no copy answered.
+bool requestActivation(const QString &socketPath);

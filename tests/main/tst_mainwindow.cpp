@@ -239,6 +239,10 @@ private slots:
     {
         m_mouse = std::make_unique<VirtualMouseFixture>(Connection::None);
         MousecfgWidget window; // as in the tray: never shown
+        window.setStartedInTray(true);
+        QTest::qWait(400); // past the start-up check: no "Dongle Disconnect!" box for a tray start
+        QVERIFY(m_messages->texts().isEmpty());
+        QVERIFY(window.isHidden());
         attach(window, Connection::Receiver, true);
         QTRY_VERIFY(window.warnCanClose());
         window.workingSettings().profiles[0].pollrate = 2;
@@ -336,6 +340,18 @@ private slots:
         virtualMouse().pressProfileButton();
         QTRY_COMPARE_WITH_TIMEOUT(int(window->workingSettings().profileId), 1, 2000);
         QCOMPARE(virtualMouse().handleFaults(), 0);
+    }
+
+    void closingWithoutATrayKeepsTheWindowReachable()
+    {
+        QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable()); // as on a desktop without a tray
+        auto window = openWindow(Connection::Receiver);
+        window->button("closeButton")->click();
+        QVERIFY(window->isVisible());
+        QVERIFY(window->isMinimized());
+        window->bringToFront(); // what a second start asks for
+        QVERIFY(window->isVisible());
+        QVERIFY(!window->isMinimized());
     }
 
     void escOnTheBusyDialogStillReportsTheOutcome()

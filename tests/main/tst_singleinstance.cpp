@@ -4,7 +4,10 @@
 #include <QFile>
 #include <QProcess>
 #include <QUuid>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
+#include <thread>
 
 class TestSingleInstance : public QObject
 {
@@ -20,6 +23,23 @@ private slots:
         QVERIFY(!second.tryAcquire());
         SingleInstanceLock otherProduct(instanceMutexName("O-" + QUuid::createUuid().toString()));
         QVERIFY(otherProduct.tryAcquire());
+    }
+
+    void secondStartAsksTheHolderToShow()
+    {
+        const QString name = instanceMutexName("A-" + QUuid::createUuid().toString());
+        SingleInstanceLock holder(name);
+        QVERIFY(holder.tryAcquire());
+        QVERIFY(!requestActivation(holder.activationSocketPath())); // nobody listens yet
+        ActivationListener listener;
+        QSignalSpy asked(&listener, &ActivationListener::activationRequested);
+        QVERIFY(listener.listen(holder.activationSocketPath()));
+        // The second start blocks while it knocks; the holder answers from its event loop.
+        bool answered = false;
+        std::thread second([&] { answered = requestActivation(SingleInstanceLock(name).activationSocketPath()); });
+        QTRY_COMPARE(asked.size(), 1);
+        second.join();
+        QVERIFY(answered);
     }
 
     void mutexNameKeepsTheLeadingSpace()
@@ -52,8 +72,11 @@ private slots:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("ASAN_OPTIONS", "detect_leaks=0");
+        env.insert("QT_LOGGING_RULES", "default.debug=true");
         QProcess first;
         first.setProcessEnvironment(env);
+        QTemporaryDir logs; // a file, not a pipe nobody reads: a full pipe would stall the copy
+        first.setStandardErrorFile(logs.filePath("first.err"));
         first.start(program, QStringList());
         QVERIFY(first.waitForStarted());
         QTest::qWait(3000); // until it holds the lock
@@ -66,6 +89,12 @@ private slots:
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.exitCode(), 1);
         QCOMPARE(first.state(), QProcess::Running);
+        // It asked the running copy to show its window first.
+        const auto firstLog = [&] {
+            QFile log(logs.filePath("first.err"));
+            return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(firstLog().contains("Shown for a second start"), 5000);
 
         // Killed without clean-up: the next start is not blocked.
         first.kill();

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
+#include <utility>
 
 
 bool MousecfgWidget::statusThreadRunning() const
@@ -117,6 +118,9 @@ void MousecfgWidget::slotWarnClose()
 
 void MousecfgWidget::slotWarning()
 {
+    // A login start in the tray waits quietly for the mouse.
+    if (std::exchange(m_bTrayStart, false) && m_iMouseCount == 0)
+        return;
     show();
     if (m_iMouseCount > 0) {
         activateWindow();
@@ -128,7 +132,7 @@ void MousecfgWidget::slotWarning()
     g_bWarnVisible = true;
     const int accepted = showMessage(4, tr("Dongle Disconnect!"), true);
     if (accepted && m_iMouseCount == 0)
-        hide();
+        closeToTray();
     g_bWarnVisible = false;
     m_bWarnBoxOpen = false;
 }

@@ -28,6 +28,7 @@
 #include <QStackedWidget>
 #include <QTimer>
 #include <QToolTip>
+#include <QWindow>
 #include <utility>
 
 std::atomic_bool g_bDeviceSleeping{false};
@@ -461,8 +462,14 @@ void MousecfgWidget::mouseMoveEvent(QMouseEvent *event)
 {
     if (m_dragging) {
         const QPoint delta = event->globalPos() - m_pressPos;
-        if (qAbs(delta.x()) + qAbs(delta.y()) > 4)
-            move(m_windowOrigin + delta);
+        // The window system's own move works on Wayland too, where a window
+        // may not place itself; without one the window follows the pointer.
+        if (qAbs(delta.x()) + qAbs(delta.y()) > 4) {
+            if (windowHandle() && windowHandle()->startSystemMove())
+                m_dragging = false;
+            else
+                move(m_windowOrigin + delta);
+        }
     }
     QWidget::mouseMoveEvent(event);
 }
@@ -496,7 +503,7 @@ void MousecfgWidget::onButtonClicked()
         return;
     const QString name = source->objectName();
     if (name == "closeButton") {
-        hide();
+        closeToTray();
     } else if (name == "minButton") {
         showMinimized();
     } else if (name == "firmwareButton") {
@@ -509,9 +516,9 @@ void MousecfgWidget::onButtonClicked()
         // OK writes what the pages show, like Apply; otherwise edits made just before it were lost.
         collectPanelValues();
         runWrite(false);
-        hide();
+        closeToTray();
     } else if (name == "cancelButton") {
-        hide();
+        closeToTray();
         switchToSlot(m_working.profileId, true);
     } else if (name == "applyButton") {
         apply();
@@ -527,6 +534,28 @@ void MousecfgWidget::onButtonClicked()
         for (int i = 0; i < m_slotIndicators.size(); ++i)
             m_slotIndicators[i]->setChecked(i == m_working.profileId);
     }
+}
+
+void MousecfgWidget::closeToTray()
+{
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+        hide();
+        return;
+    }
+    // Without a tray a hidden window could never be reached again.
+    showMinimized();
+    if (!isMinimized())
+        QCoreApplication::quit();
+}
+
+void MousecfgWidget::bringToFront()
+{
+    qDebug("Shown for a second start");
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
 }
 
 void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)

@@ -58,6 +58,8 @@ public:
     void selectPage(int index);
     void switchToSlot(int index, bool reload);
     void chooseSlot(int index);
+    // "--tray": the start-up check shows no "Dongle Disconnect!" box.
+    void setStartedInTray(bool on) { m_bTrayStart = on; }
 
 public slots:
     // A device interface arrived or was removed ("HID#VID_xxxx&PID_xxxx&colNN...").
@@ -73,6 +75,10 @@ public slots:
     void slotRefreshLightMode(quint8 iMode);
     void startStatusThread();
     void stopStatusThread();
+    // Shows, restores and raises the window (a second start asked for it).
+    void bringToFront();
+    // Where closing leads: the tray, else the task bar, else the end of the program.
+    void closeToTray();
     // What is attached changed (from the connection).
     void slotConnectionChanged(int miceBefore, int miceAfter, bool currentChanged);
 
@@ -165,6 +171,7 @@ private:
     int m_iBatteryFull = 4200;
     int m_iCurrentPage = 0;
     bool m_bWriteRunning = false;
+    bool m_bTrayStart = false;
 
     int m_iLanguage = 0;
     QStringList m_languageNames;
