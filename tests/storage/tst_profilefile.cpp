@@ -8,6 +8,8 @@
 #include "tests/support/SettingsSamples.h"
 #include <QtTest>
 #include <QSettings>
+#include <csignal>
+#include <sys/resource.h>
 
 class TestProfileFile : public QObject
 {
@@ -474,24 +476,33 @@ void TestProfileFile::readOnlyFolder()
     const QString profile = profileFilePath(s.profileNames[0]);
     const QByteArray configBefore = readFileBytes(config), profileBefore = readFileBytes(profile);
 
+    // Read-only folders stop a normal user; root writes there all the same, but
+    // no user, root included, may write past the file-size limit (EFBIG, as on
+    // a full disk). Either way nothing may be written and every save must say so.
     const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ExeOwner;
     QVERIFY(QFile::setPermissions(configDir(), readOnly));
     QVERIFY(QFile::setPermissions(profileDir(), readOnly));
-    QFile probe(configDir() + "/probe");
-    const bool permissionsBind = !probe.open(QIODevice::WriteOnly);
-    probe.remove();
-    if (permissionsBind) {
-        s.profiles[0].pollrate = 8;
-        s.profileNames[1] = QStringLiteral("Changed");
-        QVERIFY(!saveSettings(s));
-        QVERIFY(!writeDiffFlag(1));
-        QCOMPARE(readFileBytes(config), configBefore);
-        QCOMPARE(readFileBytes(profile), profileBefore);
-    }
+    rlimit previous{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+    // Room for the lock files, not for a copy of the files themselves.
+    constexpr rlim_t kLimit = 512;
+    QVERIFY(configBefore.size() > int(kLimit));
+    rlimit small = previous;
+    small.rlim_cur = kLimit;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    s.profiles[0].pollrate = 8;
+    s.profileNames[1] = QStringLiteral("Changed");
+    const bool saved = saveSettings(s);
+    const bool flagWritten = writeDiffFlag(1);
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousSignal);
     QFile::setPermissions(profileDir(), readOnly | QFile::WriteOwner);
     QFile::setPermissions(configDir(), readOnly | QFile::WriteOwner);
-    if (!permissionsBind)
-        QSKIP("Folder permissions do not bind this user (root); covered by the other failure tests");
+    QVERIFY(!saved);
+    QVERIFY(!flagWritten);
+    QCOMPARE(readFileBytes(config), configBefore);
+    QCOMPARE(readFileBytes(profile), profileBefore);
 }
 
 QTEST_GUILESS_MAIN(TestProfileFile)
