@@ -7,6 +7,9 @@
 #   <prefix>/share/icons/hicolor/<n>x<n>/apps/mousecfg.png
 #   /etc/xdg/autostart/mousecfg-tray.desktop   starts "mousecfg --tray" at login
 #   /usr/lib/udev/rules.d/70-mousecfg.rules    hidraw access for the user at the seat
+#   <prefix>/share/man/man1/mousecfg.1.gz, mousectl.1.gz
+#   <prefix>/share/metainfo/invalid.mousecfg.mousecfg.metainfo.xml
+#   <prefix>/share/doc/mousecfg/             README, copyright, changelog.Debian.gz
 #
 # The autostart entry and the udev rule go where the desktop and udev look for
 # them, whatever the prefix. The installed application folder carries the file
@@ -23,8 +26,10 @@ set(MOUSECFG_PACKAGE_MAINTAINER "mousecfg maintainers <maintainers@mousecfg.inva
 set(MOUSECFG_PACKAGING_SOURCE_DIR ${CMAKE_CURRENT_LIST_DIR})
 set(MOUSECFG_PACKAGING_BINARY_DIR ${CMAKE_BINARY_DIR}/packaging)
 set(MOUSECFG_ICON_SIZES 16 32 48 256)
-# Built into the application folder, but for developers only.
-set(MOUSECFG_NOT_INSTALLED mousecfg-screenshots)
+# Built into the application folder, but for developers only. The virtual mouse's
+# window would share the single-instance lock with the tray copy started at
+# login, and the user's settings with the real mouse.
+set(MOUSECFG_NOT_INSTALLED mousecfg-screenshots mousecfg-sim)
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
@@ -81,6 +86,28 @@ if(TARGET mousecfg_skin)
   add_custom_target(mousecfg_icons ALL DEPENDS ${icon_outputs})
 endif()
 
+# Manual pages and the Debian changelog, compressed as Debian expects
+# (best compression, no name or time stamp inside).
+find_program(MOUSECFG_GZIP gzip REQUIRED)
+set(MOUSECFG_MAN_PAGES mousecfg.1 mousectl.1)
+set(gzip_sources)
+foreach(page ${MOUSECFG_MAN_PAGES})
+  list(APPEND gzip_sources ${MOUSECFG_PACKAGING_SOURCE_DIR}/man/${page})
+endforeach()
+list(APPEND gzip_sources ${MOUSECFG_PACKAGING_SOURCE_DIR}/debian/changelog)
+set(gzip_outputs)
+foreach(source ${gzip_sources})
+  get_filename_component(name ${source} NAME)
+  set(output ${MOUSECFG_PACKAGING_BINARY_DIR}/gz/${name}.gz)
+  add_custom_command(OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -E copy ${source} ${MOUSECFG_PACKAGING_BINARY_DIR}/gz/${name}
+    COMMAND ${MOUSECFG_GZIP} -9nf ${MOUSECFG_PACKAGING_BINARY_DIR}/gz/${name}
+    DEPENDS ${source}
+    VERBATIM)
+  list(APPEND gzip_outputs ${output})
+endforeach()
+add_custom_target(mousecfg_compressed_docs ALL DEPENDS ${gzip_outputs})
+
 # Launchers on PATH; they find the application folder relative to themselves.
 file(RELATIVE_PATH LAUNCHER_TO_APPDIR /prefix/${CMAKE_INSTALL_BINDIR} /prefix/${MOUSECFG_INSTALL_APPDIR})
 set(launchers)
@@ -112,7 +139,17 @@ if(TARGET mousecfg_icons)
 endif()
 install(FILES ${MOUSECFG_PACKAGING_SOURCE_DIR}/mousecfg-tray.desktop DESTINATION ${MOUSECFG_AUTOSTART_DIR})
 install(FILES ${MOUSECFG_PACKAGING_SOURCE_DIR}/70-mousecfg.rules DESTINATION ${MOUSECFG_UDEV_RULES_DIR})
-install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${CMAKE_SOURCE_DIR}/README.md ${MOUSECFG_PACKAGING_SOURCE_DIR}/debian/copyright
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${MOUSECFG_PACKAGING_BINARY_DIR}/gz/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR}
+        RENAME changelog.Debian.gz)
+foreach(page ${MOUSECFG_MAN_PAGES})
+  install(FILES ${MOUSECFG_PACKAGING_BINARY_DIR}/gz/${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
+install(FILES ${MOUSECFG_PACKAGING_SOURCE_DIR}/invalid.mousecfg.mousecfg.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${MOUSECFG_PACKAGING_SOURCE_DIR}/debian/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME mousecfg)
 
 # What every program finds beside it at run time: the helper programs it starts
 # and the data, skin and translations. run.sh builds this and mousecfg-sim only.
@@ -127,7 +164,7 @@ endforeach()
 # The installation and package tests need everything the installation holds.
 foreach(test tst_install tst_package)
   if(TARGET ${test})
-    add_dependencies(${test} mousecfg_runtime ${MOUSECFG_INSTALLED_PROGRAMS})
+    add_dependencies(${test} mousecfg_runtime mousecfg_compressed_docs ${MOUSECFG_INSTALLED_PROGRAMS})
     if(TARGET mousecfg_icons)
       add_dependencies(${test} mousecfg_icons)
     endif()
@@ -140,10 +177,21 @@ set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME mousecfg)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+# The Debian revision is the changelog's: its newest entry names the package version.
+file(STRINGS ${MOUSECFG_PACKAGING_SOURCE_DIR}/debian/changelog changelog_top LIMIT_COUNT 1)
+string(REGEX REPLACE "^[^(]*\\([^)]*-([^)]+)\\).*" "\\1" CPACK_DEBIAN_PACKAGE_RELEASE "${changelog_top}")
 set(CPACK_PACKAGE_CONTACT "${MOUSECFG_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "configuration utility for the QARV wireless gaming mouse")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Edits the mouse's five on-board profiles, report rate, lift-off distance, DPI stages, lighting, button functions and macros, and writes them to the mouse through its USB receiver or cable. Includes the command-line tool mousectl and a udev rule that lets the logged-in user reach the mouse without root.")
+# Lines of at most 80 characters, as dpkg shows them.
+set(CPACK_PACKAGE_DESCRIPTION [[
+Edits the mouse's five on-board profiles, report rate, lift-off distance,
+DPI stages, lighting, button functions and macros, and writes them to the
+mouse through its USB receiver or its cable, which echoes every report back
+for verification.
+
+Includes the command-line tool mousectl, a login entry that keeps the utility
+in the tray to show the mouse's own profile and DPI changes, and a udev rule
+that lets the user at the seat reach the mouse without root.]])
 # Absolute destinations (udev, autostart) must land in the package, not on this machine.
 set(CPACK_SET_DESTDIR ON)
 set(CPACK_INSTALL_PREFIX /usr)
@@ -155,7 +203,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Library dependencies (Qt, hidapi, libudev) from the programs themselves.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "udev")
-set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
-    ${MOUSECFG_PACKAGING_SOURCE_DIR}/debian/postinst ${MOUSECFG_PACKAGING_SOURCE_DIR}/debian/postrm)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${MOUSECFG_PACKAGING_SOURCE_DIR}/debian/postinst
+    ${MOUSECFG_PACKAGING_SOURCE_DIR}/debian/postrm ${MOUSECFG_PACKAGING_SOURCE_DIR}/debian/conffiles)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -1,7 +1,9 @@
 // The Debian package as cpack builds it from this build folder: what it holds,
-// what it depends on, and its maintainer scripts.
+// what it depends on, its maintainer scripts, its manual pages, and what lintian
+// and appstreamcli say of it.
 #include <QDirIterator>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -50,6 +52,17 @@ QStringList packageContents(const QByteArray &listing)
     return paths;
 }
 
+// A file's text; manual pages and the changelog are gzip-compressed.
+QString fileText(const QString &path)
+{
+    if (path.endsWith(QLatin1String(".gz")))
+        return QString::fromUtf8(runProgram(QStringLiteral("gzip"), {"-dc", path}).out);
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+const QString kMetainfo = QStringLiteral("usr/share/metainfo/invalid.mousecfg.mousecfg.metainfo.xml");
+
 } // namespace
 
 class TestPackage : public QObject
@@ -63,12 +76,19 @@ private slots:
     void developerToolsLeftOut();
     void dependencies();
     void maintainerScripts();
+    void versions_data();
+    void versions();
+    void manualPages_data();
+    void manualPages();
+    void checkers_data();
+    void checkers();
     void nothingInstalledOnThisMachine();
 
 private:
     QString m_dpkgDeb;
     QString m_package;
     QTemporaryDir m_output;
+    QTemporaryDir m_tree;
     QStringList m_contents;
     bool m_autostartExistedBefore = false;
     bool m_ruleExistedBefore = false;
@@ -97,6 +117,7 @@ void TestPackage::initTestCase()
     const Run list = runProgram(m_dpkgDeb, {"-c", m_package});
     QCOMPARE(list.exitCode, 0);
     m_contents = packageContents(list.out);
+    QVERIFY(runProgram(m_dpkgDeb, {"-x", m_package, m_tree.path()}).exitCode == 0);
 }
 
 void TestPackage::contents_data()
@@ -108,8 +129,11 @@ void TestPackage::contents_data()
                              "usr/lib/mousecfg/mousecfg", "usr/lib/mousecfg/mousectl",
                              "usr/lib/mousecfg/DefaultProfile.bin", "usr/lib/mousecfg/per-user-settings",
                              "usr/lib/mousecfg/Configs/Config.ini", "usr/lib/mousecfg/skin/icon.ico",
-                             "usr/lib/mousecfg/lang/en.qm"})
+                             "usr/lib/mousecfg/lang/en.qm", "usr/share/man/man1/mousecfg.1.gz",
+                             "usr/share/man/man1/mousectl.1.gz", "usr/share/doc/mousecfg/copyright",
+                             "usr/share/doc/mousecfg/changelog.Debian.gz", "usr/share/lintian/overrides/mousecfg"})
         QTest::newRow(path) << QString::fromLatin1(path);
+    QTest::newRow("metainfo") << kMetainfo;
 }
 
 void TestPackage::contents()
@@ -121,7 +145,8 @@ void TestPackage::contents()
 void TestPackage::developerToolsLeftOut()
 {
     for (const QString &path : m_contents) {
-        QVERIFY2(!path.contains(QLatin1String("screenshots")) && !path.contains(QLatin1String("tst_"))
+        QVERIFY2(!path.contains(QLatin1String("screenshots")) && !path.contains(QLatin1String("mousecfg-sim"))
+                     && !path.contains(QLatin1String("tst_"))
                      && !path.contains(QLatin1String("bench_")) && !path.contains(QLatin1String("iconpng")),
                  qPrintable(path));
         QVERIFY2(path == QLatin1String("etc") || path.startsWith(QLatin1String("etc/xdg"))
@@ -151,6 +176,84 @@ void TestPackage::maintainerScripts()
         const Run syntax = runProgram(QStringLiteral("/bin/sh"), {"-n", info.filePath()});
         QVERIFY2(syntax.exitCode == 0, syntax.err.constData());
     }
+}
+
+void TestPackage::versions_data()
+{
+    // The newest entry of each release history names the package's version.
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<bool>("withRevision");
+    QTest::newRow("changelog") << "usr/share/doc/mousecfg/changelog.Debian.gz" << "^mousecfg \\(([^)]+)\\)" << true;
+    QTest::newRow("metainfo") << kMetainfo << "<release version=\"([^\"]+)\"" << false;
+}
+
+void TestPackage::versions()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, pattern);
+    QFETCH(bool, withRevision);
+    const Run field = runProgram(m_dpkgDeb, {"-f", m_package, "Version"});
+    QCOMPARE(field.exitCode, 0);
+    QString version = QString::fromUtf8(field.out).trimmed();
+    if (!withRevision)
+        version = version.section(QLatin1Char('-'), 0, -2);
+    const QRegularExpressionMatch match = QRegularExpression(pattern).match(fileText(m_tree.filePath(path)));
+    QVERIFY2(match.hasMatch(), qPrintable(path));
+    QCOMPARE(match.captured(1), version);
+}
+
+void TestPackage::manualPages_data()
+{
+    // Every option and command mousectl's usage lists is in its manual page.
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QStringList>("terms");
+    const Run help = runProgram(qEnvironmentVariable("MOUSECFG_APPDIR") + "/mousectl", {"--help"});
+    QStringList mousectlTerms;
+    QRegularExpressionMatchIterator it =
+        QRegularExpression("^  (-{0,2}[a-z][a-z-]*)", QRegularExpression::MultilineOption)
+            .globalMatch(QString::fromUtf8(help.out));
+    while (it.hasNext())
+        mousectlTerms << it.next().captured(1);
+    QTest::newRow("mousecfg") << "mousecfg" << QStringList{"--tray"};
+    QTest::newRow("mousectl") << "mousectl" << mousectlTerms;
+}
+
+void TestPackage::manualPages()
+{
+    QFETCH(QString, page);
+    QFETCH(QStringList, terms);
+    const QString path = m_tree.filePath("usr/share/man/man1/" + page + ".1.gz");
+    const QString text = fileText(path).replace(QLatin1String("\\-"), QLatin1String("-"));
+    QVERIFY2(text.startsWith(".TH " + page.toUpper() + " 1 "), qPrintable(text.left(80)));
+    QVERIFY(!terms.isEmpty());
+    for (const QString &term : terms)
+        QVERIFY2(text.contains(QRegularExpression("(?<![\\w-])" + QRegularExpression::escape(term) + "(?![\\w-])")),
+                 qPrintable(term + " is not in the manual page"));
+    const Run render = runProgram(QStringLiteral("man"), {"--warnings", "-l", path});
+    QCOMPARE(render.exitCode, 0);
+    QVERIFY2(render.err.isEmpty(), render.err.constData());
+}
+
+void TestPackage::checkers_data()
+{
+    // Each must be installed (tools/install-deps.sh) and accept the package.
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("lintian") << "lintian" << QStringList{"--fail-on", "error", "{package}"};
+    QTest::newRow("appstreamcli") << "appstreamcli" << QStringList{"validate-tree", "--no-net", "{tree}"};
+}
+
+void TestPackage::checkers()
+{
+    QFETCH(QString, program);
+    QFETCH(QStringList, arguments);
+    const QString path = QStandardPaths::findExecutable(program);
+    QVERIFY2(!path.isEmpty(), qPrintable(program + " is not installed"));
+    arguments.replaceInStrings(QStringLiteral("{package}"), m_package);
+    arguments.replaceInStrings(QStringLiteral("{tree}"), m_tree.path());
+    const Run check = runProgram(path, arguments);
+    QVERIFY2(check.exitCode == 0, (check.out + check.err).constData());
 }
 
 void TestPackage::nothingInstalledOnThisMachine()
