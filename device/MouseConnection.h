@@ -2,9 +2,7 @@
 // The one owner of the connection to the mouse: the model table and its
 // enumeration, the handles, who may use the command handle, the status
 // thread and the hot-plug notifications. Windows and tools are views of it.
-#include <QList>
 #include <QObject>
-#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <mutex>

@@ -3,7 +3,6 @@
 // owns the two settings records, the feature pages and the tray icon.
 #include "storage/MouseSettings.h"
 #include <QList>
-#include <QPair>
 #include <QPixmap>
 #include <QSystemTrayIcon>
 #include <QTranslator>

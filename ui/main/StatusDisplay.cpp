@@ -146,7 +146,15 @@ void MousecfgWidget::slotRefreshRate(quint8 iRate)
 
 void MousecfgWidget::slotRefreshLightMode(quint8 iMode)
 {
-    Q_UNUSED(iMode);
+    if (iMode >= LED_MODE_COUNT)
+        return; // a garbled report must not select an effect that does not exist
+    if (holdStatus([=] { slotRefreshLightMode(iMode); }))
+        return;
+    // The mouse runs this effect already: it is what both records hold now.
+    const int slot = m_working.profileId % PROFILE_COUNT;
+    m_working.profiles[slot].ledMode = iMode;
+    m_applied.profiles[slot].ledMode = iMode;
+    refreshLightingPage();
 }
 
 void MousecfgWidget::showOsd(const QString &text)
