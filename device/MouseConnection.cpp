@@ -66,8 +66,9 @@ void MouseConnection::start()
     loadDeviceTable();
     enumerateDevices();
     const QStringList names = presentNames();
-    if (names.size() == 1 || (!names.isEmpty() && !names.contains(currentProductName())))
-        setCurrentProductName(names.first());
+    if ((names.size() == 1 || (!names.isEmpty() && !names.contains(currentProductName())))
+        && !setCurrentProductName(names.first()))
+        emit configNotSaved();
     reopen();
 }
 
@@ -89,7 +90,8 @@ QStringList MouseConnection::presentNames() const
 
 void MouseConnection::selectMouse(const QString &name)
 {
-    setCurrentProductName(name);
+    if (!setCurrentProductName(name))
+        emit configNotSaved();
     reopen();
 }
 
@@ -188,11 +190,11 @@ void MouseConnection::resynchronise()
         return;
     }
 
-    if (!names.isEmpty() && !names.contains(currentBefore))
-        setCurrentProductName(names.first());
+    if (!names.isEmpty() && !names.contains(currentBefore) && !setCurrentProductName(names.first()))
+        emit configNotSaved();
     reopen();
     // A mouse that was away may hold anything now: the next Apply sends everything.
-    if (after.gained(before))
-        writeDiffFlag(1);
+    if (after.gained(before) && !writeDiffFlag(1))
+        emit configNotSaved();
     emit connectionChanged(miceBefore, names.size(), currentProductName() != currentBefore);
 }

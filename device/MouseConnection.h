@@ -52,6 +52,8 @@ signals:
     void RefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
     void RefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
     void RefreshWriteStatus(quint8 iStatus);
+    // Config.ini did not take the current mouse or the need to send everything.
+    void configNotSaved();
 
 private:
     void resynchronise();

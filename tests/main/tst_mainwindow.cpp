@@ -229,8 +229,7 @@ private slots:
         window->workingSettings().profiles[0].pollrate = 2;
         virtualMouse().resetCounters();
         window->apply();
-        QCOMPARE(m_messages->texts().size(), 1);
-        QVERIFY(m_messages->texts().first().startsWith("The settings could not be saved"));
+        QVERIFY(m_messages->texts().filter("Nothing was sent to the mouse.").size() == 1);
         QCOMPARE(virtualMouse().writeCount(0x46), 0);
     }
 
@@ -367,6 +366,32 @@ private slots:
         window->slotRefreshLightMode(LED_MODE_COUNT); // garbled: ignored
         QCOMPARE(int(window->workingSettings().profiles[0].ledMode), 3);
         QCOMPARE(diffSettings(window->workingSettings(), window->appliedSettings()) & ChangeLighting, 0);
+    }
+
+    void slotMenuSendsTheSlotsTablesAtOnce()
+    {
+        auto window = openWindow(Connection::Receiver);
+        window->workingSettings().profiles[2].dpiInfo[0].used = 1;
+        window->workingSettings().profiles[2].dpi = 0;
+        virtualMouse().resetCounters();
+        window->chooseSlot(2);
+        QCOMPARE(virtualMouse().activeProfile(), 2);
+        QVERIFY(virtualMouse().writeCount(0x02) > 0);
+        QVERIFY(virtualMouse().writeCount(0x03) > 0);
+        QCOMPARE(int(virtualMouse().dpiTable().stages[0].used), 1);
+    }
+
+    void unwritableSettingsAreToldOnce()
+    {
+        auto window = openWindow(Connection::Receiver);
+        QVERIFY(QDir(m_app->path()).removeRecursively() || true);
+        QVERIFY(writeFileBytes(m_app->path() + "/Configs", "not a folder"));
+        window->slotRefreshDPIStage(2);
+        window->slotRefreshDPIStage(3);
+        QTRY_VERIFY(!m_messages->texts().isEmpty());
+        QTest::qWait(100);
+        QCOMPARE(m_messages->texts().size(), 1);
+        QVERIFY(m_messages->texts().first().startsWith("The settings could not be saved in"));
     }
 
     void escOnTheBusyDialogStillReportsTheOutcome()

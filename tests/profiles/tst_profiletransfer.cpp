@@ -262,14 +262,18 @@ private slots:
         QVERIFY(slotMenu);
         slotMenu->actions().value(3)->trigger();
         QCOMPARE(virtualMouse().activeProfile(), 3);
-        // Set-active-profile, its activation, then the refresh sequence.
+        // Set-active-profile, its activation, the refresh sequence, then the
+        // slot's own DPI and key tables in a download.
         const QList<QPair<int, int>> expected = {{0x44, 0}, {0x40, 0x01}, {0x40, 0x04}, {0x40, 0x01},
-                                                 {0x40, 0x02}, {0x40, 0x08}, {0x40, 0x10}};
+                                                 {0x40, 0x02}, {0x40, 0x08}, {0x40, 0x10}, {0x46, 0}};
         const QList<QPair<int, int>> sent = commands();
-        QCOMPARE(sent.size(), expected.size());
+        QVERIFY(sent.size() > expected.size());
         QCOMPARE(sent.first().first, 0x44);
         for (int i = 1; i < expected.size(); ++i)
             QCOMPARE(sent[i], expected[i]);
+        QVERIFY(virtualMouse().writeCount(0x02) > 0);
+        QVERIFY(virtualMouse().writeCount(0x03) > 0);
+        QCOMPARE(sent.last().first, 0x46); // end write
         QCOMPARE(int(w.workingSettings().profileId), 3);
         QCOMPARE(w.button("slotButton")->text(), QString("Profile 4"));
         QCOMPARE(IniFile(configFilePath()).intValue("Config/ProfileID"), 3);

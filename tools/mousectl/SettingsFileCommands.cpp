@@ -9,23 +9,6 @@
 
 namespace {
 
-// An import overwrites all five profiles with what the file holds; a file
-// without the profile sections would silently turn them into zeros.
-bool looksLikeSettingsExport(const QString &path)
-{
-    const QSettings ini(path, QSettings::IniFormat);
-    if (ini.status() != QSettings::NoError)
-        return false;
-    const QStringList groups = ini.childGroups();
-    if (!groups.contains(QStringLiteral("Config")))
-        return false;
-    for (int i = 0; i < PROFILE_COUNT; ++i) {
-        if (!groups.contains(QStringLiteral("PROFILE_%1").arg(i)))
-            return false;
-    }
-    return true;
-}
-
 bool storeAllProfiles(const MouseSettings &settings)
 {
     bool ok = saveSettings(settings) && saveProfileList(settings);
@@ -63,7 +46,8 @@ int runImport(const QString &file)
         printError(QStringLiteral("import: %1 belongs to \"%2\", not to \"%3\"").arg(file, owner, product));
         return ExitDataError;
     }
-    if (!looksLikeSettingsExport(file)) {
+    // An import overwrites all five profiles: a file without them would turn them into zeros.
+    if (!isSettingsExport(file)) {
         printError(QStringLiteral("import: %1 is not a settings export file").arg(file));
         return ExitDataError;
     }
@@ -72,10 +56,16 @@ int runImport(const QString &file)
         printError(QStringLiteral("import: cannot read the settings in %1").arg(configFilePath()));
         return ExitIoError;
     }
-    if (importSettings(settings, file) < 0) {
+    QList<int> renamed;
+    if (importSettings(settings, file, &renamed) < 0) {
         printError(QStringLiteral("import: cannot read %1").arg(file));
         return ExitIoError;
     }
+    // Two slots of one name would share one file; the later one got a name of its own.
+    for (int slot : renamed)
+        printError(QStringLiteral("import: slot %1 shared its name with an earlier slot and is now \"%2\"")
+                       .arg(slot + 1)
+                       .arg(settings.profileNames[slot]));
     if (!storeAllProfiles(settings)) {
         printError(QStringLiteral("import: cannot store the settings in %1").arg(configDir()));
         return ExitIoError;

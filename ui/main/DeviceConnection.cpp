@@ -49,7 +49,7 @@ void MousecfgWidget::refreshMouseList()
         m_mouseSelectButton->hide();
         if (m_iMouseCount == 1) {
             qDebug() << "RefreshMouseList " << m_listMouseNames.first();
-            setCurrentProductName(m_listMouseNames.first());
+            reportSaved(setCurrentProductName(m_listMouseNames.first()));
         } else {
             setCurrentProductName(QString());
         }
@@ -59,7 +59,7 @@ void MousecfgWidget::refreshMouseList()
     const QString current = currentProductName();
     const QString chosen = m_listMouseNames.contains(current) ? current : m_listMouseNames.first();
     m_mouseSelectButton->setText(chosen);
-    setCurrentProductName(chosen);
+    reportSaved(setCurrentProductName(chosen));
     connect(m_mouseMenu, &QMenu::triggered, this, &MousecfgWidget::slot_show_mousename);
     m_mouseSelectButton->setMenu(m_mouseMenu);
     m_mouseMenu->setFixedWidth(int(150 * uiScale()));
@@ -94,7 +94,7 @@ void MousecfgWidget::reinitialiseForMouse()
     m_working = m_applied;
     m_slotButton->setText(m_slotActions[m_working.profileId % PROFILE_COUNT]->text());
     m_profileNameEdit->setText(m_working.profileNames[m_working.profileId % PROFILE_COUNT]);
-    writeDefaultProfileFile();
+    reportSaved(writeDefaultProfileFile());
     selectPage(0);
     refreshPanels();
 }

@@ -21,10 +21,9 @@ void KestProcessThread::run()
         const int flags = diffSettings(m_working, m_applied);
         const bool forced = readDiffFlag() == 1 || m_bWriteAll;
         if (forced || flags != 0) {
-            saveSettings(m_working);
             m_iStatus = quint8(applyAllSettings(m_working, forced ? ChangeAll : flags));
             m_applied = m_working;
-            writeDiffFlag(m_iStatus != 0 ? 1 : 0);
+            m_bDiffSaved = writeDiffFlag(m_iStatus != 0 ? 1 : 0);
         }
     }
     emit DoProcessDlg();

@@ -14,6 +14,7 @@ public:
     KestProcessThread(MouseSettings &working, MouseSettings &applied, bool writeAll, QObject *parent = nullptr);
 
     quint8 m_iStatus = 0;
+    bool m_bDiffSaved = true; // "Config/Diff" reached Config.ini
     bool m_bWriteAll = false;
 
 signals:

@@ -120,6 +120,10 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     connect(m_connection, SIGNAL(RefreshStatus(quint8,quint8,quint8,quint8)), this, SLOT(slotRefreshStatus(quint8,quint8,quint8,quint8)), Qt::QueuedConnection);
     connect(m_connection, SIGNAL(RefreshWriteStatus(quint8)), this, SLOT(slotRefreshWriteStatus(quint8)), Qt::QueuedConnection);
     connect(m_connection, &MouseConnection::connectionChanged, this, &MousecfgWidget::slotConnectionChanged);
+    connect(m_connection, &MouseConnection::configNotSaved, this, [this] {
+        m_bForceNextWrite = true;
+        reportSaved(false);
+    });
     m_connection->start();
     refreshMouseList();
     m_iLanguage = langId();
@@ -151,7 +155,7 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     refreshPanels();
     retranslate();
     m_profileNameEdit->setText(m_working.profileNames[m_working.profileId % PROFILE_COUNT]);
-    writeDefaultProfileFile();
+    reportSaved(writeDefaultProfileFile());
     setStyleSheet("*{outline:0px;}");
 
     buildProfileManagement();
@@ -358,7 +362,7 @@ void MousecfgWidget::switchLanguage(QAction *action)
     setCurrentLanguage(index);
     const bool loaded = m_translator.load(appDir() + "/lang/" + m_languageFiles.value(index) + ".qm");
     m_languageButton->setText(action->text());
-    setLangId(index);
+    reportSaved(setLangId(index));
     if (loaded) {
         QCoreApplication::removeTranslator(&m_translator);
         QCoreApplication::installTranslator(&m_translator);
@@ -592,7 +596,7 @@ void MousecfgWidget::switchToSlot(int index, bool reload)
     }
     m_profileNameEdit->setText(m_working.profileNames[index]);
     refreshPanels();
-    saveCurrentProfileId(index);
+    reportSaved(saveCurrentProfileId(index));
 }
 
 void MousecfgWidget::refreshPanels()

@@ -138,6 +138,12 @@ private:
     bool handleProfileButton(const QString &objectName); // ProfileManagement.cpp
     void buildProfileManagement();
 
+    // A settings file that could not be written is told once, until a write works again.
+    void reportSaved(bool saved);
+    bool m_bNotSavedShown = false;
+    // Config.ini could not record that the mouse needs everything: the next write sends it anyway.
+    bool m_bForceNextWrite = false;
+
     // status display
     static constexpr int STATUS_HOLD_POLL_MS = 100;
     bool holdStatus(const std::function<void()> &replay);

@@ -58,7 +58,7 @@ void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, q
     const int percent = batteryPercentFromRaw(iHiByte * 256 + iLowByte, m_iBatteryFull);
     if (percent != m_iBatteryPercent) {
         m_iBatteryPercent = percent;
-        setBatteryPercent(percent);
+        reportSaved(setBatteryPercent(percent));
     }
     m_batteryBar->setValue(collectionFound(4) ? 100 : percent);
 }
@@ -90,8 +90,10 @@ void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
 {
     if (holdStatus([=] { slotRefreshWriteStatus(iStatus); }))
         return;
-    if (iStatus == 0)
-        writeDiffFlag(1);
+    if (iStatus == 0 && !writeDiffFlag(1)) {
+        m_bForceNextWrite = true;
+        reportSaved(false);
+    }
 }
 
 void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode)
@@ -126,7 +128,7 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 iStage)
     ProfileData &current = m_working.profiles[m_working.profileId % PROFILE_COUNT];
     current.dpi = iStage;
     refreshPerformancePage();
-    saveProfileDpi(m_working.profileNames[m_working.profileId % PROFILE_COUNT], iStage);
+    reportSaved(saveProfileDpi(m_working.profileNames[m_working.profileId % PROFILE_COUNT], iStage));
     const int dpi = sensorDpi(int(current.dpiInfo[iStage].y), mouseSensor());
     showOsd(tr("DPI") + QString("%1:%2").arg(iStage + 1).arg(dpi));
 }

@@ -7,6 +7,8 @@
 #include "storage/AppPaths.h"
 #include "ui/kit/KestProcessDialog.h"
 #include "ui/main/KestProcessThread.h"
+#include <QTimer>
+#include <utility>
 
 void MousecfgWidget::apply()
 {
@@ -19,6 +21,7 @@ void MousecfgWidget::runWrite(bool writeAll)
     if (m_bWriteRunning)
         return;
     m_bWriteRunning = true;
+    writeAll = std::exchange(m_bForceNextWrite, false) || writeAll;
     m_connection->hold();
 
     KestProcessDialog dialog(this);
@@ -40,6 +43,10 @@ void MousecfgWidget::runWrite(bool writeAll)
     // Device changes held back during the write are taken in now.
     m_connection->release();
 
+    if (!thread.m_bDiffSaved) {
+        m_bForceNextWrite = true;
+        reportSaved(false);
+    }
     if (thread.m_iStatus != 0) {
         QString text;
         if (thread.m_iStatus == WriteStatusSleeping)
@@ -52,6 +59,18 @@ void MousecfgWidget::runWrite(bool writeAll)
     }
 }
 
+void MousecfgWidget::reportSaved(bool saved)
+{
+    if (saved) {
+        m_bNotSavedShown = false;
+        return;
+    }
+    if (std::exchange(m_bNotSavedShown, true))
+        return;
+    // Not from inside the caller (a constructor, a status slot): from the event loop.
+    QTimer::singleShot(0, this, [this] { showMessage(1, tr("The settings could not be saved in %1.").arg(configDir())); });
+}
+
 void MousecfgWidget::chooseSlot(int index)
 {
     switchToSlot(index, false);
@@ -62,4 +81,6 @@ void MousecfgWidget::chooseSlot(int index)
         sendRefreshSequence();
     }
     applyPointerSettings();
+    // The mouse holds one DPI table and one key table: the new slot's go out now.
+    runWrite(false);
 }
