@@ -11,6 +11,11 @@
 namespace {
 constexpr int STOP_PAUSE_MS = 10;
 constexpr unsigned char LISTEN_REPORT_ID = 4;
+
+void keepReadBytes(unsigned char (&report)[REPORT_SIZE], int got)
+{
+    std::fill(std::begin(report) + std::clamp(got, 0, REPORT_SIZE), std::end(report), 0);
+}
 } // namespace
 
 KestGetBatteryThread::KestGetBatteryThread(QObject *parent) : QThread(parent) {}
@@ -76,8 +81,11 @@ void KestGetBatteryThread::run()
                 sleepMs(STATUS_WRITE_PAUSE_MS);
                 got = readCommandReport(handle, r, REPORT_SIZE, STATUS_READ_TIMEOUT_MS);
             }
+            // Reports skipped on the way leave their bytes in the buffer: a
+            // failed read reports zeros, a short one only what it brought.
+            keepReadBytes(r, got);
             if (got <= 0) {
-                emit RefreshBatteryStatus(0, r[4], r[5]);
+                emit RefreshBatteryStatus(0, 0, 0);
             } else {
                 qDebug("Threadread bat - %x %x %x %x %x %x %x %x\n", r[0], r[1], r[2], r[3], r[4], r[5],
                        r[6], r[7]);
@@ -93,6 +101,7 @@ void KestGetBatteryThread::run()
             const CommandHandleLock owner(commandHandleMutex());
             got = readCommandReport(handle, r, REPORT_SIZE, STATUS_READ_TIMEOUT_MS);
         }
+        keepReadBytes(r, got);
         if (got <= 0) {
             qDebug("Unable to read a feature report 1.\n");
             sleepMsUnless(STATUS_FAILED_READ_PAUSE_MS, stopRequested);

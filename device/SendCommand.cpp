@@ -117,6 +117,8 @@ uint8_t sendCommand(const uint8_t *packet, int length)
         ++stats.reads;
         // Movement and keyboard reports are skipped within the same time-out.
         const int got = readCommandReport(handle, r, static_cast<size_t>(length), SEND_READ_TIMEOUT_MS);
+        // Skipped reports leave their bytes behind a short reply; they were never echoed.
+        std::fill(r + std::clamp(got, 0, length), std::end(r), 0);
         if (got > 0 && (r[3] == OpStateChange || (r[3] == OpQueryStatus && opcode != OpQueryStatus)))
             passStatusReport(r);
         if (got <= 0) {

@@ -1,4 +1,5 @@
 #include "storage/IniFile.h"
+#include <QDataStream>
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
@@ -91,6 +92,22 @@ void keepTimestampsRising(const QString &target, const QString &replacement)
         qWarning().noquote() << "Cannot date" << replacement << "after" << target;
 }
 
+// A stored colour variant carries its colour model as a byte that Qt takes as
+// it is; an unknown model would be an invalid enumeration value in the QColor,
+// so its own serialisation is checked before the colour is touched.
+bool hasKnownSpec(const QVariant &colour)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << colour;
+    QDataStream in(bytes);
+    quint32 type = 0;
+    quint8 isNull = 0;
+    qint8 spec = -1;
+    in >> type >> isNull >> spec;
+    return in.status() == QDataStream::Ok && spec >= QColor::Invalid && spec <= QColor::ExtendedRgb;
+}
+
 } // namespace
 
 IniFile::IniFile(const QString &path) : IniFile(path, path, false) {}
@@ -139,7 +156,10 @@ QString IniFile::stringValue(const QString &key) const
 
 QColor IniFile::colorValue(const QString &key) const
 {
-    return m_settings.value(key).value<QColor>();
+    const QVariant v = m_settings.value(key);
+    if (v.userType() == QMetaType::QColor && !hasKnownSpec(v))
+        return QColor();
+    return v.value<QColor>();
 }
 
 bool IniFile::hasGroups(const QStringList &groups) const
@@ -215,10 +235,12 @@ bool IniWriter::replaceTarget()
     QSettings &settings = mutableSettings();
     settings.sync();
     QSettings::Status status = settings.status();
-    if (openStatus() != QSettings::NoError) {
-        // QSettings keeps the first error it met, so a copy that was corrupt
-        // when read would hide a failed write. A second object on the same file
-        // shares the pending changes, writes them again and reports afresh.
+    if (status == QSettings::FormatError) {
+        // QSettings keeps the first error it met, and it parses sections only
+        // when they are needed, often first while writing: a copy with a line
+        // it could not read (a hand edit) would hide whether the write worked.
+        // A second object on the same file shares any pending changes, writes
+        // them again and reports afresh.
         QSettings probe(m_workPath, QSettings::IniFormat);
         configure(probe, Access::Write);
         probe.sync();

@@ -38,11 +38,18 @@ void applyBuiltInDefaults(ProfileData &p)
     }
 }
 
+// A damaged description must not give the factory profile an index beyond
+// its tables; such an index reads as 0, as it does from a profile file.
+uint8_t describedIndex(uint8_t value, int count)
+{
+    return value < count ? value : 0;
+}
+
 void applyDescription(ProfileData &p, const DeviceDescription &d)
 {
     p.pollrate = uint8_t(d.pollrate);
-    p.ledMode = d.ledMode;
-    p.dpi = d.dpi;
+    p.ledMode = describedIndex(d.ledMode, LED_MODE_COUNT);
+    p.dpi = describedIndex(d.dpi, DPI_STAGE_COUNT);
     for (int i = 0; i < DPI_STAGE_COUNT; ++i) {
         const uint32_t v = d.dpiValues[i];
         p.dpiInfo[i] = {1, 1, v, v, v};

@@ -22,7 +22,7 @@ Report dataReport()
 // The queue is emptied once before the first write of every command.
 constexpr int DRAIN = 1;
 
-enum class Reply { Echo, Zero, BadData, OtherChecksumAndTag, OtherHeader };
+enum class Reply { Echo, Zero, BadData, OtherChecksumAndTag, OtherHeader, MovementEcho, HeaderOnly };
 
 // A connected mouse with a write session open, so that area writes are taken;
 // counters and pauses start from zero.
@@ -82,6 +82,8 @@ private:
             r[7] = char(0x77);
             break;
         case Reply::OtherHeader: r[4] = char(~r[4]); break;
+        case Reply::MovementEcho: r[0] = 1; break; // the mouse collection's report id
+        case Reply::HeaderOnly: r.truncate(REPORT_DATA_OFFSET); break;
         }
         const int n = std::min(int(length), r.size());
         memcpy(data, r.constData(), size_t(n));
@@ -125,6 +127,7 @@ private slots:
     void headerMismatchReadsAgainBeforeRewriting_data();
     void headerMismatchReadsAgainBeforeRewriting();
     void checksumIsNotCompared();
+    void shortReplyIsNotCompletedBySkippedReports();
     void failingWriteReturns4AtOnce();
     void noHandleReturns1();
     void productBPreferredWhenBothPresent();
@@ -289,6 +292,16 @@ void TestSendCommand::checksumIsNotCompared()
     QCOMPARE(sendReport(dataReport()), 0);
     QCOMPARE(ScriptedMouse::writes, 1);
     QCOMPARE(ScriptedMouse::reads, DRAIN + 1);
+}
+
+void TestSendCommand::shortReplyIsNotCompletedBySkippedReports()
+{
+    // A movement report that happens to carry the data bytes, then a reply of
+    // the header alone: the data were never echoed, so the command is rewritten.
+    ScriptedMouse m({Reply::MovementEcho, Reply::HeaderOnly});
+    QCOMPARE(sendReport(dataReport()), 0);
+    QCOMPARE(lastSendStats().rewrites, 1);
+    QCOMPARE(ScriptedMouse::writes, 2);
 }
 
 void TestSendCommand::failingWriteReturns4AtOnce()

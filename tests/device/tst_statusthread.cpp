@@ -84,11 +84,14 @@ void TestStatusThread::statusReplies_data()
     QTest::addColumn<int>("writeStatus");
     QTest::addColumn<Args>("battery");
     QTest::addColumn<bool>("writeStatusSent");
+    QTest::addColumn<bool>("lostWhileMoving");
     const int raw = VirtualMouse::batteryRaw(4100);
-    QTest::newRow("on battery") << 0 << false << -1 << args({0, raw & 0xFF, raw >> 8}) << true;
-    QTest::newRow("charging, write status 1") << 80 << false << 1 << args({80, raw & 0xFF, raw >> 8}) << true;
-    QTest::newRow("write status 0") << 0 << false << 0 << args({0, raw & 0xFF, raw >> 8}) << true;
-    QTest::newRow("asleep: all zero") << 0 << true << -1 << args({0, 0, 0}) << false;
+    QTest::newRow("on battery") << 0 << false << -1 << args({0, raw & 0xFF, raw >> 8}) << true << false;
+    QTest::newRow("charging, write status 1") << 80 << false << 1 << args({80, raw & 0xFF, raw >> 8}) << true << false;
+    QTest::newRow("write status 0") << 0 << false << 0 << args({0, raw & 0xFF, raw >> 8}) << true << false;
+    QTest::newRow("asleep: all zero") << 0 << true << -1 << args({0, 0, 0}) << false << false;
+    // The movement skipped while waiting in vain leaves nothing behind.
+    QTest::newRow("reply lost while moving: all zero") << 0 << false << -1 << args({0, 0, 0}) << false << true;
 }
 
 void TestStatusThread::statusReplies()
@@ -98,7 +101,13 @@ void TestStatusThread::statusReplies()
     QFETCH(int, writeStatus);
     QFETCH(Args, battery);
     QFETCH(bool, writeStatusSent);
+    QFETCH(bool, lostWhileMoving);
     ConnectedMouse m(Connection::Cable);
+    if (lostWhileMoving) {
+        m.mouse().setMotionRate(1000);
+        m.mouse().dropReplies(1);
+        QTest::qWait(40); // movement queued ahead of the query
+    }
     m.mouse().setCharge(uint8_t(charge));
     m.mouse().setSleeping(sleeping);
     m.mouse().setWriteStatus(writeStatus);
@@ -118,7 +127,7 @@ void TestStatusThread::statusReplies()
         QCOMPARE(writeSpy.size(), 0);
     }
     QCOMPARE(statusSpy.size(), 0);
-    QCOMPARE(int(deviceModeByte()), 8);
+    QCOMPARE(int(deviceModeByte()), lostWhileMoving ? 0 : 8);
     // The cable's command collection was queried.
     QCOMPARE(m.mouse().writeLog().at(0).connection, Connection::Cable);
     QCOMPARE(m.mouse().writeLog().at(0).bytes.left(4), QByteArray::fromHex("0524fa48"));

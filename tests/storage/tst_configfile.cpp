@@ -180,6 +180,13 @@ void TestConfigFile::writesKeepOtherKeys()
     // No lock or work files are left behind.
     QCOMPARE(QDir(configDir()).entryList(QDir::Files), QStringList({"Config.ini"}));
 
+    // A line that is no entry (a hand edit) is dropped by the next save, never stops it.
+    QVERIFY(writeFileBytes(configFilePath(), readFileBytes(configFilePath()) + "not an entry\n"));
+    QVERIFY(setBatteryPercent(78));
+    QCOMPARE(batteryPercent(), 78);
+    QCOMPARE(mouseSensor(), 3327);
+    QVERIFY(!readFileBytes(configFilePath()).contains("not an entry"));
+
     // A Config.ini that links elsewhere keeps linking there.
     QVERIFY(QFile::rename(configFilePath(), app.filePath("shared.ini")));
     QVERIFY(QFile::link(app.filePath("shared.ini"), configFilePath()));

@@ -16,6 +16,8 @@ private slots:
     void missingDescription();
     void switches_data();
     void switches();
+    void damagedEntriesGiveAValidFactoryProfile_data();
+    void damagedEntriesGiveAValidFactoryProfile();
     void buttonLayoutHidesButtons();
     void loadSettingsFillsTheButtonMatrix();
 
@@ -147,6 +149,37 @@ void TestDeviceDescription::switches()
     QCOMPARE(showSleep(), sleepShown);
     QCOMPARE(disableMacro(), macrosOff);
     QCOMPARE(scrollRev(), reversed);
+}
+
+void TestDeviceDescription::damagedEntriesGiveAValidFactoryProfile_data()
+{
+    QTest::addColumn<QByteArray>("entries");
+    QTest::addColumn<int>("stage");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("colourValid");
+    QTest::newRow("in range") << QByteArray("dpi=3\nLedMode=13\n") << 3 << 13 << false;
+    QTest::newRow("stage beyond the table") << QByteArray("dpi=200\nLedMode=2\n") << 0 << 2 << false;
+    QTest::newRow("mode beyond the table") << QByteArray("dpi=1\nLedMode=14\n") << 1 << 0 << false;
+    QTest::newRow("colour of an unknown model")
+        << QByteArray("LedMode\\LED_MODE_0_RGB=@Variant(\\0\\0\\0\\x43\\x75\\xff\\xff\\0\\0\\xff\\xff\\xff\\xff\\0\\0)\n")
+        << 0 << 0 << false;
+    QTest::newRow("colour") << QByteArray("LedMode\\LED_MODE_0_RGB=@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\0\\0\\xff\\xff\\xff\\xff\\0\\0)\n")
+                            << 0 << 0 << true;
+}
+
+void TestDeviceDescription::damagedEntriesGiveAValidFactoryProfile()
+{
+    QFETCH(QByteArray, entries);
+    QFETCH(int, stage);
+    QFETCH(int, mode);
+    QFETCH(bool, colourValid);
+    AppDirFixture app(AppDirFixture::Empty);
+    QVERIFY(writeDescription(entries));
+    ProfileData p;
+    makeDefaultProfile(p);
+    QCOMPARE(int(p.dpi), stage);
+    QCOMPARE(int(p.ledMode), mode);
+    QCOMPARE(p.ledModes[0].rgb.isValid(), colourValid);
 }
 
 void TestDeviceDescription::buttonLayoutHidesButtons()
