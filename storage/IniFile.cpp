@@ -1,4 +1,5 @@
 #include "storage/IniFile.h"
+#include "storage/IniVariants.h"
 #include <QDataStream>
 #include <QDateTime>
 #include <QDebug>
@@ -61,17 +62,46 @@ bool escapeInto(const QString &source, const QString &target)
     return out.status() == QSettings::NoError;
 }
 
+QByteArray withoutForeignVariantsOf(const QString &path, const QByteArray &bytes)
+{
+    int dropped = 0;
+    QByteArray clean = withoutForeignVariants(bytes, &dropped);
+    if (dropped)
+        qWarning().noquote() << "Ignoring" << dropped << "stored values in" << path
+                             << "that are neither text, numbers nor colours";
+    return clean;
+}
+
 bool copyInto(const QString &source, QFile &target)
 {
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray bytes = in.readAll();
+    const QByteArray bytes = withoutForeignVariantsOf(source, in.readAll());
     if (in.error() != QFile::NoError || !target.setPermissions(in.permissions()))
         return false;
-    if (!isAscii(bytes))
-        return escapeInto(source, target.fileName()) && QFile::setPermissions(target.fileName(), in.permissions());
-    return target.write(bytes) == bytes.size();
+    if (isAscii(bytes))
+        return target.write(bytes) == bytes.size();
+    QTemporaryFile raw;
+    return raw.open() && raw.write(bytes) == bytes.size() && raw.flush()
+        && escapeInto(raw.fileName(), target.fileName()) && QFile::setPermissions(target.fileName(), in.permissions());
+}
+
+// The file QSettings may read for `source`: itself, or a private copy without
+// the values it must not stream.
+QString readableSource(const QString &source, std::unique_ptr<QTemporaryFile> &cleanCopy)
+{
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return source;
+    const QByteArray bytes = in.readAll();
+    const QByteArray clean = withoutForeignVariantsOf(source, bytes);
+    if (clean.size() == bytes.size())
+        return source;
+    cleanCopy = std::make_unique<QTemporaryFile>();
+    if (!cleanCopy->open() || cleanCopy->write(clean) != clean.size() || !cleanCopy->flush())
+        return kNowhere;
+    return cleanCopy->fileName();
 }
 
 // QSettings keeps files it has read in a per-process cache that it trusts while
@@ -113,7 +143,8 @@ bool hasKnownSpec(const QVariant &colour)
 IniFile::IniFile(const QString &path) : IniFile(path, path, false) {}
 
 IniFile::IniFile(const QString &path, const QString &source, bool writing)
-    : m_path(path), m_settings(source, QSettings::IniFormat)
+    : m_path(path),
+      m_settings(writing ? source : readableSource(source, m_cleanCopy), QSettings::IniFormat)
 {
     requireColourVariants();
     configure(m_settings, writing ? Access::Write : Access::Read);
@@ -121,6 +152,8 @@ IniFile::IniFile(const QString &path, const QString &source, bool writing)
     if (m_openStatus == QSettings::FormatError)
         qWarning().noquote() << "INI file has syntax errors, unreadable lines are ignored:" << path;
 }
+
+IniFile::~IniFile() = default;
 
 bool IniFile::exists() const
 {

@@ -16,10 +16,13 @@
 #include <cstdint>
 #include <memory>
 
+class QTemporaryFile;
+
 class IniFile
 {
 public:
     explicit IniFile(const QString &path);
+    ~IniFile();
     IniFile(const IniFile &) = delete;
     IniFile &operator=(const IniFile &) = delete;
 
@@ -47,6 +50,9 @@ protected:
 
 private:
     QString m_path;
+    // What QSettings reads when the file held variants other than colours
+    // (see IniVariants.h): the file without them.
+    std::unique_ptr<QTemporaryFile> m_cleanCopy;
     QSettings m_settings;
     QSettings::Status m_openStatus = QSettings::NoError;
 };

@@ -163,6 +163,17 @@ void TestDeviceDescription::damagedEntriesGiveAValidFactoryProfile_data()
     QTest::newRow("colour of an unknown model")
         << QByteArray("LedMode\\LED_MODE_0_RGB=@Variant(\\0\\0\\0\\x43\\x75\\xff\\xff\\0\\0\\xff\\xff\\xff\\xff\\0\\0)\n")
         << 0 << 0 << false;
+    // Variants of other types are streamed by Qt on reading; a list that claims
+    // 2^31 elements would take all memory. They read as absent.
+    const QByteArray list = R"(@Variant(\0\0\0\t\x7f\xff\xff\xff))";
+    QTest::newRow("list variant") << "dpi=" + list + "\nLedMode=" + list + "\n" << 0 << 0 << false;
+    QTest::newRow("list variant as colour") << R"(LedMode\LED_MODE_0_RGB=)" + list + "\ndpi=2\n" << 2 << 0 << false;
+    QTest::newRow("type by name") << QByteArray(R"(dpi=@Variant(\0\0\0\x7f\0\0\0\vQStringList\x7f\xff\xff\xff))" "\n")
+                                  << 0 << 0 << false;
+    QTest::newRow("escaped @") << R"(dpi=\x40Variant)" + list.mid(8) + "\n" << 0 << 0 << false;
+    QTest::newRow("in a value list") << "dpi=1, " + list + "\nLedMode=3\n" << 0 << 3 << false;
+    QTest::newRow("continued line") << "dpi=\\\n" + list + "\nLedMode=3\n" << 0 << 3 << false;
+    QTest::newRow("lines ended by CR") << "LedMode=3\rdpi=" + list + "\r" << 0 << 3 << false;
     QTest::newRow("colour") << QByteArray("LedMode\\LED_MODE_0_RGB=@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\0\\0\\xff\\xff\\xff\\xff\\0\\0)\n")
                             << 0 << 0 << true;
 }

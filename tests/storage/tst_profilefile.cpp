@@ -129,7 +129,8 @@ void TestProfileFile::bytesAreTruncatedAndIndexesChecked()
     QVERIFY(writeFileBytes(path, "[PROFILE]\npollrate=300\nacee=-1\ndpi=9\nLedMode=14\n"
                                  "BUTTON_INFO_0_KeyInfo_0_map=511\nBUTTON_INFO_0_Res2=256\n"
                                  "DPI_INFO_0_x=abc\nLedMode\\LED_MODE_1_RGB=255,0,0\n"
-                                 "this line is not an entry\n"));
+                                 "this line is not an entry\n"
+                                 "LedMode\\LED_MODE_2_RGB=@Variant(\\0\\0\\0\\t\\x7f\\xff\\xff\\xff)\n"));
     ProfileData p;
     QCOMPARE(loadProfile(p, path), 0);
     QCOMPARE(int(p.pollrate), 300 & 0xFF);
@@ -140,6 +141,9 @@ void TestProfileFile::bytesAreTruncatedAndIndexesChecked()
     QCOMPARE(int(p.buttonInfo[0].res2), 0);
     QCOMPARE(p.dpiInfo[0].x, 0u);
     QVERIFY(!p.ledModes[1].rgb.isValid());
+    QVERIFY(!p.ledModes[2].rgb.isValid()); // a list that would take all memory
+    QVERIFY(saveProfile(p, path));
+    QVERIFY(!readFileBytes(path).contains("\\t\\x7f"));
 }
 
 void TestProfileFile::loadSettingsOfAFreshInstallation()
