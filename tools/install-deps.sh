@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests, the screenshots and the
-# package checks (lintian, appstreamcli) need, only when one is missing (sudo
+# Installs the Debian packages the build, the tests, the screenshots, the
+# package checks (lintian, appstreamcli) and the fuzz targets (clang, libFuzzer) need, only when one is missing (sudo
 # when not root).
 set -euo pipefail
 packages=(build-essential cmake pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools
           libhidapi-dev libudev-dev libx11-dev libxi-dev libglib2.0-dev gsettings-desktop-schemas
           dbus-daemon xvfb xauth fonts-dejavu-core fonts-wqy-microhei
-          dpkg-dev file lintian appstream)
+          dpkg-dev file lintian appstream
+          clang-14 libfuzzer-14-dev libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

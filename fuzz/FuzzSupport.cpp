@@ -1,0 +1,177 @@
+#include "fuzz/FuzzSupport.h"
+#include "storage/AppPaths.h"
+#include "storage/SafeName.h"
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
+
+namespace fuzz {
+
+namespace {
+
+void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        fail("cannot read installed data", path);
+    return file.readAll();
+}
+
+} // namespace
+
+void fail(const char *what, const QString &detail)
+{
+    std::fprintf(stderr, "INVARIANT FAILED: %s %s\n", what, qPrintable(detail));
+    std::abort();
+}
+
+Sandbox &Sandbox::instance()
+{
+    static Sandbox sandbox;
+    return sandbox;
+}
+
+Sandbox::Sandbox()
+{
+    static int argc = 1;
+    static char name[] = "fuzz";
+    static char *argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("FUZZ_VERBOSE"))
+        qInstallMessageHandler(quiet);
+    // Settings must stay in the sandbox, never in a per-user folder.
+    qunsetenv("MOUSECFG_USER_CONFIG");
+    static QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/mousecfg-fuzz-XXXXXX"));
+    if (!dir.isValid())
+        fail("no temporary folder");
+    m_top = dir.path();
+    m_appDir = m_top + QStringLiteral("/a/b/app");
+    QDir().mkpath(importDir());
+    m_configIni = readAll(QStringLiteral(MOUSECFG_DATA_DIR "/Configs/Config.ini"));
+    m_description = readAll(QStringLiteral(MOUSECFG_DATA_DIR "/DefaultProfile.bin"));
+    setAppDir(m_appDir);
+    reset();
+    if (configDir() != m_appDir + QStringLiteral("/Configs"))
+        fail("settings folder outside the sandbox", configDir());
+}
+
+void Sandbox::reset()
+{
+    QDir(m_appDir + QStringLiteral("/Configs")).removeRecursively();
+    QDir(importDir()).removeRecursively();
+    QDir().mkpath(importDir());
+    if (!writeFile(m_appDir + QStringLiteral("/Configs/Config.ini"), m_configIni)
+        || !writeFile(m_appDir + QStringLiteral("/DefaultProfile.bin"), m_description))
+        fail("cannot reset the sandbox");
+}
+
+bool Sandbox::writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(path.left(path.lastIndexOf(QLatin1Char('/'))));
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+QByteArray Sandbox::bytes(const uint8_t *data, size_t size)
+{
+    return QByteArray(reinterpret_cast<const char *>(data), int(size));
+}
+
+QByteArray Sandbox::snapshot() const
+{
+    const QString configs = m_appDir + QStringLiteral("/Configs/");
+    QByteArray listing;
+    QDirIterator it(m_top, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    QStringList entries;
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (path.startsWith(configs))
+            continue;
+        const QFileInfo info = it.fileInfo();
+        QString entry = path;
+        if (info.isFile() && !info.isSymLink())
+            entry += QLatin1Char(' ') + QString::fromLatin1(
+                QCryptographicHash::hash(readAll(path), QCryptographicHash::Md5).toHex());
+        entries << entry;
+    }
+    entries.sort();
+    return entries.join(QLatin1Char('\n')).toUtf8();
+}
+
+void Sandbox::watchOutside()
+{
+    m_outside = snapshot();
+}
+
+void Sandbox::checkOutside() const
+{
+    const QByteArray now = snapshot();
+    if (now != m_outside)
+        fail("a file outside Configs changed", QString::fromUtf8("\nbefore:\n" + m_outside + "\nafter:\n" + now));
+}
+
+void checkProfile(const ProfileData &p, const char *where)
+{
+    check(p.dpi < DPI_STAGE_COUNT, where, QStringLiteral("dpi %1").arg(p.dpi));
+    check(p.ledMode < LED_MODE_COUNT, where, QStringLiteral("LedMode %1").arg(p.ledMode));
+}
+
+void checkSettings(const MouseSettings &s, const char *where)
+{
+    check(s.profileId < PROFILE_COUNT, where, QStringLiteral("ProfileID %1").arg(s.profileId));
+    for (int i = 0; i < PROFILE_COUNT; ++i) {
+        checkProfile(s.profiles[i], where);
+        check(isSafeFileName(s.profileNames[i]), where, QStringLiteral("unusable name %1").arg(s.profileNames[i]));
+        for (int j = 0; j < i; ++j)
+            check(s.profileNames[i] != s.profileNames[j], where, QStringLiteral("two slots named %1").arg(s.profileNames[i]));
+    }
+}
+
+bool sameProfile(const ProfileData &a, const ProfileData &b, bool ledPower, QString *difference)
+{
+    const auto differ = [difference](const QString &what) {
+        *difference = what;
+        return false;
+    };
+    if (a.pollrate != b.pollrate || a.dpi != b.dpi || a.ledMode != b.ledMode || a.mouseSpeed != b.mouseSpeed
+        || a.dbClickSpeed != b.dbClickSpeed || a.scrollIsPage != b.scrollIsPage || a.scrollSpeed != b.scrollSpeed
+        || a.accelEnable != b.accelEnable || a.acee != b.acee)
+        return differ(QStringLiteral("basic fields"));
+    if (ledPower && (a.ledMoveOff != b.ledMoveOff || a.ledSleepTime != b.ledSleepTime))
+        return differ(QStringLiteral("lighting power fields"));
+    for (int i = 0; i < DPI_STAGE_COUNT; ++i) {
+        const DpiStage &x = a.dpiInfo[i], &y = b.dpiInfo[i];
+        if (x.used != y.used || x.link != y.link || x.xy != y.xy || x.x != y.x || x.y != y.y)
+            return differ(QStringLiteral("DPI stage %1").arg(i));
+    }
+    for (int i = 0; i < BUTTON_SLOT_COUNT; ++i) {
+        const ButtonInfo &x = a.buttonInfo[i], &y = b.buttonInfo[i];
+        if (x.id != y.id || x.fun != y.fun || x.loopNumber != y.loopNumber || x.keyNumber != y.keyNumber
+            || x.res1 != y.res1 || x.res2 != y.res2 || x.res3 != y.res3 || x.res4 != y.res4
+            || x.macroName != y.macroName)
+            return differ(QStringLiteral("button %1").arg(i));
+        for (int j = 0; j < KEY_INFO_COUNT; ++j) {
+            const KeyInfo &k = x.keyInfo[j], &l = y.keyInfo[j];
+            if (k.map != l.map || k.low != l.low || k.high != l.high)
+                return differ(QStringLiteral("button %1 event %2").arg(i).arg(j));
+        }
+    }
+    for (int i = 0; i < LED_MODE_COUNT; ++i) {
+        const LedModeSetting &x = a.ledModes[i], &y = b.ledModes[i];
+        if (x.rgb != y.rgb || x.h != y.h || x.s != y.s || x.v != y.v || x.bright != y.bright || x.breath != y.breath)
+            return differ(QStringLiteral("lighting mode %1").arg(i));
+    }
+    if (a.profileName != b.profileName || a.profilePath != b.profilePath)
+        return differ(QStringLiteral("names"));
+    return true;
+}
+
+} // namespace fuzz

@@ -1,0 +1,94 @@
+// Config.ini as found in a copied or damaged Configs folder: slot names,
+// tables, the macro index (MACRO_LIST) and the per-product saved-profile
+// list (PROFILE_LIST), then every writer of the file.
+#include "fuzz/FuzzSupport.h"
+#include "device/DeviceTable.h"
+#include "storage/AppPaths.h"
+#include "storage/ConfigStorage.h"
+#include "storage/IniFile.h"
+#include "storage/MacroFiles.h"
+#include "storage/SafeName.h"
+
+namespace {
+
+// The saved-profile list of the current product, read and rewritten as the
+// window keeps it: "PROFILE_LIST/Count" and the entries 1..Count.
+void rewriteProfileList()
+{
+    const QString path = productConfigFilePath();
+    fuzz::check(path.startsWith(configDir() + QLatin1Char('/')), "product settings outside Configs", path);
+    QStringList names;
+    {
+        const IniFile ini(path);
+        const int count = ini.intValue(QStringLiteral("PROFILE_LIST/Count"));
+        for (const QString &key : ini.settings().allKeys()) {
+            bool ok = false;
+            const int number = key.section(QLatin1Char('/'), 1).toInt(&ok);
+            if (key.startsWith(QLatin1String("PROFILE_LIST/")) && ok && number >= 1 && number <= count) {
+                const QString name = ini.stringValue(key);
+                if (isSafeFileName(name) && !names.contains(name) && names.size() < 200)
+                    names << name;
+            }
+        }
+    }
+    IniWriter ini(path);
+    ini->remove(QStringLiteral("PROFILE_LIST"));
+    ini->setValue(QStringLiteral("PROFILE_LIST/Count"), names.size());
+    for (int i = 0; i < names.size(); ++i)
+        ini->setValue(QStringLiteral("PROFILE_LIST/%1").arg(i + 1), names[i]);
+    fuzz::check(ini.commit(), "save of the saved-profile list", path);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    using namespace fuzz;
+    Sandbox &box = Sandbox::instance();
+    box.reset();
+    const QByteArray bytes = Sandbox::bytes(data, size);
+    Sandbox::writeFile(configFilePath(), bytes);
+    // A copied folder holds the product's own file too (its saved-profile list).
+    if (productConfigFilePath() != configFilePath())
+        Sandbox::writeFile(productConfigFilePath(), bytes);
+    box.watchOutside();
+
+    MouseSettings settings;
+    loadSettings(settings);
+    checkSettings(settings, "loaded settings");
+    const QStringList macros = macroNames();
+    check(macros.size() <= MACRO_LIST_SIZE, "more macros than index slots");
+    FontList fonts;
+    readFontList(fonts);
+    check(fonts.count >= 0 && fonts.count <= MAX_LANGUAGES, "font list count");
+    check(langId() >= 0 && langId() < MAX_LANGUAGES, "language id");
+    check(colorId() >= 0 && colorId() < THEME_COLOR_COUNT, "colour id");
+    check(fontPixelSize(langId()) > 0, "font size");
+    loadDeviceTable();
+
+    // Every writer of the file keeps to the Configs folder and succeeds.
+    rewriteProfileList();
+    check(saveSettings(settings), "save of the loaded settings");
+    check(saveProfileList(settings), "save of the slot names");
+    // A free slot always takes a new name; unusable names are never written back.
+    check(addMacroName(QStringLiteral("fuzz macro")) || macros.size() == MACRO_LIST_SIZE,
+          "macro name not added to a free slot");
+    removeMacroName(QStringLiteral("fuzz macro"));
+    QStringList usable;
+    for (const QString &name : macroNames()) {
+        if (isSafeFileName(name))
+            usable << name;
+    }
+    check(writeMacroNames(usable), "rewrite of the macro index");
+    for (const QString &name : macroNames())
+        check(isSafeFileName(name), "unusable name written to the macro index", name);
+    check(writeDiffFlag(1) && readDiffFlag() == 1, "diff flag");
+
+    MouseSettings again;
+    check(loadSettings(again), "reload of the saved settings");
+    checkSettings(again, "reloaded settings");
+    for (int i = 0; i < PROFILE_COUNT; ++i)
+        check(again.profileNames[i] == settings.profileNames[i], "slot name changed by a save", again.profileNames[i]);
+    box.checkOutside();
+    return 0;
+}

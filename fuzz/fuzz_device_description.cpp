@@ -1,0 +1,38 @@
+// DefaultProfile.bin, the model's description: every reader, and the factory
+// profile built from it, which must be a valid record.
+#include "fuzz/FuzzSupport.h"
+#include "storage/ConfigStorage.h"
+#include "storage/DeviceDescription.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    using namespace fuzz;
+    Sandbox &box = Sandbox::instance();
+    box.reset();
+    Sandbox::writeFile(deviceDescriptionPath(), Sandbox::bytes(data, size));
+    box.watchOutside();
+
+    DeviceDescription description;
+    check(readDeviceDescription(description) == 0, "description present but not read");
+    check(buttonCount() >= 0 && buttonCount() <= DESCRIPTION_BUTTON_COUNT, "button count");
+    check(dpiStageCount() >= 0 && dpiStageCount() <= DPI_STAGE_COUNT, "DPI stage count");
+    check(minDelay() > 0, "minimum macro delay");
+    uint8_t table[DESCRIPTION_BUTTON_COUNT] = {};
+    const int layout = loadButtonLayout(table);
+    check(layout >= 0 && layout <= DESCRIPTION_BUTTON_COUNT, "button layout count");
+    check(loadButtonMatrix(buttonMatrix()) == 0, "button matrix");
+    productVersion();
+    descriptionProductName();
+    disableMacro();
+    showSleep();
+    scrollRev();
+
+    ProfileData factory;
+    makeDefaultProfile(factory);
+    checkProfile(factory, "factory profile");
+    MouseSettings settings;
+    makeDefaultSettings(settings);
+    checkSettings(settings, "factory settings");
+    box.checkOutside();
+    return 0;
+}

@@ -1,0 +1,80 @@
+// A macro file (or, built as the gun-file target, a gun file) from the macro
+// library or an import: the editor's load, the button assignment and what the
+// mouse's macro slot receives; saving what was loaded keeps it.
+#include "fuzz/FuzzSupport.h"
+#include "device/MacroEncoding.h"
+#include "storage/MacroFiles.h"
+#include <QDir>
+#include <QFile>
+
+#ifndef MACRO_FUNCTION
+#define MACRO_FUNCTION FunMacro
+#endif
+
+namespace {
+
+bool editorCanShow(const MacroEvent &e)
+{
+    switch (e.map & ~MacroPress) {
+    case MacroMouseButton:
+        return std::find(std::begin(MacroButtonBits), std::end(MacroButtonBits), e.low) != std::end(MacroButtonBits);
+    case MacroMove:
+        return e.high == 0 || e.low == 0;
+    case MacroKey:
+    case MacroDelay:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    using namespace fuzz;
+    Sandbox &box = Sandbox::instance();
+    box.reset();
+    const QString name = QStringLiteral("fuzzed");
+    const QString imported = box.importDir() + QStringLiteral("/fuzzed.MSMACRO");
+    Sandbox::writeFile(imported, Sandbox::bytes(data, size));
+    box.watchOutside();
+
+    const QVector<MacroEvent> raw = readMacroEventsAt(imported);
+    check(raw.size() <= MACRO_MAX_EVENTS, "event count beyond the limit");
+    QDir().mkpath(macroDir());
+    check(QFile::copy(imported, macroFilePath(name)), "copy into the macro library");
+    check(readMacroEvents(name) == raw, "library and import read differently");
+
+    MacroFile macro;
+    const int kept = loadMacroFile(name, macro);
+    check(kept == macro.events.size() && kept <= raw.size(), "loaded event count");
+    for (const MacroEvent &e : macro.events)
+        check(editorCanShow(e), "event the editor cannot show", QStringLiteral("map %1").arg(e.map));
+
+    ButtonInfo button;
+    check(assignMacroToButton(button, name, MACRO_FUNCTION), "assignment of an existing file");
+    check(button.keyNumber == raw.size() && button.fun == MACRO_FUNCTION && button.macroName == name,
+          "button assignment");
+
+    // What the mouse receives fits its slot.
+    MacroArea area{};
+    encodeMacroSlot(area, MACRO_AREA_SLOTS - 1, raw);
+    check(encodedMacroSize(eventsForSlot(raw)) <= MACRO_SLOT_BYTES, "slot overflow");
+    MouseSettings image;
+    image.profiles[0].buttonInfo[0] = button;
+    MacroNameMap names;
+    names.assign(name);
+    fillMacroArea(area, image, names, [](const QString &n) { return readMacroEvents(n); });
+    macroAreaReports(area);
+
+    check(saveMacroFile(name, macro), "save of the loaded macro");
+    MacroFile again;
+    check(loadMacroFile(name, again) == kept && again.events == macro.events, "macro changed by a save");
+    check(again.delayType == macro.delayType && again.defaultDelay == macro.defaultDelay
+              && again.loopType == macro.loopType && again.loopTime == macro.loopTime,
+          "macro settings changed by a save");
+    check(readWriteSign(name) == 1 && clearWriteSign(name) && readWriteSign(name) == 0, "write mark");
+    box.checkOutside();
+    return 0;
+}
