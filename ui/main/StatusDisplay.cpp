@@ -12,6 +12,7 @@
 #include "ui/main/HelperPrograms.h"
 #include <QApplication>
 #include <QDebug>
+#include <QFileInfo>
 #include <QTimer>
 #include <utility>
 #include <QLabel>
@@ -128,7 +129,10 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 iStage)
     ProfileData &current = m_working.profiles[m_working.profileId % PROFILE_COUNT];
     current.dpi = iStage;
     refreshPerformancePage();
-    reportSaved(saveProfileDpi(m_working.profileNames[m_working.profileId % PROFILE_COUNT], iStage));
+    // A slot whose profile was never saved has no file to hold the stage yet; that is not a failure.
+    const QString name = m_working.profileNames[m_working.profileId % PROFILE_COUNT];
+    if (!saveProfileDpi(name, iStage) && QFileInfo::exists(profileFilePath(name)))
+        reportSaved(false);
     const int dpi = sensorDpi(int(current.dpiInfo[iStage].y), mouseSensor());
     showOsd(tr("DPI") + QString("%1:%2").arg(iStage + 1).arg(dpi));
 }
