@@ -96,28 +96,26 @@ bool loadSettings(MouseSettings &settings)
 
 bool saveSettings(const MouseSettings &settings)
 {
-    // Config.ini is released before the profile files are written, so other
-    // writers of it (the status display, mousectl) are not kept waiting.
-    bool ok = true;
-    {
-        IniWriter ini(configFilePath());
-        ini->setValue(QStringLiteral("Config/ProfileID"), int(settings.profileId));
-        ini->setValue(QStringLiteral("Config/AngleValue"), int(settings.angleValue));
-        ini->setValue(QStringLiteral("Config/LiftHigh"), int(settings.liftHigh));
-        ini->setValue(QStringLiteral("Config/Count"), int(settings.count));
-        for (int i = 0; i < PROFILE_COUNT; ++i) {
-            if (isSafeFileName(settings.profileNames[i]))
-                ini->setValue(profileNameKey(i), settings.profileNames[i]);
-            else
-                ok = false;
-        }
-        ok = ini.commit() && ok;
-    }
     // Every slot is written: an apply sends all five profiles to the mouse, so
-    // the files must hold all five too.
+    // the files must hold all five too. They come before the slot names, so
+    // that a save cut short never leaves a name whose file was not yet written.
+    bool ok = true;
     for (int i = 0; i < PROFILE_COUNT; ++i)
         ok = saveProfileByName(settings.profiles[i], settings.profileNames[i]) && ok;
-    return ok;
+    // Config.ini is locked for its own write only, so other writers of it (the
+    // status display, mousectl) are not kept waiting.
+    IniWriter ini(configFilePath());
+    ini->setValue(QStringLiteral("Config/ProfileID"), int(settings.profileId));
+    ini->setValue(QStringLiteral("Config/AngleValue"), int(settings.angleValue));
+    ini->setValue(QStringLiteral("Config/LiftHigh"), int(settings.liftHigh));
+    ini->setValue(QStringLiteral("Config/Count"), int(settings.count));
+    for (int i = 0; i < PROFILE_COUNT; ++i) {
+        if (isSafeFileName(settings.profileNames[i]))
+            ini->setValue(profileNameKey(i), settings.profileNames[i]);
+        else
+            ok = false;
+    }
+    return ini.commit() && ok;
 }
 
 bool saveProfileList(const MouseSettings &settings)

@@ -138,6 +138,25 @@ bool hasKnownSpec(const QVariant &colour)
     return in.status() == QDataStream::Ok && spec >= QColor::Invalid && spec <= QColor::ExtendedRgb;
 }
 
+// A writer killed between creating its lock file and writing its process id
+// into it leaves a lock that names nobody, which QLockFile would honour for
+// 30 s. A live writer fills its lock at once, so one still empty after a
+// short wait is taken over.
+bool takeLock(QLockFile &lock)
+{
+    constexpr int kTornLockWaitMs = 200;
+    if (lock.tryLock(kTornLockWaitMs))
+        return true;
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (lock.error() == QLockFile::LockFailedError && !lock.getLockInfo(&pid, &host, &application)) {
+        qWarning().noquote() << "Taking over a lock file that names no process:" << lock.error();
+        lock.removeStaleLockFile();
+    }
+    return lock.tryLock(kLockWaitMs);
+}
+
 } // namespace
 
 IniFile::IniFile(const QString &path) : IniFile(path, path, false) {}
@@ -217,7 +236,7 @@ IniWorkCopy::IniWorkCopy(const QString &path) : m_target(path)
     // The lock QSettings itself takes on the target, so writers in other
     // threads and processes take turns instead of losing each other's changes.
     m_lock = std::make_unique<QLockFile>(target + QStringLiteral(".lock"));
-    if (!m_lock->tryLock(kLockWaitMs)) {
+    if (!takeLock(*m_lock)) {
         qWarning().noquote() << "Cannot lock" << target << "for writing, lock error" << m_lock->error();
         return;
     }
