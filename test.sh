@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test,
-# then builds and runs the same suite as a Release build.
+# then builds and runs the same suite as a Release build, then runs every fuzz target for 30 s.
 set -euo pipefail
 cd "$(dirname "$0")"
 bash tools/install-deps.sh
@@ -17,3 +17,6 @@ cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-release -j"$(nproc)"
 cd build-release
 ctest --output-on-failure -j"$(nproc)"
+# Hostile files and replies: any crash, hang, leak or failed check fails the run.
+cd ..
+bash tools/run-fuzzers.sh 30
