@@ -125,7 +125,7 @@ void keepTimestampsRising(const QString &target, const QString &replacement)
 // A stored colour variant carries its colour model as a byte that Qt takes as
 // it is; an unknown model would be an invalid enumeration value in the QColor,
 // so its own serialisation is checked before the colour is touched.
-bool hasKnownSpec(const QVariant &colour)
+bool hasKnownColourModel(const QVariant &colour)
 {
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
@@ -133,9 +133,9 @@ bool hasKnownSpec(const QVariant &colour)
     QDataStream in(bytes);
     quint32 type = 0;
     quint8 isNull = 0;
-    qint8 spec = -1;
-    in >> type >> isNull >> spec;
-    return in.status() == QDataStream::Ok && spec >= QColor::Invalid && spec <= QColor::ExtendedRgb;
+    qint8 colourModel = -1;
+    in >> type >> isNull >> colourModel;
+    return in.status() == QDataStream::Ok && colourModel >= QColor::Invalid && colourModel <= QColor::ExtendedRgb;
 }
 
 // A writer killed between creating its lock file and writing its process id
@@ -209,7 +209,7 @@ QString IniFile::stringValue(const QString &key) const
 QColor IniFile::colorValue(const QString &key) const
 {
     const QVariant v = m_settings.value(key);
-    if (v.userType() == QMetaType::QColor && !hasKnownSpec(v))
+    if (v.userType() == QMetaType::QColor && !hasKnownColourModel(v))
         return QColor();
     return v.value<QColor>();
 }
