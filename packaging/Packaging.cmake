@@ -8,6 +8,7 @@
 #   /etc/xdg/autostart/mousecfg-tray.desktop   starts "mousecfg --tray" at login
 #   /usr/lib/udev/rules.d/70-mousecfg.rules    hidraw access for the user at the seat
 #   <prefix>/share/man/man1/mousecfg.1.gz, mousectl.1.gz
+#   <prefix>/share/bash-completion/completions/mousectl   loaded on demand by bash-completion
 #   <prefix>/share/metainfo/invalid.mousecfg.mousecfg.metainfo.xml
 #   <prefix>/share/doc/mousecfg/             README, copyright, changelog.Debian.gz
 #
@@ -146,6 +147,8 @@ install(FILES ${MOUSECFG_PACKAGING_BINARY_DIR}/gz/changelog.gz DESTINATION ${CMA
 foreach(page ${MOUSECFG_MAN_PAGES})
   install(FILES ${MOUSECFG_PACKAGING_BINARY_DIR}/gz/${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
+install(FILES ${MOUSECFG_PACKAGING_SOURCE_DIR}/completion/mousectl
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 install(FILES ${MOUSECFG_PACKAGING_SOURCE_DIR}/invalid.mousecfg.mousecfg.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${MOUSECFG_PACKAGING_SOURCE_DIR}/debian/lintian-overrides

@@ -131,7 +131,8 @@ void TestInstall::layout_data()
                               "etc/xdg/autostart/mousecfg-tray.desktop",
                               "usr/lib/udev/rules.d/70-mousecfg.rules",
                               "usr/share/man/man1/mousecfg.1.gz", "usr/share/man/man1/mousectl.1.gz",
-                              "usr/share/metainfo/invalid.mousecfg.mousecfg.metainfo.xml"};
+                              "usr/share/metainfo/invalid.mousecfg.mousecfg.metainfo.xml",
+                              "usr/share/bash-completion/completions/mousectl"};
     for (const QString &path : data)
         QTest::newRow(qPrintable(path)) << path << false;
 }

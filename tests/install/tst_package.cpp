@@ -131,7 +131,8 @@ void TestPackage::contents_data()
                              "usr/lib/mousecfg/Configs/Config.ini", "usr/lib/mousecfg/skin/icon.ico",
                              "usr/lib/mousecfg/lang/en.qm", "usr/share/man/man1/mousecfg.1.gz",
                              "usr/share/man/man1/mousectl.1.gz", "usr/share/doc/mousecfg/copyright",
-                             "usr/share/doc/mousecfg/changelog.Debian.gz", "usr/share/lintian/overrides/mousecfg"})
+                             "usr/share/doc/mousecfg/changelog.Debian.gz", "usr/share/lintian/overrides/mousecfg",
+                             "usr/share/bash-completion/completions/mousectl"})
         QTest::newRow(path) << QString::fromLatin1(path);
     QTest::newRow("metainfo") << kMetainfo;
 }
