@@ -1,5 +1,6 @@
 #include "ui/buttons/ButtonCatalog.h"
 #include <QCoreApplication>
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -75,6 +76,17 @@ const CatalogSubmenu kSubmenus[] = {
 const int kWheelMenu[] = {52, 53, 43, 44, 1, 2, 3, 4, 5, FunSingleKey, FunComboKey};
 
 } // namespace
+
+bool isPlainFunction(int fun)
+{
+    static const int kParameterised[] = {FunSingleKey, FunComboKey, FunFireKey, FunSniper, FunMacro, FunGunFile};
+    return std::find(std::begin(kParameterised), std::end(kParameterised), fun) == std::end(kParameterised);
+}
+
+bool isMacroFunction(int fun)
+{
+    return fun == FunMacro || fun == FunGunFile;
+}
 
 const CatalogEntry *catalogEntries(int &count)
 {

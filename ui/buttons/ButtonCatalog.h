@@ -29,6 +29,11 @@ struct CatalogEntry {
 // The left click: at least one button keeps it.
 constexpr int FunLeftClick = 1;
 
+// Functions without parameters: choosing one only sets the code.
+bool isPlainFunction(int fun);
+// A stored macro or gun file; hidden with the macro page ("PROFILE/DisableMacro").
+bool isMacroFunction(int fun);
+
 // Every entry, in main-menu order (entries outside the menu last).
 const CatalogEntry *catalogEntries(int &count);
 const CatalogEntry *catalogEntry(int fun);

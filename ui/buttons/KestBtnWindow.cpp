@@ -2,7 +2,7 @@
 #include "storage/ConfigStorage.h"
 #include "storage/DeviceDescription.h"
 #include "storage/MacroFiles.h"
-#include "storage/SafeName.h"
+#include "ui/buttons/ButtonAssignment.h"
 #include "ui/buttons/ButtonCatalog.h"
 #include "ui/buttons/KestComboKeyWindow.h"
 #include "ui/buttons/KestFireKeyWindow.h"
@@ -32,21 +32,6 @@ constexpr int kBadgeRadius = 11;
 QStringList slotImages()
 {
     return {skinPath("tabbutton-1.png"), skinPath("tabbutton-3.png"), skinPath("tabbutton-2.png")};
-}
-
-bool isPlainFunction(int fun)
-{
-    switch (fun) {
-    case FunSingleKey:
-    case FunComboKey:
-    case FunFireKey:
-    case FunSniper:
-    case FunMacro:
-    case FunGunFile:
-        return false;
-    default:
-        return true;
-    }
 }
 } // namespace
 
@@ -198,9 +183,7 @@ void KestBtnWindow::setScale(double factor)
     uint8_t layout[DESCRIPTION_BUTTON_COUNT] = {};
     const int count = loadButtonLayout(layout);
     m_visible = visibleSlots(layout, count);
-    int number = 0;
-    for (int i = 0; i < SLOT_GROUP_SIZE; ++i)
-        m_numbers[0][i] = m_visible[i] ? ++number : 0;
+    m_numbers[0] = slotNumbers(m_visible);
     setMinimumHeight(slotContentHeight(m_visible, m_scale));
     layoutMainGroup();
     applyMenuLook(m_mainMenu);
@@ -357,15 +340,6 @@ void KestBtnWindow::slotMouseEnter(KestPushButton *button)
         setCurrentButton(quint8(index), quint8(group));
 }
 
-bool KestBtnWindow::otherLeftClick(int record) const
-{
-    for (int r = 0; r < BUTTON_SLOT_COUNT; ++r) {
-        if (r != record && m_pProfile->buttonInfo[r].fun == FunLeftClick)
-            return true;
-    }
-    return false;
-}
-
 void KestBtnWindow::onFunctionChosen()
 {
     auto *entry = qobject_cast<QAction *>(sender());
@@ -377,13 +351,13 @@ void KestBtnWindow::onFunctionChosen()
     emit SelBtnControl(button, true);
     ButtonInfo &record = m_pProfile->buttonInfo[r];
 
-    if (record.fun == FunLeftClick && fun != FunLeftClick && !otherLeftClick(r)) {
+    if (takesLastLeftClick(record, fun, m_pProfile, r)) {
         emit PopOneClickBox();
         return;
     }
 
     if (isPlainFunction(fun)) {
-        record.fun = fun;
+        assignPlainFunction(record, fun);
     } else if (fun == FunSingleKey) {
         chooseSingleKey(record);
     } else if (fun == FunComboKey) {
@@ -410,9 +384,8 @@ bool KestBtnWindow::chooseSingleKey(ButtonInfo &record)
         dialog.setKey(record.res1);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    record.res1 = dialog.key();
+    assignSingleKey(record, dialog.key());
     qDebug("%d", int(record.res1));
-    record.fun = FunSingleKey;
     return true;
 }
 
@@ -423,8 +396,7 @@ bool KestBtnWindow::chooseComboKey(ButtonInfo &record)
         dialog.setKeyEvents(record.keyInfo);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    record.keyNumber = storeComboKey(record, dialog.result());
-    record.fun = FunComboKey;
+    assignComboKey(record, dialog.result());
     return true;
 }
 
@@ -435,10 +407,7 @@ bool KestBtnWindow::chooseFireKey(ButtonInfo &record)
         dialog.setRecord(record);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    record.res1 = KestFireKeyWindow::targetValue(dialog.choice(), dialog.keyCode());
-    record.loopNumber = dialog.times();
-    record.keyNumber = dialog.delay();
-    record.fun = FunFireKey;
+    assignFireKey(record, fireTargetValue(dialog.choice(), dialog.keyCode()), dialog.times(), dialog.delay());
     return true;
 }
 
@@ -449,15 +418,14 @@ bool KestBtnWindow::chooseSniper(ButtonInfo &record)
         dialog.setStep(record.res1);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    record.res1 = dialog.step();
-    record.fun = FunSniper;
+    assignSniper(record, dialog.step());
     return true;
 }
 
 KestBtnWindow::MacroOutcome KestBtnWindow::chooseMacro(ButtonInfo &record, int fun, int recordIndex)
 {
-    if (fun == FunGunFile && recordIndex == 0) {
-        KestMessageBox box(2, QString(), tr("Warning"), tr("Left Button Can not be Gun Function."), window());
+    if (fun == FunGunFile && !gunFileAllowed(recordIndex)) {
+        KestMessageBox box(2, QString(), tr("Warning"), tr(GUN_ON_LEFT_BUTTON_TEXT), window());
         box.exec();
         return MacroOutcome::Refused;
     }
@@ -480,11 +448,8 @@ KestBtnWindow::MacroOutcome KestBtnWindow::chooseMacro(ButtonInfo &record, int f
     if (!select(window(), title, selection))
         return MacroOutcome::Cancelled;
     // Nothing chosen, or a name that cannot be a file name: nothing to assign.
-    if (!isSafeFileName(selection.name))
+    if (!assignMacroSelection(record, fun, selection))
         return MacroOutcome::Cancelled;
-    record.loopNumber = selection.loopCount;
-    record.res1 = uint8_t(selection.mode);
-    assignMacroToButton(record, selection.name, fun);
     return MacroOutcome::Assigned;
 }
 

@@ -95,7 +95,6 @@ private:
     bool chooseSniper(ButtonInfo &record);
     enum class MacroOutcome { Assigned, Cancelled, Refused };
     MacroOutcome chooseMacro(ButtonInfo &record, int fun, int recordIndex);
-    bool otherLeftClick(int record) const;
 
     ProfileData *m_pProfile = nullptr;
     double m_scale = 1.0;

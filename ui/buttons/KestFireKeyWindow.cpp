@@ -1,4 +1,5 @@
 #include "ui/buttons/KestFireKeyWindow.h"
+#include "ui/buttons/FireKeyTarget.h"
 #include "platform/KeyboardHook.h"
 #include "storage/ConfigStorage.h"
 #include "ui/kit/Fonts.h"
@@ -15,22 +16,7 @@
 #include <algorithm>
 
 namespace {
-const char *const kTargetTexts[KestFireKeyWindow::TARGET_COUNT] = {
-    QT_TRANSLATE_NOOP("KestFireKeyWindow", "Left"),
-    QT_TRANSLATE_NOOP("KestFireKeyWindow", "Right"),
-    QT_TRANSLATE_NOOP("KestFireKeyWindow", "Middle"),
-    QT_TRANSLATE_NOOP("KestFireKeyWindow", "Keyboard Key"),
-};
-
-// res1 of the three mouse-button targets.
-constexpr uint8_t kTargetButtons[3] = {0x81, 0x82, 0x84};
-
 constexpr int kMaxDigits = 3;
-constexpr int kMinNumber = 1;
-constexpr int kMaxNumber = 255;
-constexpr int kDefaultTimes = 3;
-constexpr int kDefaultDelay = 100;
-constexpr int kStoredDefaultDelay = 10; // a stored fire key without a delay
 constexpr int kEditWidth = 64;
 
 QString checkBoxStyle()
@@ -58,7 +44,7 @@ QString numberStyle()
 
 QString storedNumber(int value, int whenZero)
 {
-    return QString::number(value == 0 ? whenZero : std::clamp(value, kMinNumber, kMaxNumber));
+    return QString::number(value == 0 ? whenZero : std::clamp(value, FIRE_NUMBER_MIN, FIRE_NUMBER_MAX));
 }
 } // namespace
 
@@ -69,7 +55,7 @@ KestFireKeyWindow::KestFireKeyWindow(QWidget *parent) : KestSettingDialog(parent
 
     auto *targets = new QHBoxLayout;
     for (int i = 0; i < TARGET_COUNT; ++i) {
-        auto *box = new QCheckBox(tr(kTargetTexts[i]), this);
+        auto *box = new QCheckBox(tr(fireTargetLabel(i)), this);
         box->setObjectName(QString("targetBox%1").arg(i));
         box->setFocusPolicy(Qt::NoFocus);
         box->setStyleSheet(checkBoxStyle());
@@ -81,8 +67,8 @@ KestFireKeyWindow::KestFireKeyWindow(QWidget *parent) : KestSettingDialog(parent
     }
 
     m_display = makeKeyDisplay();
-    m_times = makeNumberEdit("timesEdit", kDefaultTimes);
-    m_delay = makeNumberEdit("delayEdit", kDefaultDelay);
+    m_times = makeNumberEdit("timesEdit", FIRE_DEFAULT_TIMES);
+    m_delay = makeNumberEdit("delayEdit", FIRE_DEFAULT_DELAY);
     for (QLineEdit *edit : {m_times, m_delay}) {
         connect(edit, &QLineEdit::textChanged, this, &KestFireKeyWindow::OnEditDataChanged);
         connect(edit, &QLineEdit::returnPressed, this, &KestFireKeyWindow::onEditReturn);
@@ -121,7 +107,7 @@ QLineEdit *KestFireKeyWindow::makeNumberEdit(const char *objectName, int value)
     auto *edit = new QLineEdit(this);
     edit->setObjectName(objectName);
     edit->setMaxLength(kMaxDigits);
-    edit->setValidator(new NumberValidator(kMinNumber, kMaxNumber, edit));
+    edit->setValidator(new NumberValidator(FIRE_NUMBER_MIN, FIRE_NUMBER_MAX, edit));
     edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     edit->setFixedWidth(scaled(kEditWidth));
     edit->setFont(displayFont(14));
@@ -157,32 +143,21 @@ QString KestFireKeyWindow::displayText() const
 
 uint8_t KestFireKeyWindow::targetValue(int choice, KeyCode key)
 {
-    if (choice >= TargetLeft && choice < TargetKeyboard)
-        return kTargetButtons[choice];
-    int usage = 0;
-    if (!key || !keyCodeToHidUsage(key, usage))
-        return 0;
-    return uint8_t(usage);
+    return fireTargetValue(choice, key);
 }
 
 void KestFireKeyWindow::setRecord(const ButtonInfo &record)
 {
-    const auto *button = std::find(std::begin(kTargetButtons), std::end(kTargetButtons), record.res1);
-    if (record.res1 == 0) {
-        choose(TargetLeft);
-    } else if (button != std::end(kTargetButtons)) {
-        choose(int(button - std::begin(kTargetButtons)));
-    } else {
-        choose(TargetKeyboard);
-        int code = 0;
-        hidUsageToKeyCode(record.res1, code);
-        showKey(KeyCode(code));
-    }
-    m_times->setText(storedNumber(record.loopNumber, kDefaultTimes));
-    m_delay->setText(storedNumber(record.keyNumber, kStoredDefaultDelay));
+    KeyCode key = 0;
+    const int target = fireTargetOf(record.res1, key);
+    choose(target);
+    if (target == TargetKeyboard)
+        showKey(key);
+    m_times->setText(storedNumber(record.loopNumber, FIRE_DEFAULT_TIMES));
+    m_delay->setText(storedNumber(record.keyNumber, FIRE_STORED_DEFAULT_DELAY));
     // Reopening and pressing OK must not change the bytes the mouse gets.
-    m_keptTimes = record.loopNumber > kMaxNumber ? record.loopNumber : -1;
-    m_keptDelay = record.keyNumber > kMaxNumber ? record.keyNumber : -1;
+    m_keptTimes = record.loopNumber > FIRE_NUMBER_MAX ? record.loopNumber : -1;
+    m_keptDelay = record.keyNumber > FIRE_NUMBER_MAX ? record.keyNumber : -1;
 }
 
 void KestFireKeyWindow::choose(int target)

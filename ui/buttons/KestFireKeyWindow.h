@@ -4,6 +4,7 @@
 // keyboard layer; "Times:" and "Delay:" are 1..255.
 #include "storage/KeyTables.h"
 #include "storage/MouseSettings.h"
+#include "ui/buttons/FireKeyTarget.h"
 #include "ui/buttons/KestSettingDialog.h"
 #include <QVector>
 #include <memory>
@@ -17,7 +18,13 @@ class KestFireKeyWindow : public KestSettingDialog
     Q_OBJECT
 
 public:
-    enum Target { TargetLeft, TargetRight, TargetMiddle, TargetKeyboard, TARGET_COUNT };
+    enum Target {
+        TargetLeft = FireLeft,
+        TargetRight = FireRight,
+        TargetMiddle = FireMiddle,
+        TargetKeyboard = FireKeyboard,
+        TARGET_COUNT = FIRE_TARGET_COUNT
+    };
 
     explicit KestFireKeyWindow(QWidget *parent = nullptr);
     ~KestFireKeyWindow() override;
@@ -39,7 +46,7 @@ public:
     QLineEdit *delayEdit() const { return m_delay; }
     QCheckBox *targetBox(int target) const { return m_targets.value(target); }
 
-    // The record's res1 for a target: 0x81, 0x82, 0x84, or the key's HID usage (0 without one).
+    // The record's res1 for a target (fireTargetValue).
     static uint8_t targetValue(int choice, KeyCode key);
 
     // One key event (scan code and hook flags); the hook procedure calls it.

@@ -7,10 +7,16 @@
 
 class QWidget;
 
+// How a button plays its macro (the record's res1).
+enum ButtonMacroMode { MacroPlayLoops, MacroPlayWhileHeld, MacroPlayUntilPressed, MACRO_PLAY_MODE_COUNT };
+// The loop counts the selection dialog takes.
+constexpr int MACRO_LOOP_COUNT_MIN = 1;
+constexpr int MACRO_LOOP_COUNT_MAX = 255;
+
 struct MacroSelection {
     QString name;      // empty: none chosen
-    int loopCount = 1; // 1..255
-    int mode = 0;      // 0 loop count, 1 repeat while held, 2 repeat until pressed again
+    int loopCount = 1; // MACRO_LOOP_COUNT_MIN..MACRO_LOOP_COUNT_MAX
+    int mode = MacroPlayLoops;
 };
 
 // Runs the selection dialog modally with the given title ("MACRO SELECT" or

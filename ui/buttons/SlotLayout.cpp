@@ -10,6 +10,15 @@ QVector<bool> visibleSlots(const uint8_t layout[DESCRIPTION_BUTTON_COUNT], int b
     return visible;
 }
 
+QVector<int> slotNumbers(const QVector<bool> &visible)
+{
+    QVector<int> numbers(visible.size(), 0);
+    int number = 0;
+    for (int i = 0; i < visible.size(); ++i)
+        numbers[i] = visible[i] ? ++number : 0;
+    return numbers;
+}
+
 QVector<QRect> slotGeometry(const QVector<bool> &visible, int panelHeight, double scale)
 {
     const int n = int(std::count(visible.begin(), visible.end(), true));

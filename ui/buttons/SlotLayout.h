@@ -21,6 +21,9 @@ constexpr int DENSE_SLOT_TOP = 30; // not scaled
 // description) shows none.
 QVector<bool> visibleSlots(const uint8_t layout[DESCRIPTION_BUTTON_COUNT], int buttonCount);
 
+// The number on each slot's badge: 1, 2, ... in visible order, 0 when hidden.
+QVector<int> slotNumbers(const QVector<bool> &visible);
+
 // One rectangle per slot, empty for a hidden slot. The visible ones are
 // stacked in order: up to nine share the panel height in equal gaps, more
 // stand 20 pixels apart from 30 pixels down.
