@@ -3,7 +3,9 @@
 #include "storage/AppPaths.h"
 #include "storage/ConfigStorage.h"
 #include "storage/DeviceDescription.h"
+#include "storage/IniFile.h"
 #include "storage/MacroFiles.h"
+#include "storage/ProfileLibrary.h"
 #include "tests/support/AppDirFixture.h"
 #include "tests/support/SettingsSamples.h"
 #include <QtTest>
@@ -36,6 +38,8 @@ private slots:
     void failedSaveIsReported();
     void failedSaveKeepsThePreviousFile();
     void readOnlyFolder();
+    void renameSlotProfile_data();
+    void renameSlotProfile();
 
 private:
     static int entryCount(const QByteArray &ini, const QByteArray &section);
@@ -507,6 +511,75 @@ void TestProfileFile::readOnlyFolder()
     QVERIFY(!flagWritten);
     QCOMPARE(readFileBytes(config), configBefore);
     QCOMPARE(readFileBytes(profile), profileBefore);
+}
+
+void TestProfileFile::renameSlotProfile_data()
+{
+    QTest::addColumn<QString>("oldName"); // of slots 1 and 3
+    QTest::addColumn<QString>("newName");
+    QTest::addColumn<QString>("message"); // empty: renamed; %1 the profile folder
+    QTest::addColumn<bool>("folderIsAFile");
+    const QString refused = QStringLiteral("This name cannot be used for a profile: ");
+    QTest::newRow("renamed") << "Work" << "Office" << QString() << false;
+    QTest::newRow("default name") << "Profile 1" << "Office" << "The default Profile cannot be deleted or renamed." << false;
+    QTest::newRow("template as old name") << "DefaultProfile" << "Office"
+                                          << "The default Profile cannot be deleted or renamed." << false;
+    QTest::newRow("template as new name") << "Work" << "DefaultProfile"
+                                          << refused + "\"DefaultProfile\" is reserved for the factory settings." << false;
+    QTest::newRow("path separator") << "Work" << "../Office"
+                                    << refused + "The name cannot contain / \\ < > : \" | ? * or control characters." << false;
+    QTest::newRow("file exists") << "Work" << "Play" << "Profile Exist!" << false;
+    QTest::newRow("bound to a slot") << "Work" << "Slot B" << "Profile Exist!" << false;
+    QTest::newRow("folder unwritable") << "Work" << "Office" << "The profile file could not be written in %1." << true;
+}
+
+// The rename the window and mousectl share, on the list and names as stored.
+void TestProfileFile::renameSlotProfile()
+{
+    QFETCH(QString, oldName);
+    QFETCH(QString, newName);
+    QFETCH(QString, message);
+    QFETCH(bool, folderIsAFile);
+    AppDirFixture app;
+    QVERIFY(app.isValid());
+    MouseSettings s = sampleSettings(2);
+    const QStringList names = {oldName, "Slot B", oldName, "Slot D", "Slot E"};
+    for (int i = 0; i < PROFILE_COUNT; ++i)
+        s.profileNames[i] = s.profiles[i].profileName = names[i];
+    QVERIFY(saveProfileList(s));
+    QVERIFY(saveProfileFileList({"Play", oldName}));
+    // A file where the folder should be stops root as well.
+    QVERIFY(folderIsAFile ? writeFileBytes(profileDir(), "x")
+                          : saveProfile(sampleProfile(5), profileFilePath(oldName))
+                                && saveProfile(sampleProfile(6), profileFilePath("Play")));
+    const QByteArray profileBefore = readFileBytes(profileFilePath(oldName));
+    const QByteArray listBefore = readFileBytes(productConfigFilePath()), namesBefore = readFileBytes(configFilePath());
+
+    const ProfileRenameResult result = ::renameSlotProfile(s, 0, newName);
+    const bool renamed = message.isEmpty();
+    QCOMPARE(result.messages, renamed ? QStringList() : QStringList{message.replace("%1", profileDir())});
+    QCOMPARE(result.ok, renamed);
+    const QString expected = renamed ? newName : oldName;
+    for (int i : {0, 2}) {
+        QCOMPARE(s.profileNames[i], expected);
+        QCOMPARE(s.profiles[i].profileName, expected);
+    }
+    QCOMPARE(s.profileNames[1], QString("Slot B"));
+    QCOMPARE(readFileBytes(profileFilePath(expected)), profileBefore);
+    if (!renamed) {
+        QCOMPARE(readFileBytes(productConfigFilePath()), listBefore);
+        QCOMPARE(readFileBytes(configFilePath()), namesBefore);
+        return;
+    }
+    QVERIFY(!QFile::exists(profileFilePath(oldName)));
+    const IniFile product(productConfigFilePath());
+    QCOMPARE(product.intValue("PROFILE_LIST/Count"), 2);
+    QCOMPARE(product.stringValue("PROFILE_LIST/1"), QString("Play"));
+    QCOMPARE(product.stringValue("PROFILE_LIST/2"), newName);
+    const IniFile config(configFilePath());
+    QCOMPARE(config.stringValue("Config/Profile1"), newName);
+    QCOMPARE(config.stringValue("Config/Profile2"), QString("Slot B"));
+    QCOMPARE(config.stringValue("Config/Profile3"), newName);
 }
 
 QTEST_GUILESS_MAIN(TestProfileFile)

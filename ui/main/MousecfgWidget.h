@@ -226,7 +226,6 @@ private:
     // single-profile export/import, SAVE/LOAD1 and the resets.
     // ProfileManagement.cpp, ProfileLibrary.cpp, ProfileTransfer.cpp.
 public:
-    static constexpr int MAX_PROFILE_FILES = 200; // entries of the saved-profile list
     const QStringList &profileFileList() const { return m_listProfileFiles; }
     QMenu *savedProfileMenu() const { return m_savedProfileMenu; }
     QLineEdit *profileNameEdit() const { return m_profileNameEdit; }
@@ -241,7 +240,6 @@ private:
     void rebuildProfileMenu();
     void reloadProfileListIfProductChanged();
     bool isNameUsedByOtherSlot(const QString &name) const;
-    static bool isDefaultName(const QString &name);
     bool isProfileNameTaken(const QString &name) const;
     bool refuseNewProfileName(const QString &name);
     bool refuseFullLibrary();

@@ -1,81 +1,24 @@
-// The saved-profile library: its list in the product's Config.ini, and the
-// commands that add to it, copy into it and delete from it.
+// The window's saved-profile library: its list (kept by storage/ProfileLibrary)
+// and the commands that add to it, copy into it and delete from it.
 //
 // Every profile file lives in profileDir(), whatever the product: slots and
 // library resolve a name to the same file. The list itself is per product.
 #include "ui/main/MousecfgWidget.h"
 #include "storage/ConfigStorage.h"
-#include "storage/IniFile.h"
-#include "storage/SafeName.h"
+#include "storage/ProfileLibrary.h"
 #include <QDebug>
 #include <QFile>
 #include <QLineEdit>
-#include <algorithm>
-
-namespace {
-
-const QString kListGroup = QStringLiteral("PROFILE_LIST");
-const QString kCountKey = QStringLiteral("PROFILE_LIST/Count");
-const QString kTemplateName = QStringLiteral("DefaultProfile");
-
-// The numbered entries 1..count present in the file, in list order. Only keys
-// that exist are visited, so a hostile Count costs nothing.
-QList<int> listEntryNumbers(const IniFile &ini, int count)
-{
-    QList<int> numbers;
-    const QString prefix = kListGroup + QLatin1Char('/');
-    for (const QString &key : ini.settings().allKeys()) {
-        if (!key.startsWith(prefix))
-            continue;
-        bool ok = false;
-        const int number = key.mid(prefix.size()).toInt(&ok);
-        if (ok && number >= 1 && number <= count)
-            numbers << number;
-    }
-    std::sort(numbers.begin(), numbers.end());
-    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
-    return numbers;
-}
-
-} // namespace
 
 void MousecfgWidget::loadProfileFileList()
 {
-    m_listProfileFiles.clear();
     m_profileListProduct = currentProductName();
-    const IniFile ini(productConfigFilePath());
-    if (!ini.settings().contains(kCountKey)) {
-        // Never written for this product: the library starts with the slots' profiles.
-        for (const QString &name : m_working.profileNames) {
-            if (isSafeFileName(name) && name != kTemplateName && !m_listProfileFiles.contains(name))
-                m_listProfileFiles << name;
-        }
-        return;
-    }
-    const int count = ini.intValue(kCountKey);
-    for (int number : listEntryNumbers(ini, count)) {
-        const QString name = ini.stringValue(kListGroup + QStringLiteral("/%1").arg(number));
-        if (!isSafeFileName(name) || name == kTemplateName || m_listProfileFiles.contains(name)) {
-            qWarning().noquote() << "Skipping saved-profile entry" << number << "=" << name << "in" << ini.path();
-            continue;
-        }
-        if (m_listProfileFiles.size() == MAX_PROFILE_FILES) {
-            qWarning().noquote() << "The saved-profile list in" << ini.path() << "holds more than"
-                                 << MAX_PROFILE_FILES << "names; the rest are left out";
-            break;
-        }
-        m_listProfileFiles << name;
-    }
+    m_listProfileFiles = ::loadProfileFileList(m_working);
 }
 
 bool MousecfgWidget::saveProfileFileList()
 {
-    IniWriter ini(productConfigFilePath());
-    ini->remove(kListGroup); // entries beyond the new count must not linger
-    ini->setValue(kCountKey, m_listProfileFiles.size());
-    for (int i = 0; i < m_listProfileFiles.size(); ++i)
-        ini->setValue(kListGroup + QStringLiteral("/%1").arg(i + 1), m_listProfileFiles[i]);
-    if (ini.commit())
+    if (::saveProfileFileList(m_listProfileFiles))
         return true;
     showMessage(2, tr("The saved-profile list could not be saved in %1.").arg(productConfigFilePath()));
     return false;
@@ -98,35 +41,18 @@ bool MousecfgWidget::isNameUsedByOtherSlot(const QString &name) const
     return false;
 }
 
-bool MousecfgWidget::isDefaultName(const QString &name)
-{
-    for (int i = 1; i <= PROFILE_COUNT; ++i) {
-        if (name == QStringLiteral("Profile %1").arg(i))
-            return true;
-    }
-    return false;
-}
-
-// A name is taken when its file exists, the library lists it, or a slot is
-// bound to it (a slot's file may not have been written yet; two slots sharing
-// one file would overwrite each other).
 bool MousecfgWidget::isProfileNameTaken(const QString &name) const
 {
-    if (QFile::exists(profileFilePath(name)) || m_listProfileFiles.contains(name))
-        return true;
-    return std::find(std::begin(m_working.profileNames), std::end(m_working.profileNames), name)
-        != std::end(m_working.profileNames);
+    return ::isProfileNameTaken(name, m_working, m_listProfileFiles);
 }
 
 // Shows why a name cannot become a profile file; false when it can.
 bool MousecfgWidget::refuseNewProfileName(const QString &name)
 {
-    QString problem = fileNameProblem(name);
-    if (problem.isEmpty() && name == kTemplateName)
-        problem = tr("\"DefaultProfile\" is reserved for the factory settings.");
-    if (problem.isEmpty())
+    const QString refusal = profileNameRefusal(name);
+    if (refusal.isEmpty())
         return false;
-    showMessage(2, tr("This name cannot be used for a profile: %1").arg(problem));
+    showMessage(2, refusal);
     return true;
 }
 
@@ -218,7 +144,7 @@ void MousecfgWidget::deleteProfile()
         showMessage(2, tr("AT LEAST ONE PROFILE TO BE RETAINED."));
         return;
     }
-    if (isDefaultName(name) || name == kTemplateName) {
+    if (isProtectedProfileName(name)) {
         showMessage(2, tr("The default Profile cannot be deleted or renamed."));
         return;
     }

@@ -2,20 +2,17 @@
 // profile for the current slot, renaming, and the dispatch of the profile
 // buttons (library commands in ProfileLibrary.cpp, files in ProfileTransfer.cpp).
 #include "ui/main/MousecfgWidget.h"
-#include "storage/AppPaths.h"
 #include "storage/ConfigStorage.h"
-#include "storage/SafeName.h"
+#include "storage/ProfileLibrary.h"
 #include "ui/kit/KestAction.h"
 #include "ui/kit/KestPushButton.h"
 #include "ui/kit/Skin.h"
 #include "ui/kit/UiScale.h"
-#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 
 namespace {
 constexpr int kMenuWidth = 152;
-const QString kTemplateName = QStringLiteral("DefaultProfile");
 }
 
 void MousecfgWidget::buildProfileManagement()
@@ -128,45 +125,21 @@ void MousecfgWidget::slotProfileNameChange()
     renameCurrentProfile(m_profileNameEdit->text().trimmed());
 }
 
-// Renames the current slot's profile: its file, its library entry and every
-// slot bound to it; "PROFILE_LIST" and the slot names are written at once.
+// Renames the current slot's profile (storage/ProfileLibrary.h has the rule).
 void MousecfgWidget::renameCurrentProfile(const QString &newName)
 {
     const int slot = m_working.profileId % PROFILE_COUNT;
     const QString oldName = m_working.profileNames[slot];
-    if (isDefaultName(oldName) || oldName == kTemplateName) {
-        showMessage(2, tr("The default Profile cannot be deleted or renamed."));
-        m_profileNameEdit->setText(oldName);
+    const ProfileRenameResult result = renameSlotProfile(m_working, slot, newName, m_listProfileFiles);
+    if (m_working.profileNames[slot] == oldName) {
+        for (const QString &message : result.messages)
+            showMessage(2, message);
+        if (isProtectedProfileName(oldName))
+            m_profileNameEdit->setText(oldName);
         return;
-    }
-    if (refuseNewProfileName(newName))
-        return;
-    if (isProfileNameTaken(newName)) {
-        showMessage(2, tr("Profile Exist!"));
-        return;
-    }
-    // A slot that was never saved has no file to rename: write its settings instead.
-    const bool moved = QFile::exists(profileFilePath(oldName))
-                           ? QFile::rename(profileFilePath(oldName), profileFilePath(newName))
-                           : saveProfile(m_working.profiles[slot], profileFilePath(newName));
-    if (!moved) {
-        showMessage(2, tr("The profile file could not be written in %1.").arg(profileDir()));
-        return;
-    }
-    const int entry = m_listProfileFiles.indexOf(oldName);
-    if (entry >= 0)
-        m_listProfileFiles[entry] = newName;
-    for (int j = 0; j < PROFILE_COUNT; ++j) {
-        if (m_working.profileNames[j] == oldName) {
-            m_working.profileNames[j] = newName;
-            m_working.profiles[j].profileName = newName;
-        }
     }
     m_profileNameEdit->setText(newName);
     rebuildProfileMenu();
-    if (entry >= 0)
-        saveProfileFileList();
-    const MouseSettings copy = m_working;
-    if (!saveProfileList(copy))
-        showMessage(2, tr("The settings could not be saved in %1.").arg(configDir()));
+    for (const QString &message : result.messages)
+        showMessage(2, message);
 }
