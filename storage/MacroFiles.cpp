@@ -164,6 +164,12 @@ QVector<MacroEvent> readMacroEventsAt(const QString &path)
     return storedEvents(IniFile(path));
 }
 
+bool isMacroFile(const QString &path)
+{
+    const IniFile ini(path);
+    return ini.hasGroups({QStringLiteral("Setting")}) && ini.settings().contains(key("Count"));
+}
+
 int readWriteSign(const QString &name)
 {
     if (refuseName(name, "Reading the write mark of"))

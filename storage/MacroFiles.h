@@ -55,6 +55,8 @@ int loadMacroFile(const QString &name, MacroFile &macro);
 QVector<MacroEvent> readMacroEvents(const QString &name);
 // The same from a macro file anywhere (one about to be imported).
 QVector<MacroEvent> readMacroEventsAt(const QString &path);
+// A file read without errors whose [Setting] holds "Count": what every saved macro has.
+bool isMacroFile(const QString &path);
 int readWriteSign(const QString &name);
 bool clearWriteSign(const QString &name);
 bool deleteMacroFile(const QString &name);

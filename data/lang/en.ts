@@ -1196,6 +1196,11 @@
         <translation>%1 is too long for the mouse: it takes at most %2 events in a macro, or %3 without delays.</translation>
     </message>
     <message>
+        <location filename="../../ui/macro/MacroLibrary.cpp" line="131"/>
+        <source>%1 is not a macro file.</source>
+        <translation>%1 is not a macro file.</translation>
+    </message>
+    <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="219"/>
         <source>The macro &quot;%1&quot; is played by %2. Those buttons will play nothing. Delete it anyway?</source>
         <translation>The macro "%1" is played by %2. Those buttons will play nothing. Delete it anyway?</translation>

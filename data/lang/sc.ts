@@ -1196,6 +1196,11 @@
         <translation>%1 对鼠标来说太长：一个宏最多 %2 个事件，不含延迟时最多 %3 个。</translation>
     </message>
     <message>
+        <location filename="../../ui/macro/MacroLibrary.cpp" line="131"/>
+        <source>%1 is not a macro file.</source>
+        <translation>%1 不是宏文件。</translation>
+    </message>
+    <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="219"/>
         <source>The macro &quot;%1&quot; is played by %2. Those buttons will play nothing. Delete it anyway?</source>
         <translation>宏“%1”正被 %2 使用。删除后这些按键将不执行任何操作。仍要删除吗？</translation>

@@ -1196,6 +1196,11 @@
         <translation>%1 對滑鼠來說太長：一個巨集最多 %2 個事件，不含延遲時最多 %3 個。</translation>
     </message>
     <message>
+        <location filename="../../ui/macro/MacroLibrary.cpp" line="131"/>
+        <source>%1 is not a macro file.</source>
+        <translation>%1 不是巨集檔案。</translation>
+    </message>
+    <message>
         <location filename="../../ui/macro/MacroLibraryPage.cpp" line="219"/>
         <source>The macro &quot;%1&quot; is played by %2. Those buttons will play nothing. Delete it anyway?</source>
         <translation>巨集「%1」正被 %2 使用。刪除後這些按鍵將不執行任何動作。仍要刪除嗎？</translation>

@@ -1,13 +1,11 @@
 // The macro list of the page and the store behind it: loading and saving the
 // current macro, NEW, DELETE, CHANGE NAME, IMPORT, EXPORT, BATCH and GUN SET.
-#include "device/MacroEncoding.h"
 #include "storage/SafeName.h"
 #include "ui/kit/KestListItem.h"
 #include "ui/kit/KestMessageBox.h"
 #include "ui/kit/KestPushButton.h"
 #include "ui/kit/UiScale.h"
 #include "ui/macro/GunSet.h"
-#include "ui/macro/MacroActions.h"
 #include "ui/macro/KestGunsetDialog.h"
 #include "ui/macro/MacroDialog.h"
 #include "ui/macro/MacroEventModel.h"
@@ -15,9 +13,7 @@
 #include <QCheckBox>
 #include <QDebug>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <algorithm>
@@ -27,19 +23,6 @@ constexpr auto kMacroFileFilter = QT_TRANSLATE_NOOP("MacroDialog", "Macro File(*
 const QString kSuffix = QStringLiteral(".MSMACRO");
 constexpr int kNewDefaultDelay = 10;
 constexpr int kNewLoopTime = 1;
-
-// A copy that replaces the target; the copy is the user's to change.
-bool copyReplacing(const QString &source, const QString &target)
-{
-    if (QFileInfo(source).canonicalFilePath() == QFileInfo(target).canonicalFilePath() && QFile::exists(target))
-        return true;
-    if (QFile::exists(target) && !QFile::remove(target))
-        return false;
-    if (!QFile::copy(source, target))
-        return false;
-    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    return true;
-}
 } // namespace
 
 QString MacroDialog::currentMacroName() const
@@ -223,15 +206,12 @@ void MacroDialog::deleteMacro()
             return;
     }
     const int row = m_list->currentRow();
-    QStringList remaining = listedNames();
-    remaining.removeAll(name);
-    writeMacroNames(remaining);
-    if (macroNames().contains(name)) {
-        showMessage(tr("The macro list could not be saved."), tr("Warning"));
+    const MacroStoreResult result = removeMacro(name);
+    if (!result.ok()) {
+        showMessage(result.message, macroStoreCaption(result.error));
         return;
     }
-    if (!deleteMacroFile(name))
-        qDebug().noquote() << "No file to delete for macro" << name;
+    const QStringList remaining = macroNames();
     reloadList(remaining.value(std::min(row, int(remaining.size()) - 1)));
 }
 
@@ -292,40 +272,14 @@ void MacroDialog::importMacroFiles(const QStringList &paths)
 {
     QString imported;
     for (const QString &path : paths) {
-        if (refuseFullStore())
+        const MacroStoreResult result = importMacroFile(path);
+        if (result.ok()) {
+            imported = result.name;
+            continue;
+        }
+        showMessage(result.message, macroStoreCaption(result.error));
+        if (result.error == MacroStoreError::StoreFull)
             break;
-        const QFileInfo source(path);
-        const QString name = source.completeBaseName();
-        const QString problem = fileNameProblem(name);
-        if (!problem.isEmpty()) {
-            showMessage(problem, tr("Warning"));
-            continue;
-        }
-        if (macroFileExists(name) || macroNames().contains(name)) {
-            showMessage(tr("Macro Exist!"), tr("Warning"));
-            continue;
-        }
-        if (!macroHasRoom(readMacroEventsAt(path))) {
-            showMessage(tr("%1 is too long for the mouse: it takes at most %2 events in a macro, or %3 without "
-                           "delays.")
-                            .arg(QDir::toNativeSeparators(path))
-                            .arg(KEY_INFO_COUNT)
-                            .arg(MACRO_SLOT_PLAIN_EVENTS),
-                        tr("Warning"));
-            continue;
-        }
-        QDir().mkpath(macroDir());
-        if (!source.isFile() || !copyReplacing(path, macroFilePath(name))) {
-            showMessage(tr("The macro file %1 could not be copied.").arg(QDir::toNativeSeparators(path)),
-                        tr("Warning"));
-            continue;
-        }
-        if (!addMacroName(name)) {
-            QFile::remove(macroFilePath(name));
-            showMessage(tr("The macro list could not be saved."), tr("Warning"));
-            continue;
-        }
-        imported = name;
     }
     if (!imported.isEmpty())
         reloadList(imported);
@@ -348,12 +302,10 @@ void MacroDialog::chooseExportTarget()
     const QString name = currentMacroName();
     if (name.isEmpty())
         return;
-    QString path = QFileDialog::getSaveFileName(this, tr("Save Macro File"), name + kSuffix, tr(kMacroFileFilter));
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save Macro File"), name + kSuffix, tr(kMacroFileFilter));
     if (path.isEmpty())
         return;
-    if (!path.endsWith(kSuffix, Qt::CaseInsensitive))
-        path += kSuffix;
-    exportMacroTo(path);
+    exportMacroTo(macroExportPath(path));
 }
 
 bool MacroDialog::exportMacroTo(const QString &path)
@@ -361,10 +313,10 @@ bool MacroDialog::exportMacroTo(const QString &path)
     const QString name = currentMacroName();
     if (name.isEmpty())
         return false;
-    if (copyReplacing(macroFilePath(name), path))
-        return true;
-    showMessage(tr("The macro file %1 could not be copied.").arg(QDir::toNativeSeparators(path)), tr("Warning"));
-    return false;
+    const MacroStoreResult result = exportMacroFile(name, path);
+    if (!result.ok())
+        showMessage(result.message, macroStoreCaption(result.error));
+    return result.ok();
 }
 
 void MacroDialog::exportCheckedTo(const QString &directory)
@@ -372,7 +324,7 @@ void MacroDialog::exportCheckedTo(const QString &directory)
     QStringList failed;
     for (const QString &name : checkedNames()) {
         const QString target = directory + QLatin1Char('/') + name + kSuffix;
-        if (!copyReplacing(macroFilePath(name), target))
+        if (!exportMacroFile(name, target).ok())
             failed << QDir::toNativeSeparators(target);
     }
     if (!failed.isEmpty())

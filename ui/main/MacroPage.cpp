@@ -1,31 +1,14 @@
 // The window's side of the MACRO page: the macro editor, and the macro
 // selection dialog offered to the button panel.
 #include "ui/main/MousecfgWidget.h"
-#include "device/ButtonEncoding.h"
 #include "storage/ConfigStorage.h"
 #include "ui/buttons/MacroSelection.h"
 #include "ui/macro/KestMacroSelect.h"
 #include "ui/macro/MacroDialog.h"
+#include "ui/macro/MacroLibrary.h"
 #include <QVBoxLayout>
 
 namespace {
-// "Profile 2, button 3", ... for every button of the five slots that plays the macro.
-QStringList macroButtonNames(const MouseSettings &settings, const QString &name)
-{
-    QStringList names;
-    for (int p = 0; p < PROFILE_COUNT; ++p) {
-        for (int slot : macroButtons(settings.profiles[p], name)) {
-            if (slot == WHEEL_UP_SLOT)
-                names << MousecfgWidget::tr("Profile %1, wheel up").arg(p + 1);
-            else if (slot == WHEEL_DOWN_SLOT)
-                names << MousecfgWidget::tr("Profile %1, wheel down").arg(p + 1);
-            else
-                names << MousecfgWidget::tr("Profile %1, button %2").arg(p + 1).arg(slot + 1);
-        }
-    }
-    return names;
-}
-
 bool runMacroSelect(QWidget *parent, const QString &title, MacroSelection &selection)
 {
     KestMacroSelect dialog(title, selection.name, selection.loopCount, selection.mode, parent);
