@@ -132,6 +132,13 @@ int writeMacros()
     return sendReports(macroAreaReports(deviceMacroArea()));
 }
 
+int groupsToSend(const MouseSettings &working, const MouseSettings &applied, bool writeAll)
+{
+    if (writeAll || readDiffFlag() == 1)
+        return ChangeAll;
+    return diffSettings(working, applied);
+}
+
 int applyAllSettings(const MouseSettings &record, int flags)
 {
     // The status thread reads the same handle; it must have left its loop first.

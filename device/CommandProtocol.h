@@ -12,6 +12,11 @@
 // successful download.
 int applyAllSettings(const MouseSettings &record, int flags);
 
+// The groups Apply sends: every group when writeAll or when the mouse's
+// contents are unknown ("Config/Diff" = 1), else those that differ from the
+// last-applied record; 0 when nothing needs sending.
+int groupsToSend(const MouseSettings &working, const MouseSettings &applied, bool writeAll);
+
 // How the download stops and restarts the status thread, installed by its
 // owner. stop must not return before the thread has left its loop. Both default to nothing.
 void setStatusThreadControl(std::function<void()> stop, std::function<void()> start);

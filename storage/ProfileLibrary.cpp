@@ -157,3 +157,29 @@ ProfileRenameResult renameSlotProfile(MouseSettings &settings, int slot, const Q
     QStringList library = loadProfileFileList(settings);
     return renameSlotProfile(settings, slot, newName, library);
 }
+
+ProfileRenameResult nameSlotProfile(MouseSettings &settings, int slot, const QString &newName)
+{
+    QStringList library = loadProfileFileList(settings);
+    if (slot < 0 || slot >= PROFILE_COUNT || !isProtectedProfileName(settings.profileNames[slot]))
+        return renameSlotProfile(settings, slot, newName, library);
+    // What Copy and then renaming the copy do in the window, in one step.
+    if (const QString refusal = profileNameRefusal(newName); !refusal.isEmpty())
+        return {false, {refusal}};
+    if (isProfileNameTaken(newName, settings, library))
+        return {false, {tr("Profile Exist!")}};
+    if (library.size() >= MAX_PROFILE_FILES)
+        return {false, {tr("The saved-profile list is full (%1 profiles). Delete a profile first.").arg(MAX_PROFILE_FILES)}};
+    if (!saveProfile(settings.profiles[slot], profileFilePath(newName)))
+        return {false, {tr("The profile file could not be written in %1.").arg(profileDir())}};
+    library << newName;
+    settings.profileNames[slot] = newName;
+    settings.profiles[slot].profileName = newName;
+    ProfileRenameResult result;
+    if (!saveProfileFileList(library))
+        result.messages << tr("The saved-profile list could not be saved in %1.").arg(productConfigFilePath());
+    if (!saveProfileList(settings))
+        result.messages << tr("The settings could not be saved in %1.").arg(configDir());
+    result.ok = result.messages.isEmpty();
+    return result;
+}

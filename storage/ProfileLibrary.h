@@ -37,3 +37,7 @@ ProfileRenameResult renameSlotProfile(MouseSettings &settings, int slot, const Q
                                       QStringList &library);
 // The same on the list as stored.
 ProfileRenameResult renameSlotProfile(MouseSettings &settings, int slot, const QString &newName);
+// A slot under a default name keeps it and gets a profile file of its own
+// under the new name, holding its settings (Copy, then renaming the copy, in
+// the window); any other slot is renamed as above.
+ProfileRenameResult nameSlotProfile(MouseSettings &settings, int slot, const QString &newName);

@@ -8,13 +8,20 @@
 #include "tests/support/AppDirFixture.h"
 #include "tests/support/MessageWatcher.h"
 #include "tests/support/VirtualMouseFixture.h"
+#include "ui/kit/KestLabel.h"
 #include "ui/kit/KestProcessbar.h"
 #include "ui/kit/KestPushButton.h"
 #include "ui/main/MousecfgWidget.h"
+#include "ui/buttons/KestBtnWindow.h"
 #include "ui/panels/KestColorWindow.h"
+#include "ui/panels/KestReportRate.h"
+#include "ui/panels/KestSingleDPI.h"
 #include <QDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QProcess>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QtTest>
 #include <memory>
 
@@ -366,6 +373,40 @@ private slots:
         window->slotRefreshLightMode(LED_MODE_COUNT); // garbled: ignored
         QCOMPARE(int(window->workingSettings().profiles[0].ledMode), 3);
         QCOMPARE(diffSettings(window->workingSettings(), window->appliedSettings()) & ChangeLighting, 0);
+    }
+
+    // What mousectl set stores is what the pages show; the mouse's contents
+    // are unknown since, so the window's next Apply sends everything.
+    void shellSettingsShowOnThePages()
+    {
+        QProcess ctl;
+        ctl.start(qEnvironmentVariable("MOUSECFG_APPDIR") + QStringLiteral("/mousectl"),
+                  {QStringLiteral("--app-dir"), m_app->path(), QStringLiteral("set"), QStringLiteral("rate"),
+                   QStringLiteral("500"), QStringLiteral("lift-off"), QStringLiteral("1"), QStringLiteral("dpi.2.y"),
+                   QStringLiteral("2000"), QStringLiteral("scroll-speed"), QStringLiteral("7"),
+                   QStringLiteral("light.effect"), QStringLiteral("BREATHING"), QStringLiteral("button.2"),
+                   QStringLiteral("Mute")});
+        QVERIFY(ctl.waitForFinished(60000));
+        QCOMPARE(ctl.exitCode(), 0);
+
+        auto window = openWindow(Connection::Receiver);
+        auto *rate = window->findChild<KestReportRate *>();
+        QCOMPARE(rate->rateText(), QStringLiteral("500 HZ"));
+        QVERIFY(rate->liftButton(0)->isChecked()); // 1 mm
+        QCOMPARE(window->findChild<KestSingleDPI *>(QStringLiteral("dpiStage1"))->valueLabel()->text(),
+                 QStringLiteral("DPI : 2000"));
+        QCOMPARE(window->findChild<QSpinBox *>(QStringLiteral("scrollSpeedSpinBox"))->value(), 7);
+        QCOMPARE(window->findChild<KestColorWindow *>()->effectButton()->text(), QStringLiteral("BREATHING"));
+        int muteLabels = 0;
+        for (const KestPushButton *button : window->findChild<KestBtnWindow *>()->findChildren<KestPushButton *>())
+            muteLabels += button->text() == QStringLiteral("Mute");
+        QCOMPARE(muteLabels, 1);
+
+        window->apply();
+        QCOMPARE(int(virtualMouse().basicSettings().pollRate[0]), 2);
+        for (int opcode : {0x01, 0x02, 0x03, 0x04})
+            QVERIFY(virtualMouse().writeCount(opcode) > 0);
+        QCOMPARE(readDiffFlag(), 0);
     }
 
     void slotMenuSendsTheSlotsTablesAtOnce()

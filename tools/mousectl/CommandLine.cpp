@@ -1,5 +1,6 @@
 #include "tools/mousectl/CommandLine.h"
 #include "storage/MouseSettings.h"
+#include <climits>
 
 namespace {
 
@@ -37,7 +38,61 @@ constexpr CommandInfo kCommands[] = {
     {"profile", CtlCommand::Profile, 1, 1, "a slot number 1-5"},
     {"export", CtlCommand::Export, 1, 1, "a FILE"},
     {"import", CtlCommand::Import, 1, 1, "a FILE"},
+    {"get", CtlCommand::Get, 0, 1, ""},
+    {"set", CtlCommand::Set, 2, INT_MAX, "KEY VALUE pairs"},
+    {"macro", CtlCommand::Macro, 1, 3, "list, show, import, export or delete"},
+    {"help", CtlCommand::Help, 0, 2, ""},
 };
+
+// Which commands accept --json, --dry-run and --apply.
+bool takesJson(const CtlOptions &options)
+{
+    switch (options.command) {
+    case CtlCommand::List:
+    case CtlCommand::Status:
+    case CtlCommand::Get:
+        return true;
+    case CtlCommand::Macro:
+        return options.arguments.value(0) == QLatin1String("list") || options.arguments.value(0) == QLatin1String("show");
+    default:
+        return false;
+    }
+}
+
+bool takesDryRun(const CtlOptions &options)
+{
+    return options.command == CtlCommand::Apply || (options.command == CtlCommand::Set && options.applyAfterSet);
+}
+
+// An option given to a command that does not take it; empty when all fit.
+QString misplacedOption(const CtlOptions &options)
+{
+    if (options.json && !takesJson(options))
+        return QStringLiteral("--json only goes with list, status, get, macro list and macro show");
+    if (options.dryRun && !takesDryRun(options))
+        return QStringLiteral("--dry-run only goes with apply and set --apply");
+    if (options.applyAfterSet && options.command != CtlCommand::Set)
+        return QStringLiteral("--apply only goes with set");
+    if (options.slot != 0 && options.command != CtlCommand::Get && options.command != CtlCommand::Set)
+        return QStringLiteral("--slot only goes with get and set");
+    return QString();
+}
+
+// The value of an option given as "--name VALUE" or "--name=VALUE"; i moves past it.
+bool optionValue(const QStringList &arguments, int &i, const char *name, QString &value)
+{
+    const QString &arg = arguments.at(i);
+    const QString prefix = QLatin1String(name) + QLatin1Char('=');
+    if (arg.startsWith(prefix)) {
+        value = arg.mid(prefix.size());
+        return true;
+    }
+    if (arg != QLatin1String(name))
+        return false;
+    value = arguments.value(i + 1);
+    i += i + 1 < arguments.size() ? 1 : 0;
+    return true;
+}
 
 template <size_t N>
 const NamedValue *findNamed(const NamedValue (&table)[N], const QString &name)
@@ -89,6 +144,15 @@ QString takeCommandArguments(CtlOptions &options, const CommandInfo &info, const
         if (options.file.isEmpty())
             return QStringLiteral("%1 needs a FILE").arg(name);
         break;
+    case CtlCommand::Set:
+        if (args.size() % 2 != 0)
+            return QStringLiteral("set needs a VALUE after \"%1\"").arg(args.last());
+        Q_FALLTHROUGH();
+    case CtlCommand::Get:
+    case CtlCommand::Macro:
+    case CtlCommand::Help:
+        options.arguments = args;
+        break;
     }
     return QString();
 }
@@ -129,6 +193,19 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
             options.trace = true;
         } else if (arg == QLatin1String("--dump")) {
             options.dump = true;
+        } else if (arg == QLatin1String("--json")) {
+            options.json = true;
+        } else if (arg == QLatin1String("--dry-run")) {
+            options.dryRun = true;
+        } else if (arg == QLatin1String("--apply")) {
+            options.applyAfterSet = true;
+        } else if (QString slot; optionValue(arguments, i, "--slot", slot)) {
+            bool number = false;
+            options.slot = slot.toInt(&number);
+            if (!number || options.slot < 1 || options.slot > PROFILE_COUNT) {
+                parsed.error = QStringLiteral("bad slot \"%1\" (use 1-%2)").arg(slot).arg(PROFILE_COUNT);
+                return parsed;
+            }
         } else if (arg == QLatin1String("--virtual")) {
             options.useVirtualMouse = true;
         } else if (arg.startsWith(QLatin1String("--virtual="))) {
@@ -188,6 +265,8 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     }
     options.command = info->command;
     parsed.error = takeCommandArguments(options, *info, positional.mid(1));
+    if (parsed.error.isEmpty())
+        parsed.error = misplacedOption(options);
     return parsed;
 }
 
@@ -195,16 +274,25 @@ QString usageText()
 {
     return QStringLiteral(
         "Usage: mousectl [--app-dir DIR] [--virtual[=receiver|cable|both]] [--virtual-motion HZ] [--trace] [--dump]\n"
-        "                COMMAND [ARGS]\n"
+        "                [--json] [--dry-run] [--slot N] COMMAND [ARGS]\n"
         "\n"
         "Commands:\n"
         "  list             one line per mouse present: name, TAB, receiver, cable or both\n"
         "  status           battery, charging, sleeping and connection of the mouse\n"
         "  apply [GROUPS]   download the stored settings; GROUPS is all (default) or a\n"
         "                   comma-separated list of basic, dpi, buttons, lighting\n"
-        "  profile N        make on-board slot N (1-5) active and store it as the current slot\n"
+        "  profile N        make on-board slot N (1-5) active, send its DPI stages and buttons,\n"
+        "                   and store it as the current slot\n"
         "  export FILE      write the stored settings to a settings export file (.conf)\n"
         "  import FILE      store the settings of an export file made for this mouse\n"
+        "  get [KEY]        the stored value of KEY, or every key and its value (TAB between)\n"
+        "  set KEY VALUE [KEY VALUE ...] [--apply]\n"
+        "                   store values; with --apply also send what changed, as Apply in the\n"
+        "                   window does\n"
+        "  macro list | show NAME | import FILE | export NAME FILE | delete NAME\n"
+        "                   the stored macros, as the MACRO page handles them\n"
+        "  help [KEY]       the keys of get and set, or what one KEY takes; help keys,\n"
+        "                   help functions and help values KEY list names one per line\n"
         "\n"
         "Options:\n"
         "  --app-dir DIR    application folder (DefaultProfile.bin, Configs/); default: the program's folder\n"
@@ -212,12 +300,18 @@ QString usageText()
         "                   (default), cable or both\n"
         "  --virtual-motion HZ  with --virtual: the mouse moves, sending movement reports at HZ\n"
         "                   (0-1000) among its replies\n"
+        "  --slot N         get and set: the slot (1-5) whose profile the keys address;\n"
+        "                   default: the current slot\n"
+        "  --apply          set: send the changes to the mouse after storing them\n"
+        "  --json           list, status, get, macro list and macro show: one JSON document\n"
+        "  --dry-run        apply and set --apply: print the reports that would be sent, as\n"
+        "                   hexadecimal bytes, and change nothing\n"
         "  --trace          print every report written (\"> \") and every reply read (\"< \") as\n"
         "                   hexadecimal bytes\n"
         "  --dump           with --virtual: print what the virtual mouse holds as JSON afterwards\n"
         "  -h, --help       show this text\n"
         "\n"
         "Exit status: 0 success, 1 no mouse found, 2 the mouse did not confirm the data,\n"
-        "4 writing to the mouse failed, 64 usage error, 65 file made for another mouse,\n"
-        "74 file could not be read or written.\n");
+        "4 writing to the mouse failed, 64 usage error or a value, key or function that is not\n"
+        "valid, 65 file made for another mouse or not of its kind, 74 file could not be read or written.\n");
 }

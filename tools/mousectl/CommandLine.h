@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-enum class CtlCommand { List, Status, Apply, Profile, Export, Import };
+enum class CtlCommand { List, Status, Apply, Profile, Export, Import, Get, Set, Macro, Help };
 
 struct CtlOptions {
     QString appDir;                          // empty: the executable's folder
@@ -19,6 +19,11 @@ struct CtlOptions {
     int applyFlags = 0;                      // ChangeFlag bits (apply)
     int profileSlot = 0;                     // 1..5 (profile)
     QString file;                            // export, import
+    bool json = false;                       // --json: list, status, get, macro list, macro show
+    bool dryRun = false;                     // --dry-run: apply, set --apply
+    bool applyAfterSet = false;              // set --apply
+    int slot = 0;                            // --slot N (get, set): 1..5; 0 the current slot
+    QStringList arguments;                   // the command's own words (get, set, macro, help)
 };
 
 struct ParsedCommandLine {

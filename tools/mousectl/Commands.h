@@ -4,11 +4,15 @@
 #include "tools/mousectl/CommandLine.h"
 #include <QString>
 
-int runList();
-int runStatus();
-int runApply(int flags);
-int runProfile(int slot);
+int runList(const CtlOptions &options);
+int runStatus(const CtlOptions &options);
+int runApply(const CtlOptions &options);
+int runProfile(const CtlOptions &options);
 int runExport(const QString &file);
 int runImport(const QString &file);
+int runGet(const CtlOptions &options);
+int runSet(const CtlOptions &options);
+int runMacro(const CtlOptions &options);
+int runHelp(const CtlOptions &options);
 
 int runCommand(const CtlOptions &options);

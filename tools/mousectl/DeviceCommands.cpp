@@ -6,8 +6,12 @@
 #include "storage/ConfigStorage.h"
 #include "tools/mousectl/Commands.h"
 #include "tools/mousectl/Console.h"
+#include "tools/mousectl/Download.h"
 #include "tools/mousectl/ExitCodes.h"
 #include "tools/mousectl/StatusQuery.h"
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 namespace {
 
@@ -49,61 +53,37 @@ const char *openedConnectionName()
     return connectionName(receiver, cable);
 }
 
-// Discovery as the window does it at start-up.
-int discoverMice()
-{
-    loadDeviceTable();
-    if (enumerateDevices() < 0) {
-        printError(QStringLiteral("cannot initialise the HID library"));
-        return ExitNoDevice;
-    }
-    return ExitOk;
-}
-
-int openMouse()
-{
-    if (const int result = discoverMice())
-        return result;
-    openDeviceByName(currentDeviceName());
-    if (!commandHandle()) {
-        printError(deviceResultText(ExitNoDevice));
-        return ExitNoDevice;
-    }
-    return ExitOk;
-}
-
-// A failed download leaves the mouse between begin and end write: the next
-// apply from the window must send everything. A complete one clears that.
-void rememberDownload(int flags, int result)
-{
-    if (result == ExitOk && flags != ChangeAll)
-        return;
-    if (!writeDiffFlag(result == ExitOk ? 0 : 1))
-        printError(QStringLiteral("cannot write %1").arg(configFilePath()));
-}
-
 } // namespace
 
-int runList()
+void printJson(const QJsonDocument &document)
+{
+    printRawLine(document.toJson(QJsonDocument::Compact));
+}
+
+int runList(const CtlOptions &options)
 {
     if (const int result = discoverMice())
         return result;
-    bool any = false;
+    QJsonArray mice;
     for (int entry = 0; entry < supportedModelCount(); ++entry) {
         const char *connection = connectionName(entry);
         if (!*connection)
             continue;
-        printRawLine(supportedModel(entry).deviceName + '\t' + connection);
-        any = true;
+        if (!options.json)
+            printRawLine(supportedModel(entry).deviceName + '\t' + connection);
+        mice << QJsonObject{{QStringLiteral("name"), QString::fromLatin1(supportedModel(entry).deviceName)},
+                            {QStringLiteral("connection"), QLatin1String(connection)}};
     }
-    if (!any) {
+    if (mice.isEmpty()) {
         printError(deviceResultText(ExitNoDevice));
         return ExitNoDevice;
     }
+    if (options.json)
+        printJson(QJsonDocument(mice));
     return ExitOk;
 }
 
-int runStatus()
+int runStatus(const CtlOptions &options)
 {
     if (const int result = openMouse())
         return result;
@@ -113,49 +93,70 @@ int runStatus()
         return result;
     }
     const int percent = status.sleeping() ? 0 : batteryPercentFromRaw(status.raw(), batteryFull());
+    const int pointerSpeed = readPointerSpeed();
+    const QLatin1String backend(pointerSpeedBackendName());
+    if (options.json) {
+        printJson(QJsonDocument(QJsonObject{{QStringLiteral("battery"), percent},
+                                            {QStringLiteral("charging"), status.charging()},
+                                            {QStringLiteral("sleeping"), status.sleeping()},
+                                            {QStringLiteral("connection"), QLatin1String(openedConnectionName())},
+                                            {QStringLiteral("pointerSpeed"), pointerSpeed},
+                                            {QStringLiteral("pointerSpeedBackend"), backend}}));
+        return ExitOk;
+    }
     printLine(QStringLiteral("battery: %1%").arg(percent));
     printLine(QStringLiteral("charging: %1").arg(status.charging() ? "yes" : "no"));
     printLine(QStringLiteral("sleeping: %1").arg(status.sleeping() ? "yes" : "no"));
     printLine(QStringLiteral("connection: %1").arg(openedConnectionName()));
-    printLine(QStringLiteral("pointer speed: %1 (%2)").arg(readPointerSpeed()).arg(QLatin1String(pointerSpeedBackendName())));
+    printLine(QStringLiteral("pointer speed: %1 (%2)").arg(pointerSpeed).arg(backend));
     return ExitOk;
 }
 
-int runApply(int flags)
+int runApply(const CtlOptions &options)
 {
     MouseSettings settings;
     if (!loadSettings(settings)) {
         printError(QStringLiteral("apply: cannot read the settings in %1").arg(configFilePath()));
         return ExitIoError;
     }
-    if (const int result = openMouse())
-        return result;
-    const int result = applyAllSettings(settings, flags);
-    rememberDownload(flags, result);
-    if (result != ExitOk)
-        printError(QStringLiteral("apply: %1").arg(deviceResultText(result)));
+    bool opened = false;
+    const int result = downloadSettings(settings, options.applyFlags, options, &opened);
+    // Only a complete download tells what the whole mouse holds; a failed one
+    // leaves it between begin and end write.
+    if (opened && (result != ExitOk || options.applyFlags == ChangeAll))
+        rememberDownload(result);
     return result;
 }
 
-int runProfile(int slot)
+// As choosing a slot in the window: the slot becomes active, then the mouse
+// gets the slot's own DPI stages and key table (it holds one of each).
+int runProfile(const CtlOptions &options)
 {
+    const int slot = options.profileSlot - 1;
+    MouseSettings applied;
+    const bool loaded = loadSettings(applied);
     if (const int result = openMouse())
         return result;
-    const int chosen = setActiveProfile(slot - 1);
+    const int chosen = setActiveProfile(slot);
     const int refreshed = sendRefreshSequence();
     if (const int result = chosen ? chosen : refreshed) {
         printError(QStringLiteral("profile: %1").arg(deviceResultText(result)));
         return result;
     }
-    if (!saveCurrentProfileId(slot - 1)) {
+    if (!saveCurrentProfileId(slot)) {
         printError(QStringLiteral("profile: slot %1 is active on the mouse but could not be stored in %2")
-                       .arg(slot)
+                       .arg(options.profileSlot)
                        .arg(configFilePath()));
         return ExitIoError;
     }
-    // The slot's own pointer speed, as the window applies it when the slot becomes active.
-    MouseSettings settings;
-    if (loadSettings(settings))
-        setPointerSpeed(settings.profiles[slot - 1].mouseSpeed);
-    return ExitOk;
+    if (!loaded)
+        return ExitOk;
+    MouseSettings working = applied;
+    working.profileId = uint8_t(slot);
+    setPointerSpeed(working.profiles[slot].mouseSpeed);
+    bool opened = false;
+    const int result = downloadSettings(working, groupsToSend(working, applied, false), options, &opened);
+    if (opened)
+        rememberDownload(result);
+    return result;
 }

@@ -47,17 +47,25 @@ int runCommand(const CtlOptions &options)
 {
     switch (options.command) {
     case CtlCommand::List:
-        return runList();
+        return runList(options);
     case CtlCommand::Status:
-        return runStatus();
+        return runStatus(options);
     case CtlCommand::Apply:
-        return runApply(options.applyFlags);
+        return runApply(options);
     case CtlCommand::Profile:
-        return runProfile(options.profileSlot);
+        return runProfile(options);
     case CtlCommand::Export:
         return runExport(options.file);
     case CtlCommand::Import:
         return runImport(options.file);
+    case CtlCommand::Get:
+        return runGet(options);
+    case CtlCommand::Set:
+        return runSet(options);
+    case CtlCommand::Macro:
+        return runMacro(options);
+    case CtlCommand::Help:
+        return runHelp(options);
     }
     return ExitUsage;
 }

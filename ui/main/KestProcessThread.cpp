@@ -18,10 +18,9 @@ void KestProcessThread::run()
         m_iStatus = WriteStatusSleeping;
     } else {
         m_iStatus = 0;
-        const int flags = diffSettings(m_working, m_applied);
-        const bool forced = readDiffFlag() == 1 || m_bWriteAll;
-        if (forced || flags != 0) {
-            m_iStatus = quint8(applyAllSettings(m_working, forced ? ChangeAll : flags));
+        const int flags = groupsToSend(m_working, m_applied, m_bWriteAll);
+        if (flags != 0) {
+            m_iStatus = quint8(applyAllSettings(m_working, flags));
             m_applied = m_working;
             m_bDiffSaved = writeDiffFlag(m_iStatus != 0 ? 1 : 0);
         }

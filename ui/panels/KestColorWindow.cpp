@@ -1,4 +1,5 @@
 #include "ui/panels/KestColorWindow.h"
+#include "ui/panels/PanelLimits.h"
 #include "storage/ConfigStorage.h"
 #include "storage/DeviceDescription.h"
 #include "ui/kit/Fonts.h"
@@ -46,11 +47,11 @@ const QRect kMoveOff(kColumn, 390, kSliderWidth, 22);
 const QRect kRightPlate(286, 0, 322, 430);
 const QRect kPreview(296, 12, 302, 406);
 
-constexpr int kBrightMin = 1, kBrightMax = 3;
-constexpr int kSpeedMin = 1, kSpeedMax = 5;
-constexpr int kSleepMin = 1, kSleepMax = 9;
-constexpr uint8_t kMoveOffChecked = 0;
-constexpr uint8_t kMoveOffUnchecked = 255;
+constexpr int kBrightMin = LIGHT_BRIGHTNESS_MIN, kBrightMax = LIGHT_BRIGHTNESS_MAX;
+constexpr int kSpeedMin = LIGHT_SPEED_MIN, kSpeedMax = LIGHT_SPEED_MAX;
+constexpr int kSleepMin = LIGHT_SLEEP_MIN, kSleepMax = LIGHT_SLEEP_MAX;
+constexpr uint8_t kMoveOffChecked = LIGHT_MOVE_OFF_ON;
+constexpr uint8_t kMoveOffUnchecked = LIGHT_MOVE_OFF_OFF;
 
 KestSlider *makeSlider(QWidget *parent, const char *objectName, int minimum, int maximum)
 {

@@ -2,6 +2,7 @@
 #include "storage/ConfigStorage.h"
 #include "ui/kit/Fonts.h"
 #include "ui/kit/KestLabel.h"
+#include "ui/panels/PanelLimits.h"
 #include "ui/panels/PanelStyle.h"
 #include <QDebug>
 #include <QEvent>
@@ -11,8 +12,8 @@
 #include <QSpinBox>
 
 namespace {
-constexpr int kMinimum = 1;
-constexpr int kMaximum = 20;
+constexpr int kMinimum = SPEED_SETTING_MIN;
+constexpr int kMaximum = SPEED_SETTING_MAX;
 } // namespace
 
 KestPointSpeed::KestPointSpeed(ProfileData *profile, QWidget *parent) : QWidget(parent), m_profile(profile)

@@ -1,0 +1,96 @@
+#include "tools/mousectl/Download.h"
+#include "device/CommandProtocol.h"
+#include "device/DeviceTable.h"
+#include "device/HidSeam.h"
+#include "sim/VirtualHidApi.h"
+#include "sim/VirtualMouse.h"
+#include "storage/ConfigStorage.h"
+#include "tools/mousectl/Console.h"
+#include "tools/mousectl/ExitCodes.h"
+#include "tools/mousectl/ReportTrace.h"
+
+namespace {
+
+void printWritten(char direction, const unsigned char *data, size_t length)
+{
+    if (direction == '>')
+        printRawLine(reportTraceLine(direction, data, length));
+}
+
+// The reports go to a virtual mouse of their own, so that nothing real is
+// touched; a virtual mouse that stood in for the real one is fresh again afterwards.
+int printDownload(const MouseSettings &working, int flags, const CtlOptions &options)
+{
+    VirtualMouse &mouse = virtualMouse();
+    const Connection attached = options.useVirtualMouse ? mouse.attached() : Connection::Receiver;
+    mouse.reset(attached);
+    if (!options.useVirtualMouse)
+        setHidApi(&virtualHidApi());
+    installHidTrace(printWritten);
+
+    int result = openMouse();
+    if (result == ExitOk)
+        result = applyAllSettings(working, flags);
+    closeDevice();
+
+    removeHidTrace();
+    if (options.trace)
+        startReportTrace();
+    mouse.reset(attached);
+    mouse.setMotionRate(options.virtualMotionHz);
+    if (!options.useVirtualMouse)
+        setHidApi(nullptr);
+    if (result != ExitOk)
+        printError(QStringLiteral("dry run: %1").arg(deviceResultText(result)));
+    return result;
+}
+
+} // namespace
+
+int discoverMice()
+{
+    loadDeviceTable();
+    if (enumerateDevices() < 0) {
+        printError(QStringLiteral("cannot initialise the HID library"));
+        return ExitNoDevice;
+    }
+    return ExitOk;
+}
+
+int openMouse()
+{
+    if (const int result = discoverMice())
+        return result;
+    openDeviceByName(currentDeviceName());
+    if (!commandHandle()) {
+        printError(deviceResultText(ExitNoDevice));
+        return ExitNoDevice;
+    }
+    return ExitOk;
+}
+
+int downloadSettings(const MouseSettings &working, int flags, const CtlOptions &options, bool *opened)
+{
+    if (opened)
+        *opened = false;
+    if (flags == 0)
+        return ExitOk;
+    if (options.dryRun)
+        return printDownload(working, flags, options);
+    if (const int result = openMouse())
+        return result;
+    if (opened)
+        *opened = true;
+    const int result = applyAllSettings(working, flags);
+    if (result != ExitOk)
+        printError(QStringLiteral("apply: %1").arg(deviceResultText(result)));
+    return result;
+}
+
+bool rememberDownload(int result)
+{
+    if (writeDiffFlag(result == ExitOk ? 0 : 1))
+        return true;
+    printError(QStringLiteral("cannot write %1").arg(configFilePath()));
+    return false;
+}
