@@ -44,6 +44,27 @@ constexpr CommandInfo kCommands[] = {
     {"help", CtlCommand::Help, 0, 2, ""},
 };
 
+// Options without a value.
+struct FlagOption {
+    const char *name;
+    bool CtlOptions::*given;
+};
+
+constexpr FlagOption kFlags[] = {
+    {"--trace", &CtlOptions::trace},     {"--dump", &CtlOptions::dump},
+    {"--json", &CtlOptions::json},       {"--dry-run", &CtlOptions::dryRun},
+    {"--apply", &CtlOptions::applyAfterSet}, {"--virtual", &CtlOptions::useVirtualMouse},
+};
+
+const FlagOption *findFlag(const QString &arg)
+{
+    for (const FlagOption &flag : kFlags) {
+        if (arg == QLatin1String(flag.name))
+            return &flag;
+    }
+    return nullptr;
+}
+
 // Which commands accept --json, --dry-run and --apply.
 bool takesJson(const CtlOptions &options)
 {
@@ -189,16 +210,8 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
         } else if (arg == QLatin1String("-h") || arg == QLatin1String("--help")) {
             options.help = true;
             return parsed;
-        } else if (arg == QLatin1String("--trace")) {
-            options.trace = true;
-        } else if (arg == QLatin1String("--dump")) {
-            options.dump = true;
-        } else if (arg == QLatin1String("--json")) {
-            options.json = true;
-        } else if (arg == QLatin1String("--dry-run")) {
-            options.dryRun = true;
-        } else if (arg == QLatin1String("--apply")) {
-            options.applyAfterSet = true;
+        } else if (const FlagOption *flag = findFlag(arg)) {
+            options.*(flag->given) = true;
         } else if (QString slot; optionValue(arguments, i, "--slot", slot)) {
             bool number = false;
             options.slot = slot.toInt(&number);
@@ -206,8 +219,18 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
                 parsed.error = QStringLiteral("bad slot \"%1\" (use 1-%2)").arg(slot).arg(PROFILE_COUNT);
                 return parsed;
             }
-        } else if (arg == QLatin1String("--virtual")) {
-            options.useVirtualMouse = true;
+        } else if (QString rate; optionValue(arguments, i, "--virtual-motion", rate)) {
+            bool number = false;
+            options.virtualMotionHz = rate.toInt(&number);
+            if (!number || options.virtualMotionHz < 0 || options.virtualMotionHz > SIM_MAX_MOTION_HZ) {
+                parsed.error = QStringLiteral("--virtual-motion needs a rate from 0 to %1 Hz").arg(SIM_MAX_MOTION_HZ);
+                return parsed;
+            }
+        } else if (optionValue(arguments, i, "--app-dir", options.appDir)) {
+            if (options.appDir.isEmpty()) {
+                parsed.error = QStringLiteral("--app-dir needs a DIR");
+                return parsed;
+            }
         } else if (arg.startsWith(QLatin1String("--virtual="))) {
             const QString kind = arg.mid(int(qstrlen("--virtual=")));
             const NamedValue *connection = findNamed(kConnections, kind);
@@ -217,29 +240,6 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
             }
             options.useVirtualMouse = true;
             options.virtualConnection = Connection(connection->value);
-        } else if (arg == QLatin1String("--virtual-motion") || arg.startsWith(QLatin1String("--virtual-motion="))) {
-            const bool separate = !arg.contains(QLatin1Char('='));
-            const QString value = separate ? arguments.value(i + 1) : arg.mid(int(qstrlen("--virtual-motion=")));
-            bool number = false;
-            const int hz = value.toInt(&number);
-            if (!number || hz < 0 || hz > SIM_MAX_MOTION_HZ) {
-                parsed.error = QStringLiteral("--virtual-motion needs a rate from 0 to %1 Hz").arg(SIM_MAX_MOTION_HZ);
-                return parsed;
-            }
-            i += separate ? 1 : 0;
-            options.virtualMotionHz = hz;
-        } else if (arg == QLatin1String("--app-dir")) {
-            if (i + 1 >= arguments.size() || arguments.at(i + 1).isEmpty()) {
-                parsed.error = QStringLiteral("--app-dir needs a DIR");
-                return parsed;
-            }
-            options.appDir = arguments.at(++i);
-        } else if (arg.startsWith(QLatin1String("--app-dir="))) {
-            options.appDir = arg.mid(int(qstrlen("--app-dir=")));
-            if (options.appDir.isEmpty()) {
-                parsed.error = QStringLiteral("--app-dir needs a DIR");
-                return parsed;
-            }
         } else {
             parsed.error = QStringLiteral("unknown option \"%1\"").arg(arg);
             return parsed;
