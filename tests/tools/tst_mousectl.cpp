@@ -1,7 +1,9 @@
 // mousectl as a user runs it: the built program in its own process, on a copy
 // of the demo installation, mostly against its virtual mouse.
 #include "storage/ConfigStorage.h"
+#include "storage/MacroFiles.h"
 #include "tests/support/AppDirFixture.h"
+#include "tests/support/MacroFixtures.h"
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -423,6 +425,132 @@ private slots:
         const CtlRun run = ctl({QStringLiteral("export"), m_app->filePath(QStringLiteral("Configs/Config.ini/x.conf"))});
         QCOMPARE(run.exitCode, 74);
         QVERIFY(run.err.contains("export: cannot write"));
+    }
+
+    // The macro store from the shell. Every run finds "spare" and "burst"
+    // listed, burst played by button 3 of slot 1, and files to import in
+    // outside/; "@" stands for the application folder.
+    void macroCommands_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("output"); // all of standard output, or a part of the error line
+        QTest::addColumn<QStringList>("namesAfter");
+        QTest::addColumn<bool>("fullStore");
+        const QStringList both{"spare", "burst"};
+        QTest::newRow("list") << QStringList{"macro", "list"} << 0 << QByteArray("spare\nburst\n") << both << false;
+        QTest::newRow("list --json")
+            << QStringList{"macro", "list", "--json"} << 0
+            << QByteArray("[{\"defaultDelay\":10,\"delayType\":0,\"eventCount\":0,\"loopTime\":1,\"loopType\":0,"
+                          "\"name\":\"spare\",\"playedBy\":[]},{\"defaultDelay\":10,\"delayType\":1,\"eventCount\":5,"
+                          "\"loopTime\":1,\"loopType\":0,\"name\":\"burst\",\"playedBy\":[\"Profile 1, button 3\"]}]\n")
+            << both << false;
+        QTest::newRow("show")
+            << QStringList{"macro", "show", "burst"} << 0
+            << QByteArray("name: burst\nevents: 5\ndefault delay: 10 ms\ndelay type: RECORD DELAYS BETWEEN ACTION\n"
+                          "loop type: none\nloop count: 1\nplayed by: Profile 1, button 3\nA\tPress\nDELAY\t50 ms\n"
+                          "A\tRelease\nLeft Button\tPress\nMOVE UP\t5\n")
+            << both << false;
+        QTest::newRow("show --json")
+            << QStringList{"macro", "show", "--json", "burst"} << 0
+            << QByteArray("{\"defaultDelay\":10,\"delayType\":1,\"eventCount\":5,\"events\":["
+                          "{\"action\":\"Press\",\"high\":0,\"key\":\"A\",\"kind\":\"key\",\"low\":4,\"map\":132},"
+                          "{\"high\":0,\"kind\":\"delay\",\"low\":5,\"map\":6,\"ms\":50},"
+                          "{\"action\":\"Release\",\"high\":0,\"key\":\"A\",\"kind\":\"key\",\"low\":4,\"map\":4},"
+                          "{\"action\":\"Press\",\"high\":0,\"key\":\"Left Button\",\"kind\":\"button\",\"low\":1,\"map\":129},"
+                          "{\"direction\":\"MOVE UP\",\"distance\":5,\"high\":0,\"kind\":\"move\",\"low\":251,\"map\":2}],"
+                          "\"loopTime\":1,\"loopType\":0,\"name\":\"burst\",\"playedBy\":[\"Profile 1, button 3\"]}\n")
+            << both << false;
+        QTest::newRow("import") << QStringList{"macro", "import", "@/outside/recoil.MSMACRO"} << 0 << QByteArray()
+                                << QStringList{"spare", "burst", "recoil"} << false;
+        QTest::newRow("export adds the extension") << QStringList{"macro", "export", "burst", "@/outside/copy"} << 0
+                                                   << QByteArray() << both << false;
+        QTest::newRow("delete renumbers the list") << QStringList{"macro", "delete", "spare"} << 0 << QByteArray()
+                                                   << QStringList{"burst"} << false;
+
+        const auto refusal = [](const char *row, const QStringList &arguments, int exitCode, const char *message,
+                                bool fullStore = false) {
+            QTest::newRow(row) << arguments << exitCode << QByteArray(message) << QStringList() << fullStore;
+        };
+        refusal("unknown subcommand", {"macro", "frob"}, 64, "unknown macro subcommand \"frob\"");
+        refusal("show without name", {"macro", "show"}, 64, "macro show needs NAME");
+        refusal("list with a word", {"macro", "list", "x"}, 64, "too many arguments for macro list: \"x\"");
+        refusal("export without file", {"macro", "export", "burst"}, 64, "macro export needs NAME FILE");
+        refusal("export to an empty file name", {"macro", "export", "burst", ""}, 64, "macro export needs NAME FILE");
+        refusal("show unsafe name", {"macro", "show", "../x"}, 64, "cannot contain");
+        refusal("delete dot dot", {"macro", "delete", ".."}, 64, "cannot be \".\" or \"..\"");
+        refusal("import unsafe name", {"macro", "import", "@/outside/a|b.MSMACRO"}, 64, "cannot contain");
+        refusal("show unknown", {"macro", "show", "nosuch"}, 65, "macro show nosuch: no such macro");
+        refusal("export unknown", {"macro", "export", "nosuch", "@/outside/x"}, 65, "no such macro");
+        refusal("delete unknown", {"macro", "delete", "nosuch"}, 65, "no such macro");
+        refusal("import taken name", {"macro", "import", "@/outside/burst.MSMACRO"}, 65, ": Macro Exist!");
+        refusal("import not a macro file", {"macro", "import", "@/outside/notes.MSMACRO"}, 65,
+                "notes.MSMACRO is not a macro file.");
+        refusal("import too long", {"macro", "import", "@/outside/long.MSMACRO"}, 65,
+                "long.MSMACRO is too long for the mouse: it takes at most 63 events");
+        refusal("import into a full list", {"macro", "import", "@/outside/recoil.MSMACRO"}, 65,
+                ": TOO MANY MACROS TO BE CREATE!", true);
+        refusal("import missing file", {"macro", "import", "@/outside/gone.MSMACRO"}, 74,
+                "gone.MSMACRO could not be copied.");
+        refusal("export where a file is", {"macro", "export", "burst", "@/Configs/Config.ini/x"}, 74,
+                "x.MSMACRO could not be copied.");
+        refusal("delete a macro buttons play", {"macro", "delete", "burst"}, 65,
+                "the macro \"burst\" is played by Profile 1, button 3");
+    }
+    void macroCommands()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, output);
+        QFETCH(QStringList, namesAfter);
+        QFETCH(bool, fullStore);
+        QVERIFY(storeMacro(QStringLiteral("spare")));
+        QVERIFY(storeMacro(QStringLiteral("burst"),
+                           {keyPressRow(USAGE_A), delayEvent(5), keyReleaseRow(USAGE_A), {0x81, 0, 1}, {0x02, 0, 251}},
+                           1));
+        if (fullStore)
+            QVERIFY(fillMacroStore(MACRO_LIST_SIZE - 2));
+        MouseSettings settings;
+        QVERIFY(loadSettings(settings));
+        settings.profiles[0].buttonInfo[2].fun = FunMacro;
+        settings.profiles[0].buttonInfo[2].macroName = QStringLiteral("burst");
+        QVERIFY(saveProfileByName(settings.profiles[0], settings.profileNames[0]));
+        const QByteArray oneKey = "[Setting]\nCount=1\nMap_0=132\nDataH_0=0\nDataL_0=4\n";
+        QByteArray tooLong = "[Setting]\nCount=52\n";
+        for (int i = 0; i < 52; ++i)
+            tooLong += QStringLiteral("Map_%1=132\nDataH_%1=0\nDataL_%1=4\n").arg(i).toLatin1();
+        for (const char *name : {"recoil", "burst", "a|b"})
+            QVERIFY(writeFileBytes(m_app->filePath(QStringLiteral("outside/%1.MSMACRO").arg(name)), oneKey));
+        QVERIFY(writeFileBytes(m_app->filePath(QStringLiteral("outside/notes.MSMACRO")), "Milk, eggs\n"));
+        QVERIFY(writeFileBytes(m_app->filePath(QStringLiteral("outside/long.MSMACRO")), tooLong));
+        arguments.replaceInStrings(QStringLiteral("@"), m_app->path());
+        const QMap<QString, QByteArray> before = snapshot(m_app->path());
+
+        const CtlRun run = ctl(arguments);
+        QCOMPARE(run.exitCode, exitCode);
+        if (exitCode != 0) {
+            QCOMPARE(run.out, QByteArray());
+            QCOMPARE(run.errorLines().size(), 1);
+            QVERIFY2(run.err.startsWith("mousectl: ") && run.err.contains(output), run.err.constData());
+            QCOMPARE(snapshot(m_app->path()), before);
+            return;
+        }
+        QCOMPARE(run.err, QByteArray());
+        QCOMPARE(run.out, output);
+        // What the window reads: the index from slot 0, a file for every name.
+        QCOMPARE(macroNames(), namesAfter);
+        for (int i = 0; i < namesAfter.size(); ++i)
+            QCOMPARE(configValue(QStringLiteral("MACRO_LIST/%1").arg(i)).toString(), namesAfter.at(i));
+        for (const char *name : {"spare", "burst", "recoil"})
+            QCOMPARE(macroFileExists(QLatin1String(name)), namesAfter.contains(QLatin1String(name)));
+        const QString subcommand = arguments.at(1);
+        if (subcommand == QLatin1String("list") || subcommand == QLatin1String("show"))
+            QCOMPARE(snapshot(m_app->path()), before);
+        if (subcommand == QLatin1String("import"))
+            QCOMPARE(readFileBytes(macroFilePath(QStringLiteral("recoil"))), oneKey);
+        if (subcommand == QLatin1String("export"))
+            QCOMPARE(readFileBytes(m_app->filePath(QStringLiteral("outside/copy.MSMACRO"))),
+                     readFileBytes(macroFilePath(QStringLiteral("burst"))));
     }
 };
 
