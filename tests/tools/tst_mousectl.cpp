@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -138,6 +139,18 @@ private:
         ini.setValue(key, value);
         ini.sync();
         QCOMPARE(ini.status(), QSettings::NoError);
+    }
+
+    void expectRefused(const QStringList &arguments, const QString &hint)
+    {
+        const QMap<QString, QByteArray> before = snapshot(m_app->path());
+        const CtlRun run = ctl(arguments);
+        QCOMPARE(run.exitCode, 64);
+        QCOMPARE(run.out, QByteArray());
+        QCOMPARE(run.errorLines().size(), 1);
+        QVERIFY2(run.err.startsWith("mousectl: "), run.err.constData());
+        QVERIFY2(run.err.contains(hint.toUtf8()), run.err.constData());
+        QCOMPARE(snapshot(m_app->path()), before);
     }
 
 private slots:
@@ -300,7 +313,10 @@ private slots:
             if (uint8_t(report.at(3)) == 0x40)
                 refreshFlags << uint8_t(report.at(5));
         }
-        QCOMPARE(refreshFlags, (QVector<int>{0x01, 0x04, 0x01, 0x02, 0x08, 0x10}));
+        // The slot change and its refresh, then the slot's own tables as the
+        // window's slot menu sends them, with the refresh that follows a download.
+        QCOMPARE(refreshFlags, (QVector<int>{0x01, 0x04, 0x01, 0x02, 0x08, 0x10, 0x04, 0x01, 0x02, 0x08, 0x10}));
+        QCOMPARE(areaOpcodes(run), (QSet<int>{1, 2, 3}));
     }
 
     void usageErrors_data()
@@ -326,13 +342,198 @@ private slots:
     void usageErrors()
     {
         QFETCH(QStringList, arguments);
-        const QByteArray before = readFileBytes(m_app->filePath(QStringLiteral("Configs/Config.ini")));
-        const CtlRun run = ctl(arguments);
-        QCOMPARE(run.exitCode, 64);
-        QCOMPARE(run.out, QByteArray());
-        QCOMPARE(run.errorLines().size(), 1);
-        QVERIFY2(run.err.startsWith("mousectl: "), run.err.constData());
-        QCOMPARE(readFileBytes(m_app->filePath(QStringLiteral("Configs/Config.ini"))), before);
+        expectRefused(arguments, QString());
+    }
+
+    // Refused values name what is valid; nothing is stored and, with --trace
+    // on, nothing sent (a written report would be printed).
+    void refusedValues_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("hint");
+        const QStringList apply{"--virtual", "--trace", "set", "--apply"};
+        QTest::newRow("unknown key") << apply + QStringList{"colour", "red"} << "light.color";
+        QTest::newRow("rate") << apply + QStringList{"rate", "300"} << "125, 250, 500, 1000";
+        QTest::newRow("scroll speed") << apply + QStringList{"scroll-speed", "21"} << "1-20";
+        QTest::newRow("dpi above the sensor") << apply + QStringList{"dpi.1.x", "26000"} << "200-12400 DPI";
+        QTest::newRow("dpi stage 9") << apply + QStringList{"dpi.9.x", "800"} << "dpi.N.x";
+        QTest::newRow("active stage") << apply + QStringList{"dpi.active", "0"} << "1-8";
+        QTest::newRow("switch") << apply + QStringList{"dpi.2.on", "maybe"} << "on or off";
+        QTest::newRow("effect") << apply + QStringList{"light.effect", "disco"} << "BREATHING";
+        QTest::newRow("colour form") << apply + QStringList{"light.color", "orange"} << "#RRGGBB";
+        QTest::newRow("colour of a colourless effect")
+            << apply + QStringList{"light.effect", "RAINBOW", "light.color", "#ff0000"} << "FULL LIGHTED, BREATHING";
+        QTest::newRow("later pair refused, earlier not stored")
+            << apply + QStringList{"rate", "500", "light.sleep", "10"} << "1-9";
+        QTest::newRow("unknown function") << apply + QStringList{"button.2", "Teleport"} << "DPI +";
+        QTest::newRow("missing macro") << apply + QStringList{"button.2", "macro:nothing"} << "macro";
+        QTest::newRow("value missing") << QStringList{"set", "rate"} << "VALUE";
+        QTest::newRow("get unknown key") << QStringList{"get", "volume"} << "rate";
+        QTest::newRow("help unknown key") << QStringList{"help", "volume"} << "rate";
+        QTest::newRow("slot 6") << QStringList{"--slot", "6", "get"} << "1-5";
+        QTest::newRow("slot with list") << QStringList{"--slot", "2", "--virtual", "list"} << "get and set";
+        QTest::newRow("json with apply") << QStringList{"--json", "--virtual", "apply"} << "--json";
+        QTest::newRow("dry run without apply") << QStringList{"--dry-run", "set", "rate", "500"} << "--dry-run";
+        QTest::newRow("apply with get") << QStringList{"--apply", "get"} << "--apply only goes with set";
+    }
+    void refusedValues()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, hint);
+        expectRefused(arguments, hint);
+    }
+
+    // set stores, get reads back in the same words; rounding is told.
+    void setThenGet_data()
+    {
+        QTest::addColumn<QStringList>("set");
+        QTest::addColumn<QStringList>("get");
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<QByteArray>("note");
+        QTest::newRow("rate") << QStringList{"rate", "500"} << QStringList{"rate"} << QByteArray("500") << QByteArray();
+        QTest::newRow("rate with unit") << QStringList{"rate", "250Hz"} << QStringList{"rate"} << QByteArray("250")
+                                        << QByteArray();
+        QTest::newRow("scroll speed") << QStringList{"scroll-speed", "7"} << QStringList{"scroll-speed"}
+                                      << QByteArray("7") << QByteArray();
+        QTest::newRow("pointer speed") << QStringList{"pointer-speed", "20"} << QStringList{"pointer-speed"}
+                                       << QByteArray("20") << QByteArray();
+        QTest::newRow("lift-off") << QStringList{"lift-off", "1"} << QStringList{"lift-off"} << QByteArray("1")
+                                  << QByteArray();
+        QTest::newRow("dpi rounded") << QStringList{"dpi.2.x", "1234"} << QStringList{"dpi.2.x"} << QByteArray("1200")
+                                     << QByteArray("dpi.2.x: 1234 DPI is 1200 on this sensor");
+        QTest::newRow("dpi top") << QStringList{"dpi.2.y", "12400"} << QStringList{"dpi.2.y"} << QByteArray("12400")
+                                 << QByteArray();
+        QTest::newRow("stage off") << QStringList{"dpi.3.on", "off"} << QStringList{"dpi.3.on"} << QByteArray("off")
+                                   << QByteArray();
+        QTest::newRow("active stage") << QStringList{"dpi.active", "4"} << QStringList{"dpi.active"} << QByteArray("4")
+                                      << QByteArray();
+        QTest::newRow("effect") << QStringList{"light.effect", "7 color breathing"} << QStringList{"light.effect"}
+                                << QByteArray("7 COLOR BREATHING") << QByteArray();
+        QTest::newRow("colour") << QStringList{"light.effect", "FULL LIGHTED", "light.color", "#FF8000"}
+                                << QStringList{"light.color"} << QByteArray("#ff8000") << QByteArray();
+        QTest::newRow("effect speed") << QStringList{"light.effect", "RAINBOW", "light.speed", "5"}
+                                      << QStringList{"light.speed"} << QByteArray("5") << QByteArray();
+        QTest::newRow("light sleep") << QStringList{"light.sleep", "9"} << QStringList{"light.sleep"} << QByteArray("9")
+                                     << QByteArray();
+        QTest::newRow("move-off") << QStringList{"light.move-off", "off"} << QStringList{"light.move-off"}
+                                  << QByteArray("off") << QByteArray();
+        QTest::newRow("menu function") << QStringList{"button.2", "DPI +"} << QStringList{"button.2"}
+                                       << QByteArray("DPI +") << QByteArray();
+        QTest::newRow("single key") << QStringList{"button.3", "key:F5"} << QStringList{"button.3"}
+                                    << QByteArray("key:F5") << QByteArray();
+        QTest::newRow("combo key") << QStringList{"button.3", "combo:Ctrl+Shift+S"} << QStringList{"button.3"}
+                                   << QByteArray("combo:LShift+LCtr+S") << QByteArray();
+        QTest::newRow("fire key") << QStringList{"button.3", "fire:Left:3:100"} << QStringList{"button.3"}
+                                  << QByteArray("fire:Left:3:100") << QByteArray();
+        QTest::newRow("wheel") << QStringList{"wheel.up", "Volume Up"} << QStringList{"wheel.up"}
+                               << QByteArray("Volume Up") << QByteArray();
+        QTest::newRow("other slot") << QStringList{"--slot", "3", "rate", "125"} << QStringList{"--slot", "3", "rate"}
+                                    << QByteArray("125") << QByteArray();
+        QTest::newRow("other slot leaves the current one")
+            << QStringList{"--slot", "3", "rate", "125"} << QStringList{"rate"} << QByteArray("1000") << QByteArray();
+        QTest::newRow("slot name") << QStringList{"name", "Gaming"} << QStringList{"name"} << QByteArray("Gaming")
+                                   << QByteArray();
+    }
+    void setThenGet()
+    {
+        QFETCH(QStringList, set);
+        QFETCH(QStringList, get);
+        QFETCH(QByteArray, value);
+        QFETCH(QByteArray, note);
+        const CtlRun stored = ctl(QStringList{QStringLiteral("set")} + set);
+        QCOMPARE(stored.exitCode, 0);
+        QCOMPARE(stored.out, QByteArray());
+        QCOMPARE(stored.err.isEmpty(), note.isEmpty());
+        QVERIFY2(stored.err.contains(note), stored.err.constData());
+        const CtlRun read = ctl(QStringList{QStringLiteral("get")} + get);
+        QCOMPARE(read.exitCode, 0);
+        QCOMPARE(read.out, value + '\n');
+        // The mouse no longer holds what the files do; the pointer speed and
+        // the slot's name never reach it.
+        const bool onTheMouse = !set.contains(QStringLiteral("pointer-speed")) && !set.contains(QStringLiteral("name"));
+        QCOMPARE(configValue(QStringLiteral("Config/Diff")).toInt(), onTheMouse ? 1 : 0);
+    }
+
+    // set --apply sends the groups Apply in the window would send, leaving the
+    // same bytes as a full download of the stored settings; --dry-run prints
+    // those reports first and changes nothing.
+    void setApplySendsWhatChanged_data()
+    {
+        QTest::addColumn<QStringList>("pairs");
+        QTest::addColumn<QList<int>>("opcodes");
+        QTest::newRow("rate") << QStringList{"rate", "500"} << QList<int>{1};
+        QTest::newRow("another slot's rate") << QStringList{"--slot", "2", "rate", "500"} << QList<int>{1};
+        QTest::newRow("dpi stage") << QStringList{"dpi.2.x", "2000"} << QList<int>{2};
+        QTest::newRow("active stage") << QStringList{"dpi.active", "1"} << QList<int>{1};
+        QTest::newRow("button") << QStringList{"button.2", "DPI +"} << QList<int>{3};
+        QTest::newRow("effect") << QStringList{"light.effect", "BREATHING"} << QList<int>{1, 4};
+        QTest::newRow("colour") << QStringList{"light.color", "#00ff00"} << QList<int>{4};
+        QTest::newRow("same value") << QStringList{"scroll-speed", "1"} << QList<int>{};
+        QTest::newRow("pointer speed stays on the desktop") << QStringList{"pointer-speed", "3"} << QList<int>{};
+    }
+    void setApplySendsWhatChanged()
+    {
+        QFETCH(QStringList, pairs);
+        QFETCH(QList<int>, opcodes);
+        setConfigValue(QStringLiteral("Config/Diff"), 0);
+        const QStringList set = QStringList{QStringLiteral("--virtual"), QStringLiteral("--dump"), QStringLiteral("set"),
+                                            QStringLiteral("--apply")} + pairs;
+        const QMap<QString, QByteArray> before = snapshot(m_app->path());
+        const CtlRun dry = ctl(QStringList{QStringLiteral("--dry-run")} + set);
+        QCOMPARE(dry.exitCode, 0);
+        QCOMPARE(snapshot(m_app->path()), before);
+        for (const QJsonValue &area : dumpOf(dry).value(QStringLiteral("areas")).toObject())
+            QCOMPARE(area.toString(), QString());
+
+        const CtlRun run = ctl(QStringList{QStringLiteral("--trace")} + set);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(areaOpcodes(run), QSet<int>(opcodes.begin(), opcodes.end()));
+        QCOMPARE(writtenReports(dry), writtenReports(run));
+        QCOMPARE(configValue(QStringLiteral("Config/Diff")).toInt(), 0);
+        const QJsonObject areas = dumpOf(run).value(QStringLiteral("areas")).toObject();
+        const QJsonObject full = dumpOf(ctl({QStringLiteral("--virtual"), QStringLiteral("--dump"), QStringLiteral("apply")}))
+                                     .value(QStringLiteral("areas"))
+                                     .toObject();
+        for (int opcode : opcodes)
+            QCOMPARE(areas.value(QString::number(opcode)), full.value(QString::number(opcode)));
+    }
+
+    void jsonShapes_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("path"); // member names down to one value
+        QTest::addColumn<QString>("value");
+        QTest::newRow("list") << QStringList{"--virtual=cable", "list"} << "0/connection" << "cable";
+        QTest::newRow("status") << QStringList{"--virtual", "status"} << "connection" << "receiver";
+        QTest::newRow("get one key") << QStringList{"get", "light.effect"} << "settings/light.effect" << "FULL LIGHTED";
+        QTest::newRow("get every key") << QStringList{"--slot", "2", "get"} << "settings/name" << "Profile 2";
+    }
+    void jsonShapes()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, path);
+        QFETCH(QString, value);
+        const CtlRun run = ctl(QStringList{QStringLiteral("--json")} + arguments);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.lines().size(), 1);
+        QJsonValue node = QJsonDocument::fromJson(run.out).isArray()
+                              ? QJsonValue(QJsonDocument::fromJson(run.out).array())
+                              : QJsonValue(QJsonDocument::fromJson(run.out).object());
+        for (const QString &step : path.split(QLatin1Char('/')))
+            node = node.isArray() ? node.toArray().at(step.toInt()) : node.toObject().value(step);
+        QCOMPARE(node.toVariant().toString(), value);
+    }
+
+    void helpExplainsKeys()
+    {
+        const CtlRun keys = ctl({QStringLiteral("help"), QStringLiteral("keys")});
+        QCOMPARE(keys.exitCode, 0);
+        QVERIFY(keys.lines().contains("dpi.8.y") && keys.lines().contains("wheel.down"));
+        const CtlRun one = ctl({QStringLiteral("help"), QStringLiteral("dpi.1.x")});
+        QCOMPARE(one.exitCode, 0);
+        QVERIFY2(one.out.contains("200 to 12400"), one.out.constData());
+        const CtlRun values = ctl({QStringLiteral("help"), QStringLiteral("values"), QStringLiteral("rate")});
+        QCOMPARE(values.out, QByteArray("125\n250\n500\n1000\n"));
     }
 
     void missingConfigurationIsAFileError()
@@ -425,6 +626,76 @@ private slots:
         const CtlRun run = ctl({QStringLiteral("export"), m_app->filePath(QStringLiteral("Configs/Config.ini/x.conf"))});
         QCOMPARE(run.exitCode, 74);
         QVERIFY(run.err.contains("export: cannot write"));
+    }
+
+    // The bash completion script with the words split as bash splits them, asking
+    // the built mousectl: once with bash-completion's helpers where installed, once without.
+    void completion_data()
+    {
+        QTest::addColumn<QStringList>("words"); // after "mousectl --app-dir APP"; the last is completed
+        QTest::addColumn<QStringList>("offered");
+        QTest::addColumn<QStringList>("notOffered");
+        QTest::newRow("command") << QStringList{"sta"} << QStringList{"status"} << QStringList{"set"};
+        QTest::newRow("key of get") << QStringList{"get", ""} << QStringList{"dpi.1.x", "rate"} << QStringList{};
+        QTest::newRow("key after a value") << QStringList{"set", "rate", "500", ""} << QStringList{"dpi.1.x"}
+                                           << QStringList{"rate"};
+        QTest::newRow("short value list") << QStringList{"set", "rate", ""} << QStringList{"125", "1000"}
+                                          << QStringList{"dpi.1.x"};
+        QTest::newRow("function with a space") << QStringList{"set", "button.2", "DP"} << QStringList{"DPI\\ +"}
+                                               << QStringList{"DPI +"};
+        QTest::newRow("function in an open quote") << QStringList{"set", "button.2", "\"DP"} << QStringList{"DPI +"}
+                                                   << QStringList{"DPI\\ +"};
+        QTest::newRow("group after a comma") << QStringList{"apply", "basic,d"} << QStringList{"basic,dpi"}
+                                             << QStringList{"dpi"};
+        QTest::newRow("slot") << QStringList{"--slot", ""} << QStringList{"1", "5"} << QStringList{"6"};
+        QTest::newRow("options of set") << QStringList{"set", "--"} << QStringList{"--apply", "--slot"}
+                                        << QStringList{"--json", "--dry-run", "--dump"};
+        QTest::newRow("dry run once set applies") << QStringList{"set", "--apply", "--d"} << QStringList{"--dry-run"}
+                                                  << QStringList{"--dump"};
+        QTest::newRow("macro subcommand") << QStringList{"macro", "sh"} << QStringList{"show"} << QStringList{};
+        QTest::newRow("kind of virtual mouse") << QStringList{"--virtual=c"} << QStringList{"cable"}
+                                               << QStringList{"--virtual=cable"};
+        QTest::newRow("key after a function form") << QStringList{"set", "button.2", "key:F5", ""}
+                                                   << QStringList{"rate"} << QStringList{};
+        QTest::newRow("folder without a mouse") << QStringList{"--app-dir={app}/missing", "get", ""} << QStringList{}
+                                                << QStringList{"rate", "dpi.1.x"};
+    }
+    void completion()
+    {
+        QFETCH(QStringList, words);
+        QFETCH(QStringList, offered);
+        QFETCH(QStringList, notOffered);
+        const QString driver = QStringLiteral(
+            "[ -n \"$1\" ] && . \"$1\"; . \"$2\"; shift 2\n"
+            "COMP_LINE=\"$*\"; COMP_POINT=${#COMP_LINE}; COMP_WORDS=()\n"
+            "for w; do [ -z \"$w\" ] && COMP_WORDS+=(\"\")\n" // each "=" and ":" a word, as bash has them
+            "  while [ -n \"$w\" ]; do t=${w%%[=:]*}; [ -n \"$t\" ] && COMP_WORDS+=(\"$t\"); w=${w#\"$t\"}\n"
+            "    [ -n \"$w\" ] && COMP_WORDS+=(\"${w:0:1}\") && w=${w:1}; done; done\n"
+            "COMP_CWORD=$((${#COMP_WORDS[@]} - 1))\n"
+            "_mousectl mousectl \"${COMP_WORDS[COMP_CWORD]}\" \"${COMP_WORDS[COMP_CWORD - 1]}\"\n"
+            "printf '%s\\n' \"${COMPREPLY[@]}\"\n");
+        const QString script = qEnvironmentVariable("MOUSECFG_SOURCE_DIR") + QStringLiteral("/packaging/completion/mousectl");
+        QVERIFY2(QFileInfo(script).isFile(), qPrintable(script));
+        words.replaceInStrings(QStringLiteral("{app}"), m_app->path());
+        words = QStringList{QStringLiteral("mousectl"), QStringLiteral("--app-dir"), m_app->path()} + words;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("PATH"), qEnvironmentVariable("MOUSECFG_APPDIR") + QLatin1Char(':')
+                                                       + environment.value(QStringLiteral("PATH")));
+        const QString library = QStringLiteral("/usr/share/bash-completion/bash_completion");
+        for (const QString &helpers : QFileInfo::exists(library) ? QStringList{QString(), library} : QStringList{QString()}) {
+            QProcess bash;
+            bash.setProcessEnvironment(environment);
+            bash.start(QStringLiteral("bash"), QStringList{"-c", driver, "completion", helpers, script} + words);
+            if (!bash.waitForStarted())
+                QSKIP("bash is not installed");
+            QVERIFY(bash.waitForFinished(120000));
+            QCOMPARE(bash.readAllStandardError(), QByteArray());
+            const QStringList reply = QString::fromUtf8(bash.readAllStandardOutput()).split(QLatin1Char('\n'));
+            for (const QString &word : offered)
+                QVERIFY2(reply.contains(word), qPrintable(helpers + ": no " + word + " in " + reply.join(' ')));
+            for (const QString &word : notOffered)
+                QVERIFY2(!reply.contains(word), qPrintable(helpers + ": " + word + " offered"));
+        }
     }
 
     // The macro store from the shell. Every run finds "spare" and "burst"
