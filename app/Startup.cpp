@@ -39,6 +39,7 @@ int runMousecfg(int &argc, char **argv, const StartupHooks &hooks)
     window->setStartedInTray(tray);
     ActivationListener activation;
     QObject::connect(&activation, &ActivationListener::activationRequested, window, &MousecfgWidget::bringToFront);
+    QObject::connect(&activation, &ActivationListener::settingsChanged, window, &MousecfgWidget::reloadStoredSettings);
     activation.listen(lock.activationSocketPath());
     // Without a tray to live in, a tray start shows its window.
     if (tray && QSystemTrayIcon::isSystemTrayAvailable()) {

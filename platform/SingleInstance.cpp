@@ -48,6 +48,18 @@ QString SingleInstanceLock::activationSocketPath() const
 namespace {
 constexpr int ACTIVATION_TIMEOUT_MS = 2000;
 constexpr char ACTIVATE[] = "show\n";
+constexpr char RELOAD[] = "reload\n";
+
+bool sendMessage(const QString &socketPath, const char *message)
+{
+    QLocalSocket socket;
+    socket.connectToServer(socketPath);
+    if (!socket.waitForConnected(ACTIVATION_TIMEOUT_MS))
+        return false;
+    const bool sent = socket.write(message) > 0 && socket.waitForBytesWritten(ACTIVATION_TIMEOUT_MS);
+    socket.waitForDisconnected(ACTIVATION_TIMEOUT_MS);
+    return sent;
+}
 }
 
 ActivationListener::ActivationListener(QObject *parent) : QObject(parent)
@@ -56,8 +68,11 @@ ActivationListener::ActivationListener(QObject *parent) : QObject(parent)
         while (QLocalSocket *socket = m_server.nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
             connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                if (socket->readAll().startsWith(ACTIVATE))
+                const QByteArray message = socket->readAll();
+                if (message.startsWith(ACTIVATE))
                     emit activationRequested();
+                else if (message.startsWith(RELOAD))
+                    emit settingsChanged();
                 socket->disconnectFromServer();
             });
         }
@@ -74,11 +89,10 @@ bool ActivationListener::listen(const QString &socketPath)
 
 bool requestActivation(const QString &socketPath)
 {
-    QLocalSocket socket;
-    socket.connectToServer(socketPath);
-    if (!socket.waitForConnected(ACTIVATION_TIMEOUT_MS))
-        return false;
-    const bool sent = socket.write(ACTIVATE) > 0 && socket.waitForBytesWritten(ACTIVATION_TIMEOUT_MS);
-    socket.waitForDisconnected(ACTIVATION_TIMEOUT_MS);
-    return sent;
+    return sendMessage(socketPath, ACTIVATE);
+}
+
+bool notifySettingsChanged(const QString &socketPath)
+{
+    return sendMessage(socketPath, RELOAD);
 }

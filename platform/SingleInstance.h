@@ -27,7 +27,8 @@ private:
 // product name + " Wireless Gaming Mouse Mutex1"
 QString instanceMutexName(const QString &productName);
 
-// The holder's side: activationRequested() for every second start that knocks.
+// The holder's side: activationRequested() for every second start that knocks,
+// settingsChanged() when another program has stored new settings.
 class ActivationListener : public QObject {
     Q_OBJECT
 public:
@@ -36,6 +37,7 @@ public:
 
 signals:
     void activationRequested();
+    void settingsChanged();
 
 private:
     QLocalServer m_server;
@@ -43,3 +45,5 @@ private:
 
 // The second start's side; false when no copy answered.
 bool requestActivation(const QString &socketPath);
+// Tells a running copy to show the stored settings again; false when none runs.
+bool notifySettingsChanged(const QString &socketPath);

@@ -2,9 +2,11 @@
 // Apply, failures and hot-plug.
 #include "device/DeviceTable.h"
 #include "device/SendCommand.h"
+#include "platform/SingleInstance.h"
 #include "platform/Sleep.h"
 #include "sim/VirtualMouse.h"
 #include "storage/ConfigStorage.h"
+#include "storage/DeviceDescription.h"
 #include "tests/support/AppDirFixture.h"
 #include "tests/support/MessageWatcher.h"
 #include "tests/support/VirtualMouseFixture.h"
@@ -21,7 +23,9 @@
 #include <QMenu>
 #include <QProcess>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
@@ -375,23 +379,35 @@ private slots:
         QCOMPARE(diffSettings(window->workingSettings(), window->appliedSettings()) & ChangeLighting, 0);
     }
 
-    // What mousectl set stores is what the pages show; the mouse's contents
-    // are unknown since, so the window's next Apply sends everything.
+    // With the window open, what mousectl set stores shows on the pages at
+    // once; the mouse's contents are unknown since, so Apply sends everything.
     void shellSettingsShowOnThePages()
     {
+        QTemporaryDir runtime; // where the window listens, shared with mousectl
+        const QByteArray runtimeBefore = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        auto window = openWindow(Connection::Receiver);
+        ActivationListener listener;
+        connect(&listener, &ActivationListener::settingsChanged, window.get(), &MousecfgWidget::reloadStoredSettings);
+        QVERIFY(listener.listen(SingleInstanceLock(instanceMutexName(descriptionProductName())).activationSocketPath()));
+
         QProcess ctl;
+        QSignalSpy finished(&ctl, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished));
         ctl.start(qEnvironmentVariable("MOUSECFG_APPDIR") + QStringLiteral("/mousectl"),
                   {QStringLiteral("--app-dir"), m_app->path(), QStringLiteral("set"), QStringLiteral("rate"),
                    QStringLiteral("500"), QStringLiteral("lift-off"), QStringLiteral("1"), QStringLiteral("dpi.2.y"),
                    QStringLiteral("2000"), QStringLiteral("scroll-speed"), QStringLiteral("7"),
                    QStringLiteral("light.effect"), QStringLiteral("BREATHING"), QStringLiteral("button.2"),
                    QStringLiteral("Mute")});
-        QVERIFY(ctl.waitForFinished(60000));
+        QVERIFY(finished.wait(60000));
+        if (runtimeBefore.isNull())
+            qunsetenv("XDG_RUNTIME_DIR");
+        else
+            qputenv("XDG_RUNTIME_DIR", runtimeBefore);
         QCOMPARE(ctl.exitCode(), 0);
 
-        auto window = openWindow(Connection::Receiver);
+        QTRY_COMPARE(window->findChild<KestReportRate *>()->rateText(), QStringLiteral("500 HZ"));
         auto *rate = window->findChild<KestReportRate *>();
-        QCOMPARE(rate->rateText(), QStringLiteral("500 HZ"));
         QVERIFY(rate->liftButton(0)->isChecked()); // 1 mm
         QCOMPARE(window->findChild<KestSingleDPI *>(QStringLiteral("dpiStage1"))->valueLabel()->text(),
                  QStringLiteral("DPI : 2000"));

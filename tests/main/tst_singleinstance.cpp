@@ -25,21 +25,32 @@ private slots:
         QVERIFY(otherProduct.tryAcquire());
     }
 
-    void secondStartAsksTheHolderToShow()
+    // A second start asks the holder to show; mousectl tells it to show new settings.
+    void messagesReachTheHolder_data()
     {
+        QTest::addColumn<bool>("reload");
+        QTest::newRow("show") << false;
+        QTest::newRow("settings changed") << true;
+    }
+    void messagesReachTheHolder()
+    {
+        QFETCH(bool, reload);
+        const auto send = reload ? notifySettingsChanged : requestActivation;
         const QString name = instanceMutexName("A-" + QUuid::createUuid().toString());
         SingleInstanceLock holder(name);
         QVERIFY(holder.tryAcquire());
-        QVERIFY(!requestActivation(holder.activationSocketPath())); // nobody listens yet
+        QVERIFY(!send(holder.activationSocketPath())); // nobody listens yet
         ActivationListener listener;
-        QSignalSpy asked(&listener, &ActivationListener::activationRequested);
+        QSignalSpy shown(&listener, &ActivationListener::activationRequested);
+        QSignalSpy changed(&listener, &ActivationListener::settingsChanged);
         QVERIFY(listener.listen(holder.activationSocketPath()));
-        // The second start blocks while it knocks; the holder answers from its event loop.
+        // The sender blocks while it knocks; the holder answers from its event loop.
         bool answered = false;
-        std::thread second([&] { answered = requestActivation(SingleInstanceLock(name).activationSocketPath()); });
-        QTRY_COMPARE(asked.size(), 1);
+        std::thread second([&] { answered = send(SingleInstanceLock(name).activationSocketPath()); });
+        QTRY_COMPARE((reload ? changed : shown).size(), 1);
         second.join();
         QVERIFY(answered);
+        QCOMPARE((reload ? shown : changed).size(), 0);
     }
 
     void mutexNameKeepsTheLeadingSpace()

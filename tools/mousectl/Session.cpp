@@ -1,10 +1,12 @@
 #include "tools/mousectl/Session.h"
 #include "device/DeviceTable.h"
 #include "device/HidSeam.h"
+#include "platform/SingleInstance.h"
 #include "sim/VirtualHidApi.h"
 #include "sim/VirtualMouse.h"
 #include "storage/AppPaths.h"
 #include "storage/ConfigStorage.h"
+#include "storage/DeviceDescription.h"
 #include "tools/mousectl/Commands.h"
 #include "tools/mousectl/Console.h"
 #include "tools/mousectl/ExitCodes.h"
@@ -39,6 +41,27 @@ void plugVirtualMouse(Connection connection, int motionHz)
     // A missing reply costs its full time-out, as on a real mouse.
     mouse.setInstantTimeouts(false);
     setHidApi(&virtualHidApi());
+}
+
+// Commands that may change what is stored, so that a running window shows it.
+bool mayStore(const CtlOptions &options)
+{
+    switch (options.command) {
+    case CtlCommand::Set:
+        return !options.dryRun;
+    case CtlCommand::Import:
+    case CtlCommand::Profile:
+        return true;
+    case CtlCommand::Macro:
+        return options.arguments.value(0) == QLatin1String("import") || options.arguments.value(0) == QLatin1String("delete");
+    default:
+        return false;
+    }
+}
+
+void tellRunningWindow()
+{
+    notifySettingsChanged(SingleInstanceLock(instanceMutexName(descriptionProductName())).activationSocketPath());
 }
 
 } // namespace
@@ -80,6 +103,9 @@ int runSession(const CtlOptions &options)
         startReportTrace();
 
     const int result = runCommand(options);
+    // A refusal stored nothing.
+    if (mayStore(options) && result != ExitUsage && result != ExitDataError)
+        tellRunningWindow();
 
     closeDevice();
     shutdownHid();

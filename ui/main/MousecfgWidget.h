@@ -76,6 +76,8 @@ public slots:
     void stopStatusThread();
     // Shows, restores and raises the window (a second start asked for it).
     void bringToFront();
+    // Another program (mousectl) stored new settings: show them.
+    void reloadStoredSettings();
     // Where closing leads: the tray, else the task bar, else the end of the program.
     void closeToTray();
     // What is attached changed (from the connection).

@@ -143,3 +143,20 @@ void MousecfgWidget::renameCurrentProfile(const QString &newName)
     for (const QString &message : result.messages)
         showMessage(2, message);
 }
+
+// The files are what Apply would have saved: edits not yet applied give way
+// to what the other program stored. Held while a write runs or a dialog is open.
+void MousecfgWidget::reloadStoredSettings()
+{
+    if (holdStatus([this] { reloadStoredSettings(); }))
+        return;
+    if (!loadSettings(m_applied))
+        return;
+    m_working = m_applied;
+    const int slot = m_working.profileId % PROFILE_COUNT;
+    m_slotButton->setText(m_slotActions[slot]->text());
+    m_profileNameEdit->setText(m_working.profileNames[slot]);
+    loadProfileFileList();
+    rebuildProfileMenu();
+    refreshPanels();
+}
