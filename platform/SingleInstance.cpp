@@ -14,7 +14,11 @@ QString instanceMutexName(const QString &productName)
 namespace {
 QString lockFolder()
 {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    // Without XDG_RUNTIME_DIR Qt would warn on every call (mousectl's stderr
+    // included) before it falls back; this fallback is quiet.
+    QString dir = qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")
+                      ? QString()
+                      : QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (dir.isEmpty())
         dir = QDir::tempPath() + QString("/mousecfg-%1").arg(getuid());
     QDir().mkpath(dir);

@@ -22,6 +22,11 @@ void printRawLine(const QByteArray &line)
     std::fputc('\n', stdout);
 }
 
+void printJson(const QJsonDocument &document)
+{
+    printRawLine(document.toJson(QJsonDocument::Compact));
+}
+
 void printLine(const QString &line)
 {
     printRawLine(line.toUtf8());

@@ -55,11 +55,6 @@ const char *openedConnectionName()
 
 } // namespace
 
-void printJson(const QJsonDocument &document)
-{
-    printRawLine(document.toJson(QJsonDocument::Compact));
-}
-
 int runList(const CtlOptions &options)
 {
     if (const int result = discoverMice())

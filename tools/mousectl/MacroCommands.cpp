@@ -144,11 +144,6 @@ QString eventLine(const MacroEvent &event, int unit)
     return texts.action.isEmpty() ? texts.key : texts.key + QLatin1Char('\t') + texts.action;
 }
 
-void printJson(const QJsonDocument &document)
-{
-    printRawLine(document.toJson(QJsonDocument::Compact));
-}
-
 int runMacroList(const QStringList &, bool json)
 {
     const QStringList names = macroNames();

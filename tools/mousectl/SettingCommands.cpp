@@ -107,7 +107,7 @@ int runGet(const CtlOptions &options)
         for (const SettingKey *key : keys)
             values.insert(key->name, key->read(settings, slot));
         const QJsonObject result{{QStringLiteral("slot"), slot + 1}, {QStringLiteral("settings"), values}};
-        printRawLine(QJsonDocument(result).toJson(QJsonDocument::Compact));
+        printJson(QJsonDocument(result));
     } else if (!options.arguments.isEmpty()) {
         printLine(settingText(keys.first()->read(settings, slot)));
     } else {
@@ -125,7 +125,7 @@ int runSet(const CtlOptions &options)
     if (!loadForCommand("set", applied))
         return ExitIoError;
     MouseSettings working = applied;
-    SettingEdit edit{working, slotOf(options, applied)};
+    SettingEdit edit{working, slotOf(options, applied), {}, {}};
     if (!applyPairs(options.arguments, edit))
         return ExitUsage;
     for (const QString &note : edit.notes)

@@ -15,13 +15,10 @@ QString range(int min, int max)
     return QStringLiteral("%1-%2").arg(min).arg(max);
 }
 
-bool readInteger(QString text, int min, int max, int &value, const QString &unit = QString())
+bool readInteger(const QString &text, int min, int max, int &value)
 {
-    text = text.trimmed();
-    if (!unit.isEmpty() && text.endsWith(unit, Qt::CaseInsensitive))
-        text = text.chopped(unit.size()).trimmed();
     bool ok = false;
-    value = text.toInt(&ok);
+    value = text.trimmed().toInt(&ok);
     return ok && value >= min && value <= max;
 }
 
@@ -81,6 +78,32 @@ SettingKey switchKey(const QString &name, const QString &summary, std::function<
     return key;
 }
 
+// A key that takes one of a short list of words, in any case; unit may follow the word.
+SettingKey choiceKey(const QString &name, const QString &summary, const QStringList &values,
+                     std::function<QJsonValue(const MouseSettings &, int)> read,
+                     std::function<void(SettingEdit &, int)> store, const QString &unit = QString())
+{
+    SettingKey key;
+    key.name = name;
+    key.summary = summary;
+    key.values = values;
+    key.details = QStringLiteral("One of: %1.").arg(values.join(QStringLiteral(", ")));
+    key.read = std::move(read);
+    key.write = [name, values, store, unit](SettingEdit &edit, const QString &text) {
+        QString word = text.trimmed();
+        if (!unit.isEmpty() && word.endsWith(unit, Qt::CaseInsensitive))
+            word = word.chopped(unit.size()).trimmed();
+        for (int i = 0; i < values.size(); ++i) {
+            if (word.compare(values.at(i), Qt::CaseInsensitive) == 0) {
+                store(edit, i);
+                return QString();
+            }
+        }
+        return QStringLiteral("bad value \"%1\" for %2 (use one of: %3)").arg(text, name, values.join(QStringLiteral(", ")));
+    };
+    return key;
+}
+
 // ---- report rate, speeds, lift-off -------------------------------------------
 
 int rateHz(int pollrate)
@@ -98,22 +121,11 @@ QStringList rateValues()
 
 SettingKey rateKey()
 {
-    SettingKey key;
-    key.name = QStringLiteral("rate");
-    key.summary = QStringLiteral("report rate in Hz");
-    key.values = rateValues();
-    key.details = QStringLiteral("One of %1 (Hz).").arg(key.values.join(QStringLiteral(", ")));
-    key.read = [](const MouseSettings &settings, int slot) {
-        return QJsonValue(rateHz(settings.profiles[slot].pollrate));
-    };
-    key.write = [values = key.values](SettingEdit &edit, const QString &text) {
-        int hz = 0;
-        if (!readInteger(text, 1, 1000, hz, QStringLiteral("hz")) || !values.contains(QString::number(hz)))
-            return QStringLiteral("bad value \"%1\" for rate (use %2)").arg(text, values.join(QStringLiteral(", ")));
-        edit.settings.profiles[edit.slot].pollrate = uint8_t(1000 / hz);
-        return QString();
-    };
-    return key;
+    return choiceKey(
+        QStringLiteral("rate"), QStringLiteral("report rate in Hz"), rateValues(),
+        [](const MouseSettings &settings, int slot) { return QJsonValue(rateHz(settings.profiles[slot].pollrate)); },
+        [](SettingEdit &edit, int index) { edit.settings.profiles[edit.slot].pollrate = uint8_t(rateEntries()[index].pollrate); },
+        QStringLiteral("hz"));
 }
 
 SettingKey speedKey(const char *name, const char *summary, uint8_t ProfileData::*field)
@@ -283,26 +295,14 @@ QString effectRefusal(const SettingEdit &edit, const QString &name, bool Lightin
 
 SettingKey effectKey()
 {
-    SettingKey key;
-    key.name = QStringLiteral("light.effect");
-    key.summary = QStringLiteral("lighting effect");
-    key.values = effectNames();
-    key.details = QStringLiteral("One of: %1.").arg(key.values.join(QStringLiteral(", ")));
-    key.read = [](const MouseSettings &settings, int slot) {
-        return QJsonValue(QLatin1String(lightingEffect(effectMode(settings, slot)).name));
-    };
-    key.write = [values = key.values](SettingEdit &edit, const QString &text) {
-        for (int i = 0; i < LIGHTING_MENU_COUNT; ++i) {
-            const int mode = lightingMenuOrder()[i];
-            if (text.trimmed().compare(QLatin1String(lightingEffect(mode).name), Qt::CaseInsensitive) == 0) {
-                edit.settings.profiles[effectIndex(edit.slot)].ledMode = uint8_t(mode);
-                return QString();
-            }
-        }
-        return QStringLiteral("bad value \"%1\" for light.effect (use one of: %2)")
-            .arg(text, values.join(QStringLiteral(", ")));
-    };
-    return key;
+    return choiceKey(
+        QStringLiteral("light.effect"), QStringLiteral("lighting effect"), effectNames(),
+        [](const MouseSettings &settings, int slot) {
+            return QJsonValue(QLatin1String(lightingEffect(effectMode(settings, slot)).name));
+        },
+        [](SettingEdit &edit, int index) {
+            edit.settings.profiles[effectIndex(edit.slot)].ledMode = uint8_t(lightingMenuOrder()[index]);
+        });
 }
 
 SettingKey colorKey()
