@@ -367,6 +367,8 @@ private slots:
             << apply + QStringList{"rate", "500", "light.sleep", "10"} << "1-9";
         QTest::newRow("unknown function") << apply + QStringList{"button.2", "Teleport"} << "DPI +";
         QTest::newRow("missing macro") << apply + QStringList{"button.2", "macro:nothing"} << "macro";
+        QTest::newRow("name with a path separator") << apply + QStringList{"name", "../evil"} << "cannot contain";
+        QTest::newRow("name of another slot") << apply + QStringList{"name", "Profile 2"} << "Profile Exist!";
         QTest::newRow("value missing") << QStringList{"set", "rate"} << "VALUE";
         QTest::newRow("get unknown key") << QStringList{"get", "volume"} << "rate";
         QTest::newRow("help unknown key") << QStringList{"help", "volume"} << "rate";
