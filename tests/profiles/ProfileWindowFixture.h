@@ -4,6 +4,7 @@
 // test sets up before opening it, and its file dialogs answered by the test.
 #include "storage/ConfigStorage.h"
 #include "storage/IniFile.h"
+#include "storage/ProfileLibrary.h"
 #include "tests/support/AppDirFixture.h"
 #include "tests/support/MessageWatcher.h"
 #include "tests/support/SettingsSamples.h"
@@ -92,16 +93,6 @@ inline bool setSlotNames(const QStringList &names)
     IniWriter ini(configFilePath());
     for (int i = 0; i < names.size() && i < PROFILE_COUNT; ++i)
         ini->setValue(QStringLiteral("Config/Profile%1").arg(i + 1), names[i]);
-    return ini.commit();
-}
-
-inline bool writeProfileList(const QStringList &names)
-{
-    IniWriter ini(productConfigFilePath());
-    ini->remove(QStringLiteral("PROFILE_LIST"));
-    ini->setValue(QStringLiteral("PROFILE_LIST/Count"), names.size());
-    for (int i = 0; i < names.size(); ++i)
-        ini->setValue(QStringLiteral("PROFILE_LIST/%1").arg(i + 1), names[i]);
     return ini.commit();
 }
 

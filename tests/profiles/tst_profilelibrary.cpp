@@ -19,7 +19,7 @@ private slots:
         QVERIFY(setSlotNames({"Profile 1", "Slot B", "Slot C", "Profile 4", "Slot E"}));
         makeProfileFile("Profile 1", 1);
         makeProfileFile("Profile 2", 2);
-        QVERIFY(writeProfileList({"Profile 1", "Profile 2"}));
+        QVERIFY(saveProfileFileList({"Profile 1", "Profile 2"}));
         MousecfgWidget &w = f.open();
 
         f.click("addButton");
@@ -48,7 +48,7 @@ private slots:
         ProfileWindowFixture f;
         QVERIFY(setSlotNames({"Gaming", "Slot B", "Slot C", "Slot D", "Slot E"}));
         ProfileData gaming = makeProfileFile("Gaming", 7);
-        QVERIFY(writeProfileList({"Gaming"}));
+        QVERIFY(saveProfileFileList({"Gaming"}));
         MousecfgWidget &w = f.open();
         gaming.mouseSpeed = uint8_t(readPointerSpeed()); // the current slot takes the host's speed at start
         QCOMPARE(profileDifference(f.slotProfile(), gaming), QString());
@@ -105,7 +105,7 @@ private slots:
         const QStringList names = {"A", "B", "C", "D"};
         for (int i = 0; i < names.size(); ++i)
             makeProfileFile(names[i], 20 + i);
-        QVERIFY(writeProfileList(names));
+        QVERIFY(saveProfileFileList(names));
         MousecfgWidget &w = f.open();
 
         f.click("deleteButton");
@@ -128,11 +128,11 @@ private slots:
         QVERIFY(setSlotNames({"Profile 1", "B", "C", "Slot D", "Slot E"}));
         for (const char *name : {"Profile 1", "A", "B", "C"})
             makeProfileFile(name, 3);
-        QVERIFY(writeProfileList({"Profile 1"}));
+        QVERIFY(saveProfileFileList({"Profile 1"}));
         f.open();
 
         f.click("deleteButton"); // a single entry
-        QVERIFY(writeProfileList({"Profile 1", "A", "B", "C"}));
+        QVERIFY(saveProfileFileList({"Profile 1", "A", "B", "C"}));
         f.open();
         f.click("deleteButton"); // a default name
         f.window->profileNameEdit()->setText("Typed");
@@ -165,7 +165,7 @@ private slots:
         QVERIFY(setSlotNames({"Work", "Slot B", "Slot C", "Slot D", "Slot E"}));
         const ProfileData work = makeProfileFile("Work", 5);
         makeProfileFile("Play", 6);
-        QVERIFY(writeProfileList({"Play", "Work"}));
+        QVERIFY(saveProfileFileList({"Play", "Work"}));
         MousecfgWidget &w = f.open();
 
         f.enterName("Office");
@@ -213,7 +213,7 @@ private slots:
         QVERIFY(setSlotNames({slotName, "Slot B", "Slot C", "Slot D", "Slot E"}));
         makeProfileFile(slotName, 5);
         makeProfileFile("Play", 6);
-        QVERIFY(writeProfileList({"Play", slotName}));
+        QVERIFY(saveProfileFileList({"Play", slotName}));
         const QByteArray before = readFileBytes(profileFilePath(slotName));
         f.open();
         f.enterName(newName);
@@ -231,7 +231,7 @@ private slots:
         const ProfileData work = makeProfileFile("Work", 5);
         makeProfileFile("Play", 6);
         const ProfileData spare = makeProfileFile("Spare", 8);
-        QVERIFY(writeProfileList({"Work", "Play", "Spare"}));
+        QVERIFY(saveProfileFileList({"Work", "Play", "Spare"}));
         MousecfgWidget &w = f.open();
         QCOMPARE(w.savedProfileMenu()->actions().size(), 3);
         QVERIFY(w.savedProfileMenu()->actions().value(0)->isChecked());
@@ -280,7 +280,7 @@ private slots:
         QStringList names;
         for (int i = 0; i < 250; ++i)
             names << QString("Saved %1").arg(i, 3, 10, QChar('0'));
-        QVERIFY(writeProfileList(names));
+        QVERIFY(saveProfileFileList(names));
         MousecfgWidget &w = f.open();
         QCOMPARE(w.profileFileList(), names.mid(0, 200));
         QCOMPARE(w.savedProfileMenu()->actions().size(), 200);

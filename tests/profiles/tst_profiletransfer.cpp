@@ -33,7 +33,7 @@ private slots:
         ProfileWindowFixture f;
         QVERIFY(setSlotNames(kSlots));
         const ProfileData gaming = makeProfileFile("Gaming", 4);
-        QVERIFY(writeProfileList({"Gaming"}));
+        QVERIFY(saveProfileFileList({"Gaming"}));
         MousecfgWidget &w = f.open();
 
         const QString exported = f.app.filePath("elsewhere/Travel.prof");
@@ -97,7 +97,7 @@ private slots:
         ProfileWindowFixture f;
         QVERIFY(setSlotNames(kSlots));
         ProfileData gaming = makeProfileFile("Gaming", 4);
-        QVERIFY(writeProfileList({"Gaming"}));
+        QVERIFY(saveProfileFileList({"Gaming"}));
         gaming.mouseSpeed = uint8_t(readPointerSpeed()); // the current slot takes the host's speed at start
         const QString path = f.app.filePath("elsewhere/" + (fileName.isEmpty() ? QString("Nothing.prof") : fileName));
         if (!fileName.isEmpty()) {

@@ -5,6 +5,7 @@
 #include "storage/ConfigStorage.h"
 #include "storage/IniFile.h"
 #include "storage/MacroFiles.h"
+#include "storage/ProfileLibrary.h"
 #include "tests/support/AppDirFixture.h"
 #include "tests/support/SettingsSamples.h"
 #include <QDirIterator>
@@ -75,17 +76,6 @@ QStringList profileList(int version)
     return names;
 }
 
-// The saved-profile list as the window keeps it.
-bool saveProfileList(const QStringList &names)
-{
-    IniWriter ini(productConfigFilePath());
-    ini->remove(QStringLiteral("PROFILE_LIST"));
-    ini->setValue(QStringLiteral("PROFILE_LIST/Count"), names.size());
-    for (int i = 0; i < names.size(); ++i)
-        ini->setValue(QStringLiteral("PROFILE_LIST/%1").arg(i + 1), names[i]);
-    return ini.commit();
-}
-
 QStringList loadProfileList()
 {
     const IniFile ini(productConfigFilePath());
@@ -120,7 +110,7 @@ bool save(Save kind, int version)
     case Save::MacroList:
         return writeMacroNames(macroList(version));
     case Save::ProfileList:
-        return saveProfileList(profileList(version));
+        return saveProfileFileList(profileList(version));
     }
     return false;
 }

@@ -77,7 +77,8 @@ int downloadSettings(const MouseSettings &working, int flags, const CtlOptions &
         return ExitOk;
     if (options.dryRun)
         return printDownload(working, flags, options);
-    if (const int result = openMouse())
+    // profile N has the mouse open already.
+    if (const int result = commandHandle() ? ExitOk : openMouse())
         return result;
     if (opened)
         *opened = true;

@@ -174,9 +174,8 @@ int nearestRaw(const DpiScale &scale, int dpi)
 
 enum class Axis { X, Y };
 
-SettingKey dpiAxisKey(int stage, Axis axis)
+SettingKey dpiAxisKey(int stage, Axis axis, const DpiScale &scale)
 {
-    const DpiScale scale = dpiScale();
     const QString name = QStringLiteral("dpi.%1.%2").arg(stage + 1).arg(axis == Axis::X ? 'x' : 'y');
     SettingKey key;
     key.name = name;
@@ -225,7 +224,7 @@ void addDpiKeys(QVector<SettingKey> &keys)
             QStringLiteral("dpi.%1.on").arg(stage + 1), QStringLiteral("whether DPI stage %1 is used").arg(stage + 1),
             [stage](const MouseSettings &settings, int slot) { return settings.profiles[slot].dpiInfo[stage].used == 1; },
             [stage](SettingEdit &edit, bool on) { edit.settings.profiles[edit.slot].dpiInfo[stage].used = on ? 1 : 0; });
-        keys << dpiAxisKey(stage, Axis::X) << dpiAxisKey(stage, Axis::Y);
+        keys << dpiAxisKey(stage, Axis::X, scale) << dpiAxisKey(stage, Axis::Y, scale);
         if (scale.range && scale.range->linkShown) {
             keys << switchKey(
                 QStringLiteral("dpi.%1.link").arg(stage + 1),
@@ -247,7 +246,9 @@ void addDpiKeys(QVector<SettingKey> &keys)
 
 int effectIndex(int slot)
 {
-    return isSingleLightingModel(deviceListName()) ? 0 : slot;
+    // One model per run: read once.
+    static const bool single = isSingleLightingModel(deviceListName());
+    return single ? 0 : slot;
 }
 
 int effectMode(const MouseSettings &settings, int slot)
