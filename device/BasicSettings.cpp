@@ -11,7 +11,7 @@ constexpr uint8_t FIXED_BYTE_24 = 0x1F;
 BasicSettingsData basicSettingsData(const MouseSettings &image, bool singleLighting)
 {
     BasicSettingsData d{};
-    const int active = image.profileId < PROFILE_COUNT ? image.profileId : 0;
+    const int active = activeSlot(image);
     const ProfileData &first = image.profiles[0];
     const ProfileData &current = image.profiles[active];
     for (int p = 0; p < PROFILE_COUNT; ++p) {

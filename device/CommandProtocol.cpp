@@ -40,8 +40,7 @@ void runControl(const std::function<void()> *which)
 // The slot whose DPI stages and key table go out; an index beyond the slots reads as the first.
 int activeProfileIndex()
 {
-    const int id = deviceImage().profileId;
-    return id < PROFILE_COUNT ? id : 0;
+    return activeSlot(deviceImage());
 }
 
 ButtonTableLayout currentButtonLayout()

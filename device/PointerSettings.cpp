@@ -6,7 +6,7 @@
 void applyPointerSettings()
 {
     const MouseSettings &image = deviceImage();
-    const int active = image.profileId < PROFILE_COUNT ? image.profileId : 0;
+    const int active = activeSlot(image);
     const int error = setPointerSpeed(image.profiles[active].mouseSpeed);
     qDebug("Error in SystemParametersInfo :%d", error);
 }

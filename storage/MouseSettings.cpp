@@ -202,7 +202,7 @@ void makeDefaultSettings(MouseSettings &settings)
 
 int effectProfileIndex(const MouseSettings &settings, bool singleLighting)
 {
-    return singleLighting || settings.profileId >= PROFILE_COUNT ? 0 : settings.profileId;
+    return singleLighting ? 0 : activeSlot(settings);
 }
 
 int diffSettings(const MouseSettings &working, const MouseSettings &applied)

@@ -88,6 +88,12 @@ struct MouseSettings {
     QString profileNames[PROFILE_COUNT];
 };
 
+// The slot the record makes active; an index beyond the slots reads as the first.
+inline int activeSlot(const MouseSettings &settings)
+{
+    return settings.profileId < PROFILE_COUNT ? settings.profileId : 0;
+}
+
 void makeDefaultProfile(ProfileData &profile);
 void makeDefaultSettings(MouseSettings &settings);
 

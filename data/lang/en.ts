@@ -30,312 +30,312 @@
 <context>
     <name>KestBtnWindow</name>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="8"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="8"/>
         <source>Left</source>
         <translation>Left</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="9"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="9"/>
         <source>Right</source>
         <translation>Right</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="10"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="10"/>
         <source>Middle</source>
         <translation>Middle</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="11"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="11"/>
         <source>Forward</source>
         <translation>Forward</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="12"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="12"/>
         <source>Back</source>
         <translation>Back</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="13"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="13"/>
         <source>Cut</source>
         <translation>Cut</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="14"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="14"/>
         <source>Copy</source>
         <translation>Copy</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="15"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="15"/>
         <source>Paste</source>
         <translation>Paste</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="16"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="16"/>
         <source>All</source>
         <translation>All</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="17"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="17"/>
         <source>Find</source>
         <translation>Find</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="18"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="18"/>
         <source>New</source>
         <translation>New</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="19"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="19"/>
         <source>Print</source>
         <translation>Print</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="20"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="20"/>
         <source>Save</source>
         <translation>Save</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="21"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="21"/>
         <source>Switch Window</source>
         <translation>Switch Window</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="22"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="22"/>
         <source>Close Window</source>
         <translation>Close Window</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="23"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="23"/>
         <source>My Computer</source>
         <translation>My Computer</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="24"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="24"/>
         <source>Run</source>
         <translation>Run</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="25"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="25"/>
         <source>Show Desktop</source>
         <translation>Show Desktop</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="26"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="26"/>
         <source>Lock PC</source>
         <translation>Lock PC</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="27"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="27"/>
         <source>Browser Home</source>
         <translation>Browser Home</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="28"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="28"/>
         <source>Browser Backward</source>
         <translation>Browser Backward</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="29"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="29"/>
         <source>Browser Forward</source>
         <translation>Browser Forward</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="30"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="30"/>
         <source>Browser Stop</source>
         <translation>Browser Stop</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="31"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="31"/>
         <source>Browser Refresh</source>
         <translation>Browser Refresh</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="32"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="32"/>
         <source>Browser Search</source>
         <translation>Browser Search</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="33"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="33"/>
         <source>Browser Favorite</source>
         <translation>Browser Favorite</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="34"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="34"/>
         <source>Mail</source>
         <translation>Mail</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="35"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="35"/>
         <source>Boss Key</source>
         <translation>Boss Key</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="36"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="36"/>
         <source>SINGLE KEY</source>
         <translation>SINGLE KEY</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="37"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="37"/>
         <source>COMBO KEY</source>
         <translation>COMBO KEY</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="38"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="38"/>
         <source>FIRE KEY</source>
         <translation>FIRE KEY</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="39"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="39"/>
         <source>Play/Pause</source>
         <translation>Play/Pause</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="40"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="40"/>
         <source>Stop</source>
         <translation>Stop</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="41"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="41"/>
         <source>Previous Track</source>
         <translation>Previous Track</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="42"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="42"/>
         <source>Next Track</source>
         <translation>Next Track</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="43"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="43"/>
         <source>Volume Up</source>
         <translation>Volume Up</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="44"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="44"/>
         <source>Volume Down</source>
         <translation>Volume Down</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="45"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="45"/>
         <source>Mute</source>
         <translation>Mute</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="46"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="46"/>
         <source>Media Player</source>
         <translation>Media Player</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="47"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="47"/>
         <source>DPI Switch</source>
         <translation>DPI Switch</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="48"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="48"/>
         <source>DPI +</source>
         <translation>DPI +</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="49"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="49"/>
         <source>DPI -</source>
         <translation>DPI -</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="50"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="50"/>
         <source>Rate Switch</source>
         <translation>Rate Switch</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="51"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="51"/>
         <source>Rate +</source>
         <translation>Rate +</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="52"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="52"/>
         <source>Rate -</source>
         <translation>Rate -</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="53"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="53"/>
         <source>Profile Switch</source>
         <translation>Profile Switch</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="54"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="54"/>
         <source>Profile +</source>
         <translation>Profile +</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="55"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="55"/>
         <source>Profile -</source>
         <translation>Profile -</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="56"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="56"/>
         <source>Macro Manager</source>
         <translation>Macro Manager</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="57"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="57"/>
         <source>Led Switch</source>
         <translation>Led Switch</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="58"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="58"/>
         <source>Button Off</source>
         <translation>Button Off</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="59"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="59"/>
         <source>Scroll Up</source>
         <translation>Scroll Up</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="60"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="60"/>
         <source>Scroll Down</source>
         <translation>Scroll Down</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="61"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="61"/>
         <source>SNIPER</source>
         <translation>SNIPER</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="62"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="62"/>
         <source>GunFile Manager</source>
         <translation>GunFile Manager</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="66"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="66"/>
         <source>Basic</source>
         <translation>Basic</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="67"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="67"/>
         <source>Windows</source>
         <translation>Windows</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="68"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="68"/>
         <source>Advance</source>
         <translation>Advance</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="69"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="69"/>
         <source>Media</source>
         <translation>Media</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="70"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="70"/>
         <source>DPI</source>
         <translation>DPI</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="71"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="71"/>
         <source>Polling Rate</source>
         <translation>Polling Rate</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="72"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="72"/>
         <source>Profile Menu</source>
         <translation>Profile Menu</translation>
     </message>
@@ -453,72 +453,72 @@
         <translation>MOVE TO LIGHT OFF</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="7"/>
+        <location filename="../../model/LightingEffects.cpp" line="7"/>
         <source>OFF</source>
         <translation>OFF</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="8"/>
+        <location filename="../../model/LightingEffects.cpp" line="8"/>
         <source>FULL LIGHTED</source>
         <translation>FULL LIGHTED</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="9"/>
+        <location filename="../../model/LightingEffects.cpp" line="9"/>
         <source>BREATHING</source>
         <translation>BREATHING</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="10"/>
+        <location filename="../../model/LightingEffects.cpp" line="10"/>
         <source>7 COLOR BREATHING</source>
         <translation>7 COLOR BREATHING</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="11"/>
+        <location filename="../../model/LightingEffects.cpp" line="11"/>
         <source>RAINBOW</source>
         <translation>RAINBOW</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="12"/>
+        <location filename="../../model/LightingEffects.cpp" line="12"/>
         <source>FLASH</source>
         <translation>FLASH</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="13"/>
+        <location filename="../../model/LightingEffects.cpp" line="13"/>
         <source>Horizontal WAVE</source>
         <translation>Horizontal WAVE</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="14"/>
+        <location filename="../../model/LightingEffects.cpp" line="14"/>
         <source>Horizontal GO WITHOUT TRACE</source>
         <translation>Horizontal GO WITHOUT TRACE</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="15"/>
+        <location filename="../../model/LightingEffects.cpp" line="15"/>
         <source>Raindrop</source>
         <translation>Raindrop</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="16"/>
+        <location filename="../../model/LightingEffects.cpp" line="16"/>
         <source>WAVE</source>
         <translation>WAVE</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="17"/>
+        <location filename="../../model/LightingEffects.cpp" line="17"/>
         <source>GO WITHOUT TRACE</source>
         <translation>GO WITHOUT TRACE</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="18"/>
+        <location filename="../../model/LightingEffects.cpp" line="18"/>
         <source>REACTIVE</source>
         <translation>REACTIVE</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="19"/>
+        <location filename="../../model/LightingEffects.cpp" line="19"/>
         <source>yo-yo</source>
         <translation>yo-yo</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="20"/>
+        <location filename="../../model/LightingEffects.cpp" line="20"/>
         <source>Marbles</source>
         <translation>Marbles</translation>
     </message>
@@ -732,22 +732,22 @@
         <translation>2 mm</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/RateTable.cpp" line="6"/>
+        <location filename="../../model/RateTable.cpp" line="6"/>
         <source>125 HZ</source>
         <translation>125 HZ</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/RateTable.cpp" line="7"/>
+        <location filename="../../model/RateTable.cpp" line="7"/>
         <source>250 HZ</source>
         <translation>250 HZ</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/RateTable.cpp" line="8"/>
+        <location filename="../../model/RateTable.cpp" line="8"/>
         <source>500 HZ</source>
         <translation>500 HZ</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/RateTable.cpp" line="9"/>
+        <location filename="../../model/RateTable.cpp" line="9"/>
         <source>1000 HZ</source>
         <translation>1000 HZ</translation>
     </message>
@@ -817,89 +817,89 @@
 <context>
     <name>MacroDialog</name>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="10"/>
+        <location filename="../../model/MacroActions.cpp" line="10"/>
         <source>LEFT CLICK</source>
         <translation>LEFT CLICK</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="10"/>
+        <location filename="../../model/MacroActions.cpp" line="10"/>
         <source>Left Button</source>
         <translation>Left Button</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="11"/>
+        <location filename="../../model/MacroActions.cpp" line="11"/>
         <source>MIDDLE CLICK</source>
         <translation>MIDDLE CLICK</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="11"/>
+        <location filename="../../model/MacroActions.cpp" line="11"/>
         <source>Middle Button</source>
         <translation>Middle Button</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="12"/>
+        <location filename="../../model/MacroActions.cpp" line="12"/>
         <source>RIGHT CLICK</source>
         <translation>RIGHT CLICK</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="12"/>
+        <location filename="../../model/MacroActions.cpp" line="12"/>
         <source>Right Button</source>
         <translation>Right Button</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="13"/>
+        <location filename="../../model/MacroActions.cpp" line="13"/>
         <source>FORWARD</source>
         <translation>FORWARD</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="13"/>
+        <location filename="../../model/MacroActions.cpp" line="13"/>
         <source>Forward Button</source>
         <translation>Forward Button</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="14"/>
+        <location filename="../../model/MacroActions.cpp" line="14"/>
         <source>BACKWARD</source>
         <translation>BACKWARD</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="14"/>
+        <location filename="../../model/MacroActions.cpp" line="14"/>
         <source>Backward Button</source>
         <translation>Backward Button</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="18"/>
+        <location filename="../../model/MacroActions.cpp" line="18"/>
         <location filename="../../ui/macro/MacroDialog.cpp" line="103"/>
         <source>MOVE UP</source>
         <translation>MOVE UP</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="19"/>
+        <location filename="../../model/MacroActions.cpp" line="19"/>
         <location filename="../../ui/macro/MacroDialog.cpp" line="104"/>
         <source>MOVE DOWN</source>
         <translation>MOVE DOWN</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="20"/>
+        <location filename="../../model/MacroActions.cpp" line="20"/>
         <source>MOVE LEFT</source>
         <translation>MOVE LEFT</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="21"/>
+        <location filename="../../model/MacroActions.cpp" line="21"/>
         <source>MOVE RIGHT</source>
         <translation>MOVE RIGHT</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="134"/>
+        <location filename="../../model/MacroActions.cpp" line="134"/>
         <source>Press</source>
         <translation>Press</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="135"/>
+        <location filename="../../model/MacroActions.cpp" line="135"/>
         <source>Release</source>
         <translation>Release</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="159"/>
+        <location filename="../../model/MacroActions.cpp" line="159"/>
         <source>%1 ms</source>
         <translation>%1 ms</translation>
     </message>
@@ -1196,7 +1196,7 @@
         <translation>%1 is too long for the mouse: it takes at most %2 events in a macro, or %3 without delays.</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroLibrary.cpp" line="131"/>
+        <location filename="../../model/MacroLibrary.cpp" line="131"/>
         <source>%1 is not a macro file.</source>
         <translation>%1 is not a macro file.</translation>
     </message>

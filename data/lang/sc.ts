@@ -30,312 +30,312 @@
 <context>
     <name>KestBtnWindow</name>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="8"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="8"/>
         <source>Left</source>
         <translation>左键</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="9"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="9"/>
         <source>Right</source>
         <translation>右键</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="10"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="10"/>
         <source>Middle</source>
         <translation>中键</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="11"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="11"/>
         <source>Forward</source>
         <translation>前进</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="12"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="12"/>
         <source>Back</source>
         <translation>后退</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="13"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="13"/>
         <source>Cut</source>
         <translation>剪切</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="14"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="14"/>
         <source>Copy</source>
         <translation>复制</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="15"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="15"/>
         <source>Paste</source>
         <translation>粘贴</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="16"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="16"/>
         <source>All</source>
         <translation>全选</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="17"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="17"/>
         <source>Find</source>
         <translation>查找</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="18"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="18"/>
         <source>New</source>
         <translation>新建</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="19"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="19"/>
         <source>Print</source>
         <translation>打印</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="20"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="20"/>
         <source>Save</source>
         <translation>保存</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="21"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="21"/>
         <source>Switch Window</source>
         <translation>切换窗口</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="22"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="22"/>
         <source>Close Window</source>
         <translation>关闭窗口</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="23"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="23"/>
         <source>My Computer</source>
         <translation>我的电脑</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="24"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="24"/>
         <source>Run</source>
         <translation>运行</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="25"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="25"/>
         <source>Show Desktop</source>
         <translation>显示桌面</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="26"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="26"/>
         <source>Lock PC</source>
         <translation>锁定电脑</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="27"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="27"/>
         <source>Browser Home</source>
         <translation>浏览器主页</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="28"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="28"/>
         <source>Browser Backward</source>
         <translation>浏览器后退</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="29"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="29"/>
         <source>Browser Forward</source>
         <translation>浏览器前进</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="30"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="30"/>
         <source>Browser Stop</source>
         <translation>浏览器停止</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="31"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="31"/>
         <source>Browser Refresh</source>
         <translation>浏览器刷新</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="32"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="32"/>
         <source>Browser Search</source>
         <translation>浏览器搜索</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="33"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="33"/>
         <source>Browser Favorite</source>
         <translation>浏览器收藏夹</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="34"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="34"/>
         <source>Mail</source>
         <translation>邮件</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="35"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="35"/>
         <source>Boss Key</source>
         <translation>老板键</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="36"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="36"/>
         <source>SINGLE KEY</source>
         <translation>单键</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="37"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="37"/>
         <source>COMBO KEY</source>
         <translation>组合键</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="38"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="38"/>
         <source>FIRE KEY</source>
         <translation>连发键</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="39"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="39"/>
         <source>Play/Pause</source>
         <translation>播放/暂停</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="40"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="40"/>
         <source>Stop</source>
         <translation>停止</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="41"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="41"/>
         <source>Previous Track</source>
         <translation>上一曲</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="42"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="42"/>
         <source>Next Track</source>
         <translation>下一曲</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="43"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="43"/>
         <source>Volume Up</source>
         <translation>音量加</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="44"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="44"/>
         <source>Volume Down</source>
         <translation>音量减</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="45"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="45"/>
         <source>Mute</source>
         <translation>静音</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="46"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="46"/>
         <source>Media Player</source>
         <translation>媒体播放器</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="47"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="47"/>
         <source>DPI Switch</source>
         <translation>DPI 切换</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="48"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="48"/>
         <source>DPI +</source>
         <translation>DPI +</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="49"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="49"/>
         <source>DPI -</source>
         <translation>DPI -</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="50"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="50"/>
         <source>Rate Switch</source>
         <translation>回报率切换</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="51"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="51"/>
         <source>Rate +</source>
         <translation>回报率 +</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="52"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="52"/>
         <source>Rate -</source>
         <translation>回报率 -</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="53"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="53"/>
         <source>Profile Switch</source>
         <translation>配置切换</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="54"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="54"/>
         <source>Profile +</source>
         <translation>配置 +</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="55"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="55"/>
         <source>Profile -</source>
         <translation>配置 -</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="56"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="56"/>
         <source>Macro Manager</source>
         <translation>宏管理</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="57"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="57"/>
         <source>Led Switch</source>
         <translation>灯光开关</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="58"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="58"/>
         <source>Button Off</source>
         <translation>禁用按键</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="59"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="59"/>
         <source>Scroll Up</source>
         <translation>向上滚动</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="60"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="60"/>
         <source>Scroll Down</source>
         <translation>向下滚动</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="61"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="61"/>
         <source>SNIPER</source>
         <translation>狙击键</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="62"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="62"/>
         <source>GunFile Manager</source>
         <translation>压枪文件管理</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="66"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="66"/>
         <source>Basic</source>
         <translation>基本功能</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="67"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="67"/>
         <source>Windows</source>
         <translation>系统功能</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="68"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="68"/>
         <source>Advance</source>
         <translation>高级功能</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="69"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="69"/>
         <source>Media</source>
         <translation>多媒体</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="70"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="70"/>
         <source>DPI</source>
         <translation>DPI</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="71"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="71"/>
         <source>Polling Rate</source>
         <translation>回报率</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="72"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="72"/>
         <source>Profile Menu</source>
         <translation>配置菜单</translation>
     </message>
@@ -453,72 +453,72 @@
         <translation>移动时关闭灯光</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="7"/>
+        <location filename="../../model/LightingEffects.cpp" line="7"/>
         <source>OFF</source>
         <translation>关闭</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="8"/>
+        <location filename="../../model/LightingEffects.cpp" line="8"/>
         <source>FULL LIGHTED</source>
         <translation>常亮</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="9"/>
+        <location filename="../../model/LightingEffects.cpp" line="9"/>
         <source>BREATHING</source>
         <translation>呼吸</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="10"/>
+        <location filename="../../model/LightingEffects.cpp" line="10"/>
         <source>7 COLOR BREATHING</source>
         <translation>七彩呼吸</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="11"/>
+        <location filename="../../model/LightingEffects.cpp" line="11"/>
         <source>RAINBOW</source>
         <translation>彩虹</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="12"/>
+        <location filename="../../model/LightingEffects.cpp" line="12"/>
         <source>FLASH</source>
         <translation>闪烁</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="13"/>
+        <location filename="../../model/LightingEffects.cpp" line="13"/>
         <source>Horizontal WAVE</source>
         <translation>水平波浪</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="14"/>
+        <location filename="../../model/LightingEffects.cpp" line="14"/>
         <source>Horizontal GO WITHOUT TRACE</source>
         <translation>水平踏雪无痕</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="15"/>
+        <location filename="../../model/LightingEffects.cpp" line="15"/>
         <source>Raindrop</source>
         <translation>雨滴</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="16"/>
+        <location filename="../../model/LightingEffects.cpp" line="16"/>
         <source>WAVE</source>
         <translation>波浪</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="17"/>
+        <location filename="../../model/LightingEffects.cpp" line="17"/>
         <source>GO WITHOUT TRACE</source>
         <translation>踏雪无痕</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="18"/>
+        <location filename="../../model/LightingEffects.cpp" line="18"/>
         <source>REACTIVE</source>
         <translation>触发</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="19"/>
+        <location filename="../../model/LightingEffects.cpp" line="19"/>
         <source>yo-yo</source>
         <translation>悠悠球</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="20"/>
+        <location filename="../../model/LightingEffects.cpp" line="20"/>
         <source>Marbles</source>
         <translation>弹珠</translation>
     </message>
@@ -732,22 +732,22 @@
         <translation>2 mm</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/RateTable.cpp" line="6"/>
+        <location filename="../../model/RateTable.cpp" line="6"/>
         <source>125 HZ</source>
         <translation>125 Hz</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/RateTable.cpp" line="7"/>
+        <location filename="../../model/RateTable.cpp" line="7"/>
         <source>250 HZ</source>
         <translation>250 Hz</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/RateTable.cpp" line="8"/>
+        <location filename="../../model/RateTable.cpp" line="8"/>
         <source>500 HZ</source>
         <translation>500 Hz</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/RateTable.cpp" line="9"/>
+        <location filename="../../model/RateTable.cpp" line="9"/>
         <source>1000 HZ</source>
         <translation>1000 Hz</translation>
     </message>
@@ -817,89 +817,89 @@
 <context>
     <name>MacroDialog</name>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="10"/>
+        <location filename="../../model/MacroActions.cpp" line="10"/>
         <source>LEFT CLICK</source>
         <translation>左键单击</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="10"/>
+        <location filename="../../model/MacroActions.cpp" line="10"/>
         <source>Left Button</source>
         <translation>左键</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="11"/>
+        <location filename="../../model/MacroActions.cpp" line="11"/>
         <source>MIDDLE CLICK</source>
         <translation>中键单击</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="11"/>
+        <location filename="../../model/MacroActions.cpp" line="11"/>
         <source>Middle Button</source>
         <translation>中键</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="12"/>
+        <location filename="../../model/MacroActions.cpp" line="12"/>
         <source>RIGHT CLICK</source>
         <translation>右键单击</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="12"/>
+        <location filename="../../model/MacroActions.cpp" line="12"/>
         <source>Right Button</source>
         <translation>右键</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="13"/>
+        <location filename="../../model/MacroActions.cpp" line="13"/>
         <source>FORWARD</source>
         <translation>前进键</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="13"/>
+        <location filename="../../model/MacroActions.cpp" line="13"/>
         <source>Forward Button</source>
         <translation>前进键</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="14"/>
+        <location filename="../../model/MacroActions.cpp" line="14"/>
         <source>BACKWARD</source>
         <translation>后退键</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="14"/>
+        <location filename="../../model/MacroActions.cpp" line="14"/>
         <source>Backward Button</source>
         <translation>后退键</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="18"/>
+        <location filename="../../model/MacroActions.cpp" line="18"/>
         <location filename="../../ui/macro/MacroDialog.cpp" line="103"/>
         <source>MOVE UP</source>
         <translation>上移</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="19"/>
+        <location filename="../../model/MacroActions.cpp" line="19"/>
         <location filename="../../ui/macro/MacroDialog.cpp" line="104"/>
         <source>MOVE DOWN</source>
         <translation>下移</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="20"/>
+        <location filename="../../model/MacroActions.cpp" line="20"/>
         <source>MOVE LEFT</source>
         <translation>左移</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="21"/>
+        <location filename="../../model/MacroActions.cpp" line="21"/>
         <source>MOVE RIGHT</source>
         <translation>右移</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="134"/>
+        <location filename="../../model/MacroActions.cpp" line="134"/>
         <source>Press</source>
         <translation>按下</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="135"/>
+        <location filename="../../model/MacroActions.cpp" line="135"/>
         <source>Release</source>
         <translation>松开</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="159"/>
+        <location filename="../../model/MacroActions.cpp" line="159"/>
         <source>%1 ms</source>
         <translation>%1 毫秒</translation>
     </message>
@@ -1196,7 +1196,7 @@
         <translation>%1 对鼠标来说太长：一个宏最多 %2 个事件，不含延迟时最多 %3 个。</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroLibrary.cpp" line="131"/>
+        <location filename="../../model/MacroLibrary.cpp" line="131"/>
         <source>%1 is not a macro file.</source>
         <translation>%1 不是宏文件。</translation>
     </message>

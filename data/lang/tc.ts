@@ -30,312 +30,312 @@
 <context>
     <name>KestBtnWindow</name>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="8"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="8"/>
         <source>Left</source>
         <translation>左鍵</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="9"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="9"/>
         <source>Right</source>
         <translation>右鍵</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="10"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="10"/>
         <source>Middle</source>
         <translation>中鍵</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="11"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="11"/>
         <source>Forward</source>
         <translation>前進</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="12"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="12"/>
         <source>Back</source>
         <translation>後退</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="13"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="13"/>
         <source>Cut</source>
         <translation>剪下</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="14"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="14"/>
         <source>Copy</source>
         <translation>複製</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="15"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="15"/>
         <source>Paste</source>
         <translation>貼上</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="16"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="16"/>
         <source>All</source>
         <translation>全選</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="17"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="17"/>
         <source>Find</source>
         <translation>尋找</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="18"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="18"/>
         <source>New</source>
         <translation>新增</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="19"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="19"/>
         <source>Print</source>
         <translation>列印</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="20"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="20"/>
         <source>Save</source>
         <translation>儲存</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="21"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="21"/>
         <source>Switch Window</source>
         <translation>切換視窗</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="22"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="22"/>
         <source>Close Window</source>
         <translation>關閉視窗</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="23"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="23"/>
         <source>My Computer</source>
         <translation>我的電腦</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="24"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="24"/>
         <source>Run</source>
         <translation>執行</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="25"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="25"/>
         <source>Show Desktop</source>
         <translation>顯示桌面</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="26"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="26"/>
         <source>Lock PC</source>
         <translation>鎖定電腦</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="27"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="27"/>
         <source>Browser Home</source>
         <translation>瀏覽器首頁</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="28"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="28"/>
         <source>Browser Backward</source>
         <translation>瀏覽器上一頁</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="29"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="29"/>
         <source>Browser Forward</source>
         <translation>瀏覽器下一頁</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="30"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="30"/>
         <source>Browser Stop</source>
         <translation>瀏覽器停止</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="31"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="31"/>
         <source>Browser Refresh</source>
         <translation>瀏覽器重新整理</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="32"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="32"/>
         <source>Browser Search</source>
         <translation>瀏覽器搜尋</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="33"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="33"/>
         <source>Browser Favorite</source>
         <translation>瀏覽器我的最愛</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="34"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="34"/>
         <source>Mail</source>
         <translation>郵件</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="35"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="35"/>
         <source>Boss Key</source>
         <translation>老闆鍵</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="36"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="36"/>
         <source>SINGLE KEY</source>
         <translation>單鍵</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="37"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="37"/>
         <source>COMBO KEY</source>
         <translation>組合鍵</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="38"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="38"/>
         <source>FIRE KEY</source>
         <translation>連發鍵</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="39"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="39"/>
         <source>Play/Pause</source>
         <translation>播放/暫停</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="40"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="40"/>
         <source>Stop</source>
         <translation>停止播放</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="41"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="41"/>
         <source>Previous Track</source>
         <translation>上一首</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="42"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="42"/>
         <source>Next Track</source>
         <translation>下一首</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="43"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="43"/>
         <source>Volume Up</source>
         <translation>音量增加</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="44"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="44"/>
         <source>Volume Down</source>
         <translation>音量減少</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="45"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="45"/>
         <source>Mute</source>
         <translation>靜音</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="46"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="46"/>
         <source>Media Player</source>
         <translation>媒體播放器</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="47"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="47"/>
         <source>DPI Switch</source>
         <translation>DPI 切換</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="48"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="48"/>
         <source>DPI +</source>
         <translation>DPI +</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="49"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="49"/>
         <source>DPI -</source>
         <translation>DPI -</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="50"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="50"/>
         <source>Rate Switch</source>
         <translation>回報率切換</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="51"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="51"/>
         <source>Rate +</source>
         <translation>回報率 +</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="52"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="52"/>
         <source>Rate -</source>
         <translation>回報率 -</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="53"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="53"/>
         <source>Profile Switch</source>
         <translation>設定檔切換</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="54"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="54"/>
         <source>Profile +</source>
         <translation>設定檔 +</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="55"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="55"/>
         <source>Profile -</source>
         <translation>設定檔 -</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="56"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="56"/>
         <source>Macro Manager</source>
         <translation>巨集管理</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="57"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="57"/>
         <source>Led Switch</source>
         <translation>燈光開關</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="58"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="58"/>
         <source>Button Off</source>
         <translation>停用按鍵</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="59"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="59"/>
         <source>Scroll Up</source>
         <translation>向上捲動</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="60"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="60"/>
         <source>Scroll Down</source>
         <translation>向下捲動</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="61"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="61"/>
         <source>SNIPER</source>
         <translation>狙擊鍵</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="62"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="62"/>
         <source>GunFile Manager</source>
         <translation>壓槍檔案管理</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="66"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="66"/>
         <source>Basic</source>
         <translation>基本功能</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="67"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="67"/>
         <source>Windows</source>
         <translation>系統功能</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="68"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="68"/>
         <source>Advance</source>
         <translation>進階功能</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="69"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="69"/>
         <source>Media</source>
         <translation>多媒體</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="70"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="70"/>
         <source>DPI</source>
         <translation>DPI</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="71"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="71"/>
         <source>Polling Rate</source>
         <translation>回報率</translation>
     </message>
     <message>
-        <location filename="../../ui/buttons/ButtonCatalog.cpp" line="72"/>
+        <location filename="../../model/ButtonCatalog.cpp" line="72"/>
         <source>Profile Menu</source>
         <translation>設定檔選單</translation>
     </message>
@@ -453,72 +453,72 @@
         <translation>移動時關閉燈光</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="7"/>
+        <location filename="../../model/LightingEffects.cpp" line="7"/>
         <source>OFF</source>
         <translation>關閉</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="8"/>
+        <location filename="../../model/LightingEffects.cpp" line="8"/>
         <source>FULL LIGHTED</source>
         <translation>恆亮</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="9"/>
+        <location filename="../../model/LightingEffects.cpp" line="9"/>
         <source>BREATHING</source>
         <translation>呼吸</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="10"/>
+        <location filename="../../model/LightingEffects.cpp" line="10"/>
         <source>7 COLOR BREATHING</source>
         <translation>七彩呼吸</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="11"/>
+        <location filename="../../model/LightingEffects.cpp" line="11"/>
         <source>RAINBOW</source>
         <translation>彩虹</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="12"/>
+        <location filename="../../model/LightingEffects.cpp" line="12"/>
         <source>FLASH</source>
         <translation>閃爍</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="13"/>
+        <location filename="../../model/LightingEffects.cpp" line="13"/>
         <source>Horizontal WAVE</source>
         <translation>水平波浪</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="14"/>
+        <location filename="../../model/LightingEffects.cpp" line="14"/>
         <source>Horizontal GO WITHOUT TRACE</source>
         <translation>水平踏雪無痕</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="15"/>
+        <location filename="../../model/LightingEffects.cpp" line="15"/>
         <source>Raindrop</source>
         <translation>雨滴</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="16"/>
+        <location filename="../../model/LightingEffects.cpp" line="16"/>
         <source>WAVE</source>
         <translation>波浪</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="17"/>
+        <location filename="../../model/LightingEffects.cpp" line="17"/>
         <source>GO WITHOUT TRACE</source>
         <translation>踏雪無痕</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="18"/>
+        <location filename="../../model/LightingEffects.cpp" line="18"/>
         <source>REACTIVE</source>
         <translation>觸發</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="19"/>
+        <location filename="../../model/LightingEffects.cpp" line="19"/>
         <source>yo-yo</source>
         <translation>溜溜球</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/LightingEffects.cpp" line="20"/>
+        <location filename="../../model/LightingEffects.cpp" line="20"/>
         <source>Marbles</source>
         <translation>彈珠</translation>
     </message>
@@ -732,22 +732,22 @@
         <translation>2 mm</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/RateTable.cpp" line="6"/>
+        <location filename="../../model/RateTable.cpp" line="6"/>
         <source>125 HZ</source>
         <translation>125 Hz</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/RateTable.cpp" line="7"/>
+        <location filename="../../model/RateTable.cpp" line="7"/>
         <source>250 HZ</source>
         <translation>250 Hz</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/RateTable.cpp" line="8"/>
+        <location filename="../../model/RateTable.cpp" line="8"/>
         <source>500 HZ</source>
         <translation>500 Hz</translation>
     </message>
     <message>
-        <location filename="../../ui/panels/RateTable.cpp" line="9"/>
+        <location filename="../../model/RateTable.cpp" line="9"/>
         <source>1000 HZ</source>
         <translation>1000 Hz</translation>
     </message>
@@ -817,89 +817,89 @@
 <context>
     <name>MacroDialog</name>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="10"/>
+        <location filename="../../model/MacroActions.cpp" line="10"/>
         <source>LEFT CLICK</source>
         <translation>左鍵單擊</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="10"/>
+        <location filename="../../model/MacroActions.cpp" line="10"/>
         <source>Left Button</source>
         <translation>左鍵</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="11"/>
+        <location filename="../../model/MacroActions.cpp" line="11"/>
         <source>MIDDLE CLICK</source>
         <translation>中鍵單擊</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="11"/>
+        <location filename="../../model/MacroActions.cpp" line="11"/>
         <source>Middle Button</source>
         <translation>中鍵</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="12"/>
+        <location filename="../../model/MacroActions.cpp" line="12"/>
         <source>RIGHT CLICK</source>
         <translation>右鍵單擊</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="12"/>
+        <location filename="../../model/MacroActions.cpp" line="12"/>
         <source>Right Button</source>
         <translation>右鍵</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="13"/>
+        <location filename="../../model/MacroActions.cpp" line="13"/>
         <source>FORWARD</source>
         <translation>前進鍵</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="13"/>
+        <location filename="../../model/MacroActions.cpp" line="13"/>
         <source>Forward Button</source>
         <translation>前進鍵</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="14"/>
+        <location filename="../../model/MacroActions.cpp" line="14"/>
         <source>BACKWARD</source>
         <translation>後退鍵</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="14"/>
+        <location filename="../../model/MacroActions.cpp" line="14"/>
         <source>Backward Button</source>
         <translation>後退鍵</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="18"/>
+        <location filename="../../model/MacroActions.cpp" line="18"/>
         <location filename="../../ui/macro/MacroDialog.cpp" line="103"/>
         <source>MOVE UP</source>
         <translation>上移</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="19"/>
+        <location filename="../../model/MacroActions.cpp" line="19"/>
         <location filename="../../ui/macro/MacroDialog.cpp" line="104"/>
         <source>MOVE DOWN</source>
         <translation>下移</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="20"/>
+        <location filename="../../model/MacroActions.cpp" line="20"/>
         <source>MOVE LEFT</source>
         <translation>左移</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="21"/>
+        <location filename="../../model/MacroActions.cpp" line="21"/>
         <source>MOVE RIGHT</source>
         <translation>右移</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="134"/>
+        <location filename="../../model/MacroActions.cpp" line="134"/>
         <source>Press</source>
         <translation>按下</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="135"/>
+        <location filename="../../model/MacroActions.cpp" line="135"/>
         <source>Release</source>
         <translation>放開</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroActions.cpp" line="159"/>
+        <location filename="../../model/MacroActions.cpp" line="159"/>
         <source>%1 ms</source>
         <translation>%1 毫秒</translation>
     </message>
@@ -1196,7 +1196,7 @@
         <translation>%1 對滑鼠來說太長：一個巨集最多 %2 個事件，不含延遲時最多 %3 個。</translation>
     </message>
     <message>
-        <location filename="../../ui/macro/MacroLibrary.cpp" line="131"/>
+        <location filename="../../model/MacroLibrary.cpp" line="131"/>
         <source>%1 is not a macro file.</source>
         <translation>%1 不是巨集檔案。</translation>
     </message>

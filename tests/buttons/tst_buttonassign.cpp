@@ -11,7 +11,7 @@
 #include "tests/support/MessageWatcher.h"
 #include "tests/support/UiDrivers.h"
 #include "tests/support/VirtualMouseFixture.h"
-#include "ui/buttons/ButtonFunctionText.h"
+#include "model/ButtonFunctionText.h"
 #include "ui/buttons/KestBtnWindow.h"
 #include "ui/buttons/KestComboKeyWindow.h"
 #include "ui/buttons/KestFireKeyWindow.h"

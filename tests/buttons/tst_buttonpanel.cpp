@@ -12,7 +12,7 @@
 #include "ui/buttons/KestFireKeyWindow.h"
 #include "ui/buttons/KestSingleKeyWindow.h"
 #include "ui/buttons/KestSniperWindow.h"
-#include "ui/buttons/MacroSelection.h"
+#include "model/MacroSelection.h"
 #include "ui/buttons/NumberValidator.h"
 #include "ui/kit/KestAction.h"
 #include "ui/kit/KestPushButton.h"

@@ -80,7 +80,7 @@ private:
     ButtonInfo &record(int index)
     {
         MouseSettings &s = m_window->workingSettings();
-        return s.profiles[s.profileId % PROFILE_COUNT].buttonInfo[index];
+        return s.profiles[activeSlot(s)].buttonInfo[index];
     }
 
     void click(const char *objectName)

@@ -1,6 +1,6 @@
 #include "tools/mousectl/ButtonSettingKeys.h"
 #include "storage/ConfigStorage.h"
-#include "ui/buttons/ButtonFunctionText.h"
+#include "model/ButtonFunctionText.h"
 
 void addButtonKeys(QVector<SettingKey> &keys)
 {

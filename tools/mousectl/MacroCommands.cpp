@@ -6,8 +6,8 @@
 #include "tools/mousectl/Commands.h"
 #include "tools/mousectl/Console.h"
 #include "tools/mousectl/ExitCodes.h"
-#include "ui/macro/MacroActions.h"
-#include "ui/macro/MacroLibrary.h"
+#include "model/MacroActions.h"
+#include "model/MacroLibrary.h"
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>

@@ -9,7 +9,7 @@
 #include "tools/mousectl/Download.h"
 #include "tools/mousectl/ExitCodes.h"
 #include "tools/mousectl/SettingKeys.h"
-#include "ui/buttons/ButtonFunctionText.h"
+#include "model/ButtonFunctionText.h"
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -17,7 +17,7 @@ namespace {
 
 int slotOf(const CtlOptions &options, const MouseSettings &settings)
 {
-    return options.slot > 0 ? options.slot - 1 : settings.profileId % PROFILE_COUNT;
+    return options.slot > 0 ? options.slot - 1 : activeSlot(settings);
 }
 
 bool loadForCommand(const char *command, MouseSettings &settings)
@@ -149,7 +149,7 @@ int runSet(const CtlOptions &options)
         return ExitOk;
 
     // The desktop takes the active slot's pointer speed, as Apply in the window does.
-    if (edit.slot == working.profileId % PROFILE_COUNT)
+    if (edit.slot == activeSlot(working))
         setPointerSpeed(working.profiles[edit.slot].mouseSpeed);
     bool opened = false;
     const int result = downloadSettings(working, flags, options, &opened);

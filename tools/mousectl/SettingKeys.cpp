@@ -1,10 +1,10 @@
 #include "tools/mousectl/SettingKeys.h"
 #include "storage/ConfigStorage.h"
 #include "tools/mousectl/ButtonSettingKeys.h"
-#include "ui/panels/LightingEffects.h"
-#include "ui/panels/PanelLimits.h"
-#include "ui/panels/RateTable.h"
-#include "ui/panels/SensorRanges.h"
+#include "model/LightingEffects.h"
+#include "model/PanelLimits.h"
+#include "model/RateTable.h"
+#include "model/SensorRanges.h"
 #include <QRegularExpression>
 #include <cstdlib>
 

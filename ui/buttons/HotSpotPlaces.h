@@ -1,7 +1,7 @@
 #pragma once
 // Where the numbered hot-spots stand on a model's pictures, in pixels of the
 // pictures as drawn (before the window scales them).
-#include "ui/buttons/SlotLayout.h"
+#include "model/SlotLayout.h"
 #include <QPoint>
 #include <QSize>
 #include <QString>

@@ -8,7 +8,7 @@
 // out from the device description), group 1 (records 20-39) and group 2 (the
 // two wheel directions, records 40 and 41, with their own menu).
 #include "storage/MouseSettings.h"
-#include "ui/buttons/SlotLayout.h"
+#include "model/SlotLayout.h"
 #include <QHash>
 #include <QVector>
 #include <QWidget>

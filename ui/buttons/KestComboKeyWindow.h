@@ -2,7 +2,7 @@
 // "COMBO KEY": the key combination a mouse button is to send, captured from
 // the keyboard layer. The result is the set of keys held at the last key-down.
 #include "storage/MouseSettings.h"
-#include "ui/buttons/ComboKeys.h"
+#include "model/ComboKeys.h"
 #include "ui/buttons/KestSettingDialog.h"
 #include <memory>
 

@@ -1,5 +1,5 @@
 #include "ui/buttons/KestFireKeyWindow.h"
-#include "ui/buttons/FireKeyTarget.h"
+#include "model/FireKeyTarget.h"
 #include "platform/KeyboardHook.h"
 #include "storage/ConfigStorage.h"
 #include "ui/kit/Fonts.h"

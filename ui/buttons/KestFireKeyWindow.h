@@ -4,7 +4,7 @@
 // keyboard layer; "Times:" and "Delay:" are 1..255.
 #include "storage/KeyTables.h"
 #include "storage/MouseSettings.h"
-#include "ui/buttons/FireKeyTarget.h"
+#include "model/FireKeyTarget.h"
 #include "ui/buttons/KestSettingDialog.h"
 #include <QVector>
 #include <memory>

@@ -1,7 +1,7 @@
 #include "ui/buttons/KestSniperWindow.h"
 #include "storage/ConfigStorage.h"
 #include "storage/MouseSettings.h"
-#include "ui/buttons/SniperRange.h"
+#include "model/SniperRange.h"
 #include "ui/kit/Fonts.h"
 #include "ui/kit/Skin.h"
 #include "ui/kit/UiScale.h"

@@ -1,5 +1,5 @@
 #include "ui/macro/GunSet.h"
-#include "ui/macro/MacroActions.h"
+#include "model/MacroActions.h"
 #include "ui/macro/MacroRecorder.h"
 #include <algorithm>
 

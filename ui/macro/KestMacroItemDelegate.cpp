@@ -3,7 +3,7 @@
 #include "ui/kit/Fonts.h"
 #include "ui/kit/Skin.h"
 #include "ui/kit/UiScale.h"
-#include "ui/macro/MacroActions.h"
+#include "model/MacroActions.h"
 #include "ui/macro/MacroEventModel.h"
 #include "ui/macro/MacroStyle.h"
 #include <QPainter>

@@ -2,7 +2,7 @@
 // The mouse-action panel of the macro page: the five mouse buttons, each with
 // "PRESS DOWN" and "BOUNCE UP" below it, and the four movements, each with a
 // distance field. The page decides what a pressed entry inserts.
-#include "ui/macro/MacroActions.h"
+#include "model/MacroActions.h"
 #include <QTreeWidget>
 
 class QLineEdit;

@@ -1,5 +1,5 @@
 #include "ui/macro/MacroEventModel.h"
-#include "ui/macro/MacroActions.h"
+#include "model/MacroActions.h"
 #include <QCoreApplication>
 #include <algorithm>
 

@@ -9,7 +9,7 @@
 #include "ui/macro/KestGunsetDialog.h"
 #include "ui/macro/MacroDialog.h"
 #include "ui/macro/MacroEventModel.h"
-#include "ui/macro/MacroLibrary.h"
+#include "model/MacroLibrary.h"
 #include <QCheckBox>
 #include <QDebug>
 #include <QDir>

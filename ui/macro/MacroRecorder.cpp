@@ -1,5 +1,5 @@
 #include "ui/macro/MacroRecorder.h"
-#include "ui/macro/MacroActions.h"
+#include "model/MacroActions.h"
 #include <QDebug>
 #include <QElapsedTimer>
 #include <algorithm>

@@ -2,7 +2,7 @@
 // row in edit mode; both read the keyboard layer.
 #include "platform/KeyboardHook.h"
 #include "storage/KeyTables.h"
-#include "ui/macro/MacroActions.h"
+#include "model/MacroActions.h"
 #include "ui/macro/MacroDialog.h"
 #include "ui/macro/MacroEventModel.h"
 #include <QAbstractSpinBox>

@@ -3,7 +3,7 @@
 #include "device/MacroEncoding.h"
 #include "storage/MouseSettings.h"
 #include "ui/macro/KestTreeWidget.h"
-#include "ui/macro/MacroActions.h"
+#include "model/MacroActions.h"
 #include "ui/macro/MacroDialog.h"
 #include "ui/macro/MacroEventModel.h"
 #include <QCheckBox>

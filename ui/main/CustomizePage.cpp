@@ -127,7 +127,7 @@ void MousecfgWidget::buildCustomizePage(QWidget *page)
 
 void MousecfgWidget::refreshCustomizePage()
 {
-    m_pBtnWindow->setProfileRecord(&m_working.profiles[m_working.profileId % PROFILE_COUNT]);
+    m_pBtnWindow->setProfileRecord(&m_working.profiles[activeSlot(m_working)]);
     placeHotSpots();
 }
 

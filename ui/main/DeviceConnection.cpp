@@ -92,8 +92,8 @@ void MousecfgWidget::reinitialiseForMouse()
     applyFonts();
     loadSettings(m_applied);
     m_working = m_applied;
-    m_slotButton->setText(m_slotActions[m_working.profileId % PROFILE_COUNT]->text());
-    m_profileNameEdit->setText(m_working.profileNames[m_working.profileId % PROFILE_COUNT]);
+    m_slotButton->setText(m_slotActions[activeSlot(m_working)]->text());
+    m_profileNameEdit->setText(m_working.profileNames[activeSlot(m_working)]);
     reportSaved(writeDefaultProfileFile());
     selectPage(0);
     refreshPanels();

@@ -3,7 +3,7 @@
 #include "storage/ConfigStorage.h"
 #include "ui/kit/UiScale.h"
 #include "ui/panels/KestColorWindow.h"
-#include "ui/panels/LightingEffects.h"
+#include "model/LightingEffects.h"
 #include "ui/panels/PageFitter.h"
 
 void MousecfgWidget::buildLightingPage(QWidget *page)
@@ -19,6 +19,6 @@ void MousecfgWidget::buildLightingPage(QWidget *page)
 void MousecfgWidget::refreshLightingPage()
 {
     // The single-lighting model keeps its lighting in the first profile.
-    const int shown = isSingleLightingModel(deviceListName()) ? 0 : m_working.profileId % PROFILE_COUNT;
+    const int shown = isSingleLightingModel(deviceListName()) ? 0 : activeSlot(m_working);
     m_colorWindow->setProfileData(&m_working.profiles[shown]);
 }

@@ -2,10 +2,10 @@
 // selection dialog offered to the button panel.
 #include "ui/main/MousecfgWidget.h"
 #include "storage/ConfigStorage.h"
-#include "ui/buttons/MacroSelection.h"
+#include "model/MacroSelection.h"
 #include "ui/macro/KestMacroSelect.h"
 #include "ui/macro/MacroDialog.h"
-#include "ui/macro/MacroLibrary.h"
+#include "model/MacroLibrary.h"
 #include <QVBoxLayout>
 
 namespace {

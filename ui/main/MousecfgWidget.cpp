@@ -148,13 +148,13 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
 
     loadSettings(m_applied);
     m_working = m_applied;
-    m_working.profiles[m_working.profileId % PROFILE_COUNT].mouseSpeed = uint8_t(readPointerSpeed());
+    m_working.profiles[activeSlot(m_working)].mouseSpeed = uint8_t(readPointerSpeed());
 
     buildPages();
     selectPage(0);
     refreshPanels();
     retranslate();
-    m_profileNameEdit->setText(m_working.profileNames[m_working.profileId % PROFILE_COUNT]);
+    m_profileNameEdit->setText(m_working.profileNames[activeSlot(m_working)]);
     reportSaved(writeDefaultProfileFile());
     setStyleSheet("*{outline:0px;}");
 
@@ -338,7 +338,7 @@ void MousecfgWidget::retranslate()
         m_slotActions[i]->setText(text);
         m_slotIndicators[i]->setText(text);
     }
-    m_slotButton->setText(m_slotActions[m_working.profileId % PROFILE_COUNT]->text());
+    m_slotButton->setText(m_slotActions[activeSlot(m_working)]->text());
     if (m_trayMenu) {
         m_trayMenu->actions().value(0)->setText(tr("&Load Config"));
         m_trayMenu->actions().value(1)->setText(tr("&Quit"));

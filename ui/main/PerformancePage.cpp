@@ -23,7 +23,7 @@ QRect scaledRect(int x, int y, int w, int h, double scale)
 
 void MousecfgWidget::buildPerformancePage(QWidget *page)
 {
-    const ProfileData &active = m_working.profiles[m_working.profileId % PROFILE_COUNT];
+    const ProfileData &active = m_working.profiles[activeSlot(m_working)];
     m_dpiWindow = new KestDPIWindow(active, page);
     m_pointSpeedProfile = active;
     m_pointSpeed = new KestPointSpeed(&m_pointSpeedProfile, page);
@@ -47,13 +47,13 @@ void MousecfgWidget::buildPerformancePage(QWidget *page)
 
 void MousecfgWidget::refreshPerformancePage()
 {
-    const ProfileData &active = m_working.profiles[m_working.profileId % PROFILE_COUNT];
+    const ProfileData &active = m_working.profiles[activeSlot(m_working)];
     m_dpiWindow->setProfile(active, mouseSensor());
     m_reportRate->setProfile(active, m_working.liftHigh);
     m_pointSpeedProfile = active;
     m_pointSpeed->refresh(uiScale());
     m_performanceLoaded = active;
-    m_performanceSlot = m_working.profileId % PROFILE_COUNT;
+    m_performanceSlot = activeSlot(m_working);
 }
 
 namespace {
@@ -74,7 +74,7 @@ void takeEdited(T &working, const T &panel, T &loaded)
 void MousecfgWidget::collectPerformancePage()
 {
     // Copies of another slot (nothing reloaded them since) must not land here.
-    if (m_performanceSlot != m_working.profileId % PROFILE_COUNT)
+    if (m_performanceSlot != activeSlot(m_working))
         return;
     ProfileData &active = m_working.profiles[m_performanceSlot];
     ProfileData &loaded = m_performanceLoaded;

@@ -78,7 +78,7 @@ void MousecfgWidget::rebuildProfileMenu()
         return;
     m_savedProfileMenu->clear();
     m_savedProfileMenu->setFixedWidth(int(kMenuWidth * uiScale()));
-    const QString current = m_working.profileNames[m_working.profileId % PROFILE_COUNT];
+    const QString current = m_working.profileNames[activeSlot(m_working)];
     for (const QString &name : m_listProfileFiles.mid(0, MAX_PROFILE_FILES)) {
         // The text is shown, the data is the name ("&" would otherwise mark a shortcut).
         auto *action = new KestAction(QString(name).replace(QLatin1Char('&'), QLatin1String("&&")), m_savedProfileMenu);
@@ -92,7 +92,7 @@ void MousecfgWidget::rebuildProfileMenu()
 
 void MousecfgWidget::bindCurrentSlot(const QString &name)
 {
-    const int slot = m_working.profileId % PROFILE_COUNT;
+    const int slot = activeSlot(m_working);
     m_working.profileNames[slot] = name;
     m_working.profiles[slot].profileName = name;
     m_profileNameEdit->setText(name);
@@ -101,7 +101,7 @@ void MousecfgWidget::bindCurrentSlot(const QString &name)
 // A missing file gives the factory defaults, as at start-up.
 void MousecfgWidget::loadCurrentSlotFrom(const QString &name)
 {
-    ProfileData &profile = m_working.profiles[m_working.profileId % PROFILE_COUNT];
+    ProfileData &profile = m_working.profiles[activeSlot(m_working)];
     if (loadProfileByName(profile, name) < 0)
         makeDefaultProfile(profile);
     profile.profileName = name;
@@ -128,7 +128,7 @@ void MousecfgWidget::slotProfileNameChange()
 // Renames the current slot's profile (storage/ProfileLibrary.h has the rule).
 void MousecfgWidget::renameCurrentProfile(const QString &newName)
 {
-    const int slot = m_working.profileId % PROFILE_COUNT;
+    const int slot = activeSlot(m_working);
     const QString oldName = m_working.profileNames[slot];
     const ProfileRenameResult result = renameSlotProfile(m_working, slot, newName, m_listProfileFiles);
     if (m_working.profileNames[slot] == oldName) {
@@ -153,7 +153,7 @@ void MousecfgWidget::reloadStoredSettings()
     if (!loadSettings(m_applied))
         return;
     m_working = m_applied;
-    const int slot = m_working.profileId % PROFILE_COUNT;
+    const int slot = activeSlot(m_working);
     m_slotButton->setText(m_slotActions[slot]->text());
     m_profileNameEdit->setText(m_working.profileNames[slot]);
     loadProfileFileList();

@@ -41,7 +41,7 @@ bool copyReplacing(const QString &source, const QString &target)
 
 void MousecfgWidget::exportProfile()
 {
-    const int slot = m_working.profileId % PROFILE_COUNT;
+    const int slot = activeSlot(m_working);
     const QString name = m_working.profileNames[slot];
     QString path = askProfileFilePath(this, FileDialogKind::Save, tr("Save Profile File"), tr("Profile File(*.prof)"));
     if (path.isEmpty())
@@ -151,7 +151,7 @@ void MousecfgWidget::resetProfile()
 {
     if (showMessage(1, tr("Are you sure you want reset this profile?")) != 1)
         return;
-    const int slot = m_working.profileId % PROFILE_COUNT;
+    const int slot = activeSlot(m_working);
     qDebug("Accepted %d", slot);
     makeDefaultProfile(m_working.profiles[slot]);
     m_working.profiles[slot].profileName = m_working.profileNames[slot];

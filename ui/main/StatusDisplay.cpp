@@ -104,7 +104,7 @@ void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRat
     qDebug().noquote() << QString::asprintf("Test data:profile =%x, dpi= %x, iRate= %x, mode= %x", iProfile, iDPI, iRate, iMode);
     if (iProfile != m_working.profileId)
         slotRefreshProfile(iProfile);
-    const ProfileData &current = m_working.profiles[m_working.profileId % PROFILE_COUNT];
+    const ProfileData &current = m_working.profiles[activeSlot(m_working)];
     if (iDPI != current.dpi)
         slotRefreshDPIStage(iDPI);
     if (iRate != current.pollrate)
@@ -126,11 +126,11 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 iStage)
         return;
     // Edits still on the DPI page stay; only the stage changes.
     collectPerformancePage();
-    ProfileData &current = m_working.profiles[m_working.profileId % PROFILE_COUNT];
+    ProfileData &current = m_working.profiles[activeSlot(m_working)];
     current.dpi = iStage;
     refreshPerformancePage();
     // A slot whose profile was never saved has no file to hold the stage yet; that is not a failure.
-    const QString name = m_working.profileNames[m_working.profileId % PROFILE_COUNT];
+    const QString name = m_working.profileNames[activeSlot(m_working)];
     if (!saveProfileDpi(name, iStage) && QFileInfo::exists(profileFilePath(name)))
         reportSaved(false);
     const int dpi = sensorDpi(int(current.dpiInfo[iStage].y), mouseSensor());
@@ -140,7 +140,7 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 iStage)
 void MousecfgWidget::slotRefreshRate(quint8 iRate)
 {
     collectPerformancePage();
-    m_working.profiles[m_working.profileId % PROFILE_COUNT].pollrate = iRate;
+    m_working.profiles[activeSlot(m_working)].pollrate = iRate;
     refreshPerformancePage();
     QString text;
     for (const RateText &rate : kRateTexts) {
@@ -157,7 +157,7 @@ void MousecfgWidget::slotRefreshLightMode(quint8 iMode)
     if (holdStatus([=] { slotRefreshLightMode(iMode); }))
         return;
     // The mouse runs this effect already: it is what both records hold now.
-    const int slot = m_working.profileId % PROFILE_COUNT;
+    const int slot = activeSlot(m_working);
     m_working.profiles[slot].ledMode = iMode;
     m_applied.profiles[slot].ledMode = iMode;
     refreshLightingPage();

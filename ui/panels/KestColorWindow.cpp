@@ -1,5 +1,5 @@
 #include "ui/panels/KestColorWindow.h"
-#include "ui/panels/PanelLimits.h"
+#include "model/PanelLimits.h"
 #include "storage/ConfigStorage.h"
 #include "storage/DeviceDescription.h"
 #include "ui/kit/Fonts.h"
@@ -10,7 +10,7 @@
 #include "ui/panels/DefaultColorArea.h"
 #include "ui/panels/KestColorArea.h"
 #include "ui/panels/KestSlider.h"
-#include "ui/panels/LightingEffects.h"
+#include "model/LightingEffects.h"
 #include "ui/panels/LightingPreview.h"
 #include "ui/panels/PanelStyle.h"
 #include <QCheckBox>
@@ -145,7 +145,7 @@ int KestColorWindow::targetProfileIndex() const
 {
     if (!m_settings || isSingleLightingModel(deviceListName()))
         return 0;
-    return m_settings->profileId % PROFILE_COUNT;
+    return activeSlot(*m_settings);
 }
 
 ProfileData *KestColorWindow::targetProfile() const

@@ -2,7 +2,7 @@
 #include "storage/ConfigStorage.h"
 #include "ui/kit/Fonts.h"
 #include "ui/kit/KestLabel.h"
-#include "ui/panels/PanelLimits.h"
+#include "model/PanelLimits.h"
 #include "ui/panels/PanelStyle.h"
 #include <QDebug>
 #include <QEvent>

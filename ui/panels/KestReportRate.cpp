@@ -6,7 +6,7 @@
 #include "ui/kit/KestPushButton.h"
 #include "ui/kit/Skin.h"
 #include "ui/panels/PanelStyle.h"
-#include "ui/panels/RateTable.h"
+#include "model/RateTable.h"
 #include <QButtonGroup>
 #include <QDebug>
 #include <QEvent>

@@ -4,7 +4,7 @@
 #include "ui/kit/KestLabel.h"
 #include "ui/panels/KestTwoBarSlider.h"
 #include "ui/panels/PanelStyle.h"
-#include "ui/panels/SensorRanges.h"
+#include "model/SensorRanges.h"
 #include <QCheckBox>
 #include <QDebug>
 #include <QEvent>

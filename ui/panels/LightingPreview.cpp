@@ -1,6 +1,6 @@
 #include "ui/panels/LightingPreview.h"
 #include "storage/AppPaths.h"
-#include "ui/panels/LightingEffects.h"
+#include "model/LightingEffects.h"
 #include <QPainter>
 
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/panels/RateTable.h"
+#include "model/RateTable.h"
 #include <QCoreApplication>
 
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/buttons/SniperRange.h"
+#include "model/SniperRange.h"
 #include <algorithm>
 
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/buttons/ComboKeys.h"
+#include "model/ComboKeys.h"
 #include <QStringList>
 #include <algorithm>
 #include <iterator>

@@ -1,7 +1,7 @@
-#include "ui/buttons/ButtonAssignment.h"
+#include "model/ButtonAssignment.h"
 #include "storage/MacroFiles.h"
 #include "storage/SafeName.h"
-#include "ui/buttons/ButtonCatalog.h"
+#include "model/ButtonCatalog.h"
 #include <QtGlobal>
 
 const char *const LAST_LEFT_CLICK_TEXT =

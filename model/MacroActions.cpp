@@ -1,4 +1,4 @@
-#include "ui/macro/MacroActions.h"
+#include "model/MacroActions.h"
 #include "device/MacroEncoding.h"
 #include "storage/DeviceDescription.h"
 #include "storage/KeyTables.h"

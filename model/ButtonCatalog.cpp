@@ -1,4 +1,4 @@
-#include "ui/buttons/ButtonCatalog.h"
+#include "model/ButtonCatalog.h"
 #include <QCoreApplication>
 #include <algorithm>
 #include <iterator>

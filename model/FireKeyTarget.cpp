@@ -1,4 +1,4 @@
-#include "ui/buttons/FireKeyTarget.h"
+#include "model/FireKeyTarget.h"
 #include <QtGlobal>
 #include <algorithm>
 #include <iterator>

@@ -1,8 +1,8 @@
-#include "ui/macro/MacroLibrary.h"
+#include "model/MacroLibrary.h"
 #include "device/ButtonEncoding.h"
 #include "device/MacroEncoding.h"
 #include "storage/SafeName.h"
-#include "ui/macro/MacroActions.h"
+#include "model/MacroActions.h"
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>

@@ -4,8 +4,8 @@
 // a record alike, and the refusals both make.
 #include "storage/KeyTables.h"
 #include "storage/MouseSettings.h"
-#include "ui/buttons/ComboKeys.h"
-#include "ui/buttons/MacroSelection.h"
+#include "model/ComboKeys.h"
+#include "model/MacroSelection.h"
 
 // The refusal texts: context "MousecfgWidget" (the window's box) and "KestBtnWindow".
 extern const char *const LAST_LEFT_CLICK_TEXT;

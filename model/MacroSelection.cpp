@@ -1,4 +1,4 @@
-#include "ui/buttons/MacroSelection.h"
+#include "model/MacroSelection.h"
 
 namespace {
 MacroSelector &selectorSlot()

@@ -1,4 +1,4 @@
-#include "ui/buttons/SlotLayout.h"
+#include "model/SlotLayout.h"
 #include <algorithm>
 
 QVector<bool> visibleSlots(const uint8_t layout[DESCRIPTION_BUTTON_COUNT], int buttonCount)

@@ -1,4 +1,4 @@
-#include "ui/panels/LightingEffects.h"
+#include "model/LightingEffects.h"
 #include <QCoreApplication>
 
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/panels/SensorRanges.h"
+#include "model/SensorRanges.h"
 #include <iterator>
 
 namespace {
