@@ -1,4 +1,5 @@
 #include "device/SensorEncoding.h"
+#include "storage/SensorCapabilities.h"
 #include <algorithm>
 #include <iterator>
 
@@ -63,7 +64,6 @@ enum class AxisRoute {
 };
 
 struct SensorRule {
-    int sensors[2]; // 0 when only one model uses the rule
     const RegisterTable *table;
     AxisBands xBands;
     AxisBands yBands;
@@ -90,28 +90,30 @@ constexpr AxisBands kBands33952X{{{519, BandKind::Wide, 260, 0}, always(BandKind
 constexpr AxisBands kBands33952Y{{{520, BandKind::Wide, 260, 0}, always(BandKind::Plain16)}};
 constexpr AxisBands kBands3395{{always(BandKind::Plain16)}};
 
+// Indexed by SensorRegisterRule.
 const SensorRule kRules[] = {
-    {{3325, 33252}, &kTable3325, kBands3325, kBands3325, AxisRoute::Normal, 0},
-    {{3311, 33112}, &kTable3311, kBands3311, kBands3311, AxisRoute::Normal, 0},
-    {{3327, 0}, &kTable3327, kBands3327, kBands3327, AxisRoute::Normal, 0},
-    {{3333, 0}, &kTable3333, kBands3333, kBands3333, AxisRoute::Normal, 0},
-    {{3335, 33352}, &kTable3335, kBands3335, kBands3335, AxisRoute::XOnly, 0},
-    {{3370, 0}, nullptr, kBands3370, kBands3370, AxisRoute::Normal, 0},
-    {{3360, 0}, nullptr, kBands3360, kBands3360, AxisRoute::Normal, 0},
-    {{3212, 0}, nullptr, kBands3212, kBands3212, AxisRoute::Normal, 0},
-    {{3104, 31042}, nullptr, kBands3104, kBands3104, AxisRoute::Swapped, 0},
-    {{3389, 0}, nullptr, kBands3389, kBands3389, AxisRoute::Normal, 0},
-    {{33952, 0}, nullptr, kBands33952X, kBands33952Y, AxisRoute::Normal, 0},
-    {{3395, 0}, nullptr, kBands3395, kBands3395, AxisRoute::Normal, 399},
+    {nullptr, {}, {}, AxisRoute::Normal, 0}, // None: never encoded
+    {&kTable3325, kBands3325, kBands3325, AxisRoute::Normal, 0},
+    {&kTable3311, kBands3311, kBands3311, AxisRoute::Normal, 0},
+    {&kTable3327, kBands3327, kBands3327, AxisRoute::Normal, 0},
+    {&kTable3333, kBands3333, kBands3333, AxisRoute::Normal, 0},
+    {&kTable3335, kBands3335, kBands3335, AxisRoute::XOnly, 0},
+    {nullptr, kBands3370, kBands3370, AxisRoute::Normal, 0},
+    {nullptr, kBands3360, kBands3360, AxisRoute::Normal, 0},
+    {nullptr, kBands3212, kBands3212, AxisRoute::Normal, 0},
+    {nullptr, kBands3104, kBands3104, AxisRoute::Swapped, 0},
+    {nullptr, kBands3389, kBands3389, AxisRoute::Normal, 0},
+    {nullptr, kBands33952X, kBands33952Y, AxisRoute::Normal, 0},
+    {nullptr, kBands3395, kBands3395, AxisRoute::Normal, 399},
 };
+static_assert(std::size(kRules) == size_t(SensorRegisterRule::Plain3395) + 1, "one rule per SensorRegisterRule");
 
 const SensorRule *ruleFor(int sensor)
 {
-    for (const SensorRule &rule : kRules) {
-        if (sensor != 0 && (rule.sensors[0] == sensor || rule.sensors[1] == sensor))
-            return &rule;
-    }
-    return nullptr;
+    const SensorCapability *capability = sensorCapability(sensor);
+    if (!capability || capability->registers == SensorRegisterRule::None)
+        return nullptr;
+    return &kRules[size_t(capability->registers)];
 }
 
 struct AxisBytes {
@@ -140,21 +142,6 @@ AxisBytes encodeAxis(const SensorRule &rule, const AxisBands &bands, uint32_t ra
     return {};
 }
 
-enum class SniperKind { Unchanged, Lookup, MinusOne };
-struct SniperRule {
-    int sensor;
-    SniperKind kind;
-    const RegisterTable *table;
-};
-const SniperRule kSniperRules[] = {
-    {3104, SniperKind::Unchanged, nullptr},
-    {3212, SniperKind::Unchanged, nullptr},
-    {3389, SniperKind::Unchanged, nullptr},
-    {3325, SniperKind::Lookup, &kTable3325},
-    {3327, SniperKind::Lookup, &kTable3327},
-    {3335, SniperKind::Lookup, &kTable3335},
-    {3360, SniperKind::MinusOne, nullptr},
-};
 constexpr uint8_t SNIPER_DEFAULT = 4;
 
 } // namespace
@@ -195,14 +182,12 @@ std::array<uint8_t, 4> encodeDpiStage(int sensor, uint32_t x, uint32_t y, uint8_
 
 uint8_t encodeSniperValue(int sensor, uint8_t value)
 {
-    for (const SniperRule &rule : kSniperRules) {
-        if (rule.sensor != sensor)
-            continue;
-        switch (rule.kind) {
-        case SniperKind::Unchanged: return value;
-        case SniperKind::Lookup: return rule.table->at(value);
-        case SniperKind::MinusOne: return static_cast<uint8_t>(value - 1);
-        }
+    const SensorCapability *capability = sensorCapability(sensor);
+    switch (capability ? capability->sniperRegister : SniperRegister::Default) {
+    case SniperRegister::Unchanged: return value;
+    case SniperRegister::Lookup: return ruleFor(sensor)->table->at(value);
+    case SniperRegister::MinusOne: return static_cast<uint8_t>(value - 1);
+    case SniperRegister::Default: break;
     }
     return SNIPER_DEFAULT;
 }

@@ -1,14 +1,7 @@
 #pragma once
-// Slider range of a DPI stage per sensor model: raw register values at the
-// two ends and whether X and Y may be set apart ("Link XY" offered).
+// Slider range of a DPI stage per sensor model, for the product at hand.
+#include "storage/SensorCapabilities.h"
 #include <QString>
-
-struct SensorRange {
-    int sensor;
-    int rawMin;
-    int rawMax;
-    bool linkShown;
-};
 
 // The range for a sensor on the named product; nullptr for a sensor the
 // table does not know (the caller keeps whatever range it had).
