@@ -1,12 +1,18 @@
 #include "platform/OsdChannel.h"
+#include "platform/RuntimeFolder.h"
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDebug>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFileInfo>
+#include <QList>
 #include <QLocalSocket>
+#include <QMutex>
 #include <QProcess>
 #include <QThread>
+#include <QWaitCondition>
 #include <QtEndian>
+#include <atomic>
 #include <cerrno>
 #include <mutex>
 #include <signal.h>
@@ -25,6 +31,21 @@ constexpr int kPollMs = 20;
 
 std::mutex g_starterMutex;
 OsdStarter g_starter;
+// Set while the notice thread is being stopped: its waits end early.
+std::atomic<bool> g_cancel{false};
+
+// Waits in steps of at most kPollMs until done(), the limit, or a stop; step
+// waits for the given time and returns false when waiting cannot help.
+template <typename Done, typename Step>
+bool waitFor(int limitMs, Done done, Step step)
+{
+    const QDeadlineTimer deadline(limitMs);
+    while (!done()) {
+        if (deadline.hasExpired() || g_cancel.load() || !step(int(qBound<qint64>(1, deadline.remainingTime(), kPollMs))))
+            return done();
+    }
+    return true;
+}
 
 void putString(QByteArray &block, int offset, const QString &text)
 {
@@ -67,9 +88,9 @@ bool processAlive(qint64 pid)
     return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
 }
 
-bool connectToHelper(QLocalSocket &socket)
+bool connectToHelper(QLocalSocket &socket, const QString &name)
 {
-    socket.connectToServer(osdServerName());
+    socket.connectToServer(name);
     if (socket.waitForConnected(kConnectTimeoutMs))
         return true;
     socket.abort();
@@ -78,14 +99,17 @@ bool connectToHelper(QLocalSocket &socket)
 
 OsdDelivery sendBlock(QLocalSocket &socket, const QByteArray &block)
 {
-    const bool written = socket.write(block) == block.size() && socket.waitForBytesWritten(kWriteTimeoutMs);
-    bool answered = false;
-    if (written) {
-        while (socket.bytesAvailable() < 1 && socket.waitForReadyRead(kAnswerTimeoutMs)) {
-        }
-        answered = socket.bytesAvailable() >= 1 && socket.read(1) == QByteArray(1, '\1');
-    }
-    socket.disconnectFromServer();
+    const auto connected = [&socket] { return socket.state() == QLocalSocket::ConnectedState; };
+    const bool written = socket.write(block) == block.size()
+                         && waitFor(
+                             kWriteTimeoutMs, [&socket] { return socket.bytesToWrite() == 0; },
+                             [&](int ms) { return socket.waitForBytesWritten(ms) || connected(); });
+    const bool answered = written
+                          && waitFor(
+                              kAnswerTimeoutMs, [&socket] { return socket.bytesAvailable() >= 1; },
+                              [&](int ms) { return socket.waitForReadyRead(ms) || connected(); })
+                          && socket.read(1) == QByteArray(1, '\1');
+    socket.abort();
     if (answered)
         return OsdDelivery::Delivered;
     qDebug("SendMessage failed\n");
@@ -147,14 +171,11 @@ bool decodeOsdBlock(const QByteArray &block, OsdMessage &message)
 
 QString osdServerName()
 {
-    const QString name = QStringLiteral("%1-%2").arg(QLatin1String(OSD_WINDOW_TITLE)).arg(::getuid());
-    // The runtime folder is private to the user, so no one else can take the
-    // name first or listen in; without one the socket goes to the temp folder.
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    const QFileInfo folder(runtime);
-    if (!runtime.isEmpty() && folder.isDir() && folder.ownerId() == ::getuid())
-        return QDir(runtime).filePath(name);
-    return name;
+    // Nobody else can take the name first or listen in on it there.
+    const QString folder = privateRuntimeFolder();
+    if (folder.isEmpty())
+        return QString();
+    return QDir(folder).filePath(QStringLiteral("%1-%2").arg(QLatin1String(OSD_WINDOW_TITLE)).arg(::getuid()));
 }
 
 bool startOsdProgram(const QString &program, qint64 *pid)
@@ -168,14 +189,17 @@ void setOsdStarter(OsdStarter starter)
     g_starter = std::move(starter);
 }
 
-OsdDelivery deliverOsdBlock(const QByteArray &block, const QString &program)
+OsdDelivery deliverOsdBlockNow(const QByteArray &block, const QString &program)
 {
+    const QString name = osdServerName();
+    if (name.isEmpty())
+        return OsdDelivery::NoHelper; // the runtime folder's warning says why
     QLocalSocket socket;
-    if (connectToHelper(socket))
+    if (connectToHelper(socket, name))
         return sendBlock(socket, block);
 
     const OsdStarter start = currentStarter();
-    for (int attempt = 0; attempt < OSD_START_ATTEMPTS; ++attempt) {
+    for (int attempt = 0; attempt < OSD_START_ATTEMPTS && !g_cancel.load(); ++attempt) {
         qint64 pid = 0;
         if (!start(program, &pid)) {
             // Trying again cannot help a program that is missing or not executable.
@@ -184,14 +208,131 @@ OsdDelivery deliverOsdBlock(const QByteArray &block, const QString &program)
         }
         QElapsedTimer waited;
         waited.start();
-        while (waited.elapsed() < OSD_START_WAIT_MS) {
-            if (connectToHelper(socket))
+        while (waited.elapsed() < OSD_START_WAIT_MS && !g_cancel.load()) {
+            if (connectToHelper(socket, name))
                 return sendBlock(socket, block);
             if (!processAlive(pid))
                 break; // it ended without listening; the next attempt starts at once
             QThread::msleep(kPollMs);
         }
     }
-    qDebug().noquote() << "The OSD helper did not open" << osdServerName();
+    qDebug().noquote() << "The OSD helper did not open" << name;
     return OsdDelivery::NoHelper;
+}
+
+namespace {
+
+struct Notice {
+    QByteArray block;
+    QString program;
+};
+
+// Delivers the window's notices one after another, so that a helper that is
+// slow to start or never answers holds this thread, not the window.
+class NoticeThread : public QThread
+{
+public:
+    void post(Notice notice)
+    {
+        QMutexLocker lock(&m_mutex);
+        if (m_waiting.size() >= OSD_QUEUE_LIMIT) {
+            m_waiting.removeFirst();
+            qDebug("An on-screen notice was dropped: the OSD helper is slow");
+        }
+        m_waiting.append(std::move(notice));
+        m_changed.wakeAll();
+    }
+
+    bool waitIdle(int timeoutMs)
+    {
+        const QDeadlineTimer deadline(timeoutMs);
+        QMutexLocker lock(&m_mutex);
+        while (!m_waiting.isEmpty() || m_busy) {
+            if (!m_idle.wait(&m_mutex, deadline))
+                return m_waiting.isEmpty() && !m_busy;
+        }
+        return true;
+    }
+
+    // Drops what waits and ends the delivery under way early.
+    void stop()
+    {
+        {
+            QMutexLocker lock(&m_mutex);
+            m_stopping = true;
+            m_waiting.clear();
+            m_changed.wakeAll();
+        }
+        g_cancel = true;
+        wait();
+        g_cancel = false;
+    }
+
+protected:
+    void run() override
+    {
+        for (;;) {
+            Notice notice;
+            {
+                QMutexLocker lock(&m_mutex);
+                m_busy = false;
+                m_idle.wakeAll();
+                while (m_waiting.isEmpty() && !m_stopping)
+                    m_changed.wait(&m_mutex);
+                if (m_stopping)
+                    return;
+                notice = m_waiting.takeFirst();
+                m_busy = true;
+            }
+            deliverOsdBlockNow(notice.block, notice.program);
+        }
+    }
+
+private:
+    QMutex m_mutex;
+    QWaitCondition m_changed;
+    QWaitCondition m_idle;
+    QList<Notice> m_waiting;
+    bool m_busy = false;
+    bool m_stopping = false;
+};
+
+QMutex g_threadMutex;
+NoticeThread *g_thread = nullptr;
+
+// Runs when the application object goes, while Qt still works.
+void stopNoticeThread()
+{
+    NoticeThread *thread = nullptr;
+    {
+        QMutexLocker lock(&g_threadMutex);
+        std::swap(thread, g_thread);
+    }
+    if (!thread)
+        return;
+    thread->stop();
+    delete thread;
+}
+
+NoticeThread &noticeThread()
+{
+    QMutexLocker lock(&g_threadMutex);
+    if (!g_thread) {
+        g_thread = new NoticeThread;
+        g_thread->start();
+        qAddPostRoutine(stopNoticeThread);
+    }
+    return *g_thread;
+}
+
+} // namespace
+
+void deliverOsdBlock(const QByteArray &block, const QString &program)
+{
+    noticeThread().post({block, program});
+}
+
+bool waitForOsdNotices(int timeoutMs)
+{
+    return noticeThread().waitIdle(timeoutMs);
 }

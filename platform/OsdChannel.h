@@ -62,7 +62,8 @@ quint32 osdColorValue(const QColor &color);
 QColor osdColorFromValue(quint32 value);
 
 // The helper's socket: OSD_WINDOW_TITLE + "-" + user id, inside the user's
-// runtime folder (private to the user) when there is one.
+// private runtime folder (its lock file beside it). Empty without one: then
+// there is no helper to reach and none is started.
 QString osdServerName();
 
 // Starts the helper program detached, without arguments; pid receives its
@@ -82,5 +83,18 @@ enum class OsdDelivery {
 // listens: up to OSD_START_ATTEMPTS starts, each followed by up to
 // OSD_START_WAIT_MS for the socket to appear. A program that cannot be
 // started at all, or whose process ends without opening the socket, is not
-// waited for. Blocks the calling thread meanwhile.
-OsdDelivery deliverOsdBlock(const QByteArray &block, const QString &program);
+// waited for. Blocks the calling thread meanwhile (a helper that takes the
+// block but never answers holds it about 3 s).
+OsdDelivery deliverOsdBlockNow(const QByteArray &block, const QString &program);
+
+// How many notices wait for the notice thread at most; a newer notice pushes
+// out the oldest waiting one, whose text it would replace on screen anyway.
+constexpr int OSD_QUEUE_LIMIT = 4;
+
+// What the window calls: hands the block to the notice thread, which delivers
+// it as deliverOsdBlockNow does, and returns at once. Failures go to the
+// debug log only.
+void deliverOsdBlock(const QByteArray &block, const QString &program);
+// True once no notice waits or is being delivered; false when that did not
+// happen within timeoutMs.
+bool waitForOsdNotices(int timeoutMs);

@@ -1,49 +1,47 @@
 #include "platform/SingleInstance.h"
+#include "platform/RuntimeFolder.h"
+#include "storage/IniFile.h"
 #include <QCryptographicHash>
-#include <QDir>
+#include <QDebug>
 #include <QLocalSocket>
-#include <QStandardPaths>
 #include <limits>
-#include <unistd.h>
 
 QString instanceMutexName(const QString &productName)
 {
     return productName + " Wireless Gaming Mouse Mutex1";
 }
 
-namespace {
-QString lockFolder()
-{
-    // Without XDG_RUNTIME_DIR Qt would warn on every call (mousectl's stderr
-    // included) before it falls back; this fallback is quiet.
-    QString dir = qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")
-                      ? QString()
-                      : QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty())
-        dir = QDir::tempPath() + QString("/mousecfg-%1").arg(getuid());
-    QDir().mkpath(dir);
-    return dir;
-}
-}
-
 SingleInstanceLock::SingleInstanceLock(const QString &mutexName)
 {
+    const QString folder = privateRuntimeFolder();
+    if (folder.isEmpty())
+        return;
     // The mutex name may hold any characters; hash it into a file name.
     const QByteArray digest = QCryptographicHash::hash(mutexName.toUtf8(), QCryptographicHash::Sha1).toHex();
-    m_path = lockFolder() + "/mousecfg-" + QString::fromLatin1(digest.left(16)) + ".lock";
+    m_path = folder + "/mousecfg-" + QString::fromLatin1(digest.left(16)) + ".lock";
 }
 
 bool SingleInstanceLock::tryAcquire()
 {
+    if (m_path.isEmpty())
+        return true; // the folder's warning said why
     m_lock = std::make_unique<QLockFile>(m_path);
-    // A lock counts as stale only when its process is gone: a running copy
-    // keeps it however long it runs.
+    // A lock counts as stale only when its process is gone or it names none:
+    // a running copy keeps it however long it runs.
     m_lock->setStaleLockTime(std::numeric_limits<int>::max());
-    return m_lock->tryLock(0);
+    if (takeLock(*m_lock, 0))
+        return true;
+    if (m_lock->error() == QLockFile::LockFailedError)
+        return false;
+    qWarning().noquote() << "Cannot create the instance lock" << m_path << "- a second copy is not detected";
+    m_lock.reset();
+    return true;
 }
 
 QString SingleInstanceLock::activationSocketPath() const
 {
+    if (m_path.isEmpty())
+        return QString();
     QString path = m_path;
     path.replace(path.size() - int(qstrlen(".lock")), int(qstrlen(".lock")), QStringLiteral(".sock"));
     return path;
@@ -56,6 +54,8 @@ constexpr char RELOAD[] = "reload\n";
 
 bool sendMessage(const QString &socketPath, const char *message)
 {
+    if (socketPath.isEmpty())
+        return false;
     QLocalSocket socket;
     socket.connectToServer(socketPath);
     if (!socket.waitForConnected(ACTIVATION_TIMEOUT_MS))
@@ -85,6 +85,8 @@ ActivationListener::ActivationListener(QObject *parent) : QObject(parent)
 
 bool ActivationListener::listen(const QString &socketPath)
 {
+    if (socketPath.isEmpty())
+        return false;
     // Only the lock holder gets here, so a socket left by a crashed run is stale.
     QLocalServer::removeServer(socketPath);
     m_server.setSocketOptions(QLocalServer::UserAccessOption);

@@ -1,7 +1,8 @@
 #pragma once
 // One running copy per product and user. The lock is a file in the user's
-// runtime folder named after the product's mutex name; a lock left by a
-// crashed run is recognised as stale (its process is gone) and taken over.
+// private runtime folder named after the product's mutex name; a lock left by
+// a crashed run is recognised as stale (its process is gone, or it names none)
+// and taken over. Without a private folder there is no lock: every start runs.
 #include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
@@ -11,12 +12,16 @@
 class SingleInstanceLock {
 public:
     explicit SingleInstanceLock(const QString &mutexName);
-    // True when this process now holds the lock; false when another running
-    // process of the same user holds it.
+    // False only when another running process of the same user holds the
+    // lock. True when this process holds it now, and also, with a warning,
+    // when no lock can be kept (no private runtime folder, lock file not
+    // creatable): a start is not refused for that.
     bool tryAcquire();
+    // Empty without a private runtime folder.
     QString lockFilePath() const { return m_path; }
     // Beside the lock: the holder listens there, so that a second start can
     // ask it to show its window instead of leaving the user with nothing.
+    // Empty without a private runtime folder.
     QString activationSocketPath() const;
 
 private:

@@ -138,11 +138,13 @@ bool hasKnownColourModel(const QVariant &colour)
     return in.status() == QDataStream::Ok && colourModel >= QColor::Invalid && colourModel <= QColor::ExtendedRgb;
 }
 
+} // namespace
+
 // A writer killed between creating its lock file and writing its process id
 // into it leaves a lock that names nobody, which QLockFile would honour for
 // 30 s. A live writer fills its lock at once, so one still empty after a
 // short wait is taken over.
-bool takeLock(QLockFile &lock)
+bool takeLock(QLockFile &lock, int waitMs)
 {
     constexpr int kTornLockWaitMs = 200;
     if (lock.tryLock(kTornLockWaitMs))
@@ -154,10 +156,8 @@ bool takeLock(QLockFile &lock)
         qWarning().noquote() << "Taking over a lock file that names no process:" << lock.error();
         lock.removeStaleLockFile();
     }
-    return lock.tryLock(kLockWaitMs);
+    return lock.tryLock(waitMs);
 }
-
-} // namespace
 
 IniFile::IniFile(const QString &path) : IniFile(path, path, false) {}
 
@@ -236,7 +236,7 @@ IniWorkCopy::IniWorkCopy(const QString &path) : m_target(path)
     // The lock QSettings itself takes on the target, so writers in other
     // threads and processes take turns instead of losing each other's changes.
     m_lock = std::make_unique<QLockFile>(target + QStringLiteral(".lock"));
-    if (!takeLock(*m_lock)) {
+    if (!takeLock(*m_lock, kLockWaitMs)) {
         qWarning().noquote() << "Cannot lock" << target << "for writing, lock error" << m_lock->error();
         return;
     }

@@ -91,3 +91,8 @@ public:
 private:
     bool replaceTarget();
 };
+
+// Takes lock, waiting up to waitMs for its holder; a lock file that still
+// names no process after a short wait (its maker was killed while creating
+// it) is taken over. The rule for every lock file the program keeps.
+bool takeLock(QLockFile &lock, int waitMs);

@@ -1,17 +1,8 @@
 #include "helpers/osd/OsdServer.h"
-#include <QDebug>
-#include <QDir>
+#include "storage/IniFile.h"
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
-
-namespace {
-// Where QLocalServer puts a socket given by name only.
-QString socketPath(const QString &name)
-{
-    return QDir::isAbsolutePath(name) ? name : QDir(QDir::tempPath()).filePath(name);
-}
-}
 
 OsdServer::OsdServer(Show show, QObject *parent) : QObject(parent), m_show(std::move(show))
 {
@@ -30,13 +21,17 @@ OsdServer::~OsdServer()
 OsdServer::Start OsdServer::listen()
 {
     const QString name = osdServerName();
-    m_lock = std::make_unique<QLockFile>(socketPath(name) + QStringLiteral(".lock"));
-    if (!m_lock->tryLock(0)) {
+    if (name.isEmpty()) {
+        m_error = QStringLiteral("no private runtime folder for the socket");
+        return Start::Failed;
+    }
+    m_lock = std::make_unique<QLockFile>(name + QStringLiteral(".lock"));
+    if (!takeLock(*m_lock, 0)) {
         const bool held = m_lock->error() == QLockFile::LockFailedError;
         m_lock.reset();
         if (held)
             return Start::AlreadyRunning;
-        m_error = QStringLiteral("cannot create the lock file %1.lock").arg(socketPath(name));
+        m_error = QStringLiteral("cannot create the lock file %1.lock").arg(name);
         return Start::Failed;
     }
     QLocalServer::removeServer(name);

@@ -25,8 +25,8 @@ public:
         Failed,
     };
     // One helper per user: the first takes a lock file beside the socket and
-    // keeps it while it runs; a socket left behind by a helper that died is
-    // cleared and taken over.
+    // keeps it while it runs; a socket or lock left behind by a helper that
+    // died is cleared and taken over. Failed without a private runtime folder.
     Start listen();
     QString errorString() const;
     QString serverPath() const;

@@ -221,7 +221,7 @@ private slots:
         QVERIFY(helper.startListening());
         StartRecorder starts;
         const QByteArray block = encodeOsdBlock(osdNotice("Profile 3", Qt::green));
-        QCOMPARE(deliverOsdBlock(block, "/no/such/OSD"), OsdDelivery::Delivered);
+        QCOMPARE(deliverOsdBlockNow(block, "/no/such/OSD"), OsdDelivery::Delivered);
         QCOMPARE(helper.blocks(), QList<QByteArray>{block});
         QVERIFY(starts.programs.isEmpty());
     }
@@ -232,7 +232,7 @@ private slots:
         StartRecorder starts;
         starts.onStart = [&helper](qint64 *) { return helper.startListening(); };
         const QByteArray block = encodeOsdBlock(osdNotice("DPI2:800", Qt::blue));
-        QCOMPARE(deliverOsdBlock(block, "/opt/app/OSD"), OsdDelivery::Delivered);
+        QCOMPARE(deliverOsdBlockNow(block, "/opt/app/OSD"), OsdDelivery::Delivered);
         QCOMPARE(starts.programs, QStringList{"/opt/app/OSD"});
         QCOMPARE(helper.blocks().size(), 1);
     }
@@ -244,14 +244,14 @@ private slots:
             *pid = 0; // unknown process: each attempt waits its whole time
             return true;
         };
-        QCOMPARE(deliverOsdBlock(encodeOsdBlock(osdNotice("x", Qt::red)), "/opt/app/OSD"), OsdDelivery::NoHelper);
+        QCOMPARE(deliverOsdBlockNow(encodeOsdBlock(osdNotice("x", Qt::red)), "/opt/app/OSD"), OsdDelivery::NoHelper);
         QCOMPARE(starts.programs.size(), 5);
     }
 
     void aProgramThatCannotStartIsTriedOnce()
     {
         StartRecorder starts; // every start fails
-        QCOMPARE(deliverOsdBlock(encodeOsdBlock(osdNotice("x", Qt::red)), "/no/such/OSD"), OsdDelivery::NoHelper);
+        QCOMPARE(deliverOsdBlockNow(encodeOsdBlock(osdNotice("x", Qt::red)), "/no/such/OSD"), OsdDelivery::NoHelper);
         QCOMPARE(starts.programs.size(), 1);
     }
 
@@ -259,8 +259,55 @@ private slots:
     {
         FakeOsdHelper helper(false);
         QVERIFY(helper.startListening());
-        QCOMPARE(deliverOsdBlock(encodeOsdBlock(osdNotice("x", Qt::red)), "/no/such/OSD"), OsdDelivery::NotAcknowledged);
+        QCOMPARE(deliverOsdBlockNow(encodeOsdBlock(osdNotice("x", Qt::red)), "/no/such/OSD"), OsdDelivery::NotAcknowledged);
         QCOMPARE(helper.blocks().size(), 1);
+    }
+
+    // The window's notices are delivered on a thread of their own: a helper
+    // slow to start, or one that takes the block and never answers, does not
+    // hold the window.
+    void noticesLeaveTheCallerAtOnce()
+    {
+        StartRecorder starts;
+        QSemaphore returned;
+        bool startedAfterReturn = false;
+        QThread *startThread = nullptr;
+        starts.onStart = [&](qint64 *) {
+            startThread = QThread::currentThread();
+            startedAfterReturn = returned.tryAcquire(1, 10000); // the call came back before the start ended
+            return false;
+        };
+        deliverOsdBlock(encodeOsdBlock(osdNotice("x", Qt::red)), "/opt/app/OSD");
+        returned.release();
+        QVERIFY(waitForOsdNotices(20000));
+        QCOMPARE(starts.programs, QStringList{"/opt/app/OSD"});
+        QVERIFY(startThread != QThread::currentThread());
+        QVERIFY(startedAfterReturn);
+    }
+
+    // While one notice is under way, at most OSD_QUEUE_LIMIT wait; the newest win.
+    void waitingNoticesAreBounded()
+    {
+        StartRecorder starts;
+        QSemaphore underWay;
+        QSemaphore release;
+        starts.onStart = [&](qint64 *) {
+            underWay.release();
+            release.tryAcquire(1, 10000); // the first holds the thread, the others pass
+            release.release();
+            return false;
+        };
+        const QByteArray block = encodeOsdBlock(osdNotice("x", Qt::red));
+        deliverOsdBlock(block, "/p/0");
+        QVERIFY(underWay.tryAcquire(1, 10000));
+        for (int i = 1; i <= 10; ++i)
+            deliverOsdBlock(block, QStringLiteral("/p/%1").arg(i));
+        release.release();
+        QVERIFY(waitForOsdNotices(20000));
+        QStringList expected{"/p/0"};
+        for (int i = 10 - OSD_QUEUE_LIMIT + 1; i <= 10; ++i)
+            expected << QStringLiteral("/p/%1").arg(i);
+        QCOMPARE(starts.programs, expected);
     }
 
     void windowSendsMouseSideChanges()
@@ -282,8 +329,10 @@ private slots:
         virtualMouse().pressProfileButton();
         QTRY_VERIFY_WITH_TIMEOUT(!helper.blocks().isEmpty(), 5000);
         QCOMPARE(helper.blocks().first(), expectedBlock("Profile 2", 219, 200, 182));
+        QVERIFY(waitForOsdNotices(10000));
         const int before = helper.blocks().size(); // DPI and rate of the new slot may follow
         window->slotRefreshRate(3); // not a rate: an empty notice
+        QVERIFY(waitForOsdNotices(10000));
         QCOMPARE(helper.blocks().size(), before + 1);
         QCOMPARE(helper.blocks().last(), expectedBlock(QString(), 219, 200, 182));
         QVERIFY(starts.programs.isEmpty());
@@ -291,6 +340,7 @@ private slots:
         // Without a helper the window starts the installed program.
         helper.stopListening();
         window->slotRefreshRate(1);
+        QVERIFY(waitForOsdNotices(10000));
         QCOMPARE(starts.programs, QStringList(osdProgramPath()));
         QCOMPARE(osdProgramPath(), app.path() + "/OSD");
         QVERIFY(messages.texts().isEmpty());

@@ -3,6 +3,7 @@
 #include "helpers/osd/OsdServer.h"
 #include "helpers/osd/OsdWindow.h"
 #include "platform/OsdChannel.h"
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocalSocket>
@@ -12,6 +13,7 @@
 #include <QtTest>
 #include <csignal>
 #include <signal.h>
+#include <unistd.h>
 
 namespace {
 
@@ -142,6 +144,39 @@ private slots:
         QCOMPARE(client.readAll(), QByteArray("\1\1"));
     }
 
+    // A lock that names no process (a helper killed while making it) does not
+    // keep every later helper away.
+    void anEmptyLockIsTakenOver()
+    {
+        QVERIFY(QFile(osdServerName() + ".lock").open(QIODevice::WriteOnly));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Taking over a lock file that names no process"));
+        OsdServer server([](const OsdMessage &) {});
+        QCOMPARE(server.listen(), OsdServer::Start::Listening);
+    }
+
+    // Without a private runtime folder the helper does not listen at all, and
+    // says so, rather than in a folder others may write in.
+    void noPrivateFolderNoHelper()
+    {
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        const QByteArray temp = qgetenv("TMPDIR");
+        QTemporaryDir base;
+        const QString folder = base.path() + QStringLiteral("/mousecfg-%1").arg(::getuid());
+        QVERIFY(QDir().mkdir(folder));
+        QVERIFY(QFile::setPermissions(folder, QFileDevice::Permissions(0x7777))); // rwx for all
+        qunsetenv("XDG_RUNTIME_DIR");
+        qputenv("TMPDIR", QFile::encodeName(base.path()));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Not using the runtime folder .*can be written by other users"));
+        OsdServer server([](const OsdMessage &) {});
+        const OsdServer::Start start = server.listen();
+        const QString error = server.errorString();
+        qputenv("XDG_RUNTIME_DIR", runtime);
+        temp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", temp);
+        QCOMPARE(start, OsdServer::Start::Failed);
+        QCOMPARE(error, QString("no private runtime folder for the socket"));
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), QStringList());
+    }
+
     void theProgramIsStartedOnceAndEndsOnSigterm()
     {
         QVERIFY2(QFileInfo(installedHelper()).isExecutable(), qPrintable(installedHelper()));
@@ -154,9 +189,9 @@ private slots:
             return ok;
         });
         const QByteArray block = encodeOsdBlock(message("Profile 1"));
-        QCOMPARE(deliverOsdBlock(block, installedHelper()), OsdDelivery::Delivered);
+        QCOMPARE(deliverOsdBlockNow(block, installedHelper()), OsdDelivery::Delivered);
         QCOMPARE(starts, 1);
-        QCOMPARE(deliverOsdBlock(encodeOsdBlock(message("DPI1:400")), installedHelper()), OsdDelivery::Delivered);
+        QCOMPARE(deliverOsdBlockNow(encodeOsdBlock(message("DPI1:400")), installedHelper()), OsdDelivery::Delivered);
         QCOMPARE(starts, 1);
         QVERIFY(QFileInfo::exists(osdServerName()));
 
@@ -173,13 +208,13 @@ private slots:
         QProcess first;
         first.start(installedHelper(), QStringList());
         QVERIFY(first.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(deliverOsdBlock(encodeOsdBlock(message("a")), QString()) == OsdDelivery::Delivered, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(deliverOsdBlockNow(encodeOsdBlock(message("a")), QString()) == OsdDelivery::Delivered, 10000);
 
         QProcess second;
         second.start(installedHelper(), QStringList());
         QVERIFY(second.waitForFinished(10000));
         QCOMPARE(second.exitCode(), 0);
-        QCOMPARE(deliverOsdBlock(encodeOsdBlock(message("b")), QString()), OsdDelivery::Delivered);
+        QCOMPARE(deliverOsdBlockNow(encodeOsdBlock(message("b")), QString()), OsdDelivery::Delivered);
 
         first.terminate(); // SIGTERM
         QVERIFY(first.waitForFinished(10000));
