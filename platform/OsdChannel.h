@@ -84,7 +84,7 @@ enum class OsdDelivery {
 // OSD_START_WAIT_MS for the socket to appear. A program that cannot be
 // started at all, or whose process ends without opening the socket, is not
 // waited for. Blocks the calling thread meanwhile (a helper that takes the
-// block but never answers holds it about 3 s).
+// block but never answers holds it up to 3 s).
 OsdDelivery deliverOsdBlockNow(const QByteArray &block, const QString &program);
 
 // How many notices wait for the notice thread at most; a newer notice pushes
