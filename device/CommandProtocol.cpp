@@ -101,15 +101,15 @@ int sendControl(uint8_t flag)
     return sendReport(commandReport(OpControl, CONTROL_PREFIX, flag));
 }
 
-int sendRefreshSequence()
+int sendRefreshSequence(const StatusReportSink &onStatus)
 {
-    return sendReports(refreshSequenceReports());
+    return sendReports(refreshSequenceReports(), onStatus);
 }
 
-int setActiveProfile(int index)
+int setActiveProfile(int index, const StatusReportSink &onStatus)
 {
-    const int chosen = sendReport(commandReport(OpSetProfile, static_cast<uint8_t>(index)));
-    const int activated = sendControl(ACTIVATE_PROFILE_FLAG);
+    const int chosen = sendReport(commandReport(OpSetProfile, static_cast<uint8_t>(index)), onStatus);
+    const int activated = sendReport(commandReport(OpControl, CONTROL_PREFIX, ACTIVATE_PROFILE_FLAG), onStatus);
     return chosen ? chosen : activated;
 }
 

@@ -25,11 +25,11 @@ int beginWrite();
 int endWrite();
 int sendControl(uint8_t flag);
 // Control flags 0x04, 0x01, 0x02, 0x08, 0x10.
-int sendRefreshSequence();
+int sendRefreshSequence(const StatusReportSink &onStatus = {});
 // Makes profile index active (written once, not read back), then control flag 0x01.
 // Both are sent whatever the first returns; the code of the first failure is
-// returned for information only.
-int setActiveProfile(int index);
+// returned for information only. Status reports read on the way go to onStatus.
+int setActiveProfile(int index, const StatusReportSink &onStatus = {});
 
 // The groups, from the device image. The DPI stages and the key table are the
 // active profile's (profileId); the lighting table is always profile 0's.
