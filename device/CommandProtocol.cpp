@@ -93,12 +93,12 @@ ReportList refreshSequenceReports()
     return reports;
 }
 
-int beginWrite() { return sendReport(beginWriteReport()); }
-int endWrite() { return sendReport(endWriteReport()); }
+int beginWrite(const StatusReportSink &onStatus) { return sendReport(beginWriteReport(), onStatus); }
+int endWrite(const StatusReportSink &onStatus) { return sendReport(endWriteReport(), onStatus); }
 
-int sendControl(uint8_t flag)
+int sendControl(uint8_t flag, const StatusReportSink &onStatus)
 {
-    return sendReport(commandReport(OpControl, CONTROL_PREFIX, flag));
+    return sendReport(commandReport(OpControl, CONTROL_PREFIX, flag), onStatus);
 }
 
 int sendRefreshSequence(const StatusReportSink &onStatus)
@@ -109,7 +109,7 @@ int sendRefreshSequence(const StatusReportSink &onStatus)
 int setActiveProfile(int index, const StatusReportSink &onStatus)
 {
     const int chosen = sendReport(commandReport(OpSetProfile, static_cast<uint8_t>(index)), onStatus);
-    const int activated = sendReport(commandReport(OpControl, CONTROL_PREFIX, ACTIVATE_PROFILE_FLAG), onStatus);
+    const int activated = sendControl(ACTIVATE_PROFILE_FLAG, onStatus);
     return chosen ? chosen : activated;
 }
 
@@ -144,7 +144,7 @@ int applyAllSettings(const MouseSettings &record, int flags, const DownloadLinks
     };
     const StatusReportSink &onStatus = links.onStatus;
 
-    if (const int r = sendReport(beginWriteReport(), onStatus))
+    if (const int r = beginWrite(onStatus))
         return r;
     for (const Group &g : kGroups) {
         if (flags & g.flag) {
@@ -153,12 +153,12 @@ int applyAllSettings(const MouseSettings &record, int flags, const DownloadLinks
         }
     }
     if (flags != 0) {
-        if (const int r = sendReports(refreshSequenceReports(), onStatus))
+        if (const int r = sendRefreshSequence(onStatus))
             return r;
     }
     if (const int r = sendReports(macroGroup(), onStatus))
         return r;
-    const int r = sendReport(endWriteReport(), onStatus);
+    const int r = endWrite(onStatus);
     if (r == DeviceOk)
         run(links.startStatusThread);
     return r;

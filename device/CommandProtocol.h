@@ -21,14 +21,15 @@ struct DownloadLinks {
 // successful download.
 int applyAllSettings(const MouseSettings &record, int flags, const DownloadLinks &links = {});
 
-int beginWrite();
-int endWrite();
-int sendControl(uint8_t flag);
+// Status reports the sends below read go to onStatus (dropped when empty).
+int beginWrite(const StatusReportSink &onStatus = {});
+int endWrite(const StatusReportSink &onStatus = {});
+int sendControl(uint8_t flag, const StatusReportSink &onStatus = {});
 // Control flags 0x04, 0x01, 0x02, 0x08, 0x10.
 int sendRefreshSequence(const StatusReportSink &onStatus = {});
 // Makes profile index active (written once, not read back), then control flag 0x01.
 // Both are sent whatever the first returns; the code of the first failure is
-// returned for information only. Status reports read on the way go to onStatus.
+// returned for information only.
 int setActiveProfile(int index, const StatusReportSink &onStatus = {});
 
 // The groups, from the device image. The DPI stages and the key table are the
