@@ -11,7 +11,6 @@
 #include "storage/DeviceDescription.h"
 #include "storage/MacroFiles.h"
 #include <algorithm>
-#include <mutex>
 
 namespace {
 
@@ -21,21 +20,6 @@ constexpr uint8_t ACTIVATE_PROFILE_FLAG = 0x01;
 constexpr uint8_t BEGIN_WRITE = 0;
 constexpr uint8_t END_WRITE = 1;
 constexpr int MACRO_FILE_PAUSE_MS = 50;
-
-std::mutex g_controlMutex;
-std::function<void()> g_stopStatusThread;
-std::function<void()> g_startStatusThread;
-
-void runControl(const std::function<void()> *which)
-{
-    std::function<void()> call;
-    {
-        std::lock_guard<std::mutex> lock(g_controlMutex);
-        call = *which;
-    }
-    if (call)
-        call();
-}
 
 // The slot whose DPI stages and key table go out; an index beyond the slots reads as the first.
 int activeProfileIndex()
@@ -54,14 +38,49 @@ ButtonTableLayout currentButtonLayout()
     return layout;
 }
 
-} // namespace
-
-void setStatusThreadControl(std::function<void()> stop, std::function<void()> start)
+// The reports of each group, from the device image.
+ReportList basicGroup()
 {
-    std::lock_guard<std::mutex> lock(g_controlMutex);
-    g_stopStatusThread = std::move(stop);
-    g_startStatusThread = std::move(start);
+    return basicSettingsReports(deviceImage(), isSingleLightingModel(deviceListName()));
 }
+
+ReportList dpiGroup()
+{
+    return dpiStageReports(deviceImage().profiles[activeProfileIndex()], dpiStageCount(), mouseSensor(),
+                           deviceModeByte());
+}
+
+// Also rebuilds the macro-name map, so the macros follow it.
+ReportList buttonGroup()
+{
+    encodeKeyTable(deviceKeyTable(), deviceImage().profiles[activeProfileIndex()], currentButtonLayout(),
+                   deviceMacroNames());
+    return keyTableReports(deviceKeyTable());
+}
+
+ReportList lightingGroup()
+{
+    return lightingReports(buildLightingTable(deviceImage().profiles[0]));
+}
+
+ReportList macroGroup()
+{
+    const MacroReader readAndPause = [](const QString &name) {
+        QVector<MacroEvent> events = readMacroEvents(name);
+        sleepMs(MACRO_FILE_PAUSE_MS);
+        return events;
+    };
+    const MacroFill fill = fillMacroArea(deviceMacroArea(), deviceImage(), deviceMacroNames(), readAndPause);
+    return fill == MacroFill::Filled ? macroAreaReports(deviceMacroArea()) : ReportList();
+}
+
+void run(const std::function<void()> &step)
+{
+    if (step)
+        step();
+}
+
+} // namespace
 
 Report beginWriteReport() { return commandReport(OpWriteMode, BEGIN_WRITE); }
 Report endWriteReport() { return commandReport(OpWriteMode, END_WRITE); }
@@ -74,30 +93,27 @@ ReportList refreshSequenceReports()
     return reports;
 }
 
-int beginWrite() { return sendReport(beginWriteReport()); }
-int endWrite() { return sendReport(endWriteReport()); }
+int beginWrite(const StatusReportSink &onStatus) { return sendReport(beginWriteReport(), onStatus); }
+int endWrite(const StatusReportSink &onStatus) { return sendReport(endWriteReport(), onStatus); }
 
-int sendControl(uint8_t flag)
+int sendControl(uint8_t flag, const StatusReportSink &onStatus)
 {
-    return sendReport(commandReport(OpControl, CONTROL_PREFIX, flag));
+    return sendReport(commandReport(OpControl, CONTROL_PREFIX, flag), onStatus);
 }
 
-int sendRefreshSequence()
+int sendRefreshSequence(const StatusReportSink &onStatus)
 {
-    return sendReports(refreshSequenceReports());
+    return sendReports(refreshSequenceReports(), onStatus);
 }
 
-int setActiveProfile(int index)
+int setActiveProfile(int index, const StatusReportSink &onStatus)
 {
-    const int chosen = sendReport(commandReport(OpSetProfile, static_cast<uint8_t>(index)));
-    const int activated = sendControl(ACTIVATE_PROFILE_FLAG);
+    const int chosen = sendReport(commandReport(OpSetProfile, static_cast<uint8_t>(index)), onStatus);
+    const int activated = sendControl(ACTIVATE_PROFILE_FLAG, onStatus);
     return chosen ? chosen : activated;
 }
 
-int writeBasicSettings()
-{
-    return sendReports(basicSettingsReports(deviceImage(), isSingleLightingModel(deviceListName())));
-}
+int writeBasicSettings() { return sendReports(basicGroup()); }
 
 int writeDpiStages(int profile)
 {
@@ -106,72 +122,44 @@ int writeDpiStages(int profile)
                                        deviceModeByte()));
 }
 
-int writeButtonTable()
-{
-    encodeKeyTable(deviceKeyTable(), deviceImage().profiles[activeProfileIndex()], currentButtonLayout(),
-                   deviceMacroNames());
-    return sendReports(keyTableReports(deviceKeyTable()));
-}
+int writeButtonTable() { return sendReports(buttonGroup()); }
+int writeLightingTable() { return sendReports(lightingGroup()); }
+int writeMacros() { return sendReports(macroGroup()); }
 
-int writeLightingTable()
-{
-    return sendReports(lightingReports(buildLightingTable(deviceImage().profiles[0])));
-}
-
-int writeMacros()
-{
-    const MacroReader readAndPause = [](const QString &name) {
-        QVector<MacroEvent> events = readMacroEvents(name);
-        sleepMs(MACRO_FILE_PAUSE_MS);
-        return events;
-    };
-    const MacroFill fill = fillMacroArea(deviceMacroArea(), deviceImage(), deviceMacroNames(), readAndPause);
-    if (fill != MacroFill::Filled)
-        return DeviceOk;
-    return sendReports(macroAreaReports(deviceMacroArea()));
-}
-
-int groupsToSend(const MouseSettings &working, const MouseSettings &applied, bool writeAll)
-{
-    if (writeAll || readDiffFlag() == 1)
-        return ChangeAll;
-    return diffSettings(working, applied);
-}
-
-int applyAllSettings(const MouseSettings &record, int flags)
+int applyAllSettings(const MouseSettings &record, int flags, const DownloadLinks &links)
 {
     // The status thread reads the same handle; it must have left its loop first.
-    runControl(&g_stopStatusThread);
+    run(links.stopStatusThread);
     deviceImage() = record;
 
-    using Step = int (*)();
     struct Group {
         int flag;
-        Step send;
+        ReportList (*reports)();
     };
     static const Group kGroups[] = {
-        {ChangeBasic, writeBasicSettings},
-        {ChangeButtons, writeButtonTable},
-        {ChangeDpi, [] { return writeDpiStages(activeProfileIndex()); }},
-        {ChangeLighting, writeLightingTable},
+        {ChangeBasic, basicGroup},
+        {ChangeButtons, buttonGroup},
+        {ChangeDpi, dpiGroup},
+        {ChangeLighting, lightingGroup},
     };
+    const StatusReportSink &onStatus = links.onStatus;
 
-    if (const int r = beginWrite())
+    if (const int r = beginWrite(onStatus))
         return r;
     for (const Group &g : kGroups) {
         if (flags & g.flag) {
-            if (const int r = g.send())
+            if (const int r = sendReports(g.reports(), onStatus))
                 return r;
         }
     }
     if (flags != 0) {
-        if (const int r = sendRefreshSequence())
+        if (const int r = sendRefreshSequence(onStatus))
             return r;
     }
-    if (const int r = writeMacros())
+    if (const int r = sendReports(macroGroup(), onStatus))
         return r;
-    const int r = endWrite();
+    const int r = endWrite(onStatus);
     if (r == DeviceOk)
-        runControl(&g_startStatusThread);
+        run(links.startStatusThread);
     return r;
 }

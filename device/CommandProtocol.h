@@ -1,35 +1,36 @@
 #pragma once
 // The command sequences sent to the mouse. Each returns the code of the first
 // failing send (1, 2 or 4) and sends nothing after it, or 0.
+#include "device/InputReports.h"
 #include "device/ReportFrame.h"
 #include "storage/MouseSettings.h"
 #include <functional>
+
+// What a download needs from whoever runs it (the connection that owns the
+// status thread); each part may be empty.
+struct DownloadLinks {
+    std::function<void()> stopStatusThread;  // must not return before the thread has left its loop
+    std::function<void()> startStatusThread; // after a successful download only
+    StatusReportSink onStatus;               // status reports its sends read
+};
 
 // Sends the groups named by flags (ChangeBasic, ChangeDpi, ChangeButtons,
 // ChangeLighting) and the macros between begin and end write, from a copy of
 // record kept as the device image. The status thread is stopped, and its end
 // awaited, before the first packet; it is started again only after a
 // successful download.
-int applyAllSettings(const MouseSettings &record, int flags);
+int applyAllSettings(const MouseSettings &record, int flags, const DownloadLinks &links = {});
 
-// The groups Apply sends: every group when writeAll or when the mouse's
-// contents are unknown ("Config/Diff" = 1), else those that differ from the
-// last-applied record; 0 when nothing needs sending.
-int groupsToSend(const MouseSettings &working, const MouseSettings &applied, bool writeAll);
-
-// How the download stops and restarts the status thread, installed by its
-// owner. stop must not return before the thread has left its loop. Both default to nothing.
-void setStatusThreadControl(std::function<void()> stop, std::function<void()> start);
-
-int beginWrite();
-int endWrite();
-int sendControl(uint8_t flag);
+// Status reports the sends below read go to onStatus (dropped when empty).
+int beginWrite(const StatusReportSink &onStatus = {});
+int endWrite(const StatusReportSink &onStatus = {});
+int sendControl(uint8_t flag, const StatusReportSink &onStatus = {});
 // Control flags 0x04, 0x01, 0x02, 0x08, 0x10.
-int sendRefreshSequence();
+int sendRefreshSequence(const StatusReportSink &onStatus = {});
 // Makes profile index active (written once, not read back), then control flag 0x01.
 // Both are sent whatever the first returns; the code of the first failure is
 // returned for information only.
-int setActiveProfile(int index);
+int setActiveProfile(int index, const StatusReportSink &onStatus = {});
 
 // The groups, from the device image. The DPI stages and the key table are the
 // active profile's (profileId); the lighting table is always profile 0's.

@@ -52,7 +52,7 @@ int tracedWrite(hid_device *device, const unsigned char *data, size_t length)
 int tracedReadTimeout(hid_device *device, unsigned char *data, size_t length, int milliseconds)
 {
     const int result = inner().read_timeout(device, data, length, milliseconds);
-    if (result > 0 && isReplyReport(data, result))
+    if (result > 0 && inputKind(data, result) != InputKind::Other)
         report('<', data, static_cast<size_t>(result));
     return result;
 }

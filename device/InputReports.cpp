@@ -11,13 +11,7 @@ using Clock = std::chrono::steady_clock;
 // Twice what a handle can queue: enough to empty it while more arrives.
 constexpr int MAX_DRAINED_REPORTS = 128;
 
-std::mutex g_sinkMutex;
-StatusReportSink g_sink;
-
-bool isStatusReport(const uint8_t *report)
-{
-    return report[3] == OpQueryStatus || report[3] == OpStateChange;
-}
+constexpr int HEADER_BYTES = 8;
 
 } // namespace
 
@@ -27,16 +21,19 @@ std::recursive_mutex &commandHandleMutex()
     return mutex;
 }
 
-bool isCommandReport(const uint8_t *report, int length)
+InputKind inputKind(const uint8_t *report, int length)
 {
-    return length > 3 && report[0] == REPORT_ID && report[2] == REPORT_MAGIC;
+    if (length > 3 && report[0] == REPORT_ID && report[2] == REPORT_MAGIC)
+        return report[3] == OpQueryStatus || report[3] == OpStateChange ? InputKind::Status : InputKind::Reply;
+    // No other collection sends an all-zero header.
+    if (length >= HEADER_BYTES && std::all_of(report, report + HEADER_BYTES, [](uint8_t b) { return b == 0; }))
+        return InputKind::Reply;
+    return InputKind::Other;
 }
 
-bool isReplyReport(const uint8_t *report, int length)
+bool isStatusReply(const uint8_t *report, int length)
 {
-    constexpr int HEADER = 8;
-    return isCommandReport(report, length)
-           || (length >= HEADER && std::all_of(report, report + HEADER, [](uint8_t b) { return b == 0; }));
+    return inputKind(report, length) == InputKind::Status && report[3] == OpQueryStatus;
 }
 
 int readCommandReport(hid_device *handle, uint8_t *buffer, size_t length, int timeoutMs)
@@ -46,7 +43,7 @@ int readCommandReport(hid_device *handle, uint8_t *buffer, size_t length, int ti
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
         const int wait = static_cast<int>(std::max<long long>(0, left));
         const int got = hid().read_timeout(handle, buffer, length, wait);
-        if (got <= 0 || isReplyReport(buffer, got))
+        if (got <= 0 || inputKind(buffer, got) != InputKind::Other)
             return got;
         if (wait == 0)
             ++late; // past the deadline only what is already queued is read
@@ -54,24 +51,7 @@ int readCommandReport(hid_device *handle, uint8_t *buffer, size_t length, int ti
     return 0;
 }
 
-void setStatusReportSink(StatusReportSink sink)
-{
-    std::lock_guard<std::mutex> lock(g_sinkMutex);
-    g_sink = std::move(sink);
-}
-
-void passStatusReport(const uint8_t *report)
-{
-    StatusReportSink sink;
-    {
-        std::lock_guard<std::mutex> lock(g_sinkMutex);
-        sink = g_sink;
-    }
-    if (sink)
-        sink(report);
-}
-
-void drainInput(hid_device *handle, const std::function<void(const uint8_t *report)> &onStatus)
+void drainInput(hid_device *handle, const StatusReportSink &onStatus)
 {
     uint8_t report[REPORT_SIZE];
     for (int i = 0; i < MAX_DRAINED_REPORTS; ++i) {
@@ -79,11 +59,7 @@ void drainInput(hid_device *handle, const std::function<void(const uint8_t *repo
         const int got = hid().read_timeout(handle, report, REPORT_SIZE, 0);
         if (got <= 0)
             return;
-        if (!isCommandReport(report, got) || !isStatusReport(report))
-            continue;
-        if (onStatus)
+        if (inputKind(report, got) == InputKind::Status && onStatus)
             onStatus(report);
-        else
-            passStatusReport(report);
     }
 }

@@ -15,23 +15,26 @@ typedef struct hid_device_ hid_device;
 std::recursive_mutex &commandHandleMutex();
 using CommandHandleLock = std::lock_guard<std::recursive_mutex>;
 
-// A reply or report of the command collection: report id 5 and magic 0xFA.
-bool isCommandReport(const uint8_t *report, int length);
-// What the send routine takes as a reply: a command report, or one whose
-// header is all zero (no other collection sends that; the retry policy has a rule for it).
-bool isReplyReport(const uint8_t *report, int length);
+// What a report read on the command handle is. The one rule every reader
+// (send routine, status thread, status query) goes by.
+enum class InputKind {
+    Other,  // another collection's report (movement, keyboard), whatever its bytes
+    Reply,  // a command report (report id 5, magic 0xFA) other than a status
+            // report, or an all-zero header (the retry policy has a rule for it)
+    Status, // a command report with byte 3 = 0x48 (status) or 0x49 (state change)
+};
+InputKind inputKind(const uint8_t *report, int length);
+// The answer to the status query: a status report with byte 3 = 0x48.
+bool isStatusReply(const uint8_t *report, int length);
 
-// Reads until a reply report arrives, skipping every other report, within
-// timeoutMs in all. The length read (> 0), 0 on time-out, < 0 on failure.
+// Reads until a Reply or Status report arrives, skipping every other report,
+// within timeoutMs in all. The length read (> 0), 0 on time-out, < 0 on failure.
 int readCommandReport(hid_device *handle, uint8_t *buffer, size_t length, int timeoutMs);
 
 // Where status replies (0x48) and state changes (0x49) go when someone other
-// than the status thread reads them. Installed by the connection's owner.
+// than the status thread reads them; empty drops them.
 using StatusReportSink = std::function<void(const uint8_t *report)>;
-void setStatusReportSink(StatusReportSink sink);
-void passStatusReport(const uint8_t *report);
 
 // Reads whatever is queued without waiting and hands status reports to
-// onStatus (the installed sink when empty). Bounded, so a mouse that keeps
-// moving cannot hold it.
-void drainInput(hid_device *handle, const std::function<void(const uint8_t *report)> &onStatus = {});
+// onStatus. Bounded, so a mouse that keeps moving cannot hold it.
+void drainInput(hid_device *handle, const StatusReportSink &onStatus);

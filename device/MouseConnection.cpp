@@ -7,6 +7,7 @@
 #include "storage/ConfigStorage.h"
 #include <QDebug>
 #include <QMetaObject>
+#include <atomic>
 
 namespace {
 
@@ -43,22 +44,46 @@ struct Attachment {
 
 } // namespace
 
+namespace {
+std::atomic<MouseConnection *> g_active{nullptr};
+}
+
 MouseConnection::MouseConnection(QObject *parent) : QObject(parent)
 {
-    // A download stops the status thread from the write thread; it is started
-    // again on this object's thread once the download has succeeded.
-    setStatusThreadControl([this] { stopStatusThread(); },
-                           [this] { QMetaObject::invokeMethod(this, &MouseConnection::startStatusThread, Qt::QueuedConnection); });
-    // Status reports read by a send still reach the status display.
-    setStatusReportSink([this](const uint8_t *report) { emitStatusReport(*this, report); });
+    g_active = this;
 }
 
 MouseConnection::~MouseConnection()
 {
-    setStatusThreadControl({}, {});
-    setStatusReportSink({});
+    MouseConnection *self = this;
+    g_active.compare_exchange_strong(self, nullptr);
     stopStatusThread();
     closeDevice();
+}
+
+MouseConnection *MouseConnection::active()
+{
+    return g_active;
+}
+
+DownloadLinks MouseConnection::activeDownloadLinks()
+{
+    MouseConnection *connection = active();
+    return connection ? connection->downloadLinks() : DownloadLinks();
+}
+
+DownloadLinks MouseConnection::downloadLinks()
+{
+    DownloadLinks links;
+    // The write thread stops the status thread; it is started again on this
+    // object's thread once the download has succeeded.
+    links.stopStatusThread = [this] { stopStatusThread(); };
+    links.startStatusThread = [this] {
+        QMetaObject::invokeMethod(this, &MouseConnection::startStatusThread, Qt::QueuedConnection);
+    };
+    // Status reports read by a send still reach the status display.
+    links.onStatus = [this](const uint8_t *report) { emitStatusReport(*this, report); };
+    return links;
 }
 
 void MouseConnection::start()

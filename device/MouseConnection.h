@@ -2,6 +2,7 @@
 // The one owner of the connection to the mouse: the model table and its
 // enumeration, the handles, who may use the command handle, the status
 // thread and the hot-plug notifications. Windows and tools are views of it.
+#include "device/CommandProtocol.h"
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -38,6 +39,17 @@ public:
     void hold();
     void release();
     bool held() const { return m_held; }
+
+    // How a download run on any thread stops and restarts this connection's
+    // status thread and hands it the status reports its sends read. Valid
+    // while this object lives.
+    DownloadLinks downloadLinks();
+
+    // The handles are the process's, so there is at most one connection: the
+    // one constructed last, until it is destroyed (null without one).
+    static MouseConnection *active();
+    // Its links, or none without a connection.
+    static DownloadLinks activeDownloadLinks();
 
 public slots:
     // A device interface arrived or was removed ("HID#VID_xxxx&PID_xxxx&colNN...").

@@ -72,7 +72,7 @@ uint8_t finish(SendStats &stats, int result)
 
 } // namespace
 
-uint8_t sendCommand(const uint8_t *packet, int length)
+uint8_t sendCommand(const uint8_t *packet, int length, const StatusReportSink &onStatus)
 {
     SendStats stats;
     qCDebug(lcSendTrace, "开始发送--------------------------------------");
@@ -93,7 +93,7 @@ uint8_t sendCommand(const uint8_t *packet, int length)
     Outcome outcome = Match;
 
     // What arrived before this command is not its echo; status reports in it are passed on.
-    drainInput(handle);
+    drainInput(handle, onStatus);
     bool write = true;
     for (;;) {
         if (write) {
@@ -119,8 +119,8 @@ uint8_t sendCommand(const uint8_t *packet, int length)
         const int got = readCommandReport(handle, r, static_cast<size_t>(length), SEND_READ_TIMEOUT_MS);
         // Skipped reports leave their bytes behind a short reply; they were never echoed.
         std::fill(r + std::clamp(got, 0, length), std::end(r), 0);
-        if (got > 0 && (r[3] == OpStateChange || (r[3] == OpQueryStatus && opcode != OpQueryStatus)))
-            passStatusReport(r);
+        if (got > 0 && onStatus && inputKind(r, got) == InputKind::Status && !(opcode == OpQueryStatus && isStatusReply(r, got)))
+            onStatus(r);
         if (got <= 0) {
             qCDebug(lcSendTrace, "hid_read开始读失败 %d", stats.readFailures);
             ++stats.readFailures;
@@ -188,17 +188,17 @@ uint8_t sendCommand(const uint8_t *packet, int length)
     return finish(stats, DeviceOk);
 }
 
-int sendReport(const Report &report)
+int sendReport(const Report &report, const StatusReportSink &onStatus)
 {
     uint8_t packet[BUFFER_SIZE] = {};
     std::copy(report.begin(), report.end(), packet + 1);
-    return sendCommand(packet, REPORT_SIZE);
+    return sendCommand(packet, REPORT_SIZE, onStatus);
 }
 
-int sendReports(const ReportList &reports)
+int sendReports(const ReportList &reports, const StatusReportSink &onStatus)
 {
     for (const Report &report : reports) {
-        if (const int result = sendReport(report))
+        if (const int result = sendReport(report, onStatus))
             return result;
     }
     return DeviceOk;

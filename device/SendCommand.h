@@ -1,6 +1,7 @@
 #pragma once
 // The verified send: frame a report with its checksum, write it, read the echo
 // back and compare it, with a fixed retry policy.
+#include "device/InputReports.h"
 #include "device/ReportFrame.h"
 #include <QLoggingCategory>
 #include <cstdint>
@@ -35,12 +36,13 @@ struct SendStats {
 
 // packet: a 64-byte buffer whose byte 0 is ignored; bytes 1..length are the
 // report (length is 33). Returns 0, 1 (no command handle), 2 (echo missing or
-// wrong beyond the budgets) or 4 (write failed).
-uint8_t sendCommand(const uint8_t *packet, int length);
+// wrong beyond the budgets) or 4 (write failed). Status reports read on the
+// way are handed to onStatus (dropped when it is empty).
+uint8_t sendCommand(const uint8_t *packet, int length, const StatusReportSink &onStatus = {});
 // The same for one framed report.
-int sendReport(const Report &report);
+int sendReport(const Report &report, const StatusReportSink &onStatus = {});
 // Sends the reports in order and stops at the first failure; its code, or 0.
-int sendReports(const ReportList &reports);
+int sendReports(const ReportList &reports, const StatusReportSink &onStatus = {});
 SendStats lastSendStats();
 
 // Step-by-step trace of the send routine; off unless enabled with

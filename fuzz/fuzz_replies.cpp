@@ -149,7 +149,6 @@ void connectOnce()
     setCollectionFound(4, true);
     openDeviceByName(currentDeviceName());
     fuzz::check(commandHandle() != nullptr, "no command handle");
-    setStatusReportSink(&checkStatusReport);
 }
 
 class StatusProbe : public KestGetBatteryThread
@@ -186,7 +185,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     g_written = false;
     g_outcome = Outcome::None;
     g_delivered.clear();
-    const uint8_t result = sendCommand(packet, REPORT_SIZE);
+    const uint8_t result = sendCommand(packet, REPORT_SIZE, &checkStatusReport);
     const SendStats stats = lastSendStats();
     check(result == DeviceOk || result == DeviceVerifyFailed, "unexpected send result");
     // Every mismatch starts the all-zero count afresh; the budgets still bound the writes.

@@ -128,11 +128,9 @@ bool buttonsDiffer(const MouseSettings &w, const MouseSettings &a)
                 if (x.macroName != y.macroName || keyInfoDiffers(x, y))
                     return true;
                 // Same name and events in the record, but the file may have been
-                // edited since the last write: its mark tells, once.
-                if (readWriteSign(x.macroName) != 0) {
-                    clearWriteSign(x.macroName);
+                // edited since the last write: its mark tells until a download clears it.
+                if (readWriteSign(x.macroName) != 0)
                     return true;
-                }
             } else if (keyInfoDiffers(x, y)) {
                 return true;
             }

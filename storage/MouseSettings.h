@@ -100,7 +100,8 @@ void makeDefaultSettings(MouseSettings &settings);
 // Which groups differ between the working and the last-applied record, by
 // what each group sends: the active profile's DPI stages, key table and
 // effect, profile 0's lighting table, sleep time and move-off.
-// May clear "Setting/WriteSign" in a macro file (a macro edited under an unchanged name).
+// Reads, never writes, "Setting/WriteSign" of the macros the buttons play: a
+// marked one (edited under an unchanged name) counts as a button change.
 int diffSettings(const MouseSettings &working, const MouseSettings &applied);
 
 // The profile whose lighting effect the mouse shows: the active one, or

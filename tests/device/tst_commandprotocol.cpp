@@ -55,7 +55,6 @@ void resetProtocolState()
     deviceKeyTable().fill(0);
     deviceMacroArea().fill(0);
     setDeviceModeByte(0);
-    setStatusThreadControl({}, {});
 }
 
 // Five key presses without delays, and a recoil pattern with delays.
@@ -257,7 +256,8 @@ void TestCommandProtocol::faultAtAnyPacketStopsTheDownload()
             continue;
         resetProtocolState();
         int started = 0;
-        setStatusThreadControl({}, [&] { ++started; });
+        DownloadLinks links;
+        links.startStatusThread = [&] { ++started; };
         closeDevice();
         m.mouse().reset(Connection::Receiver);
         enumerateDevices();
@@ -266,7 +266,7 @@ void TestCommandProtocol::faultAtAnyPacketStopsTheDownload()
         armAt = k;
         if (k == 0)
             arm();
-        QCOMPARE(applyAllSettings(settings, ChangeAll), code);
+        QCOMPARE(applyAllSettings(settings, ChangeAll, links), code);
         const QVector<Bytes> sent = heads(m.mouse());
         // Packets before k went out once; packet k was retried within its budget; nothing after it.
         QCOMPARE(sent.mid(0, k), clean.mid(0, k));
@@ -286,16 +286,16 @@ void TestCommandProtocol::statusThreadStoppedBeforeAndStartedAfter()
 {
     ConnectedMouse m;
     QVector<QString> calls;
-    setStatusThreadControl(
-        [&] { calls.append(QStringLiteral("stop after %1 writes").arg(m.mouse().totalWrites())); },
-        [&] { calls.append(QStringLiteral("start after %1 writes").arg(m.mouse().totalWrites())); });
+    DownloadLinks links;
+    links.stopStatusThread = [&] { calls.append(QStringLiteral("stop after %1 writes").arg(m.mouse().totalWrites())); };
+    links.startStatusThread = [&] { calls.append(QStringLiteral("start after %1 writes").arg(m.mouse().totalWrites())); };
     MouseSettings s;
     loadSettings(s);
-    QCOMPARE(applyAllSettings(s, ChangeBasic), 0);
+    QCOMPARE(applyAllSettings(s, ChangeBasic, links), 0);
     QCOMPARE(calls, (QVector<QString>{"stop after 0 writes", "start after 9 writes"}));
     calls.clear();
     m.mouse().failWrites(1);
-    QCOMPARE(applyAllSettings(s, ChangeBasic), 4);
+    QCOMPARE(applyAllSettings(s, ChangeBasic, links), 4);
     QCOMPARE(calls, (QVector<QString>{QStringLiteral("stop after %1 writes").arg(9)}));
 }
 
@@ -303,10 +303,11 @@ void TestCommandProtocol::noDeviceFailsWithoutRestart()
 {
     ConnectedMouse m(Connection::None);
     int started = 0;
-    setStatusThreadControl({}, [&] { ++started; });
+    DownloadLinks links;
+    links.startStatusThread = [&] { ++started; };
     MouseSettings s;
     loadSettings(s);
-    QCOMPARE(applyAllSettings(s, ChangeAll), 1);
+    QCOMPARE(applyAllSettings(s, ChangeAll, links), 1);
     QCOMPARE(started, 0);
     QCOMPARE(deviceImage().profileNames[0], s.profileNames[0]); // the image is taken before sending
 }

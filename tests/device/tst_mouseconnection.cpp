@@ -1,6 +1,7 @@
 // The connection's owner without any window: plugging, replugging under a new
 // node, downloads that hold the connection, and the status it passes on.
 #include "device/DeviceTable.h"
+#include "device/CommandProtocol.h"
 #include "device/MouseConnection.h"
 #include "storage/ConfigStorage.h"
 #include "tests/support/DeviceSession.h"
@@ -14,6 +15,7 @@ private slots:
     void followsPlugging_data();
     void followsPlugging();
     void heldChangesWaitForTheDownload();
+    void downloadThroughItsLinks();
 };
 
 void TestMouseConnection::followsPlugging_data()
@@ -75,6 +77,34 @@ void TestMouseConnection::heldChangesWaitForTheDownload()
     connection.release();
     QCOMPARE(commandHandle(), commandHandleB());
     QVERIFY(connection.statusThreadRunning()); // also after a failed download
+    QCOMPARE(fixture.mouse().handleFaults(), 0);
+}
+
+// A download run with the connection's links stops its status thread, passes
+// on what its sends read, and starts the thread again once it succeeded.
+void TestMouseConnection::downloadThroughItsLinks()
+{
+    DemoInstallation installation;
+    VirtualMouseFixture fixture(Connection::Receiver);
+    MouseConnection connection;
+    connection.start();
+    QVERIFY(connection.statusThreadRunning());
+    QSignalSpy states(&connection, &MouseConnection::RefreshStatus);
+    const DownloadLinks links = connection.downloadLinks();
+    bool stoppedBeforeFirstReport = false;
+    DownloadLinks watched = links;
+    watched.stopStatusThread = [&] {
+        links.stopStatusThread();
+        stoppedBeforeFirstReport = !connection.statusThreadRunning() && fixture.mouse().writeCount(0x46) == 0;
+        fixture.mouse().pressDpiButton(); // queued ahead of the first reply: read by the send
+    };
+    MouseSettings settings;
+    QVERIFY(loadSettings(settings));
+    QCOMPARE(applyAllSettings(settings, ChangeBasic, watched), 0);
+    QVERIFY(stoppedBeforeFirstReport);
+    QCOMPARE(states.size(), 1);
+    QVERIFY(!connection.statusThreadRunning()); // started from the connection's own thread
+    QTRY_VERIFY(connection.statusThreadRunning());
     QCOMPARE(fixture.mouse().handleFaults(), 0);
 }
 

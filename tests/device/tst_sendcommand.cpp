@@ -390,15 +390,14 @@ void TestSendCommand::otherReportsAreSkipped()
     QFETCH(int, replyDelayMs);
     WriteSession m;
     QVector<uint8_t> passed;
-    setStatusReportSink([&](const uint8_t *report) { passed.append(report[3]); });
+    const StatusReportSink sink = [&](const uint8_t *report) { passed.append(report[3]); };
     m.mouse().setReplyDelayMs(replyDelayMs);
     m.mouse().setMotionRate(motionHz);
     QTest::qWait(motionHz ? 40 : 0); // movement queued ahead of the command
     for (int i = 0; i < stateChanges; ++i)
         m.mouse().pressDpiButton();
     for (int i = 0; i < 20; ++i)
-        QCOMPARE(sendReport(dataReport()), 0);
-    setStatusReportSink({});
+        QCOMPARE(sendReport(dataReport(), sink), 0);
     QCOMPARE(m.mouse().writeCount(OpBasicSettings), 20);
     QCOMPARE(lastSendStats().commandMismatches, 0);
     QCOMPARE(lastSendStats().readFailures, 0);

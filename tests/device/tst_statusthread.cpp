@@ -242,22 +242,21 @@ void TestStatusThread::downloadStopsAndRestartsTheThread()
         thread = new KestGetBatteryThread;
         thread->start();
     };
-    setStatusThreadControl(
-        [&] {
-            if (thread) {
-                thread->stopAndWait();
-                finished.append(thread);
-                thread = nullptr;
-            }
-            downloading = true;
-        },
-        start);
+    DownloadLinks links;
+    links.stopStatusThread = [&] {
+        if (thread) {
+            thread->stopAndWait();
+            finished.append(thread);
+            thread = nullptr;
+        }
+        downloading = true;
+    };
+    links.startStatusThread = start;
     struct Cleanup {
         KestGetBatteryThread *&running;
         QVector<KestGetBatteryThread *> &ended;
         ~Cleanup()
         {
-            setStatusThreadControl({}, {});
             delete running;
             qDeleteAll(ended);
             ended.clear();
@@ -266,7 +265,7 @@ void TestStatusThread::downloadStopsAndRestartsTheThread()
     start();
     MouseSettings s;
     loadSettings(s);
-    QCOMPARE(applyAllSettings(s, ChangeLighting), 0);
+    QCOMPARE(applyAllSettings(s, ChangeLighting, links), 0);
     QVERIFY(downloadPauses >= 12);
     QVERIFY(!runningDuringDownload);
     QCOMPARE(finished.size(), 1);
@@ -275,7 +274,7 @@ void TestStatusThread::downloadStopsAndRestartsTheThread()
     QVERIFY(thread->isRunning());
 
     m.mouse().failWrites(1);
-    QCOMPARE(applyAllSettings(s, ChangeLighting), 4);
+    QCOMPARE(applyAllSettings(s, ChangeLighting, links), 4);
     QVERIFY(!runningDuringDownload);
     QCOMPARE(finished.size(), 2);
     QVERIFY(!thread); // a failed download leaves the thread stopped

@@ -197,29 +197,33 @@ private slots:
     // threshold decides between 100 % and the 90 % row.
     void statusPrintsFourLines_data()
     {
-        QTest::addColumn<QString>("option");
+        QTest::addColumn<QStringList>("options");
         QTest::addColumn<int>("batteryFull");
         QTest::addColumn<QByteArray>("expected");
         QTest::newRow("cable, default threshold")
-            << "--virtual=cable" << 4200
+            << QStringList{"--virtual=cable"} << 4200
             << QByteArray("battery: 90%\ncharging: no\nsleeping: no\nconnection: cable\npointer speed: 10 (kept)\n");
         QTest::newRow("threshold met exactly")
-            << "--virtual=cable" << 4100
+            << QStringList{"--virtual=cable"} << 4100
             << QByteArray("battery: 100%\ncharging: no\nsleeping: no\nconnection: cable\npointer speed: 10 (kept)\n");
         QTest::newRow("threshold one above")
-            << "--virtual" << 4101
+            << QStringList{"--virtual"} << 4101
             << QByteArray("battery: 90%\ncharging: no\nsleeping: no\nconnection: receiver\npointer speed: 10 (kept)\n");
         QTest::newRow("both")
-            << "--virtual=both" << 4200
+            << QStringList{"--virtual=both"} << 4200
             << QByteArray("battery: 90%\ncharging: no\nsleeping: no\nconnection: both\npointer speed: 10 (kept)\n");
+        // Movement queued ahead of the reply, some of it with 0x48 at byte 3, is no reply.
+        QTest::newRow("moving at 1000 Hz")
+            << QStringList{"--virtual", "--virtual-motion=1000"} << 4200
+            << QByteArray("battery: 90%\ncharging: no\nsleeping: no\nconnection: receiver\npointer speed: 10 (kept)\n");
     }
     void statusPrintsFourLines()
     {
-        QFETCH(QString, option);
+        QFETCH(QStringList, options);
         QFETCH(int, batteryFull);
         QFETCH(QByteArray, expected);
         setConfigValue(QStringLiteral("Config/BatteryFull"), batteryFull);
-        const CtlRun run = ctl({option, QStringLiteral("status")});
+        const CtlRun run = ctl(options + QStringList{QStringLiteral("status")});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out, expected);
     }
@@ -472,11 +476,16 @@ private slots:
         QTest::newRow("colour") << QStringList{"light.color", "#00ff00"} << QList<int>{4};
         QTest::newRow("same value") << QStringList{"scroll-speed", "1"} << QList<int>{};
         QTest::newRow("pointer speed stays on the desktop") << QStringList{"pointer-speed", "3"} << QList<int>{};
+        // Another slot's button plays a macro whose file carries the write mark:
+        // not in the mouse's macro area, yet a button change once.
+        QTest::newRow("marked macro of another slot") << QStringList{"--slot", "2", "button.3", "macro:burst"}
+                                                      << QList<int>{3};
     }
     void setApplySendsWhatChanged()
     {
         QFETCH(QStringList, pairs);
         QFETCH(QList<int>, opcodes);
+        QVERIFY(storeMacro(QStringLiteral("burst"), {keyPressRow(0x04), keyReleaseRow(0x04)}));
         setConfigValue(QStringLiteral("Config/Diff"), 0);
         const QStringList set = QStringList{QStringLiteral("--virtual"), QStringLiteral("--dump"), QStringLiteral("set"),
                                             QStringLiteral("--apply")} + pairs;
@@ -498,6 +507,12 @@ private slots:
                                      .toObject();
         for (int opcode : opcodes)
             QCOMPARE(areas.value(QString::number(opcode)), full.value(QString::number(opcode)));
+
+        // Stored and sent: the same again changes nothing and sends nothing.
+        const CtlRun again = ctl(QStringList{QStringLiteral("--trace")} + set);
+        QCOMPARE(again.exitCode, 0);
+        QCOMPARE(writtenReports(again), QList<QByteArray>());
+        QCOMPARE(configValue(QStringLiteral("Config/Diff")).toInt(), 0);
     }
 
     void jsonShapes_data()

@@ -2,6 +2,7 @@
 #include "device/BatteryLevel.h"
 #include "device/CommandProtocol.h"
 #include "device/DeviceTable.h"
+#include "device/WriteTransaction.h"
 #include "platform/PointerSpeed.h"
 #include "storage/ConfigStorage.h"
 #include "tools/mousectl/Commands.h"
@@ -114,13 +115,9 @@ int runApply(const CtlOptions &options)
         printError(QStringLiteral("apply: cannot read the settings in %1").arg(configFilePath()));
         return ExitIoError;
     }
-    bool opened = false;
-    const int result = downloadSettings(settings, options.applyFlags, options, &opened);
-    // Only a complete download tells what the whole mouse holds; a failed one
-    // leaves it between begin and end write.
-    if (opened && (result != ExitOk || options.applyFlags == ChangeAll))
-        rememberDownload(result);
-    return result;
+    // The mouse matches the files only where they did not differ before or were sent now.
+    WriteTransaction write(settings, settings);
+    return downloadSettings(write, options.applyFlags, options);
 }
 
 // As choosing a slot in the window: the slot becomes active, then the mouse
@@ -149,9 +146,6 @@ int runProfile(const CtlOptions &options)
     MouseSettings working = applied;
     working.profileId = uint8_t(slot);
     setPointerSpeed(working.profiles[slot].mouseSpeed);
-    bool opened = false;
-    const int result = downloadSettings(working, groupsToSend(working, applied, false), options, &opened);
-    if (opened)
-        rememberDownload(result);
-    return result;
+    WriteTransaction write(working, applied);
+    return downloadSettings(write, write.differing(), options);
 }

@@ -2,6 +2,7 @@
 #include "device/CommandProtocol.h"
 #include "device/DeviceTable.h"
 #include "device/HidSeam.h"
+#include "device/WriteTransaction.h"
 #include "sim/VirtualHidApi.h"
 #include "sim/VirtualMouse.h"
 #include "storage/ConfigStorage.h"
@@ -69,29 +70,19 @@ int openMouse()
     return ExitOk;
 }
 
-int downloadSettings(const MouseSettings &working, int flags, const CtlOptions &options, bool *opened)
+int downloadSettings(WriteTransaction &write, int flags, const CtlOptions &options)
 {
-    if (opened)
-        *opened = false;
     if (flags == 0)
         return ExitOk;
     if (options.dryRun)
-        return printDownload(working, flags, options);
+        return printDownload(write.working(), flags, options);
     // profile N has the mouse open already.
     if (const int result = commandHandle() ? ExitOk : openMouse())
         return result;
-    if (opened)
-        *opened = true;
-    const int result = applyAllSettings(working, flags);
+    const int result = write.send(flags);
     if (result != ExitOk)
         printError(QStringLiteral("apply: %1").arg(deviceResultText(result)));
+    if (!write.diffSaved())
+        printError(QStringLiteral("cannot write %1").arg(configFilePath()));
     return result;
-}
-
-bool rememberDownload(int result)
-{
-    if (writeDiffFlag(result == ExitOk ? 0 : 1))
-        return true;
-    printError(QStringLiteral("cannot write %1").arg(configFilePath()));
-    return false;
 }

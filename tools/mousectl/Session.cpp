@@ -33,11 +33,17 @@ int chooseAppDir(const QString &dir)
     return ExitOk;
 }
 
+// A moving mouse answers a command a few of its report intervals later, so
+// movement is queued ahead of every reply, as readers of a real one see it.
+constexpr int MOVING_REPLY_DELAY_MS = 3;
+
 void plugVirtualMouse(Connection connection, int motionHz)
 {
     VirtualMouse &mouse = virtualMouse();
     mouse.reset(connection);
     mouse.setMotionRate(motionHz);
+    if (motionHz > 0)
+        mouse.setReplyDelayMs(MOVING_REPLY_DELAY_MS);
     // A missing reply costs its full time-out, as on a real mouse.
     mouse.setInstantTimeouts(false);
     setHidApi(&virtualHidApi());

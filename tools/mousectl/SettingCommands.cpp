@@ -1,5 +1,5 @@
 // get, set and help: the stored settings key by key.
-#include "device/CommandProtocol.h"
+#include "device/WriteTransaction.h"
 #include "platform/PointerSpeed.h"
 #include "storage/AppPaths.h"
 #include "storage/ConfigStorage.h"
@@ -117,8 +117,7 @@ int runGet(const CtlOptions &options)
     return ExitOk;
 }
 
-// Stores like the window's Apply does before it sends: the files first, and
-// "Config/Diff" = 1 while the mouse holds anything else.
+// The window's Apply from the command line: one write transaction, sent only with --apply.
 int runSet(const CtlOptions &options)
 {
     MouseSettings applied;
@@ -131,17 +130,18 @@ int runSet(const CtlOptions &options)
     for (const QString &note : edit.notes)
         printError(note);
 
-    const int flags = groupsToSend(working, applied, false);
+    WriteTransaction write(working, applied);
+    const int flags = write.differing();
     if (options.dryRun) {
         if (!edit.newName.isEmpty() && edit.newName != applied.profileNames[edit.slot])
             printError(QStringLiteral("name: slot %1 would be renamed \"%2\"").arg(edit.slot + 1).arg(edit.newName));
-        return downloadSettings(working, flags, options);
+        return downloadSettings(write, flags, options);
     }
     if (!edit.newName.isEmpty()) {
         if (const int result = renameSlot(working, edit.slot, edit.newName))
             return result;
     }
-    if (!saveSettings(working) || (flags != 0 && !writeDiffFlag(1))) {
+    if (!write.save() || !write.diffSaved()) {
         printError(QStringLiteral("set: cannot store the settings in %1").arg(configDir()));
         return ExitIoError;
     }
@@ -151,11 +151,7 @@ int runSet(const CtlOptions &options)
     // The desktop takes the active slot's pointer speed, as Apply in the window does.
     if (edit.slot == activeSlot(working))
         setPointerSpeed(working.profiles[edit.slot].mouseSpeed);
-    bool opened = false;
-    const int result = downloadSettings(working, flags, options, &opened);
-    if (opened)
-        rememberDownload(result);
-    return result;
+    return downloadSettings(write, flags, options);
 }
 
 int runHelp(const CtlOptions &options)

@@ -17,7 +17,8 @@ struct MouseStatus {
     bool sleeping() const { return !answered || (low == 0 && high == 0 && charge == 0); }
 };
 
-// Replies the mouse sends unasked (state changes) are skipped; after this many
+// Reports of other collections and those the mouse sends unasked (state
+// changes) are skipped; after this many
 // reads without a status reply the mouse counts as not answering.
 constexpr int STATUS_REPLY_READS = 10;
 

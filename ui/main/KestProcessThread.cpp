@@ -1,16 +1,18 @@
 #include "ui/main/KestProcessThread.h"
-#include "device/CommandProtocol.h"
-#include "storage/ConfigStorage.h"
+#include "device/MouseConnection.h"
+#include "device/WriteTransaction.h"
 #include "ui/main/MousecfgWidget.h"
 
 KestProcessThread::KestProcessThread(MouseSettings &working, MouseSettings &applied, bool writeAll, QObject *parent)
-    : QThread(parent), m_bWriteAll(writeAll), m_working(working), m_applied(applied)
+    : QThread(parent), m_bWriteAll(writeAll), m_working(working), m_applied(applied),
+      m_links(MouseConnection::activeDownloadLinks())
 {
 }
 
 void KestProcessThread::run()
 {
-    if (!saveSettings(m_working)) {
+    WriteTransaction write(m_working, m_applied, m_bWriteAll, m_links);
+    if (!write.save()) {
         // Sending settings that are not on disk would leave the files and the
         // mouse disagreeing without anyone knowing.
         m_iStatus = WriteStatusNotSaved;
@@ -18,12 +20,11 @@ void KestProcessThread::run()
         m_iStatus = WriteStatusSleeping;
     } else {
         m_iStatus = 0;
-        const int flags = groupsToSend(m_working, m_applied, m_bWriteAll);
-        if (flags != 0) {
-            m_iStatus = quint8(applyAllSettings(m_working, flags));
+        if (const int flags = write.differing()) {
+            m_iStatus = quint8(write.send(flags));
             m_applied = m_working;
-            m_bDiffSaved = writeDiffFlag(m_iStatus != 0 ? 1 : 0);
         }
     }
+    m_bDiffSaved = write.diffSaved();
     emit DoProcessDlg();
 }

@@ -1,5 +1,6 @@
 #pragma once
-// One write: save the settings, send what changed, remember the outcome.
+// The window's write thread: one write transaction behind the busy dialog.
+#include "device/CommandProtocol.h"
 #include "storage/MouseSettings.h"
 #include <QThread>
 
@@ -26,4 +27,5 @@ protected:
 private:
     MouseSettings &m_working;
     MouseSettings &m_applied;
+    DownloadLinks m_links; // the connection's status thread, taken on the GUI thread
 };
