@@ -3,7 +3,6 @@
 #include "storage/SettingFields.h"
 #include "tools/mousectl/ButtonSettingKeys.h"
 #include "model/LightingEffects.h"
-#include "model/PanelLimits.h"
 #include "model/RateTable.h"
 #include "model/SensorRanges.h"
 #include <QRegularExpression>
