@@ -215,15 +215,9 @@ bool lightingDiffers(const MouseSettings &w, const MouseSettings &a)
 void makeDefaultProfile(ProfileData &profile)
 {
     profile = ProfileData();
-    profile.pollrate = 1;
-    profile.dpi = 1;
-    profile.ledMode = 1;
-    profile.mouseSpeed = 10;
-    profile.dbClickSpeed = 5;
-    profile.scrollIsPage = 0;
-    profile.scrollSpeed = 1;
-    profile.accelEnable = 1;
-    profile.acee = 1;
+    applyFactoryValues(profileFields(), profile);
+    for (int i = 0; i < LED_MODE_COUNT; ++i)
+        applyFactoryValues(ledModeFields().fields, ledModeFields().at(profile, i));
 
     DeviceDescription description;
     if (readDeviceDescription(description) == 0)
@@ -231,22 +225,13 @@ void makeDefaultProfile(ProfileData &profile)
     else
         applyBuiltInDefaults(profile);
 
-    profile.ledMoveOff = 0;
-    profile.ledSleepTime = 1;
-    for (LedModeSetting &led : profile.ledModes) {
-        led.h = 360;
-        led.s = 0;
-        led.v = 0;
-    }
     profile.buttonInfo[40].fun = kWheelTiltFuns[0];
     profile.buttonInfo[41].fun = kWheelTiltFuns[1];
 }
 
 void makeDefaultSettings(MouseSettings &settings)
 {
-    settings.profileId = 0;
-    settings.angleValue = 0;
-    settings.liftHigh = 2;
+    applyFactoryValues(configFields(), settings);
     makeDefaultProfile(settings.profiles[0]);
     for (int i = 0; i < PROFILE_COUNT; ++i)
         settings.profileNames[i] = QStringLiteral("Profile %1").arg(i + 1);

@@ -36,11 +36,13 @@ const FieldTable<MouseSettings> &configFields()
     static const Config rows[] = {
         // Another slot also sends its own DPI stages and key table.
         Config("ProfileID", &MouseSettings::profileId)
+            .startsAs(0)
             .writtenAs(FieldKind::Int)
             .indexInto(PROFILE_COUNT)
             .sentIn(ChangeBasic | ChangeDpi | ChangeButtons),
-        Config("AngleValue", &MouseSettings::angleValue),
+        Config("AngleValue", &MouseSettings::angleValue).startsAs(0),
         Config("LiftHigh", &MouseSettings::liftHigh)
+            .startsAs(2)
             .sentIn(ChangeBasic)
             .offers(range(1, 2))
             .named("lift-off", "lift-off distance in mm (all slots)"),
@@ -63,27 +65,32 @@ const FieldTable<ProfileData> &profileFields()
 {
     static const Profile rows[] = {
         Profile("pollrate", &ProfileData::pollrate)
+            .startsAs(1)
             .sentIn(ChangeBasic)
             .offers({FieldValues::ReportRate})
             .named("rate", "report rate in Hz"),
         // Pointer and double-click speed, page scrolling and acceleration stay on the desktop.
         Profile("mousespeed", &ProfileData::mouseSpeed)
+            .startsAs(10)
             .offers(range(SPEED_SETTING_MIN, SPEED_SETTING_MAX))
             .named("pointer-speed", "pointer speed while the slot is active"),
-        Profile("dbclickspeed", &ProfileData::dbClickSpeed),
+        Profile("dbclickspeed", &ProfileData::dbClickSpeed).startsAs(5),
         Profile("scrollispage", &ProfileData::scrollIsPage),
         Profile("scrollspeed", &ProfileData::scrollSpeed)
+            .startsAs(1)
             .sentIn(ChangeBasic)
             .offers(range(SPEED_SETTING_MIN, SPEED_SETTING_MAX))
             .named("scroll-speed", "lines per wheel step"),
-        Profile("accelenable", &ProfileData::accelEnable),
-        Profile("acee", &ProfileData::acee),
+        Profile("accelenable", &ProfileData::accelEnable).startsAs(1),
+        Profile("acee", &ProfileData::acee).startsAs(1),
         Profile("dpi", &ProfileData::dpi)
+            .startsAs(1)
             .indexInto(DPI_STAGE_COUNT)
             .sentIn(ChangeBasic, SentFrom::ActiveProfile)
             .offers({FieldValues::StageNumber})
             .named("dpi.active", "the DPI stage in use"),
         Profile("LedMode", &ProfileData::ledMode)
+            .startsAs(1)
             .indexInto(LED_MODE_COUNT)
             .sentIn(ChangeBasic, SentFrom::ActiveAndEffect)
             .sentIn(ChangeLighting)
@@ -92,12 +99,14 @@ const FieldTable<ProfileData> &profileFields()
         // Sleep time and move-off go out from profile 0; the active profile's
         // copies count too, as the page edits both.
         Profile("LedSleepTime", &ProfileData::ledSleepTime)
+            .startsAs(1)
             .absentAs(1)
             .keptByInstallation()
             .sentIn(ChangeBasic, SentFrom::ActiveAndFirst)
             .offers(range(LIGHT_SLEEP_MIN, LIGHT_SLEEP_MAX))
             .named("light.sleep", "minutes without use before the lights go out"),
         Profile("LedMoveOFF", &ProfileData::ledMoveOff)
+            .startsAs(LIGHT_MOVE_OFF_ON)
             .absentAs(LIGHT_MOVE_OFF_OFF)
             .keptByInstallation()
             .sentIn(ChangeBasic, SentFrom::ActiveAndFirst)
@@ -167,7 +176,10 @@ const EntryTable<ProfileData, LedModeSetting, LED_MODE_COUNT> &ledModeFields()
             .sentIn(ChangeLighting, SentFrom::FirstAndShownModes)
             .offers({FieldValues::Colour})
             .named("light.color", "colour of the current effect"),
-        Led("_h", &LedModeSetting::h).writtenAs(FieldKind::SignedAsUint).sentIn(ChangeLighting, SentFrom::FirstAndShownModes),
+        Led("_h", &LedModeSetting::h)
+            .startsAs(360)
+            .writtenAs(FieldKind::SignedAsUint)
+            .sentIn(ChangeLighting, SentFrom::FirstAndShownModes),
         Led("_s", &LedModeSetting::s).writtenAs(FieldKind::SignedAsUint).sentIn(ChangeLighting, SentFrom::FirstAndShownModes),
         Led("_v", &LedModeSetting::v).writtenAs(FieldKind::SignedAsUint).sentIn(ChangeLighting, SentFrom::FirstAndShownModes),
         Led("_bright", &LedModeSetting::bright)

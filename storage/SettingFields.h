@@ -106,6 +106,8 @@ struct SettingField {
     FieldMember<Record> member;
     FieldKind kind;
     int absent = 0;           // what a missing entry reads as
+    bool hasFactory = false;  // a reset sets the field to factory
+    int factory = 0;          // unless the device description gives the profile's own
     int indexCount = 0;       // > 0: an index into a table of this size
     bool installationOnly = false; // settings exports leave it out
     FieldReport<Record> reports[2] = {};
@@ -115,6 +117,7 @@ struct SettingField {
 
     SettingField &writtenAs(FieldKind k) { kind = k; return *this; }
     SettingField &absentAs(int value) { absent = value; return *this; }
+    SettingField &startsAs(int value) { hasFactory = true; factory = value; return *this; }
     SettingField &indexInto(int count) { indexCount = count; return *this; }
     SettingField &keptByInstallation() { installationOnly = true; return *this; }
     SettingField &sentIn(int group, SentFrom from = SentFrom::EveryProfile, bool (*when)(const Record &) = nullptr)
@@ -159,6 +162,16 @@ const EntryTable<ProfileData, ButtonInfo, BUTTON_SLOT_COUNT> &buttonFields();
 // Inside a button's key space: "BUTTON_INFO_<slot>_KeyInfo_<event><key>".
 const EntryTable<ButtonInfo, KeyInfo, KEY_INFO_COUNT> &keyInfoFields();
 const EntryTable<ProfileData, LedModeSetting, LED_MODE_COUNT> &ledModeFields();
+
+// The fields that have a factory value set to it; the others left as they are.
+template <typename Record>
+void applyFactoryValues(const FieldTable<Record> &fields, Record &record)
+{
+    for (const SettingField<Record> &field : fields) {
+        if (field.hasFactory)
+            field.member.setNumber(record, field.factory);
+    }
+}
 
 // The value as the file holds it.
 template <typename Record>
