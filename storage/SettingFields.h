@@ -4,6 +4,9 @@
 // offer, the report group that sends it and which profiles that report takes
 // it from. Files are read and written, records compared and command-line keys
 // made by walking these tables.
+//
+// A new setting needs its member in MouseSettings.h, its row here, its place
+// in the report that device/ encodes, and the page widget that edits it.
 #include "storage/MouseSettings.h"
 #include <QVariant>
 
