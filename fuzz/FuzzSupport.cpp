@@ -1,6 +1,7 @@
 #include "fuzz/FuzzSupport.h"
 #include "storage/AppPaths.h"
 #include "storage/SafeName.h"
+#include "storage/SettingFields.h"
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
@@ -135,43 +136,48 @@ void checkSettings(const MouseSettings &s, const char *where)
     }
 }
 
+namespace {
+
+// The first field of the table that differs, by its key; empty when none does.
+template <typename Record>
+QString differentField(const FieldTable<Record> &fields, const Record &a, const Record &b, bool ledPower)
+{
+    for (const SettingField<Record> &field : fields) {
+        if ((ledPower || !field.installationOnly) && field.differs(a, b))
+            return QLatin1String(field.key);
+    }
+    return QString();
+}
+
+template <typename Owner, typename Entry, int Count>
+QString differentEntry(const EntryTable<Owner, Entry, Count> &table, const Owner &a, const Owner &b)
+{
+    for (int i = 0; i < Count; ++i) {
+        const QString field = differentField(table.fields, table.at(a, i), table.at(b, i), true);
+        if (!field.isEmpty())
+            return QLatin1String(table.stem) + QString::number(i) + field;
+    }
+    return QString();
+}
+
+} // namespace
+
 bool sameProfile(const ProfileData &a, const ProfileData &b, bool ledPower, QString *difference)
 {
-    const auto differ = [difference](const QString &what) {
-        *difference = what;
-        return false;
-    };
-    if (a.pollrate != b.pollrate || a.dpi != b.dpi || a.ledMode != b.ledMode || a.mouseSpeed != b.mouseSpeed
-        || a.dbClickSpeed != b.dbClickSpeed || a.scrollIsPage != b.scrollIsPage || a.scrollSpeed != b.scrollSpeed
-        || a.accelEnable != b.accelEnable || a.acee != b.acee)
-        return differ(QStringLiteral("basic fields"));
-    if (ledPower && (a.ledMoveOff != b.ledMoveOff || a.ledSleepTime != b.ledSleepTime))
-        return differ(QStringLiteral("lighting power fields"));
-    for (int i = 0; i < DPI_STAGE_COUNT; ++i) {
-        const DpiStage &x = a.dpiInfo[i], &y = b.dpiInfo[i];
-        if (x.used != y.used || x.link != y.link || x.xy != y.xy || x.x != y.x || x.y != y.y)
-            return differ(QStringLiteral("DPI stage %1").arg(i));
+    QString field = differentField(profileFields(), a, b, ledPower);
+    if (field.isEmpty())
+        field = differentEntry(dpiStageFields(), a, b);
+    if (field.isEmpty())
+        field = differentEntry(buttonFields(), a, b);
+    for (int i = 0; field.isEmpty() && i < BUTTON_SLOT_COUNT; ++i) {
+        const QString event = differentEntry(keyInfoFields(), a.buttonInfo[i], b.buttonInfo[i]);
+        if (!event.isEmpty())
+            field = QLatin1String(buttonFields().stem) + QString::number(i) + event;
     }
-    for (int i = 0; i < BUTTON_SLOT_COUNT; ++i) {
-        const ButtonInfo &x = a.buttonInfo[i], &y = b.buttonInfo[i];
-        if (x.id != y.id || x.fun != y.fun || x.loopNumber != y.loopNumber || x.keyNumber != y.keyNumber
-            || x.res1 != y.res1 || x.res2 != y.res2 || x.res3 != y.res3 || x.res4 != y.res4
-            || x.macroName != y.macroName)
-            return differ(QStringLiteral("button %1").arg(i));
-        for (int j = 0; j < KEY_INFO_COUNT; ++j) {
-            const KeyInfo &k = x.keyInfo[j], &l = y.keyInfo[j];
-            if (k.map != l.map || k.low != l.low || k.high != l.high)
-                return differ(QStringLiteral("button %1 event %2").arg(i).arg(j));
-        }
-    }
-    for (int i = 0; i < LED_MODE_COUNT; ++i) {
-        const LedModeSetting &x = a.ledModes[i], &y = b.ledModes[i];
-        if (x.rgb != y.rgb || x.h != y.h || x.s != y.s || x.v != y.v || x.bright != y.bright || x.breath != y.breath)
-            return differ(QStringLiteral("lighting mode %1").arg(i));
-    }
-    if (a.profileName != b.profileName || a.profilePath != b.profilePath)
-        return differ(QStringLiteral("names"));
-    return true;
+    if (field.isEmpty())
+        field = differentEntry(ledModeFields(), a, b);
+    *difference = field;
+    return field.isEmpty();
 }
 
 } // namespace fuzz

@@ -2,6 +2,7 @@
 #include "storage/AppPaths.h"
 #include "storage/DeviceDescription.h"
 #include "storage/IniFile.h"
+#include "storage/ProfileEntries.h"
 #include "storage/SafeName.h"
 #include "storage/SlotNames.h"
 #include <QDebug>
@@ -37,13 +38,21 @@ bool setConfigValue(const QString &key, const QVariant &value)
     return ini.commit();
 }
 
-uint8_t profileIdFrom(const IniFile &ini, const QString &key)
+void readConfigFields(const IniFile &ini, MouseSettings &settings)
 {
-    const int id = ini.intValue(key);
-    if (id >= 0 && id < PROFILE_COUNT)
-        return uint8_t(id);
-    qWarning().noquote() << key << "=" << id << "is not a profile slot in" << ini.path() << "- using 0";
-    return 0;
+    for (const SettingField<MouseSettings> &field : configFields()) {
+        long long rejected = 0;
+        if (!readConfigEntry(ini, field, settings, &rejected)) {
+            qWarning().noquote() << configEntryKey(field) << "=" << rejected << "is not a profile slot in"
+                                 << ini.path() << "- using" << field.absent;
+            field.member.setNumber(settings, field.absent);
+        }
+    }
+}
+
+QString profileIdKey()
+{
+    return configEntryKey(configField(&MouseSettings::profileId));
 }
 
 } // namespace
@@ -70,10 +79,7 @@ bool loadSettings(MouseSettings &settings)
 {
     const IniFile ini(configFilePath());
     const bool present = ini.exists();
-    settings.profileId = profileIdFrom(ini, QStringLiteral("Config/ProfileID"));
-    settings.angleValue = ini.byteValue(QStringLiteral("Config/AngleValue"));
-    settings.liftHigh = ini.byteValue(QStringLiteral("Config/LiftHigh"));
-    settings.count = ini.byteValue(QStringLiteral("Config/Count"));
+    readConfigFields(ini, settings);
     for (int i = 0; i < PROFILE_COUNT; ++i) {
         QString name = ini.stringValue(profileNameKey(i));
         if (!isSafeFileName(name)) {
@@ -105,10 +111,8 @@ bool saveSettings(const MouseSettings &settings)
     // Config.ini is locked for its own write only, so other writers of it (the
     // status display, mousectl) are not kept waiting.
     IniWriter ini(configFilePath());
-    ini->setValue(QStringLiteral("Config/ProfileID"), int(settings.profileId));
-    ini->setValue(QStringLiteral("Config/AngleValue"), int(settings.angleValue));
-    ini->setValue(QStringLiteral("Config/LiftHigh"), int(settings.liftHigh));
-    ini->setValue(QStringLiteral("Config/Count"), int(settings.count));
+    for (const SettingField<MouseSettings> &field : configFields())
+        writeConfigEntry(ini.settings(), field, settings);
     for (int i = 0; i < PROFILE_COUNT; ++i) {
         if (isSafeFileName(settings.profileNames[i]))
             ini->setValue(profileNameKey(i), settings.profileNames[i]);
@@ -121,8 +125,9 @@ bool saveSettings(const MouseSettings &settings)
 bool saveProfileList(const MouseSettings &settings)
 {
     IniWriter ini(configFilePath());
-    ini->setValue(QStringLiteral("Config/ProfileID"), int(settings.profileId));
-    ini->setValue(QStringLiteral("Config/Count"), int(settings.count));
+    // The slot list alone: which slot is active, the count and the names.
+    for (uint8_t MouseSettings::*member : {&MouseSettings::profileId, &MouseSettings::count})
+        writeConfigEntry(ini.settings(), configField(member), settings);
     bool ok = true;
     for (int i = 0; i < PROFILE_COUNT; ++i) {
         if (isSafeFileName(settings.profileNames[i])) {
@@ -137,7 +142,7 @@ bool saveProfileList(const MouseSettings &settings)
 
 bool saveCurrentProfileId(int profileId)
 {
-    return setConfigValue(QStringLiteral("Config/ProfileID"), profileId);
+    return setConfigValue(profileIdKey(), profileId);
 }
 
 int readDiffFlag()

@@ -2,6 +2,7 @@
 #include "storage/ConfigStorage.h"
 #include "storage/DeviceDescription.h"
 #include "storage/MacroFiles.h"
+#include "storage/SettingFields.h"
 #include <cstdlib>
 
 namespace {
@@ -63,77 +64,127 @@ void applyDescription(ProfileData &p, const DeviceDescription &d)
     }
 }
 
-bool keyInfoDiffers(const ButtonInfo &a, const ButtonInfo &b)
+// The profiles a report takes its fields from, for the working record. The
+// effect profile is looked up only when a field needs it: it reads Config.ini.
+class SendingProfiles
 {
-    for (int j = 0; j < KEY_INFO_COUNT; ++j) {
-        const KeyInfo &x = a.keyInfo[j], &y = b.keyInfo[j];
-        if (x.map != y.map || x.low != y.low || x.high != y.high)
-            return true;
-    }
-    return false;
-}
+public:
+    explicit SendingProfiles(const MouseSettings &working) : m_working(working) {}
 
-bool ledSettingDiffers(const LedModeSetting &x, const LedModeSetting &y)
-{
-    return x.rgb != y.rgb || x.h != y.h || x.s != y.s || x.v != y.v || x.bright != y.bright
-        || x.breath != y.breath;
-}
-
-bool basicDiffers(const MouseSettings &w, const MouseSettings &a)
-{
-    for (int i = 0; i < PROFILE_COUNT; ++i) {
-        if (w.profiles[i].pollrate != a.profiles[i].pollrate
-            || w.profiles[i].scrollSpeed != a.profiles[i].scrollSpeed)
-            return true;
+    template <typename Visit>
+    bool any(SentFrom from, Visit differs) const
+    {
+        if (from == SentFrom::EveryProfile) {
+            for (int p = 0; p < PROFILE_COUNT; ++p) {
+                if (differs(p))
+                    return true;
+            }
+            return false;
+        }
+        // A slot beyond the table sends nothing of its own.
+        if (m_working.profileId >= PROFILE_COUNT)
+            return false;
+        const int active = m_working.profileId;
+        switch (from) {
+        case SentFrom::ActiveProfile:
+            return differs(active);
+        case SentFrom::ActiveAndFirst:
+            return differs(active) || differs(0);
+        case SentFrom::ActiveAndEffect:
+            return differs(active) || differs(effectProfile());
+        default:
+            return false;
+        }
     }
-    if (w.liftHigh != a.liftHigh || w.profileId != a.profileId)
-        return true;
-    if (w.profileId >= PROFILE_COUNT)
-        return false;
-    // Sleep time and move-off go out from profile 0, the effect from its own
-    // profile; the active profile's copies still count, as the page edits them too.
-    const int effect = effectProfileIndex(w, isSingleLightingModel(deviceListName()));
-    for (int p : {int(w.profileId), 0}) {
-        const ProfileData &pw = w.profiles[p], &pa = a.profiles[p];
-        if (pw.ledMoveOff != pa.ledMoveOff || pw.ledSleepTime != pa.ledSleepTime)
-            return true;
-    }
-    return w.profiles[w.profileId].dpi != a.profiles[w.profileId].dpi
-        || w.profiles[w.profileId].ledMode != a.profiles[w.profileId].ledMode
-        || w.profiles[effect].ledMode != a.profiles[effect].ledMode;
-}
 
-bool dpiDiffers(const MouseSettings &w, const MouseSettings &a)
+private:
+    int effectProfile() const
+    {
+        if (m_effect < 0)
+            m_effect = effectProfileIndex(m_working, isSingleLightingModel(deviceListName()));
+        return m_effect;
+    }
+
+    const MouseSettings &m_working;
+    mutable int m_effect = -1;
+};
+
+// The fields of one record sent in group that differ, each as its report says.
+template <typename Record>
+bool fieldsDiffer(const FieldTable<Record> &fields, int group, const Record &w, const Record &a)
 {
-    for (int i = 0; i < PROFILE_COUNT; ++i) {
-        for (int s = 0; s < DPI_STAGE_COUNT; ++s) {
-            const DpiStage &x = w.profiles[i].dpiInfo[s], &y = a.profiles[i].dpiInfo[s];
-            if (x.used != y.used || x.x != y.x || x.y != y.y)
+    for (const SettingField<Record> &field : fields) {
+        for (const FieldReport<Record> &report : field.reports) {
+            if ((report.group & group) && (!report.when || report.when(w)) && field.differs(w, a))
                 return true;
         }
     }
     return false;
 }
 
-bool buttonsDiffer(const MouseSettings &w, const MouseSettings &a)
+template <typename Owner, typename Entry, int Count>
+bool entriesDiffer(const EntryTable<Owner, Entry, Count> &table, int group, const Owner &w, const Owner &a)
+{
+    for (int i = 0; i < Count; ++i) {
+        if (fieldsDiffer(table.fields, group, table.at(w, i), table.at(a, i)))
+            return true;
+    }
+    return false;
+}
+
+// Config fields that differ: the groups their reports name.
+int configChanges(const MouseSettings &w, const MouseSettings &a)
+{
+    int flags = 0;
+    for (const SettingField<MouseSettings> &field : configFields()) {
+        if (field.differs(w, a))
+            flags |= field.reports[0].group | field.reports[1].group;
+    }
+    return flags;
+}
+
+bool profileFieldsDiffer(const MouseSettings &w, const MouseSettings &a, int group, const SendingProfiles &sending)
+{
+    for (const SettingField<ProfileData> &field : profileFields()) {
+        for (const FieldReport<ProfileData> &report : field.reports) {
+            if ((report.group & group)
+                && sending.any(report.from, [&](int p) { return field.differs(w.profiles[p], a.profiles[p]); }))
+                return true;
+        }
+    }
+    return false;
+}
+
+bool basicDiffers(const MouseSettings &w, const MouseSettings &a)
+{
+    return profileFieldsDiffer(w, a, ChangeBasic, SendingProfiles(w));
+}
+
+bool dpiDiffers(const MouseSettings &w, const MouseSettings &a)
 {
     for (int i = 0; i < PROFILE_COUNT; ++i) {
+        if (entriesDiffer(dpiStageFields(), ChangeDpi, w.profiles[i], a.profiles[i]))
+            return true;
+    }
+    return false;
+}
+
+// Same name and events in the record, but the macro file may have been
+// edited since the last write: its mark tells until a download clears it.
+bool macroEditedSinceWrite(const ButtonInfo &button)
+{
+    return button.fun == FunMacro && readWriteSign(button.macroName) != 0;
+}
+
+bool buttonsDiffer(const MouseSettings &w, const MouseSettings &a)
+{
+    const auto &buttons = buttonFields();
+    for (int i = 0; i < PROFILE_COUNT; ++i) {
         for (int s = 0; s < BUTTON_SLOT_COUNT; ++s) {
-            const ButtonInfo &x = w.profiles[i].buttonInfo[s], &y = a.profiles[i].buttonInfo[s];
-            if (x.id != y.id || x.fun != y.fun || x.loopNumber != y.loopNumber
-                || x.keyNumber != y.keyNumber || x.res1 != y.res1 || x.res2 != y.res2
-                || x.res3 != y.res3 || x.res4 != y.res4)
+            const ButtonInfo &x = buttons.at(w.profiles[i], s), &y = buttons.at(a.profiles[i], s);
+            if (fieldsDiffer(buttons.fields, ChangeButtons, x, y) || entriesDiffer(keyInfoFields(), ChangeButtons, x, y)
+                || macroEditedSinceWrite(x))
                 return true;
-            if (x.fun == FunMacro) {
-                if (x.macroName != y.macroName || keyInfoDiffers(x, y))
-                    return true;
-                // Same name and events in the record, but the file may have been
-                // edited since the last write: its mark tells until a download clears it.
-                if (readWriteSign(x.macroName) != 0)
-                    return true;
-            } else if (keyInfoDiffers(x, y)) {
-                return true;
-            }
         }
     }
     return false;
@@ -141,16 +192,16 @@ bool buttonsDiffer(const MouseSettings &w, const MouseSettings &a)
 
 bool lightingDiffers(const MouseSettings &w, const MouseSettings &a)
 {
+    const auto &leds = ledModeFields();
     // Profile 0 carries the whole table the mouse gets.
-    for (int m = 0; m < LED_MODE_COUNT; ++m) {
-        if (ledSettingDiffers(w.profiles[0].ledModes[m], a.profiles[0].ledModes[m]))
-            return true;
-    }
+    if (entriesDiffer(leds, ChangeLighting, w.profiles[0], a.profiles[0])
+        || profileFieldsDiffer(w, a, ChangeLighting, SendingProfiles(w)))
+        return true;
+    // Every profile's own effect, with its entry of the table.
     for (int i = 0; i < PROFILE_COUNT; ++i) {
         const ProfileData &pw = w.profiles[i], &pa = a.profiles[i];
-        if (pw.ledMode != pa.ledMode)
-            return true;
-        if (pw.ledMode < LED_MODE_COUNT && ledSettingDiffers(pw.ledModes[pw.ledMode], pa.ledModes[pw.ledMode]))
+        if (pw.ledMode < LED_MODE_COUNT
+            && fieldsDiffer(leds.fields, ChangeLighting, leds.at(pw, pw.ledMode), leds.at(pa, pw.ledMode)))
             return true;
     }
     return false;
@@ -161,15 +212,9 @@ bool lightingDiffers(const MouseSettings &w, const MouseSettings &a)
 void makeDefaultProfile(ProfileData &profile)
 {
     profile = ProfileData();
-    profile.pollrate = 1;
-    profile.dpi = 1;
-    profile.ledMode = 1;
-    profile.mouseSpeed = 10;
-    profile.dbClickSpeed = 5;
-    profile.scrollIsPage = 0;
-    profile.scrollSpeed = 1;
-    profile.accelEnable = 1;
-    profile.acee = 1;
+    applyFactoryValues(profileFields(), profile);
+    for (int i = 0; i < LED_MODE_COUNT; ++i)
+        applyFactoryValues(ledModeFields().fields, ledModeFields().at(profile, i));
 
     DeviceDescription description;
     if (readDeviceDescription(description) == 0)
@@ -177,22 +222,13 @@ void makeDefaultProfile(ProfileData &profile)
     else
         applyBuiltInDefaults(profile);
 
-    profile.ledMoveOff = 0;
-    profile.ledSleepTime = 1;
-    for (LedModeSetting &led : profile.ledModes) {
-        led.h = 360;
-        led.s = 0;
-        led.v = 0;
-    }
     profile.buttonInfo[40].fun = kWheelTiltFuns[0];
     profile.buttonInfo[41].fun = kWheelTiltFuns[1];
 }
 
 void makeDefaultSettings(MouseSettings &settings)
 {
-    settings.profileId = 0;
-    settings.angleValue = 0;
-    settings.liftHigh = 2;
+    applyFactoryValues(configFields(), settings);
     makeDefaultProfile(settings.profiles[0]);
     for (int i = 0; i < PROFILE_COUNT; ++i)
         settings.profileNames[i] = QStringLiteral("Profile %1").arg(i + 1);
@@ -205,12 +241,9 @@ int effectProfileIndex(const MouseSettings &settings, bool singleLighting)
 
 int diffSettings(const MouseSettings &working, const MouseSettings &applied)
 {
-    int flags = 0;
+    int flags = configChanges(working, applied);
     if (basicDiffers(working, applied))
         flags |= ChangeBasic;
-    // Another slot sends its own DPI stages and key table.
-    if (working.profileId != applied.profileId)
-        flags |= ChangeDpi | ChangeButtons;
     if (dpiDiffers(working, applied))
         flags |= ChangeDpi;
     if (buttonsDiffer(working, applied))

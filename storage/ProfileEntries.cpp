@@ -3,155 +3,147 @@
 
 namespace {
 
-constexpr uint8_t kLedMoveOffAbsent = 255;
-constexpr uint8_t kLedSleepTimeAbsent = 1;
+const QString kConfigPrefix = QStringLiteral("Config/");
 
-// Builds "<group>/<stem><index><tail>" without a format parser: a profile has
-// thousands of entries and each is named on every save and load.
-class KeyMaker
+// "<prefix><stem><index>": the key space of one table entry, named without a
+// format parser as a profile has thousands of entries named on every save and load.
+QString entryPrefix(const QString &prefix, const char *stem, int index)
 {
-public:
-    explicit KeyMaker(const QString &group) : m_prefix(group + QLatin1Char('/')) {}
+    return prefix + QLatin1String(stem) + QString::number(index);
+}
 
-    QString operator()(const char *entry) const { return m_prefix + QLatin1String(entry); }
-    QString operator()(const char *stem, int index, const char *tail) const
-    {
-        return m_prefix + QLatin1String(stem) + QString::number(index) + QLatin1String(tail);
-    }
-    QString keyInfo(int slot, int entry, const char *tail) const
-    {
-        return m_prefix + QLatin1String("BUTTON_INFO_") + QString::number(slot)
-            + QLatin1String("_KeyInfo_") + QString::number(entry) + QLatin1String(tail);
-    }
-
-private:
-    QString m_prefix;
-};
-
-// An index field read from a file must stay inside the table it selects.
-uint8_t checkedIndex(uint8_t value, int count, const char *what, const IniFile &ini)
+bool writtenHere(const SettingField<ProfileData> &field, LedPowerEntries ledPower)
 {
-    if (value < count)
-        return value;
-    qWarning().noquote() << "Profile entry" << what << "=" << value << "is out of range in"
-                         << ini.path() << "- using 0";
-    return 0;
+    return ledPower == LedPowerEntries::Included || !field.installationOnly;
+}
+
+template <typename Record>
+void writeFields(QSettings &ini, const QString &prefix, const FieldTable<Record> &fields, const Record &record)
+{
+    for (const SettingField<Record> &field : fields)
+        ini.setValue(prefix + QLatin1String(field.key), fieldFileValue(field, record));
+}
+
+// False, with the member left as it was and the value in *rejected, for an
+// index beyond its table.
+template <typename Record>
+bool readField(const IniFile &ini, const QString &key, const SettingField<Record> &field, Record &record,
+               long long *rejected = nullptr)
+{
+    long long value = 0;
+    switch (field.kind) {
+    case FieldKind::Text:
+        record.*field.member.text = ini.stringValue(key);
+        return true;
+    case FieldKind::Colour:
+        record.*field.member.colour = ini.colorValue(key);
+        return true;
+    case FieldKind::Byte:
+        value = ini.byteValue(key, uint8_t(field.absent));
+        break;
+    case FieldKind::Int:
+        value = ini.intValue(key, field.absent);
+        break;
+    case FieldKind::Uint:
+        value = ini.uintValue(key, uint(field.absent));
+        break;
+    case FieldKind::SignedAsUint:
+        value = int32_t(ini.uintValue(key, uint(field.absent)));
+        break;
+    }
+    if (field.indexCount > 0 && (value < 0 || value >= field.indexCount)) {
+        if (rejected)
+            *rejected = value;
+        return false;
+    }
+    field.member.setNumber(record, value);
+    return true;
+}
+
+template <typename Record>
+void readFields(const IniFile &ini, const QString &prefix, const FieldTable<Record> &fields, Record &record)
+{
+    for (const SettingField<Record> &field : fields)
+        readField(ini, prefix + QLatin1String(field.key), field, record);
+}
+
+template <typename Owner, typename Entry, int Count, typename Visit>
+void forEachEntry(const EntryTable<Owner, Entry, Count> &table, const QString &prefix, Visit visit)
+{
+    for (int i = 0; i < Count; ++i)
+        visit(entryPrefix(prefix, table.stem, i), i);
 }
 
 } // namespace
 
-void writeProfileEntries(QSettings &ini, const QString &group, const ProfileData &p,
-                         LedPowerEntries ledPower)
+void writeProfileEntries(QSettings &ini, const QString &group, const ProfileData &p, LedPowerEntries ledPower)
 {
-    const KeyMaker key(group);
-    ini.setValue(key("pollrate"), int(p.pollrate));
-    ini.setValue(key("dpi"), int(p.dpi));
-    for (int i = 0; i < DPI_STAGE_COUNT; ++i) {
-        const DpiStage &d = p.dpiInfo[i];
-        ini.setValue(key("DPI_INFO_", i, "_used"), int(d.used));
-        ini.setValue(key("DPI_INFO_", i, "_link"), int(d.link));
-        ini.setValue(key("DPI_INFO_", i, "_xy"), uint(d.xy));
-        ini.setValue(key("DPI_INFO_", i, "_x"), uint(d.x));
-        ini.setValue(key("DPI_INFO_", i, "_y"), uint(d.y));
+    const QString prefix = group + QLatin1Char('/');
+    for (const SettingField<ProfileData> &field : profileFields()) {
+        if (writtenHere(field, ledPower))
+            ini.setValue(prefix + QLatin1String(field.key), fieldFileValue(field, p));
     }
-    ini.setValue(key("mousespeed"), int(p.mouseSpeed));
-    ini.setValue(key("dbclickspeed"), int(p.dbClickSpeed));
-    ini.setValue(key("scrollispage"), int(p.scrollIsPage));
-    ini.setValue(key("scrollspeed"), int(p.scrollSpeed));
-    ini.setValue(key("accelenable"), int(p.accelEnable));
-    ini.setValue(key("acee"), int(p.acee));
-    for (int i = 0; i < BUTTON_SLOT_COUNT; ++i) {
-        const ButtonInfo &b = p.buttonInfo[i];
-        ini.setValue(key("BUTTON_INFO_", i, "_ID"), int(b.id));
-        ini.setValue(key("BUTTON_INFO_", i, "_Fun"), int(b.fun));
-        ini.setValue(key("BUTTON_INFO_", i, "_LoopNumber"), int(b.loopNumber));
-        ini.setValue(key("BUTTON_INFO_", i, "_KeyNumber"), int(b.keyNumber));
-        ini.setValue(key("BUTTON_INFO_", i, "_Res1"), int(b.res1));
-        ini.setValue(key("BUTTON_INFO_", i, "_Res2"), int(b.res2));
-        ini.setValue(key("BUTTON_INFO_", i, "_Res3"), int(b.res3));
-        ini.setValue(key("BUTTON_INFO_", i, "_Res4"), int(b.res4));
-        ini.setValue(key("BUTTON_INFO_", i, "_macroname"), b.macroName);
-        for (int j = 0; j < KEY_INFO_COUNT; ++j) {
-            ini.setValue(key.keyInfo(i, j, "_map"), int(b.keyInfo[j].map));
-            ini.setValue(key.keyInfo(i, j, "_"), int(b.keyInfo[j].low));
-            ini.setValue(key.keyInfo(i, j, "_H"), int(b.keyInfo[j].high));
-        }
-    }
-    ini.setValue(key("ProfileName"), p.profileName);
-    ini.setValue(key("ProfilePath"), p.profilePath);
-    ini.setValue(key("LedMode"), int(p.ledMode));
-    if (ledPower == LedPowerEntries::Included) {
-        ini.setValue(key("LedMoveOFF"), int(p.ledMoveOff));
-        ini.setValue(key("LedSleepTime"), int(p.ledSleepTime));
-    }
-    for (int i = 0; i < LED_MODE_COUNT; ++i) {
-        const LedModeSetting &led = p.ledModes[i];
-        // A QColor variant is what QSettings serialises as @Variant(...).
-        ini.setValue(key("LedMode/LED_MODE_", i, "_RGB"), QVariant::fromValue(led.rgb));
-        ini.setValue(key("LedMode/LED_MODE_", i, "_h"), uint(led.h));
-        ini.setValue(key("LedMode/LED_MODE_", i, "_s"), uint(led.s));
-        ini.setValue(key("LedMode/LED_MODE_", i, "_v"), uint(led.v));
-        ini.setValue(key("LedMode/LED_MODE_", i, "_bright"), uint(led.bright));
-        ini.setValue(key("LedMode/LED_MODE_", i, "_breath"), uint(led.breath));
-    }
+    const auto &stages = dpiStageFields();
+    forEachEntry(stages, prefix, [&](const QString &key, int i) { writeFields(ini, key, stages.fields, stages.at(p, i)); });
+    const auto &buttons = buttonFields();
+    const auto &events = keyInfoFields();
+    forEachEntry(buttons, prefix, [&](const QString &key, int i) {
+        const ButtonInfo &button = buttons.at(p, i);
+        writeFields(ini, key, buttons.fields, button);
+        forEachEntry(events, key, [&](const QString &eventKey, int j) {
+            writeFields(ini, eventKey, events.fields, events.at(button, j));
+        });
+    });
+    const auto &leds = ledModeFields();
+    forEachEntry(leds, prefix, [&](const QString &key, int i) { writeFields(ini, key, leds.fields, leds.at(p, i)); });
 }
 
-void readProfileEntries(const IniFile &ini, const QString &group, ProfileData &p,
-                        LedPowerEntries ledPower)
+void readProfileEntries(const IniFile &ini, const QString &group, ProfileData &p, LedPowerEntries ledPower)
 {
-    const KeyMaker key(group);
-    p.pollrate = ini.byteValue(key("pollrate"));
-    p.dpi = checkedIndex(ini.byteValue(key("dpi")), DPI_STAGE_COUNT, "dpi", ini);
-    for (int i = 0; i < DPI_STAGE_COUNT; ++i) {
-        DpiStage &d = p.dpiInfo[i];
-        d.used = ini.byteValue(key("DPI_INFO_", i, "_used"));
-        d.link = ini.byteValue(key("DPI_INFO_", i, "_link"));
-        d.xy = ini.uintValue(key("DPI_INFO_", i, "_xy"));
-        d.x = ini.uintValue(key("DPI_INFO_", i, "_x"));
-        d.y = ini.uintValue(key("DPI_INFO_", i, "_y"));
-    }
-    p.mouseSpeed = ini.byteValue(key("mousespeed"));
-    p.dbClickSpeed = ini.byteValue(key("dbclickspeed"));
-    p.scrollIsPage = ini.byteValue(key("scrollispage"));
-    p.scrollSpeed = ini.byteValue(key("scrollspeed"));
-    p.accelEnable = ini.byteValue(key("accelenable"));
-    p.acee = ini.byteValue(key("acee"));
-    for (int i = 0; i < BUTTON_SLOT_COUNT; ++i) {
-        ButtonInfo &b = p.buttonInfo[i];
-        b.id = ini.intValue(key("BUTTON_INFO_", i, "_ID"));
-        b.fun = ini.intValue(key("BUTTON_INFO_", i, "_Fun"));
-        b.loopNumber = ini.intValue(key("BUTTON_INFO_", i, "_LoopNumber"));
-        b.keyNumber = ini.intValue(key("BUTTON_INFO_", i, "_KeyNumber"));
-        b.res1 = ini.byteValue(key("BUTTON_INFO_", i, "_Res1"));
-        b.res2 = ini.byteValue(key("BUTTON_INFO_", i, "_Res2"));
-        b.res3 = ini.byteValue(key("BUTTON_INFO_", i, "_Res3"));
-        b.res4 = ini.byteValue(key("BUTTON_INFO_", i, "_Res4"));
-        b.macroName = ini.stringValue(key("BUTTON_INFO_", i, "_macroname"));
-        for (int j = 0; j < KEY_INFO_COUNT; ++j) {
-            b.keyInfo[j].map = ini.byteValue(key.keyInfo(i, j, "_map"));
-            b.keyInfo[j].low = ini.byteValue(key.keyInfo(i, j, "_"));
-            b.keyInfo[j].high = ini.byteValue(key.keyInfo(i, j, "_H"));
+    const QString prefix = group + QLatin1Char('/');
+    for (const SettingField<ProfileData> &field : profileFields()) {
+        if (!writtenHere(field, ledPower))
+            continue;
+        long long rejected = 0;
+        if (!readField(ini, prefix + QLatin1String(field.key), field, p, &rejected)) {
+            // An index field read from a file must stay inside the table it selects.
+            qWarning().noquote() << "Profile entry" << field.key << "=" << rejected << "is out of range in"
+                                 << ini.path() << "- using" << field.absent;
+            field.member.setNumber(p, field.absent);
         }
     }
-    p.profileName = ini.stringValue(key("ProfileName"));
-    p.profilePath = ini.stringValue(key("ProfilePath"));
-    p.ledMode = checkedIndex(ini.byteValue(key("LedMode")), LED_MODE_COUNT, "LedMode", ini);
-    if (ledPower == LedPowerEntries::Included) {
-        p.ledMoveOff = ini.byteValue(key("LedMoveOFF"), kLedMoveOffAbsent);
-        p.ledSleepTime = ini.byteValue(key("LedSleepTime"), kLedSleepTimeAbsent);
-    }
-    for (int i = 0; i < LED_MODE_COUNT; ++i) {
-        LedModeSetting &led = p.ledModes[i];
-        led.rgb = ini.colorValue(key("LedMode/LED_MODE_", i, "_RGB"));
-        led.h = int32_t(ini.uintValue(key("LedMode/LED_MODE_", i, "_h")));
-        led.s = int32_t(ini.uintValue(key("LedMode/LED_MODE_", i, "_s")));
-        led.v = int32_t(ini.uintValue(key("LedMode/LED_MODE_", i, "_v")));
-        led.bright = int32_t(ini.uintValue(key("LedMode/LED_MODE_", i, "_bright")));
-        led.breath = int32_t(ini.uintValue(key("LedMode/LED_MODE_", i, "_breath")));
-    }
+    const auto &stages = dpiStageFields();
+    forEachEntry(stages, prefix, [&](const QString &key, int i) { readFields(ini, key, stages.fields, stages.at(p, i)); });
+    const auto &buttons = buttonFields();
+    const auto &events = keyInfoFields();
+    forEachEntry(buttons, prefix, [&](const QString &key, int i) {
+        ButtonInfo &button = buttons.at(p, i);
+        readFields(ini, key, buttons.fields, button);
+        forEachEntry(events, key, [&](const QString &eventKey, int j) {
+            readFields(ini, eventKey, events.fields, events.at(button, j));
+        });
+    });
+    const auto &leds = ledModeFields();
+    forEachEntry(leds, prefix, [&](const QString &key, int i) { readFields(ini, key, leds.fields, leds.at(p, i)); });
 }
 
 QString buttonEntryKey(const QString &group, int slot, const char *tail)
 {
-    return KeyMaker(group)("BUTTON_INFO_", slot, tail);
+    return entryPrefix(group + QLatin1Char('/'), buttonFields().stem, slot) + QLatin1String(tail);
+}
+
+QString configEntryKey(const SettingField<MouseSettings> &field)
+{
+    return kConfigPrefix + QLatin1String(field.key);
+}
+
+void writeConfigEntry(QSettings &ini, const SettingField<MouseSettings> &field, const MouseSettings &settings)
+{
+    ini.setValue(configEntryKey(field), fieldFileValue(field, settings));
+}
+
+bool readConfigEntry(const IniFile &ini, const SettingField<MouseSettings> &field, MouseSettings &settings,
+                     long long *rejected)
+{
+    return readField(ini, configEntryKey(field), field, settings, rejected);
 }

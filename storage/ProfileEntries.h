@@ -1,8 +1,10 @@
 #pragma once
 // The entries of one ProfileData inside an INI group: [PROFILE] of a profile
-// file, [PROFILE_0]..[PROFILE_4] of a settings export.
+// file, [PROFILE_0]..[PROFILE_4] of a settings export; and the record fields
+// of the Config group. All of them as the tables of SettingFields.h declare them.
 #include "storage/IniFile.h"
 #include "storage/MouseSettings.h"
+#include "storage/SettingFields.h"
 
 enum class LedPowerEntries { Included, Left };
 
@@ -14,3 +16,11 @@ void readProfileEntries(const IniFile &ini, const QString &group, ProfileData &p
                         LedPowerEntries ledPower);
 // The key of one button's entry, tail "_Fun", "_macroname", ...
 QString buttonEntryKey(const QString &group, int slot, const char *tail);
+
+// "Config/<key>" of the record's fields.
+QString configEntryKey(const SettingField<MouseSettings> &field);
+void writeConfigEntry(QSettings &ini, const SettingField<MouseSettings> &field, const MouseSettings &settings);
+// False, with the member left as it was and the value in *rejected, for an
+// index beyond its table.
+bool readConfigEntry(const IniFile &ini, const SettingField<MouseSettings> &field, MouseSettings &settings,
+                     long long *rejected = nullptr);

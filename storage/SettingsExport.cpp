@@ -62,10 +62,8 @@ int importProfileGroup(int slot, ProfileData &profile, const QString &path)
 bool exportSettings(const MouseSettings &settings, const QString &path)
 {
     IniWriter ini(path);
-    ini->setValue(QStringLiteral("Config/ProfileID"), int(settings.profileId));
-    ini->setValue(QStringLiteral("Config/AngleValue"), int(settings.angleValue));
-    ini->setValue(QStringLiteral("Config/LiftHigh"), int(settings.liftHigh));
-    ini->setValue(QStringLiteral("Config/Count"), int(settings.count));
+    for (const SettingField<MouseSettings> &field : configFields())
+        writeConfigEntry(ini.settings(), field, settings);
     for (int i = 0; i < PROFILE_COUNT; ++i)
         ini->setValue(profileNameKey(i), settings.profileNames[i]);
     // One write for the whole file rather than one per group.
@@ -81,14 +79,12 @@ int importSettings(MouseSettings &settings, const QString &path, QList<int> *ren
         qWarning().noquote() << "Settings file to import does not exist:" << path;
         return -1;
     }
-    const int id = ini.intValue(QStringLiteral("Config/ProfileID"));
-    if (id >= 0 && id < PROFILE_COUNT)
-        settings.profileId = uint8_t(id);
-    else
-        qWarning().noquote() << "Imported Config/ProfileID" << id << "is not a slot - keeping" << settings.profileId;
-    settings.angleValue = ini.byteValue(QStringLiteral("Config/AngleValue"));
-    settings.liftHigh = ini.byteValue(QStringLiteral("Config/LiftHigh"));
-    settings.count = ini.byteValue(QStringLiteral("Config/Count"));
+    for (const SettingField<MouseSettings> &field : configFields()) {
+        long long rejected = 0;
+        if (!readConfigEntry(ini, field, settings, &rejected))
+            qWarning().noquote() << "Imported" << configEntryKey(field) << rejected << "is not a slot - keeping"
+                                 << field.member.number(settings);
+    }
     for (int i = 0; i < PROFILE_COUNT; ++i) {
         const QString name = ini.stringValue(profileNameKey(i));
         // The name becomes a file name on the next save: keep the old one

@@ -9,6 +9,8 @@
 #include "tests/support/AppDirFixture.h"
 #include "tests/support/SettingsSamples.h"
 #include <QtTest>
+#include <QCryptographicHash>
+#include <QDirIterator>
 #include <QSettings>
 #include <csignal>
 #include <sys/resource.h>
@@ -40,6 +42,8 @@ private slots:
     void readOnlyFolder();
     void renameSlotProfile_data();
     void renameSlotProfile();
+    void storedFilesKeepTheirBytes_data();
+    void storedFilesKeepTheirBytes();
 
 private:
     static int entryCount(const QByteArray &ini, const QByteArray &section);
@@ -580,6 +584,122 @@ void TestProfileFile::renameSlotProfile()
     QCOMPARE(config.stringValue("Config/Profile1"), newName);
     QCOMPARE(config.stringValue("Config/Profile2"), QString("Slot B"));
     QCOMPARE(config.stringValue("Config/Profile3"), newName);
+}
+
+// Known inputs loaded and saved again must give the very bytes they gave
+// before: every file of the folder afterwards, with its SHA-256.
+enum class StoredRoundTrip { Settings, Profile, Export, Samples };
+Q_DECLARE_METATYPE(StoredRoundTrip)
+
+namespace {
+
+QByteArray folderDigests(const QString &top)
+{
+    QStringList lines;
+    QDirIterator it(top, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        lines << QDir(top).relativeFilePath(path) + QLatin1Char(' ')
+                + QString::fromLatin1(QCryptographicHash::hash(readFileBytes(path), QCryptographicHash::Sha256).toHex());
+    }
+    lines.sort();
+    return lines.join(QLatin1Char('\n')).toUtf8();
+}
+
+} // namespace
+
+void TestProfileFile::storedFilesKeepTheirBytes_data()
+{
+    QTest::addColumn<QString>("placedAs"); // where the input goes in the application folder
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<StoredRoundTrip>("roundTrip");
+    QTest::addColumn<QByteArray>("digest"); // SHA-256 of folderDigests()
+    const auto fixture = [](const QString &relative) {
+        return readFileBytes(qEnvironmentVariable("MOUSECFG_SOURCE_DIR") + "/tests/fuzz-corpus/" + relative);
+    };
+    QTest::newRow("demo data") << QString() << QByteArray() << StoredRoundTrip::Settings
+                               << QByteArray("07ab9695502cdcbc22db0af12b21c1a4bc66a775ad5a2f453b353140ffd9b7c5");
+    QTest::newRow("samples") << QString() << QByteArray() << StoredRoundTrip::Samples
+                             << QByteArray("f3132404e4deea2923158936cc1620e405add440186e410e3fc23b25ae9d6f6d");
+    const QString config = QStringLiteral("Configs/Config.ini");
+    QTest::newRow("installed.ini") << config << fixture("fuzz_config_ini/installed.ini") << StoredRoundTrip::Settings
+                                   << QByteArray("07ab9695502cdcbc22db0af12b21c1a4bc66a775ad5a2f453b353140ffd9b7c5");
+    QTest::newRow("used.ini") << config << fixture("fuzz_config_ini/used.ini") << StoredRoundTrip::Settings
+                              << QByteArray("14dadb1012b2578f657144f2ef51231b03a34fe2fa71d3efb4f31955112ebe95");
+    QTest::newRow("lists.ini") << config << fixture("fuzz_config_ini/lists.ini") << StoredRoundTrip::Settings
+                               << QByteArray("dcaed8994f36a79f2a05242e94e02b04469a0d0dfe0344365f30df870986b917");
+    QTest::newRow("factory.prof") << "in.prof" << fixture("fuzz_profile_file/factory.prof") << StoredRoundTrip::Profile
+                                  << QByteArray("147477b22e44e4c313e66d74c8ecc36ba6848e543a549e9d79cf27792573114c");
+    QTest::newRow("factory-compact.prof")
+        << "in.prof" << fixture("fuzz_profile_file/factory-compact.prof") << StoredRoundTrip::Profile
+        << QByteArray("da52f4f0359f7f6f7f3933cda158949f4ba4067b28c802834ea43bb97ffeed92");
+    QTest::newRow("odd values.prof") << "in.prof"
+                                     << QByteArray("[PROFILE]\npollrate=-1\ndpi=300\nLedMode=270\nDPI_INFO_2_x=-5\n"
+                                                   "BUTTON_INFO_4_Fun=200\nBUTTON_INFO_4_macroname=Mac\n"
+                                                   "BUTTON_INFO_4_KeyInfo_7_H=513\nLedMode\\LED_MODE_3_h=-7\n"
+                                                   "LedMode\\LED_MODE_1_RGB=#00ff00\n")
+                                     << StoredRoundTrip::Profile
+                                     << QByteArray("cf94ebe912d7409321c08c9382ea03cc08da44e40bf6808593f2120a8df710e9");
+    QTest::newRow("odd values.ini") << config
+                                    << QByteArray("[Config]\nProfileID=7\nLiftHigh=-3\nCount=300\nAngleValue=65\n"
+                                                  "Profile2=../x\nProfile4=Mine\n")
+                                    << StoredRoundTrip::Settings
+                                    << QByteArray("8b1ae8c70fd257b3d3a0b0021b6350df693ffb6d94d43427f999aaea205ae3e1");
+    QTest::newRow("odd values.conf") << "in.conf"
+                                     << QByteArray("[Config]\nProfileID=9\nLiftHigh=300\nProfile3=Other\n"
+                                                   "[PROFILE_1]\ndpi=3\nLedMoveOFF=4\nscrollspeed=12\n")
+                                     << StoredRoundTrip::Export
+                                     << QByteArray("3f5b3cd9813b29e35446f5930c4e2ca61348390d9692b387966c55a62d2e8856");
+    QTest::newRow("export-compact.conf")
+        << "in.conf" << fixture("fuzz_settings_export/export-compact.conf") << StoredRoundTrip::Export
+        << QByteArray("779be87c6475d0dc225f4899c2d1109849f5efd26a9f1ee6af4f67b1e87a149c");
+}
+
+void TestProfileFile::storedFilesKeepTheirBytes()
+{
+    QFETCH(QString, placedAs);
+    QFETCH(QByteArray, input);
+    QFETCH(StoredRoundTrip, roundTrip);
+    QFETCH(QByteArray, digest);
+    AppDirFixture app;
+    QVERIFY(app.isValid());
+    if (!placedAs.isEmpty()) {
+        QVERIFY(!input.isEmpty());
+        QVERIFY(writeFileBytes(app.filePath(placedAs), input));
+    }
+    MouseSettings settings;
+    loadSettings(settings);
+    switch (roundTrip) {
+    case StoredRoundTrip::Settings:
+        QVERIFY(writeDefaultProfileFile());
+        break;
+    case StoredRoundTrip::Samples:
+        settings = sampleSettings(7);
+        QVERIFY(exportSettings(settings, app.filePath("out.conf")));
+        QVERIFY(saveProfile(sampleProfile(8), app.filePath("out.prof")));
+        break;
+    case StoredRoundTrip::Profile: {
+        ProfileData profile;
+        QCOMPARE(loadProfile(profile, app.filePath(placedAs)), 0);
+        QVERIFY(saveProfile(profile, app.filePath("out.prof")));
+        QVERIFY(exportProfileGroup(2, profile, app.filePath("out.conf")));
+        settings.profiles[1] = profile;
+        break;
+    }
+    case StoredRoundTrip::Export:
+        QCOMPARE(importSettings(settings, app.filePath(placedAs)), 0);
+        QVERIFY(exportSettings(settings, app.filePath("out.conf")));
+        break;
+    }
+    QVERIFY(saveSettings(settings));
+    // What was written reads back into the same bytes.
+    QVERIFY(loadSettings(settings));
+    QVERIFY(saveSettings(settings));
+    const QByteArray digests = folderDigests(app.path());
+    const QByteArray actual = QCryptographicHash::hash(digests, QCryptographicHash::Sha256).toHex();
+    if (actual != digest)
+        qInfo().noquote() << "files:\n" + QString::fromUtf8(digests);
+    QCOMPARE(actual, digest);
 }
 
 QTEST_GUILESS_MAIN(TestProfileFile)

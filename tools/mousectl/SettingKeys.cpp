@@ -1,8 +1,8 @@
 #include "tools/mousectl/SettingKeys.h"
 #include "storage/ConfigStorage.h"
+#include "storage/SettingFields.h"
 #include "tools/mousectl/ButtonSettingKeys.h"
 #include "model/LightingEffects.h"
-#include "model/PanelLimits.h"
 #include "model/RateTable.h"
 #include "model/SensorRanges.h"
 #include <QRegularExpression>
@@ -104,7 +104,7 @@ SettingKey choiceKey(const QString &name, const QString &summary, const QStringL
     return key;
 }
 
-// ---- report rate, speeds, lift-off -------------------------------------------
+// ---- keys of the settings table ------------------------------------------------
 
 int rateHz(int pollrate)
 {
@@ -119,31 +119,76 @@ QStringList rateValues()
     return values;
 }
 
-SettingKey rateKey()
+QStringList effectNames()
 {
-    return choiceKey(
-        QStringLiteral("rate"), QStringLiteral("report rate in Hz"), rateValues(),
-        [](const MouseSettings &settings, int slot) { return QJsonValue(rateHz(settings.profiles[slot].pollrate)); },
-        [](SettingEdit &edit, int index) { edit.settings.profiles[edit.slot].pollrate = uint8_t(rateEntries()[index].pollrate); },
-        QStringLiteral("hz"));
+    QStringList names;
+    for (int i = 0; i < LIGHTING_MENU_COUNT; ++i)
+        names << QLatin1String(lightingEffect(lightingMenuOrder()[i]).name);
+    return names;
 }
 
-SettingKey speedKey(const char *name, const char *summary, uint8_t ProfileData::*field)
+// Where a key reads and stores a numeric field of the record.
+struct FieldAccess {
+    std::function<long long(const MouseSettings &, int slot)> read;
+    std::function<void(SettingEdit &, long long)> store;
+};
+
+// A key for a field as its value rule offers it; summary already filled in.
+SettingKey ruleKey(const QString &name, const QString &summary, const ValueRule &rule, int indexCount,
+                   const FieldAccess &access)
 {
-    return rangeKey(
-        QLatin1String(name), QLatin1String(summary), SPEED_SETTING_MIN, SPEED_SETTING_MAX,
-        [field](const MouseSettings &settings, int slot) { return QJsonValue(settings.profiles[slot].*field); },
-        [field](SettingEdit &edit, int value) { edit.settings.profiles[edit.slot].*field = uint8_t(value); });
+    const auto read = access.read;
+    const auto store = access.store;
+    switch (rule.values) {
+    case FieldValues::Range: {
+        SettingKey key = rangeKey(
+            name, summary, rule.min, rule.max, [read](const MouseSettings &s, int slot) { return QJsonValue(qint64(read(s, slot))); },
+            [store](SettingEdit &edit, int value) { store(edit, value); });
+        // A range of two values is a short list.
+        if (rule.max == rule.min + 1)
+            key.values = QStringList{QString::number(rule.min), QString::number(rule.max)};
+        return key;
+    }
+    case FieldValues::Switch:
+    case FieldValues::AxisLink:
+        return switchKey(
+            name, summary, [read, rule](const MouseSettings &s, int slot) { return read(s, slot) == rule.on; },
+            [store, rule](SettingEdit &edit, bool on) { store(edit, on ? rule.on : rule.off); });
+    case FieldValues::StageNumber:
+        return rangeKey(
+            name, summary, 1, indexCount,
+            [read](const MouseSettings &s, int slot) { return QJsonValue(qint64(read(s, slot) + 1)); },
+            [store](SettingEdit &edit, int number) { store(edit, number - 1); });
+    case FieldValues::ReportRate:
+        return choiceKey(
+            name, summary, rateValues(),
+            [read](const MouseSettings &s, int slot) { return QJsonValue(rateHz(int(read(s, slot)))); },
+            [store](SettingEdit &edit, int index) { store(edit, rateEntries()[index].pollrate); }, QStringLiteral("hz"));
+    case FieldValues::LightingEffect:
+        return choiceKey(
+            name, summary, effectNames(),
+            [read](const MouseSettings &s, int slot) {
+                return QJsonValue(QLatin1String(lightingEffect(int(read(s, slot))).name));
+            },
+            [store](SettingEdit &edit, int index) { store(edit, lightingMenuOrder()[index]); });
+    default:
+        break;
+    }
+    Q_UNREACHABLE();
 }
 
-SettingKey liftOffKey()
+// Replaces "N" in a family name by an entry number.
+QString entryName(const char *family, int number)
 {
-    SettingKey key = rangeKey(
-        QStringLiteral("lift-off"), QStringLiteral("lift-off distance in mm (all slots)"), 1, 2,
-        [](const MouseSettings &settings, int) { return QJsonValue(settings.liftHigh); },
-        [](SettingEdit &edit, int value) { edit.settings.liftHigh = uint8_t(value); });
-    key.values = QStringList{QStringLiteral("1"), QStringLiteral("2")};
-    return key;
+    return QString::fromLatin1(family).replace(QLatin1Char('N'), QString::number(number));
+}
+
+SettingKey configKey(const SettingField<MouseSettings> &field)
+{
+    FieldAccess access;
+    access.read = [&field](const MouseSettings &s, int) { return field.member.number(s); };
+    access.store = [&field](SettingEdit &edit, long long value) { field.member.setNumber(edit.settings, value); };
+    return ruleKey(QLatin1String(field.command), QLatin1String(field.summary), field.rule, field.indexCount, access);
 }
 
 // ---- DPI stages --------------------------------------------------------------
@@ -172,17 +217,16 @@ int nearestRaw(const DpiScale &scale, int dpi)
     return best;
 }
 
-enum class Axis { X, Y };
-
-SettingKey dpiAxisKey(int stage, Axis axis, const DpiScale &scale)
+// A stage's X or Y; on a stage with link on every axis of the stage moves with it.
+SettingKey dpiAxisKey(int stage, const SettingField<DpiStage> &field, const DpiScale &scale)
 {
-    const QString name = QStringLiteral("dpi.%1.%2").arg(stage + 1).arg(axis == Axis::X ? 'x' : 'y');
+    const auto &stages = dpiStageFields();
+    const QString name = entryName(field.command, stage + 1);
     SettingKey key;
     key.name = name;
-    key.summary = QStringLiteral("%1 DPI of stage %2").arg(axis == Axis::X ? 'X' : 'Y').arg(stage + 1);
-    key.read = [stage, axis, scale](const MouseSettings &settings, int slot) {
-        const DpiStage &s = settings.profiles[slot].dpiInfo[stage];
-        return QJsonValue(sensorDpi(int(axis == Axis::X ? s.x : s.y), scale.sensor));
+    key.summary = QString::fromLatin1(field.summary).arg(stage + 1);
+    key.read = [stage, &field, scale](const MouseSettings &settings, int slot) {
+        return QJsonValue(sensorDpi(int(field.member.number(settings.profiles[slot].dpiInfo[stage])), scale.sensor));
     };
     if (!scale.range) {
         key.details = QStringLiteral("This mouse's sensor (%1) has no known DPI range: it cannot be set.").arg(scale.sensor);
@@ -197,7 +241,7 @@ SettingKey dpiAxisKey(int stage, Axis axis, const DpiScale &scale)
                                  "On a stage with link on, X and Y move together.")
                       .arg(low)
                       .arg(high);
-    key.write = [name, stage, axis, scale, low, high](SettingEdit &edit, const QString &text) {
+    key.write = [name, stage, &field, &stages, scale, low, high](SettingEdit &edit, const QString &text) {
         int dpi = 0;
         if (!readInteger(text, low, high, dpi))
             return QStringLiteral("bad value \"%1\" for %2 (use %3 DPI)").arg(text, name, range(low, high));
@@ -205,38 +249,44 @@ SettingKey dpiAxisKey(int stage, Axis axis, const DpiScale &scale)
         const int shown = sensorDpi(raw, scale.sensor);
         if (shown != dpi)
             edit.notes << QStringLiteral("%1: %2 DPI is %3 on this sensor").arg(name).arg(dpi).arg(shown);
-        DpiStage &s = edit.settings.profiles[edit.slot].dpiInfo[stage];
+        DpiStage &s = stages.at(edit.settings.profiles[edit.slot], stage);
+        bool linked = false;
+        for (const SettingField<DpiStage> &other : stages.fields)
+            linked = linked || (other.rule.values == FieldValues::AxisLink && other.member.number(s) == other.rule.on);
         // A linked stage has one slider for both axes.
-        if (axis == Axis::X || s.link == 1)
-            s.x = uint32_t(raw);
-        if (axis == Axis::Y || s.link == 1)
-            s.y = uint32_t(raw);
+        for (const SettingField<DpiStage> &axis : stages.fields) {
+            if (&axis == &field || (linked && axis.rule.values == FieldValues::SensorDpi))
+                axis.member.setNumber(s, raw);
+        }
         return QString();
     };
     return key;
 }
 
-void addDpiKeys(QVector<SettingKey> &keys)
+SettingKey dpiStageKey(int stage, const SettingField<DpiStage> &field)
+{
+    FieldAccess access;
+    access.read = [stage, &field](const MouseSettings &s, int slot) { return field.member.number(s.profiles[slot].dpiInfo[stage]); };
+    access.store = [stage, &field](SettingEdit &edit, long long value) {
+        field.member.setNumber(edit.settings.profiles[edit.slot].dpiInfo[stage], value);
+    };
+    return ruleKey(entryName(field.command, stage + 1), QString::fromLatin1(field.summary).arg(stage + 1), field.rule,
+                   field.indexCount, access);
+}
+
+void addDpiStageKeys(QVector<SettingKey> &keys)
 {
     const DpiScale scale = dpiScale();
     for (int stage = 0; stage < DPI_STAGE_COUNT; ++stage) {
-        keys << switchKey(
-            QStringLiteral("dpi.%1.on").arg(stage + 1), QStringLiteral("whether DPI stage %1 is used").arg(stage + 1),
-            [stage](const MouseSettings &settings, int slot) { return settings.profiles[slot].dpiInfo[stage].used == 1; },
-            [stage](SettingEdit &edit, bool on) { edit.settings.profiles[edit.slot].dpiInfo[stage].used = on ? 1 : 0; });
-        keys << dpiAxisKey(stage, Axis::X, scale) << dpiAxisKey(stage, Axis::Y, scale);
-        if (scale.range && scale.range->linkShown) {
-            keys << switchKey(
-                QStringLiteral("dpi.%1.link").arg(stage + 1),
-                QStringLiteral("whether X and Y of stage %1 move together").arg(stage + 1),
-                [stage](const MouseSettings &settings, int slot) { return settings.profiles[slot].dpiInfo[stage].link == 1; },
-                [stage](SettingEdit &edit, bool on) { edit.settings.profiles[edit.slot].dpiInfo[stage].link = on ? 1 : 0; });
+        for (const SettingField<DpiStage> &field : dpiStageFields().fields) {
+            if (!field.command)
+                continue;
+            if (field.rule.values == FieldValues::SensorDpi)
+                keys << dpiAxisKey(stage, field, scale);
+            else if (field.rule.values != FieldValues::AxisLink || (scale.range && scale.range->linkShown))
+                keys << dpiStageKey(stage, field);
         }
     }
-    keys << rangeKey(
-        QStringLiteral("dpi.active"), QStringLiteral("the DPI stage in use"), 1, DPI_STAGE_COUNT,
-        [](const MouseSettings &settings, int slot) { return QJsonValue(settings.profiles[slot].dpi + 1); },
-        [](SettingEdit &edit, int stage) { edit.settings.profiles[edit.slot].dpi = uint8_t(stage - 1); });
 }
 
 // ---- lighting ----------------------------------------------------------------
@@ -264,14 +314,6 @@ void storeLighting(SettingEdit &edit, Store store)
     store(edit.settings.profiles[0]);
 }
 
-QStringList effectNames()
-{
-    QStringList names;
-    for (int i = 0; i < LIGHTING_MENU_COUNT; ++i)
-        names << QLatin1String(lightingEffect(lightingMenuOrder()[i]).name);
-    return names;
-}
-
 // The effects that show a control, for refusing a value the page would not offer.
 QString effectsWith(bool LightingEffect::*control)
 {
@@ -294,84 +336,107 @@ QString effectRefusal(const SettingEdit &edit, const QString &name, bool Lightin
         .arg(name, QLatin1String(effect.name), effectsWith(control));
 }
 
-SettingKey effectKey()
+// The control of the effect that a lighting-table key sets.
+struct EffectControl {
+    const char *command;
+    bool LightingEffect::*control;
+};
+constexpr EffectControl kEffectControls[] = {
+    {"light.color", &LightingEffect::colour},
+    {"light.brightness", &LightingEffect::brightness},
+    {"light.speed", &LightingEffect::speed},
+};
+
+bool LightingEffect::*effectControl(const char *command)
 {
-    return choiceKey(
-        QStringLiteral("light.effect"), QStringLiteral("lighting effect"), effectNames(),
-        [](const MouseSettings &settings, int slot) {
-            return QJsonValue(QLatin1String(lightingEffect(effectMode(settings, slot)).name));
-        },
-        [](SettingEdit &edit, int index) {
-            edit.settings.profiles[effectIndex(edit.slot)].ledMode = uint8_t(lightingMenuOrder()[index]);
-        });
+    for (const EffectControl &entry : kEffectControls) {
+        if (qstrcmp(entry.command, command) == 0)
+            return entry.control;
+    }
+    return nullptr;
 }
 
-SettingKey colorKey()
+SettingKey colorKey(const SettingField<LedModeSetting> &field, bool LightingEffect::*control)
 {
+    const QString name = QLatin1String(field.command);
     SettingKey key;
-    key.name = QStringLiteral("light.color");
-    key.summary = QStringLiteral("colour of the current effect");
-    key.details = QStringLiteral("#RRGGBB, for the effects with a colour: %1.").arg(effectsWith(&LightingEffect::colour));
-    key.read = [](const MouseSettings &settings, int slot) {
-        const QColor colour = settings.profiles[0].ledModes[effectMode(settings, slot)].rgb;
+    key.name = name;
+    key.summary = QLatin1String(field.summary);
+    key.details = QStringLiteral("#RRGGBB, for the effects with a colour: %1.").arg(effectsWith(control));
+    key.read = [&field](const MouseSettings &settings, int slot) {
+        const QColor colour = settings.profiles[0].ledModes[effectMode(settings, slot)].*field.member.colour;
         return QJsonValue(colour.isValid() ? colour.name() : QStringLiteral("none"));
     };
-    key.write = [](SettingEdit &edit, const QString &text) {
+    key.write = [name, &field, control](SettingEdit &edit, const QString &text) {
         static const QRegularExpression form(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
         if (!form.match(text.trimmed()).hasMatch())
-            return QStringLiteral("bad value \"%1\" for light.color (use #RRGGBB, e.g. #ff8000)").arg(text);
-        if (const QString refusal = effectRefusal(edit, QStringLiteral("light.color"), &LightingEffect::colour);
-            !refusal.isEmpty())
+            return QStringLiteral("bad value \"%1\" for %2 (use #RRGGBB, e.g. #ff8000)").arg(text, name);
+        if (const QString refusal = effectRefusal(edit, name, control); !refusal.isEmpty())
             return refusal;
         const int mode = effectMode(edit.settings, edit.slot);
-        storeLighting(edit, [&](ProfileData &p) { p.ledModes[mode].rgb = QColor(text.trimmed()); });
+        storeLighting(edit, [&](ProfileData &p) { p.ledModes[mode].*field.member.colour = QColor(text.trimmed()); });
         return QString();
     };
     return key;
 }
 
-SettingKey effectLevelKey(const char *name, const char *summary, int min, int max, int32_t LedModeSetting::*field,
-                          bool LightingEffect::*control)
+// As on the lighting page: of the current effect, read from profile 0 and
+// stored in the slot and profile 0; refused for an effect without the control.
+SettingKey effectLevelKey(const SettingField<LedModeSetting> &field)
 {
-    const QString key = QLatin1String(name);
-    SettingKey entry = rangeKey(
-        key, QLatin1String(summary), min, max,
-        [field](const MouseSettings &settings, int slot) {
-            return QJsonValue(settings.profiles[0].ledModes[effectMode(settings, slot)].*field);
-        },
-        [field](SettingEdit &edit, int value) {
-            const int mode = effectMode(edit.settings, edit.slot);
-            storeLighting(edit, [&](ProfileData &p) { p.ledModes[mode].*field = value; });
-        });
+    bool LightingEffect::*control = effectControl(field.command);
+    if (field.rule.values == FieldValues::Colour)
+        return colorKey(field, control);
+    const QString name = QLatin1String(field.command);
+    FieldAccess access;
+    access.read = [&field](const MouseSettings &s, int slot) {
+        return field.member.number(s.profiles[0].ledModes[effectMode(s, slot)]);
+    };
+    access.store = [&field](SettingEdit &edit, long long value) {
+        const int mode = effectMode(edit.settings, edit.slot);
+        storeLighting(edit, [&](ProfileData &p) { field.member.setNumber(p.ledModes[mode], value); });
+    };
+    SettingKey entry = ruleKey(name, QLatin1String(field.summary), field.rule, field.indexCount, access);
+    if (!control)
+        return entry;
     const auto inRange = entry.write;
-    entry.write = [key, inRange, control](SettingEdit &edit, const QString &text) {
-        const QString refusal = effectRefusal(edit, key, control);
+    entry.write = [name, inRange, control](SettingEdit &edit, const QString &text) {
+        const QString refusal = effectRefusal(edit, name, control);
         return refusal.isEmpty() ? inRange(edit, text) : refusal;
     };
     entry.details += QStringLiteral(" For the effects: %1.").arg(effectsWith(control));
     return entry;
 }
 
-void addLightingKeys(QVector<SettingKey> &keys)
+SettingKey profileKey(const SettingField<ProfileData> &field)
 {
-    keys << effectKey() << colorKey()
-         << effectLevelKey("light.brightness", "brightness of the current effect", LIGHT_BRIGHTNESS_MIN,
-                           LIGHT_BRIGHTNESS_MAX, &LedModeSetting::bright, &LightingEffect::brightness)
-         << effectLevelKey("light.speed", "speed of the current effect", LIGHT_SPEED_MIN, LIGHT_SPEED_MAX,
-                           &LedModeSetting::breath, &LightingEffect::speed)
-         << rangeKey(
-                QStringLiteral("light.sleep"), QStringLiteral("minutes without use before the lights go out"),
-                LIGHT_SLEEP_MIN, LIGHT_SLEEP_MAX,
-                [](const MouseSettings &settings, int) { return QJsonValue(settings.profiles[0].ledSleepTime); },
-                [](SettingEdit &edit, int minutes) {
-                    storeLighting(edit, [&](ProfileData &p) { p.ledSleepTime = uint8_t(minutes); });
-                })
-         << switchKey(
-                QStringLiteral("light.move-off"), QStringLiteral("whether the lights go out while the mouse moves"),
-                [](const MouseSettings &settings, int) { return settings.profiles[0].ledMoveOff == LIGHT_MOVE_OFF_ON; },
-                [](SettingEdit &edit, bool on) {
-                    storeLighting(edit, [&](ProfileData &p) { p.ledMoveOff = on ? LIGHT_MOVE_OFF_ON : LIGHT_MOVE_OFF_OFF; });
-                });
+    SentFrom from = SentFrom::EveryProfile;
+    for (const FieldReport<ProfileData> &report : field.reports) {
+        if (report.group & ChangeBasic)
+            from = report.from;
+    }
+    FieldAccess access;
+    switch (from) {
+    case SentFrom::ActiveAndFirst:
+        access.read = [&field](const MouseSettings &s, int) { return field.member.number(s.profiles[0]); };
+        access.store = [&field](SettingEdit &edit, long long value) {
+            storeLighting(edit, [&](ProfileData &p) { field.member.setNumber(p, value); });
+        };
+        break;
+    case SentFrom::ActiveAndEffect:
+        access.read = [&field](const MouseSettings &s, int slot) { return field.member.number(s.profiles[effectIndex(slot)]); };
+        access.store = [&field](SettingEdit &edit, long long value) {
+            field.member.setNumber(edit.settings.profiles[effectIndex(edit.slot)], value);
+        };
+        break;
+    default:
+        access.read = [&field](const MouseSettings &s, int slot) { return field.member.number(s.profiles[slot]); };
+        access.store = [&field](SettingEdit &edit, long long value) {
+            field.member.setNumber(edit.settings.profiles[edit.slot], value);
+        };
+        break;
+    }
+    return ruleKey(QLatin1String(field.command), QLatin1String(field.summary), field.rule, field.indexCount, access);
 }
 
 SettingKey nameKey()
@@ -394,11 +459,20 @@ SettingKey nameKey()
 QVector<SettingKey> buildKeys()
 {
     QVector<SettingKey> keys;
-    keys << nameKey() << rateKey()
-         << speedKey("pointer-speed", "pointer speed while the slot is active", &ProfileData::mouseSpeed)
-         << speedKey("scroll-speed", "lines per wheel step", &ProfileData::scrollSpeed) << liftOffKey();
-    addDpiKeys(keys);
-    addLightingKeys(keys);
+    keys << nameKey();
+    for (const SettingField<ProfileData> &field : profileFields()) {
+        if (field.command)
+            keys << profileKey(field);
+    }
+    for (const SettingField<MouseSettings> &field : configFields()) {
+        if (field.command)
+            keys << configKey(field);
+    }
+    addDpiStageKeys(keys);
+    for (const SettingField<LedModeSetting> &field : ledModeFields().fields) {
+        if (field.command)
+            keys << effectLevelKey(field);
+    }
     addButtonKeys(keys);
     return keys;
 }
@@ -423,9 +497,15 @@ const SettingKey *findSettingKey(const QString &name)
 
 QString settingKeyFamilies()
 {
-    return QStringLiteral("name, rate, pointer-speed, scroll-speed, lift-off, dpi.N.on, dpi.N.x, dpi.N.y, dpi.N.link, "
-                          "dpi.active, light.effect, light.color, light.brightness, light.speed, light.sleep, "
-                          "light.move-off, button.N, wheel.up, wheel.down; mousectl help keys lists them all");
+    // Every key, its entry numbers written as N.
+    static const QRegularExpression number(QStringLiteral("\\d+"));
+    QStringList families;
+    for (const SettingKey &key : settingKeys()) {
+        const QString family = QString(key.name).replace(number, QStringLiteral("N"));
+        if (!families.contains(family))
+            families << family;
+    }
+    return families.join(QStringLiteral(", ")) + QStringLiteral("; mousectl help keys lists them all");
 }
 
 QString settingText(const QJsonValue &value)
