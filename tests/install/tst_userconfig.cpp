@@ -11,6 +11,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
 #include <unistd.h>
 
 // What makes the application folder an installation.
@@ -262,9 +263,13 @@ void TestUserConfig::copiesOfReadOnlyFilesAreWritable()
     QVERIFY(setTreeWritable(app.filePath("Configs"), false));
     QVERIFY(makeInstallation(app, Reason::Marker));
     setAppDir(app.path());
+    // The copies are made as the umask allows, not with permissions of their own.
+    const mode_t previous = umask(077);
     const QString user = configDir();
+    umask(previous);
     for (const QString file : kInstalledFiles) {
         QVERIFY2(QFileInfo(user + "/" + file).permissions() & QFile::WriteOwner, qPrintable(file));
+        QCOMPARE(QFileInfo(user + "/" + file).permissions() & 0x0777, QFile::Permissions(QFile::ReadUser | QFile::WriteUser));
         QVERIFY(!(QFileInfo(app.filePath("Configs/" + file)).permissions() & QFile::WriteOwner));
     }
     QVERIFY(saveCurrentProfileId(4));
