@@ -61,7 +61,9 @@ int importProfileGroup(int slot, ProfileData &profile, const QString &path)
 
 bool exportSettings(const MouseSettings &settings, const QString &path)
 {
-    IniWriter ini(path);
+    // Written afresh: whatever the replaced file held is not carried over.
+    IniWriter ini(path, IniStart::Empty);
+    ini->setValue(kMouseNameKey, currentProductName());
     ini->setValue(QStringLiteral("Config/ProfileID"), int(settings.profileId));
     ini->setValue(QStringLiteral("Config/AngleValue"), int(settings.angleValue));
     ini->setValue(QStringLiteral("Config/LiftHigh"), int(settings.liftHigh));
