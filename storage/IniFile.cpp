@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <limits>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -179,6 +180,28 @@ bool hasKnownColourModel(const QVariant &colour)
     qint8 colourModel = -1;
     in >> type >> isNull >> colourModel;
     return in.status() == QDataStream::Ok && colourModel >= QColor::Invalid && colourModel <= QColor::ExtendedRgb;
+}
+
+// QSettings writes through QSaveFile, which takes a write cut short by a full
+// disk or a file-size limit for a complete one and commits the shorter file.
+// Reading the file back, under a name QSettings has no cached copy of, tells.
+bool writtenInFull(const QSettings &written, const QString &path)
+{
+    const QString probe = path + QStringLiteral(".check");
+    QFile::remove(probe);
+    if (::link(QFile::encodeName(path).constData(), QFile::encodeName(probe).constData()) != 0)
+        return false;
+    bool same = false;
+    {
+        QSettings reread(probe, QSettings::IniFormat);
+        configure(reread, Access::Write);
+        const QStringList keys = written.allKeys();
+        same = reread.status() == QSettings::NoError && reread.allKeys() == keys
+               && std::all_of(keys.begin(), keys.end(),
+                              [&](const QString &key) { return reread.value(key) == written.value(key); });
+    }
+    QFile::remove(probe);
+    return same;
 }
 
 // A writer killed between creating its lock file and writing its process id
@@ -408,7 +431,7 @@ bool IniWriter::replaceTarget()
         probe.sync();
         status = probe.status();
     }
-    if (status != QSettings::NoError) {
+    if (status != QSettings::NoError || !writtenInFull(settings, m_workPath)) {
         qWarning().noquote() << "Cannot write" << m_target << "(folder not writable or disk full)";
         return false;
     }
