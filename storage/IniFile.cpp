@@ -204,6 +204,23 @@ bool writtenInFull(const QSettings &written, const QString &path)
     return same;
 }
 
+// Work files are named target + kWorkInfix + six random characters; QSaveFile
+// and the read-back add their own files beside them.
+const QString kWorkInfix = QStringLiteral(".saving-");
+
+// A writer killed mid-save leaves its work files. The target's lock is held,
+// so none of them is in use.
+void removeLeftovers(const QString &target)
+{
+    const QFileInfo info(target);
+    const QString prefix = info.fileName() + kWorkInfix;
+    QDir folder = info.absoluteDir();
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (name.startsWith(prefix) && !folder.remove(name))
+            qWarning().noquote() << "Cannot remove the leftover" << folder.filePath(name);
+    }
+}
+
 // A writer killed between creating its lock file and writing its process id
 // into it leaves a lock that names nobody, which QLockFile would honour for
 // 30 s. A live writer fills its lock at once, so one still empty after a
@@ -365,7 +382,8 @@ IniWorkCopy::IniWorkCopy(const QString &path, IniStart start, const QString &own
         qWarning().noquote() << "Cannot lock" << target << "for writing, lock error" << m_lock->error();
         return;
     }
-    QTemporaryFile copy(target + QStringLiteral(".XXXXXX"));
+    removeLeftovers(target);
+    QTemporaryFile copy(target + kWorkInfix + QStringLiteral("XXXXXX"));
     copy.setAutoRemove(false);
     if (!copy.open()) {
         qWarning().noquote() << "Cannot create a file beside" << target << "-" << copy.errorString();
