@@ -8,6 +8,7 @@
 #include "storage/IniFile.h"
 #include "storage/MacroFiles.h"
 #include "storage/SafeName.h"
+#include <QDir>
 
 namespace {
 
@@ -16,7 +17,9 @@ namespace {
 void rewriteProfileList()
 {
     const QString path = productConfigFilePath();
-    fuzz::check(path.startsWith(configDir() + QLatin1Char('/')), "product settings outside Configs", path);
+    // Cleaned first: a product name with ".." would leave the folder behind a plain prefix.
+    fuzz::check(QDir::cleanPath(path).startsWith(QDir::cleanPath(configDir()) + QLatin1Char('/')),
+                "product settings outside Configs", path);
     QStringList names;
     {
         const IniFile ini(path);

@@ -5,6 +5,7 @@
 #include "device/MacroEncoding.h"
 #include "storage/MacroFiles.h"
 #include <QDir>
+#include <algorithm>
 #include <QFile>
 
 #ifndef MACRO_FUNCTION
@@ -28,6 +29,13 @@ bool editorCanShow(const MacroEvent &e)
     }
 }
 
+// What the editor's load keeps: the four event kinds, buttons with a known bit
+// (a movement with both amounts set is kept, as an empty one).
+bool loadKeeps(const MacroEvent &e)
+{
+    return editorCanShow(e) || (e.map & ~MacroPress) == MacroMove;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -44,18 +52,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     check(raw.size() <= MACRO_MAX_EVENTS, "event count beyond the limit");
     QDir().mkpath(macroDir());
     check(QFile::copy(imported, macroFilePath(name)), "copy into the macro library");
-    check(readMacroEvents(name) == raw, "library and import read differently");
 
     MacroFile macro;
     const int kept = loadMacroFile(name, macro);
-    check(kept == macro.events.size() && kept <= raw.size(), "loaded event count");
+    check(kept == int(std::count_if(raw.begin(), raw.end(), loadKeeps)), "loaded event count");
     for (const MacroEvent &e : macro.events)
         check(editorCanShow(e), "event the editor cannot show", QStringLiteral("map %1").arg(e.map));
 
     ButtonInfo button;
     check(assignMacroToButton(button, name, MACRO_FUNCTION), "assignment of an existing file");
-    check(button.keyNumber == raw.size() && button.fun == MACRO_FUNCTION && button.macroName == name,
-          "button assignment");
+    check(button.keyNumber == raw.size(), "button event count");
+    // The first events as stored, the rest of the slot untouched.
+    for (int j = 0; j < KEY_INFO_COUNT; ++j) {
+        const KeyInfo &k = button.keyInfo[j];
+        const MacroEvent e = j < raw.size() ? raw[j] : MacroEvent{0, 0, 0};
+        check(k.map == e.map && k.low == e.low && k.high == e.high, "button event", QString::number(j));
+    }
 
     // What the mouse receives fits its slot.
     MacroArea area{};

@@ -2,6 +2,7 @@
 // stored settings, stored, and loaded again unchanged.
 #include "fuzz/FuzzSupport.h"
 #include "storage/ConfigStorage.h"
+#include "storage/SafeName.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -19,6 +20,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QList<int> renamed;
     check(importSettings(settings, source, &renamed) == 0, "import of an existing file");
     checkSettings(settings, "imported settings");
+    // Every slot name becomes a file name: usable, and no two slots share one.
+    for (int i = 0; i < PROFILE_COUNT; ++i) {
+        check(isSafeFileName(settings.profileNames[i]), "unusable slot name imported", settings.profileNames[i]);
+        for (int j = 0; j < i; ++j)
+            check(settings.profileNames[i] != settings.profileNames[j], "two slots share a name",
+                  settings.profileNames[i]);
+    }
     if (complete) {
         check(saveSettings(settings), "save of imported settings");
         MouseSettings again;

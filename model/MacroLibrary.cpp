@@ -1,6 +1,7 @@
 #include "model/MacroLibrary.h"
 #include "device/ButtonEncoding.h"
 #include "device/MacroEncoding.h"
+#include "storage/IniFile.h"
 #include "storage/SafeName.h"
 #include "model/MacroActions.h"
 #include <QCoreApplication>
@@ -8,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace {
 constexpr int kNewDefaultDelayMs = 10;
@@ -37,17 +39,24 @@ MacroStoreResult copyFailed(const QString &path)
                        .arg(QDir::toNativeSeparators(path)));
 }
 
-// A copy that replaces the target; the copy is the user's to change.
+// The target is replaced in one rename once the whole copy is written, so a
+// failed copy leaves whatever was there; a new file gets what the umask leaves.
 bool copyReplacing(const QString &source, const QString &target)
 {
     if (QFileInfo(source).canonicalFilePath() == QFileInfo(target).canonicalFilePath() && QFile::exists(target))
         return true;
-    if (QFile::exists(target) && !QFile::remove(target))
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
         return false;
-    if (!QFile::copy(source, target))
+    const QByteArray bytes = in.readAll();
+    if (in.error() != QFile::NoError)
         return false;
-    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    return true;
+    QSaveFile out(target);
+    // QSaveFile::commit() may miss an error of the last buffered write: flush first.
+    if (out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.flush() && out.commit())
+        return true;
+    qDebug().noquote() << "Cannot write" << target << "-" << out.errorString();
+    return false;
 }
 
 struct SlotName {
@@ -126,6 +135,12 @@ MacroStoreResult importMacroFile(const QString &path)
         return outcome(MacroStoreError::NameTaken, pageText(QT_TRANSLATE_NOOP("MacroDialog", "Macro Exist!")));
     if (!source.isFile() || !source.isReadable())
         return copyFailed(path);
+    if (isTooLargeIniFile(path))
+        return outcome(MacroStoreError::TooLarge,
+                       pageText(QT_TRANSLATE_NOOP("MacroDialog", "%1 is too large for a macro file: it may hold at "
+                                                                 "most %2 KB."))
+                           .arg(QDir::toNativeSeparators(path))
+                           .arg(iniFileSizeLimit(path) / 1024));
     if (!isMacroFile(path))
         return outcome(MacroStoreError::NotMacroFile,
                        pageText(QT_TRANSLATE_NOOP("MacroDialog", "%1 is not a macro file."))

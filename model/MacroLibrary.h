@@ -26,6 +26,7 @@ enum class MacroStoreError {
     NameTaken,    // a macro of that name is listed or has a file
     NotMacroFile, // no [Setting] "Count", or unreadable as INI
     TooLong,      // more events than a button or the mouse's slot takes
+    TooLarge,     // a file larger than any macro file needs
     CopyFailed,   // the source could not be read or the target written
     ListNotSaved, // "MACRO_LIST" could not be written
 };
@@ -42,7 +43,8 @@ QString macroStoreCaption(MacroStoreError error);
 // IMPORT of one file: copied into the store under its own base name and
 // listed. Every refusal leaves the store and the list as they were.
 MacroStoreResult importMacroFile(const QString &path);
-// EXPORT: the stored file copied to path, replacing a file there.
+// EXPORT: the stored file copied to path, replacing a file there in one
+// rename (a failed export leaves it as it was).
 MacroStoreResult exportMacroFile(const QString &name, const QString &path);
 // The export target as the save dialog completes it: ".MSMACRO" appended when missing.
 QString macroExportPath(const QString &path);

@@ -1,4 +1,5 @@
 #include "storage/IniFile.h"
+#include "storage/AppPaths.h"
 #include "storage/IniVariants.h"
 #include <QDataStream>
 #include <QDateTime>
@@ -11,6 +12,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -28,6 +31,45 @@ void requireColourVariants()
 {
     static const bool ready = QColor::isValidColor(QStringLiteral("red"));
     Q_UNUSED(ready);
+}
+
+struct SizeLimit {
+    const char *suffix;
+    qint64 maxBytes;
+};
+const SizeLimit kSizeLimits[] = {
+    {".MSMACRO", INI_MACRO_FILE_MAX_BYTES},
+    {".prof", INI_PROFILE_FILE_MAX_BYTES},
+};
+
+bool tooLargeToRead(const QString &path)
+{
+    if (!isTooLargeIniFile(path))
+        return false;
+    qWarning().noquote() << "Not reading" << path << "-" << QFileInfo(path).size() << "bytes, more than the"
+                         << iniFileSizeLimit(path) << "any file of its kind needs";
+    return true;
+}
+
+// The process's umask; Linux tells it without changing it.
+mode_t currentUmask()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.startsWith("Umask:"))
+                return mode_t(line.mid(6).trimmed().toUInt(nullptr, 8));
+        }
+    }
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
+// A new file gets what open(2) gives one: 0666 less the umask.
+bool setNewFileMode(const QString &path)
+{
+    return ::chmod(QFile::encodeName(path).constData(), 0666 & ~currentUmask()) == 0;
 }
 
 enum class Access { Read, Write };
@@ -91,6 +133,8 @@ bool copyInto(const QString &source, QFile &target)
 // the values it must not stream.
 QString readableSource(const QString &source, std::unique_ptr<QTemporaryFile> &cleanCopy)
 {
+    if (tooLargeToRead(source))
+        return kNowhere;
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return source;
@@ -138,6 +182,44 @@ bool hasKnownColourModel(const QVariant &colour)
     return in.status() == QDataStream::Ok && colourModel >= QColor::Invalid && colourModel <= QColor::ExtendedRgb;
 }
 
+// QSettings writes through QSaveFile, which takes a write cut short by a full
+// disk or a file-size limit for a complete one and commits the shorter file.
+// Reading the file back, under a name QSettings has no cached copy of, tells.
+bool writtenInFull(const QSettings &written, const QString &path)
+{
+    const QString probe = path + QStringLiteral(".check");
+    QFile::remove(probe);
+    if (::link(QFile::encodeName(path).constData(), QFile::encodeName(probe).constData()) != 0)
+        return false;
+    bool same = false;
+    {
+        QSettings reread(probe, QSettings::IniFormat);
+        configure(reread, Access::Write);
+        const QStringList keys = written.allKeys();
+        same = reread.status() == QSettings::NoError && reread.allKeys() == keys
+               && std::all_of(keys.begin(), keys.end(),
+                              [&](const QString &key) { return reread.value(key) == written.value(key); });
+    }
+    QFile::remove(probe);
+    return same;
+}
+
+// Work files are named target + kWorkInfix + six random characters; QSaveFile
+// and the read-back add their own files beside them.
+const QString kWorkInfix = QStringLiteral(".saving-");
+
+// A writer killed mid-save leaves its work files. The target's lock is held,
+// so none of them is in use.
+void removeLeftovers(const QString &target)
+{
+    const QFileInfo info(target);
+    const QString prefix = info.fileName() + kWorkInfix;
+    QDir folder = info.absoluteDir();
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (name.startsWith(prefix) && !folder.remove(name))
+            qWarning().noquote() << "Cannot remove the leftover" << folder.filePath(name);
+    }
+}
 } // namespace
 
 // A writer killed between creating its lock file and writing its process id
@@ -159,6 +241,62 @@ bool takeLock(QLockFile &lock, int waitMs)
     return lock.tryLock(waitMs);
 }
 
+namespace {
+
+// The canonical form of a path whose last parts may not exist yet: the
+// existing part with every link resolved, the rest as written.
+QString resolvedPath(const QString &path)
+{
+    QString existing = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    QString rest;
+    while (!QFileInfo::exists(existing)) {
+        const int cut = existing.lastIndexOf(QLatin1Char('/'));
+        if (cut <= 0)
+            return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+        rest.prepend(existing.mid(cut));
+        existing = existing.left(cut);
+    }
+    return QFileInfo(existing).canonicalFilePath() + rest;
+}
+
+bool isInside(const QString &path, const QString &folder)
+{
+    return resolvedPath(path).startsWith(resolvedPath(folder) + QLatin1Char('/'));
+}
+
+// The file a save replaces: the path itself, or for a symbolic link the file it
+// finally points to. Empty when that file lies outside the owned folder
+// (`ownedDir`, else configDir()): writing there would replace a file the
+// program does not own.
+QString replacedFile(const QString &path, const QString &ownedDir)
+{
+    const QFileInfo info(path);
+    if (!info.isSymLink())
+        return path;
+    const QString owned = ownedDir.isEmpty() ? configDir() : ownedDir;
+    const QString target = info.exists() ? info.canonicalFilePath() : resolvedPath(info.symLinkTarget());
+    if (isInside(target, owned))
+        return target;
+    qWarning().noquote() << "Not saving" << path << "- it links to" << target << "outside" << owned;
+    return QString();
+}
+
+} // namespace
+
+qint64 iniFileSizeLimit(const QString &path)
+{
+    for (const SizeLimit &limit : kSizeLimits) {
+        if (path.endsWith(QLatin1String(limit.suffix), Qt::CaseInsensitive))
+            return limit.maxBytes;
+    }
+    return INI_FILE_MAX_BYTES;
+}
+
+bool isTooLargeIniFile(const QString &path)
+{
+    return QFileInfo(path).size() > iniFileSizeLimit(path);
+}
+
 IniFile::IniFile(const QString &path) : IniFile(path, path, false) {}
 
 IniFile::IniFile(const QString &path, const QString &source, bool writing)
@@ -168,6 +306,8 @@ IniFile::IniFile(const QString &path, const QString &source, bool writing)
     requireColourVariants();
     configure(m_settings, writing ? Access::Write : Access::Read);
     m_openStatus = m_settings.status();
+    if (!writing && m_settings.fileName() == kNowhere)
+        m_openStatus = QSettings::AccessError;
     if (m_openStatus == QSettings::FormatError)
         qWarning().noquote() << "INI file has syntax errors, unreadable lines are ignored:" << path;
 }
@@ -222,17 +362,22 @@ bool IniFile::hasGroups(const QStringList &groups) const
     return std::all_of(groups.begin(), groups.end(), [&](const QString &g) { return present.contains(g); });
 }
 
-IniWorkCopy::IniWorkCopy(const QString &path) : m_target(path)
+IniWorkCopy::IniWorkCopy(const QString &path, IniStart start, const QString &ownedDir)
+    : m_target(replacedFile(path, ownedDir))
 {
-    // A symbolic link stays a link: the file it points to is the one replaced.
-    if (QFileInfo(path).isSymLink())
-        m_target = QFileInfo(path).symLinkTarget();
+    if (m_target.isEmpty())
+        return;
     const QString &target = m_target;
     const QFileInfo info(target);
-    if (!QDir().mkpath(info.absolutePath())) {
-        qWarning().noquote() << "Cannot create the folder" << info.absolutePath() << "for" << target;
+    // Only the program's own folders are made on the way; a missing folder
+    // elsewhere is most likely a mistyped path.
+    if (!info.absoluteDir().exists()
+        && (!isInside(target, ownedDir.isEmpty() ? configDir() : ownedDir) || !QDir().mkpath(info.absolutePath()))) {
+        qWarning().noquote() << "Cannot write" << target << "- no folder" << info.absolutePath();
         return;
     }
+    if (start == IniStart::FromTarget && info.exists() && tooLargeToRead(target))
+        return;
     // The lock QSettings itself takes on the target, so writers in other
     // threads and processes take turns instead of losing each other's changes.
     m_lock = std::make_unique<QLockFile>(target + QStringLiteral(".lock"));
@@ -240,16 +385,22 @@ IniWorkCopy::IniWorkCopy(const QString &path) : m_target(path)
         qWarning().noquote() << "Cannot lock" << target << "for writing, lock error" << m_lock->error();
         return;
     }
-    QTemporaryFile copy(target + QStringLiteral(".XXXXXX"));
+    removeLeftovers(target);
+    QTemporaryFile copy(target + kWorkInfix + QStringLiteral("XXXXXX"));
     copy.setAutoRemove(false);
     if (!copy.open()) {
         qWarning().noquote() << "Cannot create a file beside" << target << "-" << copy.errorString();
         return;
     }
     m_workPath = copy.fileName();
-    const bool copied = info.exists()
-        ? copyInto(target, copy)
-        : copy.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    // A replaced file keeps its permissions; a new one gets what the umask leaves.
+    bool copied = false;
+    if (!info.exists())
+        copied = setNewFileMode(m_workPath);
+    else if (start == IniStart::Empty)
+        copied = copy.setPermissions(QFile(target).permissions());
+    else
+        copied = copyInto(target, copy);
     copy.close();
     if (!copied || copy.error() != QFile::NoError) {
         qWarning().noquote() << "Cannot copy" << target << "for writing -" << copy.errorString();
@@ -269,7 +420,10 @@ QString IniWorkCopy::sourcePath() const
     return m_ready ? m_workPath : kNowhere;
 }
 
-IniWriter::IniWriter(const QString &path) : IniWorkCopy(path), IniFile(path, sourcePath(), true) {}
+IniWriter::IniWriter(const QString &path, IniStart start, const QString &ownedDir)
+    : IniWorkCopy(path, start, ownedDir), IniFile(path, sourcePath(), true)
+{
+}
 
 bool IniWriter::commit()
 {
@@ -298,7 +452,7 @@ bool IniWriter::replaceTarget()
         probe.sync();
         status = probe.status();
     }
-    if (status != QSettings::NoError) {
+    if (status != QSettings::NoError || !writtenInFull(settings, m_workPath)) {
         qWarning().noquote() << "Cannot write" << m_target << "(folder not writable or disk full)";
         return false;
     }

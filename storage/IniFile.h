@@ -18,6 +18,22 @@
 
 class QTemporaryFile;
 
+// Largest file of each kind that is read (user files may be anything): four
+// times the largest the program writes, a macro of MACRO_MAX_EVENTS events, a
+// profile, a settings export of five profiles (tst_configfile measures them).
+// A larger file reads as empty and is not written over by an update.
+constexpr qint64 INI_MACRO_FILE_MAX_BYTES = 1 << 20;
+constexpr qint64 INI_PROFILE_FILE_MAX_BYTES = 2 << 20;
+constexpr qint64 INI_FILE_MAX_BYTES = 8 << 20; // settings exports, Config.ini and the rest
+// The limit for the file at path, chosen by its extension.
+qint64 iniFileSizeLimit(const QString &path);
+// True when the file at path exceeds iniFileSizeLimit(path).
+bool isTooLargeIniFile(const QString &path);
+
+// Where a writer starts: from the target's entries (a change of some keys), or
+// from nothing (an export, which must not keep what the target held).
+enum class IniStart { FromTarget, Empty };
+
 class IniFile
 {
 public:
@@ -62,7 +78,7 @@ private:
 class IniWorkCopy
 {
 protected:
-    explicit IniWorkCopy(const QString &path);
+    IniWorkCopy(const QString &path, IniStart start, const QString &ownedDir);
     ~IniWorkCopy();
     QString sourcePath() const;
 
@@ -76,7 +92,13 @@ protected:
 class IniWriter : private IniWorkCopy, public IniFile
 {
 public:
-    explicit IniWriter(const QString &path);
+    // A symbolic link stays a link and the file it points to is replaced, as
+    // long as that file lies inside ownedDir (configDir() when empty); a link
+    // out of it is not written through and commit() fails. Missing folders are
+    // made inside ownedDir only. A new file gets the permissions the umask
+    // leaves, a replaced one keeps its own.
+    explicit IniWriter(const QString &path, IniStart start = IniStart::FromTarget,
+                       const QString &ownedDir = QString());
 
     QSettings &settings() { return mutableSettings(); }
     QSettings *operator->() { return &mutableSettings(); }
@@ -84,8 +106,10 @@ public:
     // Writes all changes and replaces the target with them, then releases the
     // target's lock (taken on construction), so other writers wait for one
     // file's write only. False, with the reason in the debug log, when the
-    // folder cannot be made, the lock not taken (within 5 s), the copy not
-    // written (folder read-only, disk full) or not moved. Once per writer.
+    // folder is missing outside ownedDir or cannot be made, an update's target
+    // is too large to read, the lock not taken (within 5 s), the copy not
+    // written (folder read-only, disk full) or not moved, or the target is a
+    // link out of the owned folder. Once per writer.
     bool commit();
 
 private:

@@ -1,5 +1,7 @@
 #include "storage/ConfigStorage.h"
 #include "storage/IniFile.h"
+#include "storage/SafeName.h"
+#include <QDebug>
 
 namespace {
 
@@ -28,7 +30,11 @@ void readFontList(FontList &list)
     list.count = qBound(0, ini.intValue(QStringLiteral("FONT_LIST/LANGNUM")), MAX_LANGUAGES);
     for (int i = 0; i < MAX_LANGUAGES; ++i) {
         list.names[i] = ini.stringValue(QStringLiteral("FONT_LIST/LangName_%1").arg(i));
-        list.files[i] = ini.stringValue(QStringLiteral("FONT_LIST/LangFile_%1").arg(i));
+        // The file name becomes a path under lang/: one that could leave it reads as absent.
+        const QString file = ini.stringValue(QStringLiteral("FONT_LIST/LangFile_%1").arg(i));
+        list.files[i] = isSafeFileName(file) ? file : QString();
+        if (list.files[i] != file)
+            qWarning().noquote() << "Ignoring the language file name" << file << "in" << configFilePath();
     }
 }
 

@@ -61,7 +61,9 @@ int importProfileGroup(int slot, ProfileData &profile, const QString &path)
 
 bool exportSettings(const MouseSettings &settings, const QString &path)
 {
-    IniWriter ini(path);
+    // Written afresh: whatever the replaced file held is not carried over.
+    IniWriter ini(path, IniStart::Empty);
+    ini->setValue(kMouseNameKey, currentProductName());
     for (const SettingField<MouseSettings> &field : configFields())
         writeConfigEntry(ini.settings(), field, settings);
     for (int i = 0; i < PROFILE_COUNT; ++i)

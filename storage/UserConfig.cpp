@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
@@ -40,19 +41,21 @@ bool copyFileWhole(const QString &source, const QString &target)
         qDebug() << "cannot create the folder of" << target;
         return false;
     }
-    // Through a temporary name, so a cut-short copy never passes for a file.
-    const QString part = target + QStringLiteral(".seeding");
-    QFile::remove(part);
-    if (!QFile::copy(source, part)) {
-        qDebug() << "cannot copy" << source << "to" << part;
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly)) {
+        qDebug() << "cannot read" << source;
         return false;
     }
-    // The installed file may be read-only; the user's copy must not be.
-    QFile::setPermissions(part, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser
-                                    | QFile::ReadGroup | QFile::ReadOther);
-    if (!QFile::rename(part, target)) {
-        qDebug() << "cannot rename" << part << "to" << target;
-        QFile::remove(part);
+    const QByteArray bytes = in.readAll();
+    // Earlier versions copied through this name; a copy of theirs cut short stays behind.
+    QFile::remove(target + QStringLiteral(".seeding"));
+    // Renamed into place when complete, so a cut-short copy never passes for a
+    // file. The copy is the user's: made as the umask allows, whatever the
+    // installed file's own permissions.
+    QSaveFile out(target);
+    if (in.error() != QFile::NoError || !out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size()
+        || !out.flush() || !out.commit()) {
+        qDebug() << "cannot copy" << source << "to" << target << "-" << out.errorString();
         return false;
     }
     return true;
@@ -111,7 +114,8 @@ bool refreshInstalledTables(const QString &installedConfigFile, const QString &u
     const QMap<QString, QVariant> tables = installedTableEntries(installed.settings());
     if (tables.isEmpty() || tables == installedTableEntries(IniFile(userConfigFile).settings()))
         return true;
-    IniWriter user(userConfigFile);
+    // Called while configDir() is being chosen: the folder is named here.
+    IniWriter user(userConfigFile, IniStart::FromTarget, QFileInfo(userConfigFile).absolutePath());
     for (const QString &group : kInstalledTables)
         user->remove(group);
     for (auto it = tables.cbegin(); it != tables.cend(); ++it)

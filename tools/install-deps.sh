@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests, the screenshots, the
-# package checks (lintian, appstreamcli, bash-completion) and the fuzz targets (clang, libFuzzer) need, only when one is missing (sudo
+# package checks (lintian, appstreamcli, bash-completion, udevadm) and the fuzz targets (clang, libFuzzer) need, only when one is missing (sudo
 # when not root).
 set -euo pipefail
 packages=(build-essential cmake pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools
           libhidapi-dev libudev-dev libx11-dev libxi-dev libglib2.0-dev gsettings-desktop-schemas
           dbus-daemon xvfb xauth fonts-dejavu-core fonts-wqy-microhei
-          dpkg-dev file lintian appstream bash-completion
+          dpkg-dev file lintian appstream bash-completion udev
           clang-14 libfuzzer-14-dev libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do

@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QtTest>
+#include <unistd.h>
 
 namespace {
 
@@ -244,18 +245,29 @@ void TestUdevRule::tagsTheMouseOnly()
     QCOMPARE(tagsFor(rules, usbHidNode(subsystem, vendor, product)), expected);
 }
 
+// udevadm test reads every rules folder, as udevd would, and runs one event.
+// In a private mount namespace /run holds the shipped rule alone, and a device
+// every system has stands in for the mouse: no udevd needs to run, and the
+// rule's syntax is checked by udev itself (errors come as "file:line ...").
 void TestUdevRule::udevadmAcceptsRule()
 {
     const QString udevadm = QStandardPaths::findExecutable(QStringLiteral("udevadm"));
-    if (udevadm.isEmpty())
-        QSKIP("udevadm is not installed");
-    QProcess verify;
-    verify.start(udevadm, {QStringLiteral("verify"), rulesPath()});
-    QVERIFY(verify.waitForFinished(30000));
-    const QByteArray err = verify.readAllStandardError();
-    if (verify.exitCode() != 0 && err.contains("Unknown command"))
-        QSKIP("this udevadm has no verify command");
-    QVERIFY2(verify.exitCode() == 0, err.constData());
+    QVERIFY2(!udevadm.isEmpty(), "udevadm is not installed (tools/install-deps.sh installs udev)");
+    const QString installed = QStringLiteral("/run/udev/rules.d/70-mousecfg.rules");
+    const QString script = QStringLiteral("mount -t tmpfs tmpfs /run && mkdir -p /run/udev/rules.d && cp \"$1\" %1 "
+                                          "&& \"$2\" test --action=add /sys/devices/virtual/mem/null")
+                               .arg(installed);
+    QStringList arguments = geteuid() == 0 ? QStringList{"--mount"} : QStringList{"--map-root-user", "--mount"};
+    arguments << "sh" << "-c" << script << "sh" << rulesPath() << udevadm;
+    QProcess test;
+    test.setProcessChannelMode(QProcess::MergedChannels);
+    test.start(QStringLiteral("unshare"), arguments);
+    QVERIFY(test.waitForFinished(30000));
+    const QString output = QString::fromUtf8(test.readAll());
+    QVERIFY2(test.exitCode() == 0, qPrintable(output));
+    QVERIFY2(output.contains("Reading rules file: " + installed), qPrintable(output));
+    for (const QString &line : output.split('\n'))
+        QVERIFY2(!line.startsWith(installed + ':'), qPrintable(line));
 }
 
 QTEST_GUILESS_MAIN(TestUdevRule)

@@ -8,10 +8,16 @@
 #include "tests/support/AppDirFixture.h"
 #include "tests/support/SettingsSamples.h"
 #include "tests/support/TreeSnapshot.h"
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+constexpr uid_t kNobody = 65534;
 
 // What makes the application folder an installation.
 enum class Reason { Marker, Environment, ReadOnlyConfigs };
@@ -124,10 +130,30 @@ void TestUserConfig::installationUsesUserCopy()
     QVERIFY(app.isValid());
     QVERIFY(addInstalledExtras(app));
     QVERIFY(makeInstallation(app, reason));
+    // Folder permissions do not bind root: root runs the case as nobody, in a
+    // child that owns the home folder and may read the application folder.
+    pid_t child = -1;
     if (reason == Reason::ReadOnlyConfigs && geteuid() == 0) {
-        setTreeWritable(app.filePath("Configs"), true);
-        QSKIP("Folder permissions do not bind root; the marker and the variable cover installations");
+        QCOMPARE(::chmod(QFile::encodeName(app.path()).constData(), 0755), 0);
+        QCOMPARE(::chown(QFile::encodeName(m_home->path()).constData(), kNobody, kNobody), 0);
+        child = fork();
+        QVERIFY(child >= 0);
+        if (child > 0) {
+            int status = 0;
+            QCOMPARE(waitpid(child, &status, 0), child);
+            setTreeWritable(app.filePath("Configs"), true);
+            QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0, "the case failed as nobody (see above)");
+            return;
+        }
+        if (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0)
+            _exit(2);
+        QVERIFY(!QFileInfo(app.filePath("Configs")).isWritable());
     }
+    // As nobody, the rest runs in the child, whose failures show as the parent's.
+    const auto leave = qScopeGuard([child] {
+        if (child == 0)
+            _exit(QTest::currentTestFailed() ? 1 : 0);
+    });
     setAppDir(app.path());
     const TreeSnapshot installed = snapshotTree(app.path());
 
@@ -262,9 +288,13 @@ void TestUserConfig::copiesOfReadOnlyFilesAreWritable()
     QVERIFY(setTreeWritable(app.filePath("Configs"), false));
     QVERIFY(makeInstallation(app, Reason::Marker));
     setAppDir(app.path());
+    // The copies are made as the umask allows, not with permissions of their own.
+    const mode_t previous = umask(077);
     const QString user = configDir();
+    umask(previous);
     for (const QString file : kInstalledFiles) {
         QVERIFY2(QFileInfo(user + "/" + file).permissions() & QFile::WriteOwner, qPrintable(file));
+        QCOMPARE(QFileInfo(user + "/" + file).permissions() & 0x0777, QFile::Permissions(QFile::ReadUser | QFile::WriteUser));
         QVERIFY(!(QFileInfo(app.filePath("Configs/" + file)).permissions() & QFile::WriteOwner));
     }
     QVERIFY(saveCurrentProfileId(4));

@@ -4,6 +4,7 @@
 #include "storage/AppPaths.h"
 #include "storage/ConfigStorage.h"
 #include "storage/IniFile.h"
+#include "model/MacroLibrary.h"
 #include "tests/support/AppDirFixture.h"
 #include "tests/support/MacroFixtures.h"
 #include "tests/support/MessageWatcher.h"
@@ -21,7 +22,9 @@
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
+#include <csignal>
 #include <memory>
+#include <sys/resource.h>
 
 namespace {
 const QByteArray kExternalMacro = "[Setting]\nCount=2\nMap_0=132\nDataH_0=0\nDataL_0=4\nMap_1=4\nDataH_1=0\nDataL_1=4\n";
@@ -239,6 +242,44 @@ private slots:
         QCOMPARE(readFileBytes(outside("out.MSMACRO")), readFileBytes(macroFilePath("mine")));
         QVERIFY(!m_page->exportMacroTo(outside("no/such/folder/out.MSMACRO")));
         QCOMPARE(m_messages->texts().size(), 1);
+    }
+
+    // An export that cannot be written in full leaves the file it was to replace.
+    void failedExportKeepsTheTarget()
+    {
+        QVector<MacroEvent> events;
+        for (int i = 0; i < 60; ++i)
+            events << keyPressRow(4 + i % 20) << keyReleaseRow(4 + i % 20);
+        QVERIFY(storeMacro("big", events));
+        QVERIFY(QFileInfo(macroFilePath("big")).size() > 4096);
+        const QByteArray kept = "[Setting]\nCount=0\n";
+        QVERIFY(writeFileBytes(outside("keep.MSMACRO"), kept));
+        struct rlimit previous;
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
+        struct rlimit small = previous;
+        small.rlim_cur = 1024;
+        const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const MacroStoreResult result = exportMacroFile("big", outside("keep.MSMACRO"));
+        setrlimit(RLIMIT_FSIZE, &previous);
+        signal(SIGXFSZ, oldHandler);
+        QCOMPARE(int(result.error), int(MacroStoreError::CopyFailed));
+        QCOMPARE(readFileBytes(outside("keep.MSMACRO")), kept);
+        QCOMPARE(QDir(m_outside->path()).entryList(QDir::Files), QStringList{"keep.MSMACRO"});
+    }
+
+    // A file far larger than any macro is refused before it is read.
+    void oversizedImportIsRefused()
+    {
+        QByteArray bytes = kExternalMacro + "[Junk]\n";
+        for (int i = 0; bytes.size() < 5 * 1024 * 1024; ++i)
+            bytes += "junk" + QByteArray::number(i) + "=" + QByteArray(40, 'x') + "\n";
+        QVERIFY(writeFileBytes(outside("huge.MSMACRO"), bytes));
+        const MacroStoreResult result = importMacroFile(outside("huge.MSMACRO"));
+        QCOMPARE(int(result.error), int(MacroStoreError::TooLarge));
+        QVERIFY2(result.message.contains("is too large for a macro file"), qPrintable(result.message));
+        QVERIFY(!macroFileExists("huge"));
+        QCOMPARE(macroNames(), QStringList());
     }
 
     void batchModeChecksAndExports()

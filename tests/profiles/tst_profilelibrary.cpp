@@ -289,6 +289,7 @@ private slots:
         f.click("addButton");
         f.click("copyButton");
         const QString exported = f.app.filePath("outside/Imported.prof");
+        QVERIFY(QDir().mkpath(f.app.filePath("outside"))); // saves make folders inside Configs only
         QVERIFY(saveProfile(sampleProfile(1), exported));
         QVERIFY(writeMouseName(currentProductName(), exported));
         f.nextPath = exported;

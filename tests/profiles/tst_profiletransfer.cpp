@@ -101,6 +101,7 @@ private slots:
         gaming.mouseSpeed = uint8_t(readPointerSpeed()); // the current slot takes the host's speed at start
         const QString path = f.app.filePath("elsewhere/" + (fileName.isEmpty() ? QString("Nothing.prof") : fileName));
         if (!fileName.isEmpty()) {
+            QVERIFY(QDir().mkpath(f.app.filePath("elsewhere"))); // a dialog offers existing folders only
             if (profileGroup)
                 saveProfile(sampleProfile(9), path);
             if (!mouseName.isEmpty())
@@ -146,6 +147,7 @@ private slots:
         const MouseSettings saved = working;
 
         const QString conf = f.app.filePath("backup/all.conf");
+        QVERIFY(QDir().mkpath(f.app.filePath("backup"))); // a dialog offers existing folders only
         f.nextPath = f.app.filePath("backup/all"); // typed without extension
         f.click("saveButton");
         QCOMPARE(f.dialogTitles, QStringList{"Save Config File|Config File(*.conf)"});

@@ -3,8 +3,47 @@
 #include "storage/AppPaths.h"
 #include "storage/ConfigStorage.h"
 #include "storage/IniFile.h"
+#include "storage/MacroFiles.h"
+#include "storage/SafeName.h"
 #include "tests/support/AppDirFixture.h"
+#include "tests/support/SettingsSamples.h"
 #include <QtTest>
+#include <limits>
+#include <sys/stat.h>
+
+namespace {
+
+// Every field at its longest text: the largest profile the program writes.
+ProfileData widestProfile()
+{
+    ProfileData p = sampleProfile(1);
+    constexpr int32_t kWidest = std::numeric_limits<int32_t>::min();
+    const QString longName(SAFE_NAME_MAX_UTF8_BYTES / 3, QChar(0x4E2D)); // written as escapes
+    for (DpiStage &d : p.dpiInfo)
+        d = {255, 255, UINT32_MAX, UINT32_MAX, UINT32_MAX};
+    for (ButtonInfo &b : p.buttonInfo) {
+        b.id = b.fun = b.loopNumber = b.keyNumber = kWidest;
+        b.res1 = b.res2 = b.res3 = b.res4 = 255;
+        for (KeyInfo &k : b.keyInfo)
+            k = {255, 255, 255};
+        b.macroName = longName;
+    }
+    for (LedModeSetting &m : p.ledModes) {
+        m.rgb = QColor::fromRgba64(65535, 65535, 65535, 65535);
+        m.h = m.s = m.v = m.bright = m.breath = kWidest;
+    }
+    p.profileName = longName;
+    p.profilePath = QString(4096, QChar(0x4E2D));
+    return p;
+}
+
+mode_t modeOf(const QString &path)
+{
+    struct stat st;
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 0777 : mode_t(-1);
+}
+
+} // namespace
 
 class TestConfigFile : public QObject
 {
@@ -21,6 +60,12 @@ private slots:
     void readsFollowRapidWrites();
     void writesKeepOtherKeys();
     void lockHeldForOneWriteOnly();
+    void exportsStartFresh();
+    void savedFilesFollowTheUmask_data();
+    void savedFilesFollowTheUmask();
+    void sizeLimitsLeaveRoom();
+    void oversizedFilesAreNeitherReadNorReplaced_data();
+    void oversizedFilesAreNeitherReadNorReplaced();
 };
 
 void TestConfigFile::absentValues()
@@ -120,6 +165,14 @@ void TestConfigFile::fontList()
     readFontList(fonts);
     QCOMPARE(fonts.names[2], QStringLiteral("繁體中文"));
 
+    // A language file name is a file under lang/, never a way out of it.
+    QVERIFY(writeFileBytes(configFilePath(), "[FONT_LIST]\nLANGNUM=3\nLangFile_0=../../etc/passwd\n"
+                                             "LangFile_1=sc\nLangFile_2=/etc/passwd\n"));
+    readFontList(fonts);
+    QCOMPARE(fonts.files[0], QString());
+    QCOMPARE(fonts.files[1], QStringLiteral("sc"));
+    QCOMPARE(fonts.files[2], QString());
+
     QVERIFY(writeFileBytes(configFilePath(), "[FONT_LIST]\nLANGNUM=500\nFONT_SIZE_1=0\n"));
     readFontList(fonts);
     QCOMPARE(fonts.count, MAX_LANGUAGES);
@@ -187,14 +240,25 @@ void TestConfigFile::writesKeepOtherKeys()
     QCOMPARE(mouseSensor(), 3327);
     QVERIFY(!readFileBytes(configFilePath()).contains("not an entry"));
 
-    // A Config.ini that links elsewhere keeps linking there.
-    QVERIFY(QFile::rename(configFilePath(), app.filePath("shared.ini")));
-    QVERIFY(QFile::link(app.filePath("shared.ini"), configFilePath()));
+    // A Config.ini that links to a file inside Configs keeps linking there.
+    const QString inside = configDir() + "/shared.ini";
+    QVERIFY(QFile::rename(configFilePath(), inside));
+    QVERIFY(QFile::link(inside, configFilePath()));
     QVERIFY(writeDiffFlag(0));
     QVERIFY(QFileInfo(configFilePath()).isSymLink());
-    QVERIFY(readFileBytes(app.filePath("shared.ini")).contains("Diff=0"));
+    QVERIFY(readFileBytes(inside).contains("Diff=0"));
     QCOMPARE(readDiffFlag(), 0);
     QCOMPARE(mouseSensor(), 3327);
+
+    // One that links out of Configs is never written through.
+    QVERIFY(QFile::remove(configFilePath()));
+    QVERIFY(QFile::rename(inside, app.filePath("shared.ini")));
+    QVERIFY(QFile::link(app.filePath("shared.ini"), configFilePath()));
+    const QByteArray outside = readFileBytes(app.filePath("shared.ini"));
+    QVERIFY(!writeDiffFlag(1));
+    QVERIFY(QFileInfo(configFilePath()).isSymLink());
+    QCOMPARE(readFileBytes(app.filePath("shared.ini")), outside);
+    QCOMPARE(readDiffFlag(), 0);
 }
 
 void TestConfigFile::lockHeldForOneWriteOnly()
@@ -211,6 +275,121 @@ void TestConfigFile::lockHeldForOneWriteOnly()
     QVERIFY(other.tryLock(0));
     other.unlock();
     QCOMPARE(readDiffFlag(), 1);
+}
+
+void TestConfigFile::exportsStartFresh()
+{
+    AppDirFixture app;
+    QVERIFY(app.isValid());
+    const QString file = app.filePath("out.conf");
+    QVERIFY(writeFileBytes(file, "[Junk]\nleft=over\n[PROFILE_9]\ndpi=3\n"));
+    const MouseSettings settings = sampleSettings(3);
+    QVERIFY(exportSettings(settings, file));
+    const QByteArray bytes = readFileBytes(file);
+    QVERIFY(!bytes.contains("Junk"));
+    QVERIFY(!bytes.contains("PROFILE_9"));
+    QCOMPARE(readMouseName(file), currentProductName());
+    QVERIFY(isSettingsExport(file));
+
+    // A missing folder outside Configs is a mistyped path, not one to make.
+    QVERIFY(!exportSettings(settings, app.filePath("no/such/folder/out.conf")));
+    QVERIFY(!QFileInfo::exists(app.filePath("no")));
+    // Folders of the program's own are made.
+    QVERIFY(saveProfile(settings.profiles[0], configDir() + "/NewProduct/Profile/a.prof"));
+}
+
+void TestConfigFile::savedFilesFollowTheUmask_data()
+{
+    QTest::addColumn<int>("mask");
+    QTest::newRow("077") << 077;
+    QTest::newRow("022") << 022;
+    QTest::newRow("002") << 002;
+}
+
+void TestConfigFile::savedFilesFollowTheUmask()
+{
+    QFETCH(int, mask);
+    AppDirFixture app;
+    QVERIFY(app.isValid());
+    QVERIFY(::chmod(QFile::encodeName(configFilePath()).constData(), 0640) == 0);
+    const mode_t previous = ::umask(mode_t(mask));
+    const bool saved = setLangId(1) && saveProfileByName(sampleProfile(2), "Fresh")
+                       && exportSettings(sampleSettings(2), app.filePath("out.conf")) && writeDiffFlag(1);
+    ::umask(previous);
+    QVERIFY(saved);
+    const mode_t fresh = 0666 & ~mode_t(mask);
+    QCOMPARE(modeOf(langConfigFilePath()), fresh);
+    QCOMPARE(modeOf(profileFilePath("Fresh")), fresh);
+    QCOMPARE(modeOf(app.filePath("out.conf")), fresh);
+    // A file that is replaced keeps its own permissions.
+    QCOMPARE(modeOf(configFilePath()), mode_t(0640));
+}
+
+void TestConfigFile::sizeLimitsLeaveRoom()
+{
+    // The limits leave four times the room of the largest file of each kind.
+    AppDirFixture app;
+    QVERIFY(app.isValid());
+    MouseSettings settings;
+    for (int i = 0; i < PROFILE_COUNT; ++i) {
+        settings.profiles[i] = widestProfile();
+        settings.profileNames[i] = QString(SAFE_NAME_MAX_UTF8_BYTES / 3 - 1, QChar(0x4E2D)) + QString::number(i);
+    }
+    const QString profile = app.filePath("widest.prof");
+    const QString exported = app.filePath("widest.conf");
+    QVERIFY(saveProfile(settings.profiles[0], profile));
+    QVERIFY(exportSettings(settings, exported));
+    MacroFile macro;
+    macro.defaultDelay = std::numeric_limits<int>::min();
+    macro.loopTime = std::numeric_limits<int>::min();
+    macro.events.fill({255, 255, 255}, MACRO_MAX_EVENTS);
+    const QString name(SAFE_NAME_MAX_UTF8_BYTES / 3, QChar(0x4E2D));
+    QVERIFY(saveMacroFile(name, macro));
+    const struct {
+        QString path;
+        qint64 limit;
+    } files[] = {
+        {profile, INI_PROFILE_FILE_MAX_BYTES},
+        {exported, INI_FILE_MAX_BYTES},
+        {macroFilePath(name), INI_MACRO_FILE_MAX_BYTES},
+    };
+    for (const auto &file : files) {
+        const qint64 size = QFileInfo(file.path).size();
+        qInfo().noquote() << QFileInfo(file.path).suffix() << size << "bytes, limit" << file.limit;
+        QVERIFY2(size > 0 && size * 4 <= file.limit, qPrintable(file.path));
+        QCOMPARE(iniFileSizeLimit(file.path), file.limit);
+    }
+}
+
+void TestConfigFile::oversizedFilesAreNeitherReadNorReplaced_data()
+{
+    QTest::addColumn<QString>("relative");
+    QTest::addColumn<qint64>("limit");
+    QTest::newRow("Config.ini") << "Configs/Config.ini" << INI_FILE_MAX_BYTES;
+    QTest::newRow("profile") << "Configs/Profile/Big.prof" << INI_PROFILE_FILE_MAX_BYTES;
+    QTest::newRow("macro") << "Configs/MacroDB/Big.MSMACRO" << INI_MACRO_FILE_MAX_BYTES;
+}
+
+void TestConfigFile::oversizedFilesAreNeitherReadNorReplaced()
+{
+    QFETCH(QString, relative);
+    QFETCH(qint64, limit);
+    AppDirFixture app;
+    QVERIFY(app.isValid());
+    const QString path = app.filePath(relative);
+    QByteArray bytes = "[Config]\nDiff=1\n[PROFILE]\ndpi=3\n[Setting]\nCount=1\n[Junk]\n";
+    for (int i = 0; bytes.size() <= limit; ++i)
+        bytes += "k" + QByteArray::number(i) + "=" + QByteArray(60, 'x') + "\n";
+    QVERIFY(writeFileBytes(path, bytes));
+    const IniFile ini(path);
+    QCOMPARE(ini.intValue("Config/Diff"), 0);
+    QCOMPARE(ini.intValue("PROFILE/dpi"), 0);
+    QCOMPARE(ini.intValue("Setting/Count"), 0);
+    QVERIFY(!ini.hasGroups({"Junk"}));
+    IniWriter writer(path);
+    writer->setValue("Config/Diff", 0);
+    QVERIFY(!writer.commit());
+    QCOMPARE(readFileBytes(path), bytes);
 }
 
 QTEST_GUILESS_MAIN(TestConfigFile)

@@ -1,6 +1,7 @@
-// Saves killed with SIGKILL at many points: afterwards every file the program
-// reads is its old or its new version, never torn, the program loads it, and
-// the next save goes through (a killed writer's lock does not block it).
+// Saves killed with SIGKILL after each of their writes, renames and syncs in
+// turn: afterwards every file the program reads is its old or its new
+// version, never torn, the program loads it, and the next save goes through
+// and leaves no lock or temporary file of the killed one behind.
 #include "storage/AppPaths.h"
 #include "storage/ConfigStorage.h"
 #include "storage/IniFile.h"
@@ -9,17 +10,20 @@
 #include "tests/support/AppDirFixture.h"
 #include "tests/support/SettingsSamples.h"
 #include <QDirIterator>
-#include <QElapsedTimer>
 #include <QtTest>
 #include <csignal>
+#include <set>
 #include <sys/wait.h>
 #include <unistd.h>
+
+// tests/shim/killpoint.cpp
+extern "C" long killpoint_calls();
+extern "C" void killpoint_arm(long killAt);
 
 namespace {
 
 enum class Save { Settings, Export, Import, ProfileExport, ProfileImport, Macro, MacroList, ProfileList };
 
-constexpr int KILL_POINTS = 16;
 const char *const kReadSuffixes[] = {".ini", ".prof", ".MSMACRO", ".conf", ".bin"};
 
 // Every file the program would read below the folder, by relative path.
@@ -38,11 +42,47 @@ Files readableFiles(const QString &root)
     return files;
 }
 
-void restore(const QString &root, const Files &files)
+// Every file below the folder, locks and temporary files too.
+Files allFiles(const QString &root)
 {
-    QDir(root).removeRecursively();
-    for (auto it = files.begin(); it != files.end(); ++it)
-        writeFileBytes(root + QLatin1Char('/') + it.key(), it.value());
+    Files files;
+    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files.insert(QDir(root).relativeFilePath(path), readFileBytes(path));
+    }
+    return files;
+}
+
+// What the checks after a kill depend on: the readable files, and which kinds
+// of leftovers (locks, work files, QSaveFile's files) lie beside them, their
+// random name parts aside. Kills that leave the same shape are checked once.
+QByteArray shapeOf(const Files &whole)
+{
+    static const QRegularExpression workName(QStringLiteral("(\\.saving-)[^./]{6}"));
+    static const QRegularExpression saveFileName(QStringLiteral("\\.[^./]{6}$"));
+    QByteArray shape;
+    for (auto it = whole.begin(); it != whole.end(); ++it) {
+        const bool readable = std::any_of(std::begin(kReadSuffixes), std::end(kReadSuffixes),
+                                          [&](const char *suffix) { return it.key().endsWith(QLatin1String(suffix)); });
+        QString name = it.key();
+        name.replace(workName, QStringLiteral("\\1*")).replace(saveFileName, QStringLiteral(".*"));
+        shape += name.toUtf8() + '\0' + (readable ? it.value() : QByteArray()) + '\0';
+    }
+    return shape;
+}
+
+// Brings the folder from `now` back to `files`, touching only what differs.
+void restoreFrom(const QString &root, const Files &now, const Files &files)
+{
+    for (auto it = now.begin(); it != now.end(); ++it) {
+        if (!files.contains(it.key()))
+            QFile::remove(root + QLatin1Char('/') + it.key());
+    }
+    for (auto it = files.begin(); it != files.end(); ++it) {
+        if (!now.contains(it.key()) || now.value(it.key()) != it.value())
+            writeFileBytes(root + QLatin1Char('/') + it.key(), it.value());
+    }
 }
 
 QString exportPath() { return configDir() + QStringLiteral("/../settings.conf"); }
@@ -162,27 +202,43 @@ QString loadProblem(Save kind)
     return QStringLiteral("unknown save");
 }
 
-// Runs the new save in a child, killed `delayUs` after it starts.
-void killSaveAfter(Save kind, int delayUs)
+// The number of file steps the new save takes, counted in a child.
+long saveSteps(Save kind)
 {
-    int ready[2];
-    QVERIFY(pipe(ready) == 0);
+    int counted[2];
+    if (pipe(counted) != 0)
+        return -1;
+    const pid_t child = fork();
+    if (child == 0) {
+        close(counted[0]);
+        killpoint_arm(0);
+        const long steps = save(kind, 1) ? killpoint_calls() : -1;
+        (void)!write(counted[1], &steps, sizeof steps);
+        _exit(0);
+    }
+    close(counted[1]);
+    long steps = -1;
+    if (child < 0 || read(counted[0], &steps, sizeof steps) != sizeof steps)
+        steps = -1;
+    close(counted[0]);
+    waitpid(child, nullptr, 0);
+    return steps;
+}
+
+// Runs the new save in a child that is killed right after its step-th file step.
+void killSaveAfterStep(Save kind, long step)
+{
     const pid_t child = fork();
     QVERIFY(child >= 0);
     if (child == 0) {
-        close(ready[0]);
-        const char go = 1;
-        (void)!write(ready[1], &go, 1);
-        _exit(save(kind, 1) ? 0 : 1);
+        killpoint_arm(step);
+        save(kind, 1);
+        _exit(0);
     }
-    close(ready[1]);
-    char go = 0;
-    (void)!read(ready[0], &go, 1);
-    close(ready[0]);
-    usleep(useconds_t(delayUs));
-    kill(child, SIGKILL);
     int status = 0;
     QCOMPARE(waitpid(child, &status, 0), child);
+    QVERIFY2(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL,
+             qPrintable(QStringLiteral("the save ended before step %1 (status %2)").arg(step).arg(status)));
 }
 
 } // namespace
@@ -224,31 +280,48 @@ void TestCrashSafety::killedSaveLeavesOldOrNew()
     }
     QVERIFY(save(kind, 0));
     const Files before = readableFiles(root);
-    QElapsedTimer timer;
-    timer.start();
+    const Files wholeBefore = allFiles(root);
+    const long steps = saveSteps(kind);
+    QVERIFY2(steps > 0, "the save could not be counted");
     QVERIFY(save(kind, 1));
-    // Kill points spread over the save's own duration (measured, never asserted).
-    const qint64 durationUs = std::max<qint64>(timer.nsecsElapsed() / 1000, KILL_POINTS);
     const Files after = readableFiles(root);
+    const Files wholeAfter = allFiles(root);
     QVERIFY(before != after);
 
-    for (int point = 0; point < KILL_POINTS; ++point) {
-        restore(root, before);
-        killSaveAfter(kind, int(durationUs * point / KILL_POINTS));
+    int midSave = 0;
+    std::set<QByteArray> checkedShapes;
+    Files current = wholeAfter;
+    for (long step = 1; step <= steps; ++step) {
+        restoreFrom(root, current, wholeBefore);
+        killSaveAfterStep(kind, step);
+        if (QTest::currentTestFailed())
+            return;
+        const Files whole = allFiles(root);
+        current = whole;
+        if (whole != wholeBefore && whole != wholeAfter)
+            ++midSave;
+        if (!checkedShapes.insert(shapeOf(whole)).second)
+            continue;
         const Files now = readableFiles(root);
         for (auto it = now.begin(); it != now.end(); ++it) {
             const bool old = before.value(it.key()) == it.value() && before.contains(it.key());
             const bool fresh = after.value(it.key()) == it.value() && after.contains(it.key());
-            QVERIFY2(old || fresh, qPrintable(QStringLiteral("%1 torn at kill point %2").arg(it.key()).arg(point)));
+            QVERIFY2(old || fresh, qPrintable(QStringLiteral("%1 torn at step %2").arg(it.key()).arg(step)));
         }
         for (const QString &file : before.keys())
             QVERIFY2(now.contains(file) || !after.contains(file), qPrintable(file + QStringLiteral(" lost")));
         const QString problem = loadProblem(kind);
-        QVERIFY2(problem.isEmpty(), qPrintable(problem + QStringLiteral(" at kill point %1").arg(point)));
+        QVERIFY2(problem.isEmpty(), qPrintable(problem + QStringLiteral(" at step %1").arg(step)));
+        // The killed writer's lock does not block the next save, which leaves
+        // none of its lock or temporary files behind.
+        QVERIFY2(save(kind, 1), qPrintable(QStringLiteral("no save after step %1").arg(step)));
+        current = allFiles(root);
+        QCOMPARE(current.keys(), wholeAfter.keys());
+        QCOMPARE(readableFiles(root), after);
     }
-    // A killed writer leaves its lock behind; the next save takes it over.
-    QVERIFY(save(kind, 1));
-    QCOMPARE(readableFiles(root), after);
+    qInfo("%d of %ld kill points landed mid-save, %d kinds of state checked", midSave, steps,
+          int(checkedShapes.size()));
+    QVERIFY(midSave > 0);
 }
 
 void TestCrashSafety::emptyLockOfAKilledWriterIsTakenOver()

@@ -5,7 +5,6 @@
 #include "storage/DeviceDescription.h"
 #include "storage/MacroFiles.h"
 #include "tests/support/AppDirFixture.h"
-#include <QElapsedTimer>
 #include <QtTest>
 
 class TestMacroFiles : public QObject
@@ -196,8 +195,6 @@ void TestMacroFiles::hostileCount()
     AppDirFixture app(AppDirFixture::Empty);
     QVERIFY(writeFileBytes(macroFilePath(QStringLiteral("evil")),
                            "[Setting]\nCount=" + count + "\nMap_0=132\nDataL_0=4\n"));
-    QElapsedTimer timer;
-    timer.start();
     QCOMPARE(readMacroEvents(QStringLiteral("evil")).size(), events);
     MacroFile loaded;
     QCOMPARE(loadMacroFile(QStringLiteral("evil"), loaded), events > 0 ? 1 : 0);

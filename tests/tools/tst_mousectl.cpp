@@ -776,6 +776,8 @@ private slots:
                 "notes.MSMACRO is not a macro file.");
         refusal("import too long", {"macro", "import", "@/outside/long.MSMACRO"}, 65,
                 "long.MSMACRO is too long for the mouse: it takes at most 63 events");
+        refusal("import far too large", {"macro", "import", "@/outside/huge.MSMACRO"}, 65,
+                "huge.MSMACRO is too large for a macro file: it may hold at most 1024 KB.");
         refusal("import into a full list", {"macro", "import", "@/outside/recoil.MSMACRO"}, 65,
                 ": TOO MANY MACROS TO BE CREATE!", true);
         refusal("import missing file", {"macro", "import", "@/outside/gone.MSMACRO"}, 74,
@@ -811,6 +813,9 @@ private slots:
             QVERIFY(writeFileBytes(m_app->filePath(QStringLiteral("outside/%1.MSMACRO").arg(name)), oneKey));
         QVERIFY(writeFileBytes(m_app->filePath(QStringLiteral("outside/notes.MSMACRO")), "Milk, eggs\n"));
         QVERIFY(writeFileBytes(m_app->filePath(QStringLiteral("outside/long.MSMACRO")), tooLong));
+        if (arguments.join(' ').contains(QLatin1String("huge")))
+            QVERIFY(writeFileBytes(m_app->filePath(QStringLiteral("outside/huge.MSMACRO")),
+                                   oneKey + "[Junk]\n" + QByteArray(5 << 20, 'x')));
         arguments.replaceInStrings(QStringLiteral("@"), m_app->path());
         const QMap<QString, QByteArray> before = snapshot(m_app->path());
 

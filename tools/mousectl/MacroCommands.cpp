@@ -32,7 +32,7 @@ constexpr StoreExit kStoreExits[] = {
     {MacroStoreError::StoreFull, ExitDataError},  {MacroStoreError::BadName, ExitUsage},
     {MacroStoreError::NameTaken, ExitDataError},  {MacroStoreError::NotMacroFile, ExitDataError},
     {MacroStoreError::TooLong, ExitDataError},    {MacroStoreError::CopyFailed, ExitIoError},
-    {MacroStoreError::ListNotSaved, ExitIoError},
+    {MacroStoreError::ListNotSaved, ExitIoError}, {MacroStoreError::TooLarge, ExitDataError},
 };
 
 // The page's captions for the stored option values.

@@ -1,6 +1,7 @@
 // export and import: settings export files (.conf), no mouse involved.
 #include "storage/AppPaths.h"
 #include "storage/ConfigStorage.h"
+#include "storage/IniFile.h"
 #include "tools/mousectl/Commands.h"
 #include "tools/mousectl/Console.h"
 #include "tools/mousectl/ExitCodes.h"
@@ -26,7 +27,14 @@ int runExport(const QString &file)
         printError(QStringLiteral("export: cannot read the settings in %1").arg(configFilePath()));
         return ExitIoError;
     }
-    if (!writeMouseName(currentProductName(), file) || !exportSettings(settings, file)) {
+    // A missing folder is most likely a mistyped path: it is not made.
+    const QString folder = QFileInfo(file).absolutePath();
+    if (!QFileInfo(folder).isDir()) {
+        printError(QStringLiteral("export: cannot write %1: no folder %2").arg(file, folder));
+        return ExitIoError;
+    }
+    // The export names the product itself and replaces the file whole.
+    if (!exportSettings(settings, file)) {
         printError(QStringLiteral("export: cannot write %1").arg(file));
         return ExitIoError;
     }
@@ -39,6 +47,12 @@ int runImport(const QString &file)
     if (!info.isFile() || !info.isReadable()) {
         printError(QStringLiteral("import: cannot read %1").arg(file));
         return ExitIoError;
+    }
+    if (isTooLargeIniFile(file)) {
+        printError(QStringLiteral("import: %1 is larger than any settings export (at most %2 bytes)")
+                       .arg(file)
+                       .arg(iniFileSizeLimit(file)));
+        return ExitDataError;
     }
     const QString owner = readMouseName(file);
     const QString product = currentProductName();
