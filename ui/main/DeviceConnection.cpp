@@ -90,8 +90,7 @@ void MousecfgWidget::reinitialiseForMouse()
     m_bFrontView = true;
     loadPictures();
     applyFonts();
-    loadSettings(m_applied);
-    m_working = m_applied;
+    m_session->load();
     m_slotButton->setText(m_slotActions[activeSlot(m_working)]->text());
     m_profileNameEdit->setText(m_working.profileNames[activeSlot(m_working)]);
     reportSaved(writeDefaultProfileFile());

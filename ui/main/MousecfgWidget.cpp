@@ -94,7 +94,8 @@ const char *const kTabTexts[] = {
 
 }
 
-MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
+MousecfgWidget::MousecfgWidget(QWidget *parent)
+    : QWidget(parent), m_session(new ApplySession(nullptr, this)), m_working(m_session->working())
 {
     setObjectName("MousecfgWidget");
     setWindowTitle(QCoreApplication::translate("MousecfgWidget", "MousecfgWidget"));
@@ -115,15 +116,14 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     m_mouseSelectButton->hide();
 
     m_connection = new MouseConnection(this);
+    m_session->setConnection(m_connection);
+    connect(m_session, &ApplySession::notSaved, this, [this] { reportSaved(false); });
     // Queued: a send on this thread may read a status report in the middle of a click.
     connect(m_connection, SIGNAL(RefreshBatteryStatus(quint8,quint8,quint8)), this, SLOT(slotRefreshBatteryStatus(quint8,quint8,quint8)), Qt::QueuedConnection);
     connect(m_connection, SIGNAL(RefreshStatus(quint8,quint8,quint8,quint8)), this, SLOT(slotRefreshStatus(quint8,quint8,quint8,quint8)), Qt::QueuedConnection);
     connect(m_connection, SIGNAL(RefreshWriteStatus(quint8)), this, SLOT(slotRefreshWriteStatus(quint8)), Qt::QueuedConnection);
     connect(m_connection, &MouseConnection::connectionChanged, this, &MousecfgWidget::slotConnectionChanged);
-    connect(m_connection, &MouseConnection::configNotSaved, this, [this] {
-        m_bForceNextWrite = true;
-        reportSaved(false);
-    });
+    connect(m_connection, &MouseConnection::configNotSaved, m_session, &ApplySession::forceNextWrite);
     m_connection->start();
     refreshMouseList();
     m_iLanguage = langId();
@@ -146,8 +146,7 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
 
     m_iBatteryFull = batteryFull();
 
-    loadSettings(m_applied);
-    m_working = m_applied;
+    m_session->load();
     m_working.profiles[activeSlot(m_working)].mouseSpeed = uint8_t(readPointerSpeed());
 
     buildPages();

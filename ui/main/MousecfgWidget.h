@@ -2,6 +2,7 @@
 // The program's only top-level window: a view of the connection to the mouse;
 // owns the two settings records, the feature pages and the tray icon.
 #include "storage/MouseSettings.h"
+#include "ui/main/ApplySession.h"
 #include <QList>
 #include <QPixmap>
 #include <QSystemTrayIcon>
@@ -37,8 +38,9 @@ public:
     int connectMode() const { return m_iConnectMode; }
     int currentPage() const { return m_iCurrentPage; }
     bool warnCanClose() const { return m_bWarnCanClose; }
-    MouseSettings &workingSettings() { return m_working; }
-    const MouseSettings &appliedSettings() const { return m_applied; }
+    MouseSettings &workingSettings() { return m_session->working(); }
+    const MouseSettings &appliedSettings() const { return m_session->applied(); }
+    ApplySession *session() const { return m_session; }
     KestProcessbar *batteryBar() const { return m_batteryBar; }
     QLabel *chargingIcon() const { return m_chargingIcon; }
     QLabel *receiverIcon() const { return m_receiverIcon; }
@@ -143,8 +145,6 @@ private:
     // A settings file that could not be written is told once, until a write works again.
     void reportSaved(bool saved);
     bool m_bNotSavedShown = false;
-    // Config.ini could not record that the mouse needs everything: the next write sends it anyway.
-    bool m_bForceNextWrite = false;
 
     // status display
     static constexpr int STATUS_HOLD_POLL_MS = 100;
@@ -156,8 +156,8 @@ private:
     void collectPanelValues();
     int showMessage(int type, const QString &text, bool poll = false);
 
-    MouseSettings m_working;
-    MouseSettings m_applied;
+    ApplySession *m_session = nullptr;
+    MouseSettings &m_working; // the session's working record, which the pages edit
 
     double m_scale = 1.0;
     int m_iDpiVal = 0;
@@ -177,7 +177,6 @@ private:
     int m_iBatteryPercent = 0;
     int m_iBatteryFull = 4200;
     int m_iCurrentPage = 0;
-    bool m_bWriteRunning = false;
     bool m_bTrayStart = false;
 
     int m_iLanguage = 0;

@@ -150,9 +150,8 @@ void MousecfgWidget::reloadStoredSettings()
 {
     if (holdStatus([this] { reloadStoredSettings(); }))
         return;
-    if (!loadSettings(m_applied))
+    if (!m_session->reload())
         return;
-    m_working = m_applied;
     const int slot = activeSlot(m_working);
     m_slotButton->setText(m_slotActions[slot]->text());
     m_profileNameEdit->setText(m_working.profileNames[slot]);

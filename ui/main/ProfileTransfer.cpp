@@ -130,7 +130,7 @@ void MousecfgWidget::loadConfigFile()
     }
     // Imported over a copy of the last-applied settings into the working
     // ones, so the write that follows sees, and sends, what the file changes.
-    MouseSettings imported = m_applied;
+    MouseSettings imported = m_session->applied();
     QList<int> renamed;
     if (importSettings(imported, path, &renamed) < 0) {
         showMessage(2, tr("The file could not be read: %1").arg(path));

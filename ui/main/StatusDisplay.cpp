@@ -68,14 +68,14 @@ void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, q
 // a dialog is open (its choice belongs to the slot it was opened for).
 bool MousecfgWidget::holdStatus(const std::function<void()> &replay)
 {
-    if (!m_bWriteRunning && !QApplication::activeModalWidget())
+    if (!m_session->writing() && !QApplication::activeModalWidget())
         return false;
     m_heldStatus.append(replay);
     if (!m_heldStatusTimer) {
         m_heldStatusTimer = new QTimer(this);
         m_heldStatusTimer->setInterval(STATUS_HOLD_POLL_MS);
         connect(m_heldStatusTimer, &QTimer::timeout, this, [this] {
-            if (m_bWriteRunning || QApplication::activeModalWidget())
+            if (m_session->writing() || QApplication::activeModalWidget())
                 return;
             m_heldStatusTimer->stop();
             const QList<std::function<void()>> held = std::exchange(m_heldStatus, {});
@@ -91,10 +91,7 @@ void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
 {
     if (holdStatus([=] { slotRefreshWriteStatus(iStatus); }))
         return;
-    if (iStatus == 0 && !writeDiffFlag(1)) {
-        m_bForceNextWrite = true;
-        reportSaved(false);
-    }
+    m_session->writeStatusReported(iStatus);
 }
 
 void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode)
@@ -157,9 +154,7 @@ void MousecfgWidget::slotRefreshLightMode(quint8 iMode)
     if (holdStatus([=] { slotRefreshLightMode(iMode); }))
         return;
     // The mouse runs this effect already: it is what both records hold now.
-    const int slot = activeSlot(m_working);
-    m_working.profiles[slot].ledMode = iMode;
-    m_applied.profiles[slot].ledMode = iMode;
+    m_session->mouseRunsEffect(iMode);
     refreshLightingPage();
 }
 
