@@ -14,6 +14,7 @@
 #include "ui/kit/KestMessageBox.h"
 #include "ui/kit/KestProcessbar.h"
 #include "ui/kit/KestPushButton.h"
+#include "ui/main/PerformancePage.h"
 #include "ui/main/WindowLayout.h"
 #include <QApplication>
 #include <QBitmap>
@@ -256,16 +257,16 @@ void MousecfgWidget::buildPages()
     // The feature pages; each is an empty page until its panel is built into it.
     auto *stack = new QStackedWidget(this);
     stack->setObjectName("pageArea");
+    m_performancePage = new PerformancePage(m_session, stack);
+    QWidget *const pages[] = {new QWidget(stack), new QWidget(stack), m_performancePage, new QWidget(stack)};
     for (int i = 0; i < 4; ++i) {
-        auto *page = new QWidget(stack);
-        page->setObjectName(QString("page%1").arg(i));
-        stack->addWidget(page);
-        m_pages << page;
+        pages[i]->setObjectName(QString("page%1").arg(i));
+        stack->addWidget(pages[i]);
+        m_pages << pages[i];
     }
     stack->lower();
     buildLightingPage(m_pages[0]);
     buildCustomizePage(m_pages[1]);
-    buildPerformancePage(m_pages[2]);
     buildMacroPage(m_pages[3]);
 }
 
@@ -571,11 +572,6 @@ void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
         hide();
 }
 
-void MousecfgWidget::slotLiftChange(quint8 iLift)
-{
-    m_working.liftHigh = iLift;
-}
-
 void MousecfgWidget::slotEnableButtons(bool bEnable)
 {
     for (KestPushButton *b : m_buttons)
@@ -604,13 +600,13 @@ void MousecfgWidget::refreshPanels()
         m_slotIndicators[i]->setChecked(i == m_working.profileId);
     refreshLightingPage();
     refreshCustomizePage();
-    refreshPerformancePage();
+    m_performancePage->refresh();
     refreshMacroPage();
 }
 
 void MousecfgWidget::collectPanelValues()
 {
-    collectPerformancePage();
+    m_performancePage->collect();
 }
 
 int MousecfgWidget::showMessage(int type, const QString &text, bool poll)

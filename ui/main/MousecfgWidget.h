@@ -101,7 +101,6 @@ private slots:
     void onButtonClicked();
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
     void slot_show_mousename(QAction *action);
-    void slotLiftChange(quint8 iLift);
     void slotEnableButtons(bool bEnable);
     void switchLanguage(QAction *action);
 
@@ -132,9 +131,6 @@ private:
     void refreshLightingPage();
     void buildCustomizePage(QWidget *page);    // CustomizePage.cpp
     void refreshCustomizePage();
-    void buildPerformancePage(QWidget *page);  // PerformancePage.cpp
-    void refreshPerformancePage();
-    void collectPerformancePage();
     void buildMacroPage(QWidget *page);        // MacroPage.cpp
     void refreshMacroPage();
     // Profile buttons (ADD, DELETE, COPY, RESET, export, import, LOAD1, SAVE,
@@ -208,19 +204,10 @@ private:
     QSystemTrayIcon *m_trayIcon = nullptr;
     QMenu *m_trayMenu = nullptr;
 
-    // --- Lighting and DPI pages (LightingPage.cpp, PerformancePage.cpp): the
-    // lighting panel edits the working record; the DPI, report-rate and
-    // pointer-speed panels keep copies of the active profile that Apply
-    // collects (the pointer-speed panel edits m_pointSpeedProfile). Apply
-    // takes only what was edited on them since they were loaded, for the slot
-    // they were loaded with.
+    // --- Lighting page (LightingPage.cpp): the lighting panel edits the working record.
     class KestColorWindow *m_colorWindow = nullptr;
-    class KestDPIWindow *m_dpiWindow = nullptr;
-    class KestReportRate *m_reportRate = nullptr;
-    class KestPointSpeed *m_pointSpeed = nullptr;
-    ProfileData m_pointSpeedProfile;
-    ProfileData m_performanceLoaded;
-    int m_performanceSlot = -1;
+    // --- DPI page: its panels' edits reach the working record on Apply.
+    class PerformancePage *m_performancePage = nullptr;
 
     // --- Profile management: the saved-profile library ("PROFILE_LIST" of the
     // product's Config.ini, files in profileDir()), rename, ADD, DELETE, COPY,

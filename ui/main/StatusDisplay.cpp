@@ -10,6 +10,7 @@
 #include "storage/ConfigStorage.h"
 #include "ui/kit/KestProcessbar.h"
 #include "ui/main/HelperPrograms.h"
+#include "ui/main/PerformancePage.h"
 #include <QApplication>
 #include <QDebug>
 #include <QFileInfo>
@@ -122,10 +123,10 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 iStage)
     if (iStage >= DPI_STAGE_COUNT)
         return;
     // Edits still on the DPI page stay; only the stage changes.
-    collectPerformancePage();
+    m_performancePage->collect();
     ProfileData &current = m_working.profiles[activeSlot(m_working)];
     current.dpi = iStage;
-    refreshPerformancePage();
+    m_performancePage->refresh();
     // A slot whose profile was never saved has no file to hold the stage yet; that is not a failure.
     const QString name = m_working.profileNames[activeSlot(m_working)];
     if (!saveProfileDpi(name, iStage) && QFileInfo::exists(profileFilePath(name)))
@@ -136,9 +137,9 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 iStage)
 
 void MousecfgWidget::slotRefreshRate(quint8 iRate)
 {
-    collectPerformancePage();
+    m_performancePage->collect();
     m_working.profiles[activeSlot(m_working)].pollrate = iRate;
-    refreshPerformancePage();
+    m_performancePage->refresh();
     QString text;
     for (const RateText &rate : kRateTexts) {
         if (rate.rate == iRate)
