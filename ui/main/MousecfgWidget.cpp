@@ -15,6 +15,7 @@
 #include "ui/kit/KestProcessbar.h"
 #include "ui/kit/KestPushButton.h"
 #include "ui/main/PerformancePage.h"
+#include "ui/main/StatusPresenter.h"
 #include "ui/main/WindowLayout.h"
 #include <QApplication>
 #include <QBitmap>
@@ -145,7 +146,9 @@ MousecfgWidget::MousecfgWidget(QWidget *parent)
     if (!languageFile.isEmpty() && m_translator.load(appDir() + "/lang/" + languageFile + ".qm"))
         QCoreApplication::installTranslator(&m_translator);
 
-    m_iBatteryFull = batteryFull();
+    m_status = new StatusPresenter([this] { return m_session->writing() || QApplication::activeModalWidget(); }, this);
+    connect(m_status, &StatusPresenter::osdText, this, &MousecfgWidget::osdText);
+    connect(m_status, &StatusPresenter::notSaved, this, [this] { reportSaved(false); });
 
     m_session->load();
     m_working.profiles[activeSlot(m_working)].mouseSpeed = uint8_t(readPointerSpeed());

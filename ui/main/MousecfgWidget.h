@@ -3,6 +3,7 @@
 // owns the two settings records, the feature pages and the tray icon.
 #include "storage/MouseSettings.h"
 #include "ui/main/ApplySession.h"
+#include "ui/main/StatusPresenter.h"
 #include <QList>
 #include <QPixmap>
 #include <QSystemTrayIcon>
@@ -47,7 +48,7 @@ public:
     KestPushButton *mouseSelectButton() const { return m_mouseSelectButton; }
     QMenu *mouseMenu() const { return m_mouseMenu; }
     KestPushButton *button(const QString &objectName) const;
-    int batteryPercent() const { return m_iBatteryPercent; }
+    int batteryPercent() const { return m_status->batteryPercent(); }
     bool statusThreadRunning() const;
     MouseConnection *connection() const { return m_connection; }
 
@@ -143,11 +144,7 @@ private:
     bool m_bNotSavedShown = false;
 
     // status display
-    static constexpr int STATUS_HOLD_POLL_MS = 100;
-    bool holdStatus(const std::function<void()> &replay);
-    QList<std::function<void()>> m_heldStatus;
-    class QTimer *m_heldStatusTimer = nullptr;
-    void showOsd(const QString &text);
+    StatusPresenter *m_status = nullptr;
     void refreshPanels();
     void collectPanelValues();
     int showMessage(int type, const QString &text, bool poll = false);
@@ -170,8 +167,6 @@ private:
     int m_iConnectMode = 3;
     bool m_bWarnCanClose = false;
     bool m_bWarnBoxOpen = false;
-    int m_iBatteryPercent = 0;
-    int m_iBatteryFull = 4200;
     int m_iCurrentPage = 0;
     bool m_bTrayStart = false;
 

@@ -8,6 +8,7 @@
 #include "ui/kit/KestPushButton.h"
 #include "ui/kit/Skin.h"
 #include "ui/kit/UiScale.h"
+#include "ui/main/StatusPresenter.h"
 #include <QLineEdit>
 #include <QMenu>
 
@@ -148,7 +149,7 @@ void MousecfgWidget::renameCurrentProfile(const QString &newName)
 // to what the other program stored. Held while a write runs or a dialog is open.
 void MousecfgWidget::reloadStoredSettings()
 {
-    if (holdStatus([this] { reloadStoredSettings(); }))
+    if (m_status->hold([this] { reloadStoredSettings(); }))
         return;
     if (!m_session->reload())
         return;
