@@ -87,7 +87,7 @@ void MousecfgWidget::updateConnectionIndicator()
 // Settings, pictures and pages for the mouse that is current now.
 void MousecfgWidget::reinitialiseForMouse()
 {
-    m_bFrontView = true;
+    m_customizePage->setFrontView(true);
     loadPictures();
     applyFonts();
     m_session->load();
@@ -111,7 +111,7 @@ void MousecfgWidget::slotWarnClose()
     // a handle that went away is replaced.
     startStatusThread();
     reinitialiseForMouse();
-    SelBtnChanged(0, 0);
+    m_customizePage->SelBtnChanged(0, 0);
     m_bWarnCanClose = true;
 }
 

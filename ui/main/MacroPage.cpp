@@ -35,7 +35,7 @@ void MousecfgWidget::buildMacroPage(QWidget *page)
                                       // files, slots and library alike, follow at once.
                                       for (ProfileData &profile : m_working.profiles)
                                           renameMacroButtons(profile, oldName, newName);
-                                      refreshCustomizePage();
+                                      m_customizePage->refresh();
                                       return renameMacroInProfileFiles(oldName, newName);
                                   });
 }

@@ -260,8 +260,12 @@ void MousecfgWidget::buildPages()
     // The feature pages; each is an empty page until its panel is built into it.
     auto *stack = new QStackedWidget(this);
     stack->setObjectName("pageArea");
+    m_customizePage = new CustomizePage(m_session, m_frontPicture, m_sidePicture, button("frontButton"), button("sideButton"), stack);
+    connect(m_customizePage, &CustomizePage::viewChanged, this, [this] { selectPage(m_iCurrentPage); });
+    connect(m_customizePage, &CustomizePage::pageRequested, this, &MousecfgWidget::selectPage);
+    connect(m_customizePage, &CustomizePage::warning, this, [this](const QString &text) { showMessage(2, text); });
     m_performancePage = new PerformancePage(m_session, stack);
-    QWidget *const pages[] = {new QWidget(stack), new QWidget(stack), m_performancePage, new QWidget(stack)};
+    QWidget *const pages[] = {new QWidget(stack), m_customizePage, m_performancePage, new QWidget(stack)};
     for (int i = 0; i < 4; ++i) {
         pages[i]->setObjectName(QString("page%1").arg(i));
         stack->addWidget(pages[i]);
@@ -269,7 +273,6 @@ void MousecfgWidget::buildPages()
     }
     stack->lower();
     buildLightingPage(m_pages[0]);
-    buildCustomizePage(m_pages[1]);
     buildMacroPage(m_pages[3]);
 }
 
@@ -497,8 +500,9 @@ void MousecfgWidget::selectPage(int index)
     if (auto *stack = findChild<QStackedWidget *>("pageArea"))
         stack->setCurrentIndex(index);
     const bool customize = index == 1;
-    m_frontPicture->setVisible(customize && m_bFrontView);
-    m_sidePicture->setVisible(customize && !m_bFrontView);
+    const bool front = m_customizePage->frontView();
+    m_frontPicture->setVisible(customize && front);
+    m_sidePicture->setVisible(customize && !front);
     button("frontButton")->setVisible(customize);
     button("sideButton")->setVisible(customize);
 }
@@ -529,11 +533,6 @@ void MousecfgWidget::onButtonClicked()
         switchToSlot(m_working.profileId, true);
     } else if (name == "applyButton") {
         apply();
-    } else if (name == "frontButton" || name == "sideButton") {
-        m_bFrontView = name == "frontButton";
-        button("frontButton")->setChecked(m_bFrontView);
-        button("sideButton")->setChecked(!m_bFrontView);
-        selectPage(m_iCurrentPage);
     } else if (name.startsWith("tabButton")) {
         selectPage(name.mid(9).toInt());
     } else if (name.startsWith("slotIndicator")) {
@@ -602,7 +601,7 @@ void MousecfgWidget::refreshPanels()
     for (int i = 0; i < m_slotIndicators.size(); ++i)
         m_slotIndicators[i]->setChecked(i == m_working.profileId);
     refreshLightingPage();
-    refreshCustomizePage();
+    m_customizePage->refresh();
     m_performancePage->refresh();
     refreshMacroPage();
 }

@@ -3,6 +3,7 @@
 // owns the two settings records, the feature pages and the tray icon.
 #include "storage/MouseSettings.h"
 #include "ui/main/ApplySession.h"
+#include "ui/main/CustomizePage.h"
 #include "ui/main/StatusPresenter.h"
 #include <QList>
 #include <QPixmap>
@@ -14,6 +15,7 @@
 #include <mutex>
 
 class MouseConnection;
+class KestBtnWindow;
 class KestLabel;
 class KestProcessbar;
 class KestPushButton;
@@ -130,8 +132,6 @@ private:
     // copy, copies it back before a write. One file per page.
     void buildLightingPage(QWidget *page);     // LightingPage.cpp
     void refreshLightingPage();
-    void buildCustomizePage(QWidget *page);    // CustomizePage.cpp
-    void refreshCustomizePage();
     void buildMacroPage(QWidget *page);        // MacroPage.cpp
     void refreshMacroPage();
     // Profile buttons (ADD, DELETE, COPY, RESET, export, import, LOAD1, SAVE,
@@ -163,7 +163,6 @@ private:
     MouseConnection *m_connection = nullptr;
     int m_iMouseCount = 0;
     QStringList m_listMouseNames;
-    bool m_bFrontView = true;
     int m_iConnectMode = 3;
     bool m_bWarnCanClose = false;
     bool m_bWarnBoxOpen = false;
@@ -254,46 +253,22 @@ private:
     void runFirmwareUpdate(bool cablePresent);
     bool m_bFirmwarePressRan = false;
 
-    // --- CUSTOMIZE page (CustomizePage.cpp): the assignment panel edits the
-    // active profile of the working record through a pointer; numbered
-    // hot-spots on the front and side pictures and the two wheel hot-spots
-    // select its slots and open their menus.
+    // --- CUSTOMIZE page (CustomizePage.h): the page's hot-spots and panel, as tests and the spec name them.
 public:
-    static constexpr int HOT_SPOT_COUNT = 20;
-    enum HotSpotView { FrontView, SideView, WheelView, HOT_SPOT_VIEW_COUNT };
-    class KestBtnWindow *buttonPanel() const { return m_pBtnWindow; }
-    // Hot-spot index of a view (wheel: 0 up, 1 down); nullptr outside the range.
-    KestPushButton *hotSpot(int view, int index) const;
-    int selectedHotSpot(int view) const;
-    int currentView() const { return m_iCurrentView; }
-    bool frontView() const { return m_bFrontView; }
+    static constexpr int HOT_SPOT_COUNT = CustomizePage::HOT_SPOT_COUNT;
+    enum HotSpotView { FrontView = CustomizePage::FrontView, SideView = CustomizePage::SideView,
+                       WheelView = CustomizePage::WheelView, HOT_SPOT_VIEW_COUNT = CustomizePage::HOT_SPOT_VIEW_COUNT };
+    KestBtnWindow *buttonPanel() const { return m_customizePage->buttonPanel(); }
+    KestPushButton *hotSpot(int view, int index) const { return m_customizePage->hotSpot(view, index); }
+    int selectedHotSpot(int view) const { return m_customizePage->selectedHotSpot(view); }
+    int currentView() const { return m_customizePage->currentView(); }
+    bool frontView() const { return m_customizePage->frontView(); }
 
 public slots:
-    // Hover feedback from the panel: the button's hot-spot and picture light up.
-    void slotMouseOver(KestPushButton *button, bool bType);
-
-private slots:
-    void SelBtnChanged(quint8 iBtn, quint8 iType);
-    void slotGotoMacro(quint8 iBtn);
-    void slotPopOneClickBox();
+    void slotMouseOver(KestPushButton *button, bool bType) { m_customizePage->slotMouseOver(button, bType); }
 
 private:
-    void showView(bool bFront);
-    void buildHotSpots();
-    void placeHotSpots();
-    void refreshHotSpotTips();
-    void onHotSpotClicked(int view, int index);
-    void showButtonPicture(int index, bool lit);
-
-    class KestBtnWindow *m_pBtnWindow = nullptr;
-    QScrollArea *m_btnScrollArea = nullptr;
-    QList<KestPushButton *> m_hotSpots[HOT_SPOT_VIEW_COUNT];
-    int m_iHotSpotSel[HOT_SPOT_VIEW_COUNT] = {-1, -1, -1};
-    int m_iCurrentView = FrontView;
-    int m_iRememberedView = FrontView;
-    QPixmap m_plainFrontPicture; // kept while a lit picture is shown
-    double m_customizeScale = 0;
-    QString m_hotSpotProduct; // the model the hot-spots are placed for
+    CustomizePage *m_customizePage = nullptr;
 
     // --- MACRO page (MacroPage.cpp): the macro editor; while it records or
     // edits it disables the rest of the window through slotEnableButtons. The
