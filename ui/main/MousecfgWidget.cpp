@@ -161,7 +161,15 @@ MousecfgWidget::MousecfgWidget(QWidget *parent)
     reportSaved(writeDefaultProfileFile());
     setStyleSheet("*{outline:0px;}");
 
-    buildProfileManagement();
+    ProfileControls::Window host;
+    host.widget = this;
+    host.message = [this](int type, const QString &text) { return showMessage(type, text); };
+    host.panelsChanged = [this] { refreshPanels(); };
+    host.write = [this](bool writeAll) { runWrite(writeAll); };
+    host.slotShown = [this](int slot) { switchToSlot(slot, false); };
+    host.pageShown = [this](int page) { selectPage(page); };
+    host.relabelled = [this] { retranslate(); };
+    m_profiles = new ProfileControls(m_session, std::move(host), m_profileNameEdit, button("savedProfileButton"), this);
     buildTray();
     slotRefreshBatteryStatus(0, 1, 1);
     updateConnectionIndicator();
@@ -521,7 +529,7 @@ void MousecfgWidget::onButtonClicked()
         // A click that completes a press has had its flow already.
         if (!std::exchange(m_bFirmwarePressRan, false))
             runFirmwareUpdate(lastReleaseNumber() != 0);
-    } else if (handleProfileButton(name)) {
+    } else if (m_profiles->handleButton(name)) {
         return;
     } else if (name == "okButton") {
         // OK writes what the pages show, like Apply; otherwise edits made just before it were lost.
@@ -616,4 +624,19 @@ int MousecfgWidget::showMessage(int type, const QString &text, bool poll)
     KestMessageBox box(type, QString(), tr("Warning"), text, this, poll ? [this] { return m_bWarnCanClose; } : std::function<bool()>(),
                        Qt::FramelessWindowHint);
     return box.exec();
+}
+
+// The files are what Apply would have saved: edits not yet applied give way
+// to what the other program stored. Held while a write runs or a dialog is open.
+void MousecfgWidget::reloadStoredSettings()
+{
+    if (m_status->hold([this] { reloadStoredSettings(); }))
+        return;
+    if (!m_session->reload())
+        return;
+    const int slot = activeSlot(m_working);
+    m_slotButton->setText(m_slotActions[slot]->text());
+    m_profileNameEdit->setText(m_working.profileNames[slot]);
+    m_profiles->reload();
+    refreshPanels();
 }

@@ -4,6 +4,7 @@
 #include "storage/MouseSettings.h"
 #include "ui/main/ApplySession.h"
 #include "ui/main/CustomizePage.h"
+#include "ui/main/ProfileControls.h"
 #include "ui/main/StatusPresenter.h"
 #include <QList>
 #include <QPixmap>
@@ -134,10 +135,6 @@ private:
     void refreshLightingPage();
     void buildMacroPage(QWidget *page);        // MacroPage.cpp
     void refreshMacroPage();
-    // Profile buttons (ADD, DELETE, COPY, RESET, export, import, LOAD1, SAVE,
-    // saved-profile menu, rename); true when the button was one of them.
-    bool handleProfileButton(const QString &objectName); // ProfileManagement.cpp
-    void buildProfileManagement();
 
     // A settings file that could not be written is told once, until a write works again.
     void reportSaved(bool saved);
@@ -203,49 +200,18 @@ private:
     // --- DPI page: its panels' edits reach the working record on Apply.
     class PerformancePage *m_performancePage = nullptr;
 
-    // --- Profile management: the saved-profile library ("PROFILE_LIST" of the
-    // product's Config.ini, files in profileDir()), rename, ADD, DELETE, COPY,
-    // single-profile export/import, SAVE/LOAD1 and the resets.
-    // ProfileManagement.cpp, ProfileLibrary.cpp, ProfileTransfer.cpp.
+    // --- Profile controls (ProfileControls.h).
 public:
-    const QStringList &profileFileList() const { return m_listProfileFiles; }
-    QMenu *savedProfileMenu() const { return m_savedProfileMenu; }
+    const QStringList &profileFileList() const { return m_profiles->fileList(); }
+    QMenu *savedProfileMenu() const { return m_profiles->savedProfileMenu(); }
     QLineEdit *profileNameEdit() const { return m_profileNameEdit; }
 
 public slots:
     // Enter in the name edit: renames the current slot's profile.
-    void slotProfileNameChange();
+    void slotProfileNameChange() { m_profiles->slotProfileNameChange(); }
 
 private:
-    void loadProfileFileList();
-    bool saveProfileFileList();
-    void rebuildProfileMenu();
-    void reloadProfileListIfProductChanged();
-    bool isNameUsedByOtherSlot(const QString &name) const;
-    bool isProfileNameTaken(const QString &name) const;
-    bool refuseNewProfileName(const QString &name);
-    bool refuseFullLibrary();
-    QString createProfileFile();
-    QString deleteProfileFile(const QString &name);
-    int replacementIndex(int deleted) const;
-    void bindCurrentSlot(const QString &name);
-    void loadCurrentSlotFrom(const QString &name);
-    void chooseSavedProfile(const QString &name);
-    void renameCurrentProfile(const QString &newName);
-    void addProfile();
-    void deleteProfile();
-    void copyProfile();
-    void exportProfile();
-    void importProfile();
-    void saveConfigFile();
-    void loadConfigFile();
-    void resetProfile();
-    void resetAllProfiles();
-
-    QStringList m_listProfileFiles;
-    QString m_profileListProduct; // the product whose list m_listProfileFiles is
-    KestPushButton *m_savedProfileButton = nullptr;
-    QMenu *m_savedProfileMenu = nullptr;
+    ProfileControls *m_profiles = nullptr;
 
     // --- Firmware hand-over (FirmwareUpdate.cpp): the press runs the flow
     // when the cable's mouse collection is present, the click when the cable's
