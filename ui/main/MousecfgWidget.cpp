@@ -101,18 +101,10 @@ MousecfgWidget::MousecfgWidget(QWidget *parent)
 {
     setObjectName("MousecfgWidget");
     setWindowTitle(QCoreApplication::translate("MousecfgWidget", "MousecfgWidget"));
-    m_background.load(skinPath("cfgMainback.png"));
-
-    const ScaleStep step = scaleStepForScreen(QGuiApplication::primaryScreen());
-    m_iDpiVal = step.index;
-    m_scale = step.scale;
-    setUiScale(m_scale);
-    setMinimumSize(BASE_WIDTH, BASE_HEIGHT);
-    resize(int(BASE_WIDTH * m_scale), int(BASE_HEIGHT * m_scale));
-    if (QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
-    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
-    setAttribute(Qt::WA_TranslucentBackground);
+    m_chrome = new WindowChrome(this);
+    connect(m_chrome, &WindowChrome::languageSwitched, this, &MousecfgWidget::retranslate);
+    connect(m_chrome, &WindowChrome::showRequested, this, &MousecfgWidget::slotWarning);
+    connect(m_chrome, &WindowChrome::notSaved, this, [this] { reportSaved(false); });
 
     m_mouseSelectButton = makeButton("mouseSelectButton", skinImages(tabImages()));
     m_mouseSelectButton->hide();
@@ -128,23 +120,13 @@ MousecfgWidget::MousecfgWidget(QWidget *parent)
     connect(m_connection, &MouseConnection::configNotSaved, m_session, &ApplySession::forceNextWrite);
     m_connection->start();
     refreshMouseList();
-    m_iLanguage = langId();
-    setCurrentLanguage(m_iLanguage);
-    FontList fonts;
-    readFontList(fonts);
-    for (int i = 0; i < fonts.count; ++i) {
-        m_languageNames << fonts.names[i];
-        m_languageFiles << fonts.files[i];
-    }
+    m_chrome->readLanguages();
 
     buildButtons();
     buildStatusArea();
-    buildLanguageMenu();
+    m_chrome->buildLanguageMenu(button("languageButton"));
     buildSlotMenu();
-
-    const QString languageFile = m_languageFiles.value(m_iLanguage);
-    if (!languageFile.isEmpty() && m_translator.load(appDir() + "/lang/" + languageFile + ".qm"))
-        QCoreApplication::installTranslator(&m_translator);
+    m_chrome->installTranslation();
 
     m_status = new StatusPresenter([this] { return m_session->writing() || QApplication::activeModalWidget(); }, this);
     connect(m_status, &StatusPresenter::osdText, this, &MousecfgWidget::osdText);
@@ -170,7 +152,7 @@ MousecfgWidget::MousecfgWidget(QWidget *parent)
     host.pageShown = [this](int page) { selectPage(page); };
     host.relabelled = [this] { retranslate(); };
     m_profiles = new ProfileControls(m_session, std::move(host), m_profileNameEdit, button("savedProfileButton"), this);
-    buildTray();
+    m_chrome->buildTray();
     slotRefreshBatteryStatus(0, 1, 1);
     updateConnectionIndicator();
     QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
@@ -181,7 +163,6 @@ MousecfgWidget::~MousecfgWidget()
     delete m_connection; // ends the status thread and closes the handles
     m_connection = nullptr;
     shutdownHid();
-    QCoreApplication::removeTranslator(&m_translator);
 }
 
 KestPushButton *MousecfgWidget::makeButton(const QString &objectName, const QStringList &images, const QString &text)
@@ -219,7 +200,7 @@ void MousecfgWidget::buildButtons()
         m_bFirmwarePressRan = true;
         runFirmwareUpdate(collectionFound(3));
     });
-    m_languageButton = makeButton("languageButton", skinImages({"lang.png", "lang.png", "lang.png"}));
+    makeButton("languageButton", skinImages({"lang.png", "lang.png", "lang.png"}));
     m_slotButton = makeButton("slotButton", skinImages({"profilesel.png", "profilesel.png", "profilesel.png"}));
     makeButton("savedProfileButton", skinImages({"profile_apply1.png", "profile_apply1.png", "profile_apply1.png"}));
     makeButton("frontButton", skinImages(tabImages()))->setCheckable(true);
@@ -284,40 +265,6 @@ void MousecfgWidget::buildPages()
     buildMacroPage(m_pages[3]);
 }
 
-void MousecfgWidget::buildTray()
-{
-    const QIcon icon(skinPath("icon.ico"));
-    setWindowIcon(icon);
-    m_trayMenu = new QMenu(this);
-    auto *load = new KestAction(tr("&Load Config"), m_trayMenu);
-    load->setObjectName("loadConfigAction");
-    auto *quit = new KestAction(tr("&Quit"), m_trayMenu);
-    quit->setObjectName("quitAction");
-    connect(load, &QAction::triggered, this, &MousecfgWidget::slotWarning);
-    connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit);
-    m_trayMenu->addAction(load);
-    m_trayMenu->addAction(quit);
-    m_trayIcon = new QSystemTrayIcon(icon, this);
-    m_trayIcon->setContextMenu(m_trayMenu);
-    m_trayIcon->setToolTip(currentProductName());
-    connect(m_trayIcon, &QSystemTrayIcon::activated, this, &MousecfgWidget::iconActivated);
-    if (QSystemTrayIcon::isSystemTrayAvailable())
-        m_trayIcon->show();
-}
-
-void MousecfgWidget::buildLanguageMenu()
-{
-    m_languageMenu = new QMenu(this);
-    m_languageMenu->setStyleSheet(QString::fromLatin1(POPUP_MENU_STYLE));
-    for (const QString &name : m_languageNames)
-        m_languageMenu->addAction(new KestAction(name, m_languageMenu));
-    connect(m_languageMenu, &QMenu::triggered, this, &MousecfgWidget::switchLanguage);
-    m_languageButton->setMenu(m_languageMenu);
-    m_languageButton->setText(m_languageNames.value(m_iLanguage));
-    if (m_languageNames.size() < 2)
-        m_languageButton->hide();
-}
-
 void MousecfgWidget::buildSlotMenu()
 {
     m_slotMenu = new QMenu(this);
@@ -353,10 +300,7 @@ void MousecfgWidget::retranslate()
         m_slotIndicators[i]->setText(text);
     }
     m_slotButton->setText(m_slotActions[activeSlot(m_working)]->text());
-    if (m_trayMenu) {
-        m_trayMenu->actions().value(0)->setText(tr("&Load Config"));
-        m_trayMenu->actions().value(1)->setText(tr("&Quit"));
-    }
+    m_chrome->retranslateTray();
     // The status thread picks up nothing language-dependent, but restarting it
     // keeps the language switch and the start-up sequence identical.
     stopStatusThread();
@@ -365,23 +309,6 @@ void MousecfgWidget::retranslate()
             startStatusThread();
     });
     relayout();
-}
-
-void MousecfgWidget::switchLanguage(QAction *action)
-{
-    const int index = m_languageMenu->actions().indexOf(action);
-    if (index < 0)
-        return;
-    m_iLanguage = index;
-    setCurrentLanguage(index);
-    const bool loaded = m_translator.load(appDir() + "/lang/" + m_languageFiles.value(index) + ".qm");
-    m_languageButton->setText(action->text());
-    reportSaved(setLangId(index));
-    if (loaded) {
-        QCoreApplication::removeTranslator(&m_translator);
-        QCoreApplication::installTranslator(&m_translator);
-        retranslate();
-    }
 }
 
 void MousecfgWidget::changeEvent(QEvent *event)
@@ -393,7 +320,7 @@ void MousecfgWidget::loadPictures()
 {
     const QString product = currentProductName();
     const QPixmap front(appDir() + "/skin/mouse/" + product + "/Mouse.png");
-    const QSize box = QSize(300, 400) * m_scale;
+    const QSize box = QSize(300, 400) * m_chrome->scale();
     m_frontPicture->setPixmap(front.isNull() ? QPixmap() : front.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     const QPixmap side(appDir() + "/skin/mouse/" + product + "_Side.png");
     m_sidePicture->setPixmap(side.isNull() ? QPixmap() : side.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
@@ -402,7 +329,7 @@ void MousecfgWidget::loadPictures()
 void MousecfgWidget::applyFonts()
 {
     QFont font = languageFont();
-    font.setPixelSize(qMax(1, int(fontPixelSize(m_iLanguage) * m_scale)));
+    font.setPixelSize(qMax(1, int(fontPixelSize(m_chrome->language()) * m_chrome->scale())));
     setFont(font);
     QToolTip::setFont(font);
     if (m_mouseMenu)
@@ -418,7 +345,8 @@ void MousecfgWidget::relayout()
         if (!child)
             continue;
         const QRect r = places[i].rect;
-        const QRect scaled(int(r.x() * m_scale), int(r.y() * m_scale), int(r.width() * m_scale), int(r.height() * m_scale));
+        const double scale = m_chrome->scale();
+        const QRect scaled(int(r.x() * scale), int(r.y() * scale), int(r.width() * scale), int(r.height() * scale));
         child->setGeometry(scaled);
     }
     loadPictures();
@@ -426,76 +354,17 @@ void MousecfgWidget::relayout()
     update();
 }
 
-void MousecfgWidget::applyScaleStep(int step)
-{
-    const ScaleStep s = scaleStepAt(step);
-    m_iDpiVal = s.index;
-    m_scale = s.scale;
-    setUiScale(m_scale);
-    QPixmap &scaled = m_scaledBackgrounds[m_iDpiVal];
-    if (scaled.isNull() && !m_background.isNull())
-        scaled = m_background.scaled(int(BASE_WIDTH * m_scale), int(BASE_HEIGHT * m_scale), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    if (!scaled.isNull())
-        setMask(scaled.mask());
-    relayout();
-}
-
 void MousecfgWidget::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    QScreen *screen = QGuiApplication::screenAt(geometry().center());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    const ScaleStep step = scaleStepForScreen(screen);
-    if (step.index != m_iDpiVal) {
-        applyScaleStep(step.index);
-    } else if (size() == QSize(int(BASE_WIDTH * m_scale), int(BASE_HEIGHT * m_scale))) {
-        qDebug("singleShot\n");
-        const int step = scaleStepForInitialWidth(width());
-        applyScaleStep(step < 0 ? m_iDpiVal : step);
-    } else {
-        relayout();
-    }
-    qDebug("width = %d, height = %d m_iDpiVal = %d\n", width(), height(), m_iDpiVal);
+    m_chrome->followResize();
+    relayout();
 }
 
 void MousecfgWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QPixmap &scaled = m_scaledBackgrounds[m_iDpiVal];
-    painter.drawPixmap(rect(), scaled.isNull() ? m_background : scaled);
-}
-
-void MousecfgWidget::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton) {
-        m_dragging = true;
-        m_pressPos = event->globalPos();
-        m_windowOrigin = frameGeometry().topLeft();
-    }
-    QWidget::mousePressEvent(event);
-}
-
-void MousecfgWidget::mouseMoveEvent(QMouseEvent *event)
-{
-    if (m_dragging) {
-        const QPoint delta = event->globalPos() - m_pressPos;
-        // The window system's own move works on Wayland too, where a window
-        // may not place itself; without one the window follows the pointer.
-        if (qAbs(delta.x()) + qAbs(delta.y()) > 4) {
-            if (windowHandle() && windowHandle()->startSystemMove())
-                m_dragging = false;
-            else
-                move(m_windowOrigin + delta);
-        }
-    }
-    QWidget::mouseMoveEvent(event);
-}
-
-void MousecfgWidget::mouseReleaseEvent(QMouseEvent *event)
-{
-    m_dragging = false;
-    QWidget::mouseReleaseEvent(event);
+    m_chrome->paint(painter);
 }
 
 void MousecfgWidget::selectPage(int index)
@@ -570,16 +439,6 @@ void MousecfgWidget::bringToFront()
     show();
     raise();
     activateWindow();
-}
-
-void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
-{
-    if (reason != QSystemTrayIcon::DoubleClick && reason != QSystemTrayIcon::Trigger)
-        return;
-    if (isHidden())
-        slotWarning();
-    else if (!g_bWarnVisible)
-        hide();
 }
 
 void MousecfgWidget::slotEnableButtons(bool bEnable)

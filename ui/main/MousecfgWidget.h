@@ -6,6 +6,7 @@
 #include "ui/main/CustomizePage.h"
 #include "ui/main/ProfileControls.h"
 #include "ui/main/StatusPresenter.h"
+#include "ui/main/WindowChrome.h"
 #include <QList>
 #include <QPixmap>
 #include <QSystemTrayIcon>
@@ -94,31 +95,23 @@ signals:
     void osdText(const QString &text);
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private slots:
     void onButtonClicked();
-    void iconActivated(QSystemTrayIcon::ActivationReason reason);
     void slot_show_mousename(QAction *action);
     void slotEnableButtons(bool bEnable);
-    void switchLanguage(QAction *action);
 
 private:
     // construction
     void buildButtons();
     void buildStatusArea();
     void buildPages();
-    void buildTray();
-    void buildLanguageMenu();
     void buildSlotMenu();
     KestPushButton *makeButton(const QString &objectName, const QStringList &images, const QString &text = QString());
     void relayout();
-    void applyScaleStep(int step);
     void applyFonts();
     void retranslate();
     void loadPictures();
@@ -149,13 +142,7 @@ private:
     ApplySession *m_session = nullptr;
     MouseSettings &m_working; // the session's working record, which the pages edit
 
-    double m_scale = 1.0;
-    int m_iDpiVal = 0;
-    QPixmap m_background;
-    QPixmap m_scaledBackgrounds[17];
-    bool m_dragging = false;
-    QPoint m_pressPos;
-    QPoint m_windowOrigin;
+    WindowChrome *m_chrome = nullptr;
 
     MouseConnection *m_connection = nullptr;
     int m_iMouseCount = 0;
@@ -166,21 +153,15 @@ private:
     int m_iCurrentPage = 0;
     bool m_bTrayStart = false;
 
-    int m_iLanguage = 0;
-    QStringList m_languageNames;
-    QStringList m_languageFiles;
-    QTranslator m_translator;
 
     // widgets
     QList<KestPushButton *> m_buttons; // every push button of the window
     QList<KestPushButton *> m_tabButtons;
     KestPushButton *m_mouseSelectButton = nullptr;
-    KestPushButton *m_languageButton = nullptr;
     KestPushButton *m_slotButton = nullptr;
     KestPushButton *m_firmwareButton = nullptr;
     QList<KestPushButton *> m_slotIndicators;
     QMenu *m_mouseMenu = nullptr;
-    QMenu *m_languageMenu = nullptr;
     QMenu *m_slotMenu = nullptr;
     QList<QAction *> m_slotActions;
     QLineEdit *m_profileNameEdit = nullptr;
@@ -192,8 +173,6 @@ private:
     QLabel *m_chargingIcon = nullptr;
     QLabel *m_receiverIcon = nullptr;
     QList<QWidget *> m_pages;
-    QSystemTrayIcon *m_trayIcon = nullptr;
-    QMenu *m_trayMenu = nullptr;
 
     // --- Lighting page (LightingPage.cpp): the lighting panel edits the working record.
     class KestColorWindow *m_colorWindow = nullptr;
