@@ -14,6 +14,8 @@
 #include "ui/kit/KestMessageBox.h"
 #include "ui/kit/KestProcessbar.h"
 #include "ui/kit/KestPushButton.h"
+#include "ui/main/LightingPage.h"
+#include "ui/main/MacroPage.h"
 #include "ui/main/PerformancePage.h"
 #include "ui/main/StatusPresenter.h"
 #include "ui/main/WindowLayout.h"
@@ -253,16 +255,18 @@ void MousecfgWidget::buildPages()
     connect(m_customizePage, &CustomizePage::viewChanged, this, [this] { selectPage(m_iCurrentPage); });
     connect(m_customizePage, &CustomizePage::pageRequested, this, &MousecfgWidget::selectPage);
     connect(m_customizePage, &CustomizePage::warning, this, [this](const QString &text) { showMessage(2, text); });
+    m_lightingPage = new LightingPage(m_session, stack);
     m_performancePage = new PerformancePage(m_session, stack);
-    QWidget *const pages[] = {new QWidget(stack), m_customizePage, m_performancePage, new QWidget(stack)};
+    m_macroPage = new MacroPage(m_session, stack);
+    connect(m_macroPage, &MacroPage::enableButtons, this, &MousecfgWidget::slotEnableButtons);
+    connect(m_macroPage, &MacroPage::assignmentsChanged, m_customizePage, &CustomizePage::refresh);
+    QWidget *const pages[] = {m_lightingPage, m_customizePage, m_performancePage, m_macroPage};
     for (int i = 0; i < 4; ++i) {
         pages[i]->setObjectName(QString("page%1").arg(i));
         stack->addWidget(pages[i]);
         m_pages << pages[i];
     }
     stack->lower();
-    buildLightingPage(m_pages[0]);
-    buildMacroPage(m_pages[3]);
 }
 
 void MousecfgWidget::buildSlotMenu()
@@ -467,10 +471,10 @@ void MousecfgWidget::refreshPanels()
 {
     for (int i = 0; i < m_slotIndicators.size(); ++i)
         m_slotIndicators[i]->setChecked(i == m_working.profileId);
-    refreshLightingPage();
+    m_lightingPage->refresh();
     m_customizePage->refresh();
     m_performancePage->refresh();
-    refreshMacroPage();
+    m_macroPage->refresh();
 }
 
 void MousecfgWidget::collectPanelValues()
@@ -498,4 +502,9 @@ void MousecfgWidget::reloadStoredSettings()
     m_profileNameEdit->setText(m_working.profileNames[slot]);
     m_profiles->reload();
     refreshPanels();
+}
+
+MacroDialog *MousecfgWidget::macroPage() const
+{
+    return m_macroPage->editor();
 }

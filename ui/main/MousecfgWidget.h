@@ -121,14 +121,6 @@ private:
     void updateConnectionIndicator();
     void reinitialiseForMouse();
 
-    // The feature pages. Each page builds its panels into its page widget,
-    // loads them from the working record and, where a panel keeps a private
-    // copy, copies it back before a write. One file per page.
-    void buildLightingPage(QWidget *page);     // LightingPage.cpp
-    void refreshLightingPage();
-    void buildMacroPage(QWidget *page);        // MacroPage.cpp
-    void refreshMacroPage();
-
     // A settings file that could not be written is told once, until a write works again.
     void reportSaved(bool saved);
     bool m_bNotSavedShown = false;
@@ -174,10 +166,10 @@ private:
     QLabel *m_receiverIcon = nullptr;
     QList<QWidget *> m_pages;
 
-    // --- Lighting page (LightingPage.cpp): the lighting panel edits the working record.
-    class KestColorWindow *m_colorWindow = nullptr;
-    // --- DPI page: its panels' edits reach the working record on Apply.
-    class PerformancePage *m_performancePage = nullptr;
+    // The feature pages, one class each.
+    class LightingPage *m_lightingPage = nullptr;
+    class PerformancePage *m_performancePage = nullptr; // its panels' edits reach the working record on Apply
+    class MacroPage *m_macroPage = nullptr;
 
     // --- Profile controls (ProfileControls.h).
 public:
@@ -215,12 +207,7 @@ public slots:
 private:
     CustomizePage *m_customizePage = nullptr;
 
-    // --- MACRO page (MacroPage.cpp): the macro editor; while it records or
-    // edits it disables the rest of the window through slotEnableButtons. The
-    // page also installs the macro selection dialog for the button panel.
+    // --- MACRO page (MacroPage.h).
 public:
-    class MacroDialog *macroPage() const { return m_pMacroDialog; }
-
-private:
-    class MacroDialog *m_pMacroDialog = nullptr;
+    class MacroDialog *macroPage() const;
 };

@@ -6,6 +6,7 @@
 #include "storage/ConfigStorage.h"
 #include "ui/kit/KestProcessbar.h"
 #include "ui/kit/UiScale.h"
+#include "ui/main/LightingPage.h"
 #include "ui/main/PerformancePage.h"
 #include "ui/main/StatusPresenter.h"
 #include <QDebug>
@@ -102,5 +103,5 @@ void MousecfgWidget::slotRefreshLightMode(quint8 iMode)
         return;
     // The mouse runs this effect already: it is what both records hold now.
     m_session->mouseRunsEffect(iMode);
-    refreshLightingPage();
+    m_lightingPage->refresh();
 }
