@@ -1,6 +1,8 @@
 #pragma once
-// The program's only top-level window: a view of the connection to the mouse;
-// owns the two settings records, the feature pages and the tray icon.
+// The program's only top-level window: a view of the connection to the mouse
+// and of the parts that do the work: the apply session (the two settings
+// records and the write), the status presenter, the profile controls, the
+// feature pages and the window chrome (skin, scale, drag, tray, language).
 #include "storage/MouseSettings.h"
 #include "ui/main/ApplySession.h"
 #include "ui/main/CustomizePage.h"
@@ -8,13 +10,8 @@
 #include "ui/main/StatusPresenter.h"
 #include "ui/main/WindowChrome.h"
 #include <QList>
-#include <QPixmap>
-#include <QSystemTrayIcon>
-#include <QTranslator>
 #include <QWidget>
 #include <atomic>
-#include <functional>
-#include <mutex>
 
 class MouseConnection;
 class KestBtnWindow;
@@ -25,7 +22,6 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QScrollArea;
 
 // True while the status thread reports no battery data; writes are refused then.
 extern std::atomic_bool g_bDeviceSleeping;
@@ -145,7 +141,6 @@ private:
     int m_iCurrentPage = 0;
     bool m_bTrayStart = false;
 
-
     // widgets
     QList<KestPushButton *> m_buttons; // every push button of the window
     QList<KestPushButton *> m_tabButtons;
@@ -190,7 +185,7 @@ private:
     void runFirmwareUpdate(bool cablePresent);
     bool m_bFirmwarePressRan = false;
 
-    // --- CUSTOMIZE page (CustomizePage.h): the page's hot-spots and panel, as tests and the spec name them.
+    // --- CUSTOMIZE page (CustomizePage.h): its hot-spots and panel, through the window.
 public:
     static constexpr int HOT_SPOT_COUNT = CustomizePage::HOT_SPOT_COUNT;
     enum HotSpotView { FrontView = CustomizePage::FrontView, SideView = CustomizePage::SideView,
