@@ -1,7 +1,6 @@
 #include "ui/main/MousecfgWidget.h"
 #include "ui/kit/Fonts.h"
 #include "ui/kit/Skin.h"
-#include "ui/kit/UiScale.h"
 #include "device/DeviceTable.h"
 #include "device/CommandProtocol.h"
 #include "device/MouseConnection.h"
@@ -20,19 +19,14 @@
 #include "ui/main/StatusPresenter.h"
 #include "ui/main/WindowLayout.h"
 #include <QApplication>
-#include <QBitmap>
 #include <QDebug>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QToolTip>
-#include <QWindow>
 #include <utility>
 
 std::atomic_bool g_bDeviceSleeping{false};
