@@ -1,7 +1,5 @@
-// The window's side of the CUSTOMIZE page: the button assignment panel in its
-// scroll area, and the numbered hot-spots on the mouse pictures that select
-// the panel's slots and open their menus.
-#include "ui/main/MousecfgWidget.h"
+#include "ui/main/CustomizePage.h"
+#include "ui/main/ApplySession.h"
 #include "storage/AppPaths.h"
 #include "storage/ConfigStorage.h"
 #include "ui/buttons/HotSpotPlaces.h"
@@ -9,6 +7,7 @@
 #include "ui/kit/KestPushButton.h"
 #include "ui/kit/Skin.h"
 #include "ui/kit/UiScale.h"
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QImageReader>
@@ -81,8 +80,12 @@ QStringList wheelImages(const QString &product, bool up)
 }
 } // namespace
 
-void MousecfgWidget::buildCustomizePage(QWidget *page)
+CustomizePage::CustomizePage(ApplySession *session, QLabel *frontPicture, QLabel *sidePicture,
+                             KestPushButton *frontButton, KestPushButton *sideButton, QWidget *parent)
+    : QWidget(parent), m_session(session), m_frontPicture(frontPicture), m_sidePicture(sidePicture),
+      m_frontButton(frontButton), m_sideButton(sideButton)
 {
+    QWidget *page = this;
     m_btnScrollArea = new QScrollArea(page);
     m_btnScrollArea->setObjectName("buttonScrollArea");
     m_btnScrollArea->setFrameShape(QFrame::NoFrame);
@@ -100,20 +103,22 @@ void MousecfgWidget::buildCustomizePage(QWidget *page)
     layout->addStretch(1);
 
     connect(m_pBtnWindow, SIGNAL(SelBtnControl(KestPushButton *, bool)), this, SLOT(slotMouseOver(KestPushButton *, bool)));
-    connect(m_pBtnWindow, SIGNAL(GotoMacroTab(quint8)), this, SLOT(slotGotoMacro(quint8)));
-    connect(m_pBtnWindow, SIGNAL(PopOneClickBox()), this, SLOT(slotPopOneClickBox()));
+    connect(m_pBtnWindow, &KestBtnWindow::GotoMacroTab, this, [this](quint8 page) { emit pageRequested(page); });
+    connect(m_pBtnWindow, &KestBtnWindow::PopOneClickBox, this,
+            [this] { emit warning(QCoreApplication::translate("MousecfgWidget", "AT LEAST ONE CLICK FUNCTION TO BE RETAINED.")); });
 
     buildHotSpots();
-    connect(button("frontButton"), &QPushButton::clicked, this, [this] { showView(true); });
-    connect(button("sideButton"), &QPushButton::clicked, this, [this] { showView(false); });
+    connect(m_frontButton, &QPushButton::clicked, this, [this] { showView(true); });
+    connect(m_sideButton, &QPushButton::clicked, this, [this] { showView(false); });
 
     // The window scales its children by resizing them: follow with the panel
     // and the hot-spots.
     auto *watcher = new EventWatcher(this, QEvent::Resize, [this] {
-        if (m_customizeScale != m_scale) {
-            m_customizeScale = m_scale;
-            m_pBtnWindow->setScale(m_scale);
-            m_btnScrollArea->setFixedWidth(int(kPanelWidth * m_scale) + m_btnScrollArea->verticalScrollBar()->sizeHint().width());
+        const double scale = uiScale();
+        if (m_customizeScale != scale) {
+            m_customizeScale = scale;
+            m_pBtnWindow->setScale(scale);
+            m_btnScrollArea->setFixedWidth(int(kPanelWidth * scale) + m_btnScrollArea->verticalScrollBar()->sizeHint().width());
         }
         placeHotSpots();
     });
@@ -125,13 +130,13 @@ void MousecfgWidget::buildCustomizePage(QWidget *page)
     showView(m_bFrontView);
 }
 
-void MousecfgWidget::refreshCustomizePage()
+void CustomizePage::refresh()
 {
-    m_pBtnWindow->setProfileRecord(&m_working.profiles[activeSlot(m_working)]);
+    m_pBtnWindow->setProfileRecord(&m_session->activeProfile());
     placeHotSpots();
 }
 
-void MousecfgWidget::buildHotSpots()
+void CustomizePage::buildHotSpots()
 {
     QLabel *const pictures[HOT_SPOT_VIEW_COUNT] = {m_frontPicture, m_sidePicture, m_frontPicture};
     const int counts[HOT_SPOT_VIEW_COUNT] = {HOT_SPOT_COUNT, HOT_SPOT_COUNT, 2};
@@ -155,19 +160,19 @@ void MousecfgWidget::buildHotSpots()
     }
 }
 
-KestPushButton *MousecfgWidget::hotSpot(int view, int index) const
+KestPushButton *CustomizePage::hotSpot(int view, int index) const
 {
     if (view < 0 || view >= HOT_SPOT_VIEW_COUNT)
         return nullptr;
     return m_hotSpots[view].value(index);
 }
 
-int MousecfgWidget::selectedHotSpot(int view) const
+int CustomizePage::selectedHotSpot(int view) const
 {
     return view >= 0 && view < HOT_SPOT_VIEW_COUNT ? m_iHotSpotSel[view] : -1;
 }
 
-void MousecfgWidget::placeHotSpots()
+void CustomizePage::placeHotSpots()
 {
     if (!m_pBtnWindow)
         return;
@@ -182,7 +187,8 @@ void MousecfgWidget::placeHotSpots()
     const QSize sideSize = QImageReader(sidePicturePath(product)).size();
     const QVector<bool> &visible = m_pBtnWindow->visibleMainSlots();
     const HotSpotPlaces places = hotSpotPlaces(product, visible, frontSize.isValid() ? frontSize : QSize(kPictureWidth, kPictureHeight));
-    const int size = qMax(1, int(kHotSpotSize * m_scale));
+    const double scale = uiScale();
+    const int size = qMax(1, int(kHotSpotSize * scale));
 
     auto place = [&](KestPushButton *spot, const QPoint &point, const QSize &picture, const QLabel *label) {
         if (point.isNull()) {
@@ -190,7 +196,7 @@ void MousecfgWidget::placeHotSpots()
             spot->hide();
             return;
         }
-        const QPoint centre = pictureToLabel(point, picture, label->size(), m_scale);
+        const QPoint centre = pictureToLabel(point, picture, label->size(), scale);
         spot->setGeometry(centre.x() - size / 2, centre.y() - size / 2, size, size);
         spot->show();
     };
@@ -208,7 +214,7 @@ void MousecfgWidget::placeHotSpots()
     refreshHotSpotTips();
 }
 
-void MousecfgWidget::refreshHotSpotTips()
+void CustomizePage::refreshHotSpotTips()
 {
     const ProfileData *profile = m_pBtnWindow->profileRecord();
     if (!profile)
@@ -221,7 +227,7 @@ void MousecfgWidget::refreshHotSpotTips()
     }
 }
 
-void MousecfgWidget::onHotSpotClicked(int view, int index)
+void CustomizePage::onHotSpotClicked(int view, int index)
 {
     SelBtnChanged(quint8(index), quint8(view));
     KestPushButton *spot = m_hotSpots[view].value(index);
@@ -231,7 +237,7 @@ void MousecfgWidget::onHotSpotClicked(int view, int index)
         m_pBtnWindow->popupMenu(quint8(index), group, spot->mapToGlobal(QPoint(spot->width() / 2, spot->height())));
 }
 
-void MousecfgWidget::SelBtnChanged(quint8 iBtn, quint8 iType)
+void CustomizePage::SelBtnChanged(quint8 iBtn, quint8 iType)
 {
     if (iType >= HOT_SPOT_VIEW_COUNT)
         return;
@@ -240,7 +246,7 @@ void MousecfgWidget::SelBtnChanged(quint8 iBtn, quint8 iType)
         m_hotSpots[iType][i]->setChecked(i == m_iHotSpotSel[iType]);
 }
 
-void MousecfgWidget::showView(bool bFront)
+void CustomizePage::showView(bool bFront)
 {
     if (bFront && m_iCurrentView == SideView) {
         m_iCurrentView = m_iRememberedView;
@@ -249,15 +255,15 @@ void MousecfgWidget::showView(bool bFront)
         m_iCurrentView = SideView;
     }
     m_bFrontView = bFront;
-    button("frontButton")->setChecked(bFront);
-    button("sideButton")->setChecked(!bFront);
-    selectPage(m_iCurrentPage);
+    m_frontButton->setChecked(bFront);
+    m_sideButton->setChecked(!bFront);
+    emit viewChanged();
     const int selected = m_iHotSpotSel[m_iCurrentView];
     m_pBtnWindow->setCurrentButton(selected < 0 ? KestBtnWindow::NO_SELECTION : quint8(selected),
                                    m_iCurrentView == WheelView ? 2 : 0);
 }
 
-void MousecfgWidget::showButtonPicture(int index, bool lit)
+void CustomizePage::showButtonPicture(int index, bool lit)
 {
     if (lit) {
         const QPixmap picture(appDir() + "/skin/mouse/" + currentProductName() + "/" + QString::asprintf("mouse_%d.png", index + 1));
@@ -265,7 +271,7 @@ void MousecfgWidget::showButtonPicture(int index, bool lit)
             return;
         if (m_plainFrontPicture.isNull())
             m_plainFrontPicture = m_frontPicture->pixmap(Qt::ReturnByValue);
-        m_frontPicture->setPixmap(picture.scaled(QSize(kPictureWidth, kPictureHeight) * m_scale, Qt::KeepAspectRatio,
+        m_frontPicture->setPixmap(picture.scaled(QSize(kPictureWidth, kPictureHeight) * uiScale(), Qt::KeepAspectRatio,
                                                  Qt::SmoothTransformation));
     } else if (!m_plainFrontPicture.isNull()) {
         m_frontPicture->setPixmap(m_plainFrontPicture);
@@ -273,7 +279,7 @@ void MousecfgWidget::showButtonPicture(int index, bool lit)
     }
 }
 
-void MousecfgWidget::slotMouseOver(KestPushButton *button, bool bType)
+void CustomizePage::slotMouseOver(KestPushButton *button, bool bType)
 {
     int group = 0;
     int index = 0;
@@ -288,14 +294,4 @@ void MousecfgWidget::slotMouseOver(KestPushButton *button, bool bType)
         showButtonPicture(index, bType);
     if (!bType)
         refreshHotSpotTips();
-}
-
-void MousecfgWidget::slotGotoMacro(quint8 iBtn)
-{
-    selectPage(iBtn);
-}
-
-void MousecfgWidget::slotPopOneClickBox()
-{
-    showMessage(2, tr("AT LEAST ONE CLICK FUNCTION TO BE RETAINED."));
 }

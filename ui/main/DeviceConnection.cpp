@@ -87,11 +87,10 @@ void MousecfgWidget::updateConnectionIndicator()
 // Settings, pictures and pages for the mouse that is current now.
 void MousecfgWidget::reinitialiseForMouse()
 {
-    m_bFrontView = true;
+    m_customizePage->setFrontView(true);
     loadPictures();
     applyFonts();
-    loadSettings(m_applied);
-    m_working = m_applied;
+    m_session->load();
     m_slotButton->setText(m_slotActions[activeSlot(m_working)]->text());
     m_profileNameEdit->setText(m_working.profileNames[activeSlot(m_working)]);
     reportSaved(writeDefaultProfileFile());
@@ -112,7 +111,7 @@ void MousecfgWidget::slotWarnClose()
     // a handle that went away is replaced.
     startStatusThread();
     reinitialiseForMouse();
-    SelBtnChanged(0, 0);
+    m_customizePage->SelBtnChanged(0, 0);
     m_bWarnCanClose = true;
 }
 

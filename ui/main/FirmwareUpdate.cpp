@@ -15,7 +15,7 @@ void MousecfgWidget::runFirmwareUpdate(bool cablePresent)
     if (showMessage(1, tr("Do you want to upgrade the firmware?")) != 1)
         return;
     stopStatusThread();
-    const QString updater = firmwareUpdaterPath(m_iLanguage);
+    const QString updater = firmwareUpdaterPath(m_chrome->language());
     if (!startDetachedProgram(updater, {updater})) {
         // Quitting now would leave the user with neither the utility nor an updater.
         qDebug().noquote() << "Could not start the firmware updater" << updater;

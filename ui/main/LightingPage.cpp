@@ -1,24 +1,25 @@
-// The window's side of the LIGHTING page: lighting panel and colour editor.
-#include "ui/main/MousecfgWidget.h"
+#include "ui/main/LightingPage.h"
+#include "model/LightingEffects.h"
 #include "storage/ConfigStorage.h"
 #include "ui/kit/UiScale.h"
+#include "ui/main/ApplySession.h"
 #include "ui/panels/KestColorWindow.h"
-#include "model/LightingEffects.h"
 #include "ui/panels/PageFitter.h"
 
-void MousecfgWidget::buildLightingPage(QWidget *page)
+LightingPage::LightingPage(ApplySession *session, QWidget *parent)
+    : QWidget(parent), m_session(session), m_colorWindow(new KestColorWindow(this, uiScale()))
 {
-    m_colorWindow = new KestColorWindow(page, uiScale());
-    m_colorWindow->setSettings(&m_working);
-    followPageSize(page, [this, page] {
-        m_colorWindow->setGeometry(page->rect());
+    m_colorWindow->setSettings(&m_session->working());
+    followPageSize(this, [this] {
+        m_colorWindow->setGeometry(rect());
         m_colorWindow->setScale(uiScale());
     });
 }
 
-void MousecfgWidget::refreshLightingPage()
+void LightingPage::refresh()
 {
     // The single-lighting model keeps its lighting in the first profile.
-    const int shown = isSingleLightingModel(deviceListName()) ? 0 : activeSlot(m_working);
-    m_colorWindow->setProfileData(&m_working.profiles[shown]);
+    MouseSettings &working = m_session->working();
+    const int shown = isSingleLightingModel(deviceListName()) ? 0 : activeSlot(working);
+    m_colorWindow->setProfileData(&working.profiles[shown]);
 }

@@ -1,6 +1,5 @@
-// The window's side of the MACRO page: the macro editor, and the macro
-// selection dialog offered to the button panel.
-#include "ui/main/MousecfgWidget.h"
+#include "ui/main/MacroPage.h"
+#include "ui/main/ApplySession.h"
 #include "storage/ConfigStorage.h"
 #include "model/MacroSelection.h"
 #include "ui/macro/KestMacroSelect.h"
@@ -21,28 +20,27 @@ bool runMacroSelect(QWidget *parent, const QString &title, MacroSelection &selec
 }
 } // namespace
 
-void MousecfgWidget::buildMacroPage(QWidget *page)
+MacroPage::MacroPage(ApplySession *session, QWidget *parent)
+    : QWidget(parent), m_session(session), m_pMacroDialog(new MacroDialog(this))
 {
-    m_pMacroDialog = new MacroDialog(page);
-    auto *layout = new QVBoxLayout(page);
+    auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_pMacroDialog);
-    connect(m_pMacroDialog, &MacroDialog::EnableButtonsSignal, this, &MousecfgWidget::slotEnableButtons);
+    connect(m_pMacroDialog, &MacroDialog::EnableButtonsSignal, this, &MacroPage::enableButtons);
     setMacroSelector(runMacroSelect);
-    m_pMacroDialog->setMacroUsers([this](const QString &name) { return macroButtonNames(m_working, name); },
+    m_pMacroDialog->setMacroUsers([this](const QString &name) { return macroButtonNames(m_session->working(), name); },
                                   [this](const QString &oldName, const QString &newName) {
                                       // The working record is sent at the next Apply; the
                                       // files, slots and library alike, follow at once.
-                                      for (ProfileData &profile : m_working.profiles)
+                                      for (ProfileData &profile : m_session->working().profiles)
                                           renameMacroButtons(profile, oldName, newName);
-                                      refreshCustomizePage();
+                                      emit assignmentsChanged();
                                       return renameMacroInProfileFiles(oldName, newName);
                                   });
 }
 
-void MousecfgWidget::refreshMacroPage()
+void MacroPage::refresh()
 {
-    // Macros belong to no profile; the list is re-read in case the store changed.
-    if (m_pMacroDialog && !m_pMacroDialog->isRecording() && !m_pMacroDialog->isEditing())
+    if (!m_pMacroDialog->isRecording() && !m_pMacroDialog->isEditing())
         m_pMacroDialog->reloadList();
 }

@@ -1,7 +1,6 @@
 #include "ui/main/MousecfgWidget.h"
 #include "ui/kit/Fonts.h"
 #include "ui/kit/Skin.h"
-#include "ui/kit/UiScale.h"
 #include "device/DeviceTable.h"
 #include "device/CommandProtocol.h"
 #include "device/MouseConnection.h"
@@ -14,21 +13,20 @@
 #include "ui/kit/KestMessageBox.h"
 #include "ui/kit/KestProcessbar.h"
 #include "ui/kit/KestPushButton.h"
+#include "ui/main/LightingPage.h"
+#include "ui/main/MacroPage.h"
+#include "ui/main/PerformancePage.h"
+#include "ui/main/StatusPresenter.h"
 #include "ui/main/WindowLayout.h"
 #include <QApplication>
-#include <QBitmap>
 #include <QDebug>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QToolTip>
-#include <QWindow>
 #include <utility>
 
 std::atomic_bool g_bDeviceSleeping{false};
@@ -94,60 +92,43 @@ const char *const kTabTexts[] = {
 
 }
 
-MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
+MousecfgWidget::MousecfgWidget(QWidget *parent)
+    : QWidget(parent), m_session(new ApplySession(nullptr, this)), m_working(m_session->working())
 {
     setObjectName("MousecfgWidget");
     setWindowTitle(QCoreApplication::translate("MousecfgWidget", "MousecfgWidget"));
-    m_background.load(skinPath("cfgMainback.png"));
-
-    const ScaleStep step = scaleStepForScreen(QGuiApplication::primaryScreen());
-    m_iDpiVal = step.index;
-    m_scale = step.scale;
-    setUiScale(m_scale);
-    setMinimumSize(BASE_WIDTH, BASE_HEIGHT);
-    resize(int(BASE_WIDTH * m_scale), int(BASE_HEIGHT * m_scale));
-    if (QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
-    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
-    setAttribute(Qt::WA_TranslucentBackground);
+    m_chrome = new WindowChrome(this);
+    connect(m_chrome, &WindowChrome::languageSwitched, this, &MousecfgWidget::retranslate);
+    connect(m_chrome, &WindowChrome::showRequested, this, &MousecfgWidget::slotWarning);
+    connect(m_chrome, &WindowChrome::notSaved, this, [this] { reportSaved(false); });
 
     m_mouseSelectButton = makeButton("mouseSelectButton", skinImages(tabImages()));
     m_mouseSelectButton->hide();
 
     m_connection = new MouseConnection(this);
+    m_session->setConnection(m_connection);
+    connect(m_session, &ApplySession::notSaved, this, [this] { reportSaved(false); });
     // Queued: a send on this thread may read a status report in the middle of a click.
     connect(m_connection, SIGNAL(RefreshBatteryStatus(quint8,quint8,quint8)), this, SLOT(slotRefreshBatteryStatus(quint8,quint8,quint8)), Qt::QueuedConnection);
     connect(m_connection, SIGNAL(RefreshStatus(quint8,quint8,quint8,quint8)), this, SLOT(slotRefreshStatus(quint8,quint8,quint8,quint8)), Qt::QueuedConnection);
     connect(m_connection, SIGNAL(RefreshWriteStatus(quint8)), this, SLOT(slotRefreshWriteStatus(quint8)), Qt::QueuedConnection);
     connect(m_connection, &MouseConnection::connectionChanged, this, &MousecfgWidget::slotConnectionChanged);
-    connect(m_connection, &MouseConnection::configNotSaved, this, [this] {
-        m_bForceNextWrite = true;
-        reportSaved(false);
-    });
+    connect(m_connection, &MouseConnection::configNotSaved, m_session, &ApplySession::forceNextWrite);
     m_connection->start();
     refreshMouseList();
-    m_iLanguage = langId();
-    setCurrentLanguage(m_iLanguage);
-    FontList fonts;
-    readFontList(fonts);
-    for (int i = 0; i < fonts.count; ++i) {
-        m_languageNames << fonts.names[i];
-        m_languageFiles << fonts.files[i];
-    }
+    m_chrome->readLanguages();
 
     buildButtons();
     buildStatusArea();
-    buildLanguageMenu();
+    m_chrome->buildLanguageMenu(button("languageButton"));
     buildSlotMenu();
+    m_chrome->installTranslation();
 
-    const QString languageFile = m_languageFiles.value(m_iLanguage);
-    if (!languageFile.isEmpty() && m_translator.load(appDir() + "/lang/" + languageFile + ".qm"))
-        QCoreApplication::installTranslator(&m_translator);
+    m_status = new StatusPresenter([this] { return m_session->writing() || QApplication::activeModalWidget(); }, this);
+    connect(m_status, &StatusPresenter::osdText, this, &MousecfgWidget::osdText);
+    connect(m_status, &StatusPresenter::notSaved, this, [this] { reportSaved(false); });
 
-    m_iBatteryFull = batteryFull();
-
-    loadSettings(m_applied);
-    m_working = m_applied;
+    m_session->load();
     m_working.profiles[activeSlot(m_working)].mouseSpeed = uint8_t(readPointerSpeed());
 
     buildPages();
@@ -158,8 +139,16 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     reportSaved(writeDefaultProfileFile());
     setStyleSheet("*{outline:0px;}");
 
-    buildProfileManagement();
-    buildTray();
+    ProfileControls::Window host;
+    host.widget = this;
+    host.message = [this](int type, const QString &text) { return showMessage(type, text); };
+    host.panelsChanged = [this] { refreshPanels(); };
+    host.write = [this](bool writeAll) { runWrite(writeAll); };
+    host.slotShown = [this](int slot) { switchToSlot(slot, false); };
+    host.pageShown = [this](int page) { selectPage(page); };
+    host.relabelled = [this] { retranslate(); };
+    m_profiles = new ProfileControls(m_session, std::move(host), m_profileNameEdit, button("savedProfileButton"), this);
+    m_chrome->buildTray();
     slotRefreshBatteryStatus(0, 1, 1);
     updateConnectionIndicator();
     QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
@@ -170,7 +159,6 @@ MousecfgWidget::~MousecfgWidget()
     delete m_connection; // ends the status thread and closes the handles
     m_connection = nullptr;
     shutdownHid();
-    QCoreApplication::removeTranslator(&m_translator);
 }
 
 KestPushButton *MousecfgWidget::makeButton(const QString &objectName, const QStringList &images, const QString &text)
@@ -208,7 +196,7 @@ void MousecfgWidget::buildButtons()
         m_bFirmwarePressRan = true;
         runFirmwareUpdate(collectionFound(3));
     });
-    m_languageButton = makeButton("languageButton", skinImages({"lang.png", "lang.png", "lang.png"}));
+    makeButton("languageButton", skinImages({"lang.png", "lang.png", "lang.png"}));
     m_slotButton = makeButton("slotButton", skinImages({"profilesel.png", "profilesel.png", "profilesel.png"}));
     makeButton("savedProfileButton", skinImages({"profile_apply1.png", "profile_apply1.png", "profile_apply1.png"}));
     makeButton("frontButton", skinImages(tabImages()))->setCheckable(true);
@@ -257,51 +245,22 @@ void MousecfgWidget::buildPages()
     // The feature pages; each is an empty page until its panel is built into it.
     auto *stack = new QStackedWidget(this);
     stack->setObjectName("pageArea");
+    m_customizePage = new CustomizePage(m_session, m_frontPicture, m_sidePicture, button("frontButton"), button("sideButton"), stack);
+    connect(m_customizePage, &CustomizePage::viewChanged, this, [this] { selectPage(m_iCurrentPage); });
+    connect(m_customizePage, &CustomizePage::pageRequested, this, &MousecfgWidget::selectPage);
+    connect(m_customizePage, &CustomizePage::warning, this, [this](const QString &text) { showMessage(2, text); });
+    m_lightingPage = new LightingPage(m_session, stack);
+    m_performancePage = new PerformancePage(m_session, stack);
+    m_macroPage = new MacroPage(m_session, stack);
+    connect(m_macroPage, &MacroPage::enableButtons, this, &MousecfgWidget::slotEnableButtons);
+    connect(m_macroPage, &MacroPage::assignmentsChanged, m_customizePage, &CustomizePage::refresh);
+    QWidget *const pages[] = {m_lightingPage, m_customizePage, m_performancePage, m_macroPage};
     for (int i = 0; i < 4; ++i) {
-        auto *page = new QWidget(stack);
-        page->setObjectName(QString("page%1").arg(i));
-        stack->addWidget(page);
-        m_pages << page;
+        pages[i]->setObjectName(QString("page%1").arg(i));
+        stack->addWidget(pages[i]);
+        m_pages << pages[i];
     }
     stack->lower();
-    buildLightingPage(m_pages[0]);
-    buildCustomizePage(m_pages[1]);
-    buildPerformancePage(m_pages[2]);
-    buildMacroPage(m_pages[3]);
-}
-
-void MousecfgWidget::buildTray()
-{
-    const QIcon icon(skinPath("icon.ico"));
-    setWindowIcon(icon);
-    m_trayMenu = new QMenu(this);
-    auto *load = new KestAction(tr("&Load Config"), m_trayMenu);
-    load->setObjectName("loadConfigAction");
-    auto *quit = new KestAction(tr("&Quit"), m_trayMenu);
-    quit->setObjectName("quitAction");
-    connect(load, &QAction::triggered, this, &MousecfgWidget::slotWarning);
-    connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit);
-    m_trayMenu->addAction(load);
-    m_trayMenu->addAction(quit);
-    m_trayIcon = new QSystemTrayIcon(icon, this);
-    m_trayIcon->setContextMenu(m_trayMenu);
-    m_trayIcon->setToolTip(currentProductName());
-    connect(m_trayIcon, &QSystemTrayIcon::activated, this, &MousecfgWidget::iconActivated);
-    if (QSystemTrayIcon::isSystemTrayAvailable())
-        m_trayIcon->show();
-}
-
-void MousecfgWidget::buildLanguageMenu()
-{
-    m_languageMenu = new QMenu(this);
-    m_languageMenu->setStyleSheet(QString::fromLatin1(POPUP_MENU_STYLE));
-    for (const QString &name : m_languageNames)
-        m_languageMenu->addAction(new KestAction(name, m_languageMenu));
-    connect(m_languageMenu, &QMenu::triggered, this, &MousecfgWidget::switchLanguage);
-    m_languageButton->setMenu(m_languageMenu);
-    m_languageButton->setText(m_languageNames.value(m_iLanguage));
-    if (m_languageNames.size() < 2)
-        m_languageButton->hide();
 }
 
 void MousecfgWidget::buildSlotMenu()
@@ -339,10 +298,7 @@ void MousecfgWidget::retranslate()
         m_slotIndicators[i]->setText(text);
     }
     m_slotButton->setText(m_slotActions[activeSlot(m_working)]->text());
-    if (m_trayMenu) {
-        m_trayMenu->actions().value(0)->setText(tr("&Load Config"));
-        m_trayMenu->actions().value(1)->setText(tr("&Quit"));
-    }
+    m_chrome->retranslateTray();
     // The status thread picks up nothing language-dependent, but restarting it
     // keeps the language switch and the start-up sequence identical.
     stopStatusThread();
@@ -351,23 +307,6 @@ void MousecfgWidget::retranslate()
             startStatusThread();
     });
     relayout();
-}
-
-void MousecfgWidget::switchLanguage(QAction *action)
-{
-    const int index = m_languageMenu->actions().indexOf(action);
-    if (index < 0)
-        return;
-    m_iLanguage = index;
-    setCurrentLanguage(index);
-    const bool loaded = m_translator.load(appDir() + "/lang/" + m_languageFiles.value(index) + ".qm");
-    m_languageButton->setText(action->text());
-    reportSaved(setLangId(index));
-    if (loaded) {
-        QCoreApplication::removeTranslator(&m_translator);
-        QCoreApplication::installTranslator(&m_translator);
-        retranslate();
-    }
 }
 
 void MousecfgWidget::changeEvent(QEvent *event)
@@ -379,7 +318,7 @@ void MousecfgWidget::loadPictures()
 {
     const QString product = currentProductName();
     const QPixmap front(appDir() + "/skin/mouse/" + product + "/Mouse.png");
-    const QSize box = QSize(300, 400) * m_scale;
+    const QSize box = QSize(300, 400) * m_chrome->scale();
     m_frontPicture->setPixmap(front.isNull() ? QPixmap() : front.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     const QPixmap side(appDir() + "/skin/mouse/" + product + "_Side.png");
     m_sidePicture->setPixmap(side.isNull() ? QPixmap() : side.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
@@ -388,7 +327,7 @@ void MousecfgWidget::loadPictures()
 void MousecfgWidget::applyFonts()
 {
     QFont font = languageFont();
-    font.setPixelSize(qMax(1, int(fontPixelSize(m_iLanguage) * m_scale)));
+    font.setPixelSize(qMax(1, int(fontPixelSize(m_chrome->language()) * m_chrome->scale())));
     setFont(font);
     QToolTip::setFont(font);
     if (m_mouseMenu)
@@ -404,7 +343,8 @@ void MousecfgWidget::relayout()
         if (!child)
             continue;
         const QRect r = places[i].rect;
-        const QRect scaled(int(r.x() * m_scale), int(r.y() * m_scale), int(r.width() * m_scale), int(r.height() * m_scale));
+        const double scale = m_chrome->scale();
+        const QRect scaled(int(r.x() * scale), int(r.y() * scale), int(r.width() * scale), int(r.height() * scale));
         child->setGeometry(scaled);
     }
     loadPictures();
@@ -412,76 +352,17 @@ void MousecfgWidget::relayout()
     update();
 }
 
-void MousecfgWidget::applyScaleStep(int step)
-{
-    const ScaleStep s = scaleStepAt(step);
-    m_iDpiVal = s.index;
-    m_scale = s.scale;
-    setUiScale(m_scale);
-    QPixmap &scaled = m_scaledBackgrounds[m_iDpiVal];
-    if (scaled.isNull() && !m_background.isNull())
-        scaled = m_background.scaled(int(BASE_WIDTH * m_scale), int(BASE_HEIGHT * m_scale), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    if (!scaled.isNull())
-        setMask(scaled.mask());
-    relayout();
-}
-
 void MousecfgWidget::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    QScreen *screen = QGuiApplication::screenAt(geometry().center());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    const ScaleStep step = scaleStepForScreen(screen);
-    if (step.index != m_iDpiVal) {
-        applyScaleStep(step.index);
-    } else if (size() == QSize(int(BASE_WIDTH * m_scale), int(BASE_HEIGHT * m_scale))) {
-        qDebug("singleShot\n");
-        const int step = scaleStepForInitialWidth(width());
-        applyScaleStep(step < 0 ? m_iDpiVal : step);
-    } else {
-        relayout();
-    }
-    qDebug("width = %d, height = %d m_iDpiVal = %d\n", width(), height(), m_iDpiVal);
+    m_chrome->followResize();
+    relayout();
 }
 
 void MousecfgWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QPixmap &scaled = m_scaledBackgrounds[m_iDpiVal];
-    painter.drawPixmap(rect(), scaled.isNull() ? m_background : scaled);
-}
-
-void MousecfgWidget::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton) {
-        m_dragging = true;
-        m_pressPos = event->globalPos();
-        m_windowOrigin = frameGeometry().topLeft();
-    }
-    QWidget::mousePressEvent(event);
-}
-
-void MousecfgWidget::mouseMoveEvent(QMouseEvent *event)
-{
-    if (m_dragging) {
-        const QPoint delta = event->globalPos() - m_pressPos;
-        // The window system's own move works on Wayland too, where a window
-        // may not place itself; without one the window follows the pointer.
-        if (qAbs(delta.x()) + qAbs(delta.y()) > 4) {
-            if (windowHandle() && windowHandle()->startSystemMove())
-                m_dragging = false;
-            else
-                move(m_windowOrigin + delta);
-        }
-    }
-    QWidget::mouseMoveEvent(event);
-}
-
-void MousecfgWidget::mouseReleaseEvent(QMouseEvent *event)
-{
-    m_dragging = false;
-    QWidget::mouseReleaseEvent(event);
+    m_chrome->paint(painter);
 }
 
 void MousecfgWidget::selectPage(int index)
@@ -494,8 +375,9 @@ void MousecfgWidget::selectPage(int index)
     if (auto *stack = findChild<QStackedWidget *>("pageArea"))
         stack->setCurrentIndex(index);
     const bool customize = index == 1;
-    m_frontPicture->setVisible(customize && m_bFrontView);
-    m_sidePicture->setVisible(customize && !m_bFrontView);
+    const bool front = m_customizePage->frontView();
+    m_frontPicture->setVisible(customize && front);
+    m_sidePicture->setVisible(customize && !front);
     button("frontButton")->setVisible(customize);
     button("sideButton")->setVisible(customize);
 }
@@ -514,7 +396,7 @@ void MousecfgWidget::onButtonClicked()
         // A click that completes a press has had its flow already.
         if (!std::exchange(m_bFirmwarePressRan, false))
             runFirmwareUpdate(lastReleaseNumber() != 0);
-    } else if (handleProfileButton(name)) {
+    } else if (m_profiles->handleButton(name)) {
         return;
     } else if (name == "okButton") {
         // OK writes what the pages show, like Apply; otherwise edits made just before it were lost.
@@ -526,11 +408,6 @@ void MousecfgWidget::onButtonClicked()
         switchToSlot(m_working.profileId, true);
     } else if (name == "applyButton") {
         apply();
-    } else if (name == "frontButton" || name == "sideButton") {
-        m_bFrontView = name == "frontButton";
-        button("frontButton")->setChecked(m_bFrontView);
-        button("sideButton")->setChecked(!m_bFrontView);
-        selectPage(m_iCurrentPage);
     } else if (name.startsWith("tabButton")) {
         selectPage(name.mid(9).toInt());
     } else if (name.startsWith("slotIndicator")) {
@@ -562,21 +439,6 @@ void MousecfgWidget::bringToFront()
     activateWindow();
 }
 
-void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
-{
-    if (reason != QSystemTrayIcon::DoubleClick && reason != QSystemTrayIcon::Trigger)
-        return;
-    if (isHidden())
-        slotWarning();
-    else if (!g_bWarnVisible)
-        hide();
-}
-
-void MousecfgWidget::slotLiftChange(quint8 iLift)
-{
-    m_working.liftHigh = iLift;
-}
-
 void MousecfgWidget::slotEnableButtons(bool bEnable)
 {
     for (KestPushButton *b : m_buttons)
@@ -603,15 +465,15 @@ void MousecfgWidget::refreshPanels()
 {
     for (int i = 0; i < m_slotIndicators.size(); ++i)
         m_slotIndicators[i]->setChecked(i == m_working.profileId);
-    refreshLightingPage();
-    refreshCustomizePage();
-    refreshPerformancePage();
-    refreshMacroPage();
+    m_lightingPage->refresh();
+    m_customizePage->refresh();
+    m_performancePage->refresh();
+    m_macroPage->refresh();
 }
 
 void MousecfgWidget::collectPanelValues()
 {
-    collectPerformancePage();
+    m_performancePage->collect();
 }
 
 int MousecfgWidget::showMessage(int type, const QString &text, bool poll)
@@ -619,4 +481,24 @@ int MousecfgWidget::showMessage(int type, const QString &text, bool poll)
     KestMessageBox box(type, QString(), tr("Warning"), text, this, poll ? [this] { return m_bWarnCanClose; } : std::function<bool()>(),
                        Qt::FramelessWindowHint);
     return box.exec();
+}
+
+// The files are what Apply would have saved: edits not yet applied give way
+// to what the other program stored. Held while a write runs or a dialog is open.
+void MousecfgWidget::reloadStoredSettings()
+{
+    if (m_status->hold([this] { reloadStoredSettings(); }))
+        return;
+    if (!m_session->reload())
+        return;
+    const int slot = activeSlot(m_working);
+    m_slotButton->setText(m_slotActions[slot]->text());
+    m_profileNameEdit->setText(m_working.profileNames[slot]);
+    m_profiles->reload();
+    refreshPanels();
+}
+
+MacroDialog *MousecfgWidget::macroPage() const
+{
+    return m_macroPage->editor();
 }

@@ -1,17 +1,20 @@
 #pragma once
-// The program's only top-level window: a view of the connection to the mouse;
-// owns the two settings records, the feature pages and the tray icon.
+// The program's only top-level window: a view of the connection to the mouse
+// and of the parts that do the work: the apply session (the two settings
+// records and the write), the status presenter, the profile controls, the
+// feature pages and the window chrome (skin, scale, drag, tray, language).
 #include "storage/MouseSettings.h"
+#include "ui/main/ApplySession.h"
+#include "ui/main/CustomizePage.h"
+#include "ui/main/ProfileControls.h"
+#include "ui/main/StatusPresenter.h"
+#include "ui/main/WindowChrome.h"
 #include <QList>
-#include <QPixmap>
-#include <QSystemTrayIcon>
-#include <QTranslator>
 #include <QWidget>
 #include <atomic>
-#include <functional>
-#include <mutex>
 
 class MouseConnection;
+class KestBtnWindow;
 class KestLabel;
 class KestProcessbar;
 class KestPushButton;
@@ -19,7 +22,6 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QScrollArea;
 
 // True while the status thread reports no battery data; writes are refused then.
 extern std::atomic_bool g_bDeviceSleeping;
@@ -37,15 +39,16 @@ public:
     int connectMode() const { return m_iConnectMode; }
     int currentPage() const { return m_iCurrentPage; }
     bool warnCanClose() const { return m_bWarnCanClose; }
-    MouseSettings &workingSettings() { return m_working; }
-    const MouseSettings &appliedSettings() const { return m_applied; }
+    MouseSettings &workingSettings() { return m_session->working(); }
+    const MouseSettings &appliedSettings() const { return m_session->applied(); }
+    ApplySession *session() const { return m_session; }
     KestProcessbar *batteryBar() const { return m_batteryBar; }
     QLabel *chargingIcon() const { return m_chargingIcon; }
     QLabel *receiverIcon() const { return m_receiverIcon; }
     KestPushButton *mouseSelectButton() const { return m_mouseSelectButton; }
     QMenu *mouseMenu() const { return m_mouseMenu; }
     KestPushButton *button(const QString &objectName) const;
-    int batteryPercent() const { return m_iBatteryPercent; }
+    int batteryPercent() const { return m_status->batteryPercent(); }
     bool statusThreadRunning() const;
     MouseConnection *connection() const { return m_connection; }
 
@@ -88,32 +91,23 @@ signals:
     void osdText(const QString &text);
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private slots:
     void onButtonClicked();
-    void iconActivated(QSystemTrayIcon::ActivationReason reason);
     void slot_show_mousename(QAction *action);
-    void slotLiftChange(quint8 iLift);
     void slotEnableButtons(bool bEnable);
-    void switchLanguage(QAction *action);
 
 private:
     // construction
     void buildButtons();
     void buildStatusArea();
     void buildPages();
-    void buildTray();
-    void buildLanguageMenu();
     void buildSlotMenu();
     KestPushButton *makeButton(const QString &objectName, const QStringList &images, const QString &text = QString());
     void relayout();
-    void applyScaleStep(int step);
     void applyFonts();
     void retranslate();
     void loadPictures();
@@ -123,78 +117,38 @@ private:
     void updateConnectionIndicator();
     void reinitialiseForMouse();
 
-    // The feature pages. Each page builds its panels into its page widget,
-    // loads them from the working record and, where a panel keeps a private
-    // copy, copies it back before a write. One file per page.
-    void buildLightingPage(QWidget *page);     // LightingPage.cpp
-    void refreshLightingPage();
-    void buildCustomizePage(QWidget *page);    // CustomizePage.cpp
-    void refreshCustomizePage();
-    void buildPerformancePage(QWidget *page);  // PerformancePage.cpp
-    void refreshPerformancePage();
-    void collectPerformancePage();
-    void buildMacroPage(QWidget *page);        // MacroPage.cpp
-    void refreshMacroPage();
-    // Profile buttons (ADD, DELETE, COPY, RESET, export, import, LOAD1, SAVE,
-    // saved-profile menu, rename); true when the button was one of them.
-    bool handleProfileButton(const QString &objectName); // ProfileManagement.cpp
-    void buildProfileManagement();
-
     // A settings file that could not be written is told once, until a write works again.
     void reportSaved(bool saved);
     bool m_bNotSavedShown = false;
-    // Config.ini could not record that the mouse needs everything: the next write sends it anyway.
-    bool m_bForceNextWrite = false;
 
     // status display
-    static constexpr int STATUS_HOLD_POLL_MS = 100;
-    bool holdStatus(const std::function<void()> &replay);
-    QList<std::function<void()>> m_heldStatus;
-    class QTimer *m_heldStatusTimer = nullptr;
-    void showOsd(const QString &text);
+    StatusPresenter *m_status = nullptr;
     void refreshPanels();
     void collectPanelValues();
     int showMessage(int type, const QString &text, bool poll = false);
 
-    MouseSettings m_working;
-    MouseSettings m_applied;
+    ApplySession *m_session = nullptr;
+    MouseSettings &m_working; // the session's working record, which the pages edit
 
-    double m_scale = 1.0;
-    int m_iDpiVal = 0;
-    QPixmap m_background;
-    QPixmap m_scaledBackgrounds[17];
-    bool m_dragging = false;
-    QPoint m_pressPos;
-    QPoint m_windowOrigin;
+    WindowChrome *m_chrome = nullptr;
 
     MouseConnection *m_connection = nullptr;
     int m_iMouseCount = 0;
     QStringList m_listMouseNames;
-    bool m_bFrontView = true;
     int m_iConnectMode = 3;
     bool m_bWarnCanClose = false;
     bool m_bWarnBoxOpen = false;
-    int m_iBatteryPercent = 0;
-    int m_iBatteryFull = 4200;
     int m_iCurrentPage = 0;
-    bool m_bWriteRunning = false;
     bool m_bTrayStart = false;
-
-    int m_iLanguage = 0;
-    QStringList m_languageNames;
-    QStringList m_languageFiles;
-    QTranslator m_translator;
 
     // widgets
     QList<KestPushButton *> m_buttons; // every push button of the window
     QList<KestPushButton *> m_tabButtons;
     KestPushButton *m_mouseSelectButton = nullptr;
-    KestPushButton *m_languageButton = nullptr;
     KestPushButton *m_slotButton = nullptr;
     KestPushButton *m_firmwareButton = nullptr;
     QList<KestPushButton *> m_slotIndicators;
     QMenu *m_mouseMenu = nullptr;
-    QMenu *m_languageMenu = nullptr;
     QMenu *m_slotMenu = nullptr;
     QList<QAction *> m_slotActions;
     QLineEdit *m_profileNameEdit = nullptr;
@@ -206,66 +160,24 @@ private:
     QLabel *m_chargingIcon = nullptr;
     QLabel *m_receiverIcon = nullptr;
     QList<QWidget *> m_pages;
-    QSystemTrayIcon *m_trayIcon = nullptr;
-    QMenu *m_trayMenu = nullptr;
 
-    // --- Lighting and DPI pages (LightingPage.cpp, PerformancePage.cpp): the
-    // lighting panel edits the working record; the DPI, report-rate and
-    // pointer-speed panels keep copies of the active profile that Apply
-    // collects (the pointer-speed panel edits m_pointSpeedProfile). Apply
-    // takes only what was edited on them since they were loaded, for the slot
-    // they were loaded with.
-    class KestColorWindow *m_colorWindow = nullptr;
-    class KestDPIWindow *m_dpiWindow = nullptr;
-    class KestReportRate *m_reportRate = nullptr;
-    class KestPointSpeed *m_pointSpeed = nullptr;
-    ProfileData m_pointSpeedProfile;
-    ProfileData m_performanceLoaded;
-    int m_performanceSlot = -1;
+    // The feature pages, one class each.
+    class LightingPage *m_lightingPage = nullptr;
+    class PerformancePage *m_performancePage = nullptr; // its panels' edits reach the working record on Apply
+    class MacroPage *m_macroPage = nullptr;
 
-    // --- Profile management: the saved-profile library ("PROFILE_LIST" of the
-    // product's Config.ini, files in profileDir()), rename, ADD, DELETE, COPY,
-    // single-profile export/import, SAVE/LOAD1 and the resets.
-    // ProfileManagement.cpp, ProfileLibrary.cpp, ProfileTransfer.cpp.
+    // --- Profile controls (ProfileControls.h).
 public:
-    const QStringList &profileFileList() const { return m_listProfileFiles; }
-    QMenu *savedProfileMenu() const { return m_savedProfileMenu; }
+    const QStringList &profileFileList() const { return m_profiles->fileList(); }
+    QMenu *savedProfileMenu() const { return m_profiles->savedProfileMenu(); }
     QLineEdit *profileNameEdit() const { return m_profileNameEdit; }
 
 public slots:
     // Enter in the name edit: renames the current slot's profile.
-    void slotProfileNameChange();
+    void slotProfileNameChange() { m_profiles->slotProfileNameChange(); }
 
 private:
-    void loadProfileFileList();
-    bool saveProfileFileList();
-    void rebuildProfileMenu();
-    void reloadProfileListIfProductChanged();
-    bool isNameUsedByOtherSlot(const QString &name) const;
-    bool isProfileNameTaken(const QString &name) const;
-    bool refuseNewProfileName(const QString &name);
-    bool refuseFullLibrary();
-    QString createProfileFile();
-    QString deleteProfileFile(const QString &name);
-    int replacementIndex(int deleted) const;
-    void bindCurrentSlot(const QString &name);
-    void loadCurrentSlotFrom(const QString &name);
-    void chooseSavedProfile(const QString &name);
-    void renameCurrentProfile(const QString &newName);
-    void addProfile();
-    void deleteProfile();
-    void copyProfile();
-    void exportProfile();
-    void importProfile();
-    void saveConfigFile();
-    void loadConfigFile();
-    void resetProfile();
-    void resetAllProfiles();
-
-    QStringList m_listProfileFiles;
-    QString m_profileListProduct; // the product whose list m_listProfileFiles is
-    KestPushButton *m_savedProfileButton = nullptr;
-    QMenu *m_savedProfileMenu = nullptr;
+    ProfileControls *m_profiles = nullptr;
 
     // --- Firmware hand-over (FirmwareUpdate.cpp): the press runs the flow
     // when the cable's mouse collection is present, the click when the cable's
@@ -273,53 +185,24 @@ private:
     void runFirmwareUpdate(bool cablePresent);
     bool m_bFirmwarePressRan = false;
 
-    // --- CUSTOMIZE page (CustomizePage.cpp): the assignment panel edits the
-    // active profile of the working record through a pointer; numbered
-    // hot-spots on the front and side pictures and the two wheel hot-spots
-    // select its slots and open their menus.
+    // --- CUSTOMIZE page (CustomizePage.h): its hot-spots and panel, through the window.
 public:
-    static constexpr int HOT_SPOT_COUNT = 20;
-    enum HotSpotView { FrontView, SideView, WheelView, HOT_SPOT_VIEW_COUNT };
-    class KestBtnWindow *buttonPanel() const { return m_pBtnWindow; }
-    // Hot-spot index of a view (wheel: 0 up, 1 down); nullptr outside the range.
-    KestPushButton *hotSpot(int view, int index) const;
-    int selectedHotSpot(int view) const;
-    int currentView() const { return m_iCurrentView; }
-    bool frontView() const { return m_bFrontView; }
+    static constexpr int HOT_SPOT_COUNT = CustomizePage::HOT_SPOT_COUNT;
+    enum HotSpotView { FrontView = CustomizePage::FrontView, SideView = CustomizePage::SideView,
+                       WheelView = CustomizePage::WheelView, HOT_SPOT_VIEW_COUNT = CustomizePage::HOT_SPOT_VIEW_COUNT };
+    KestBtnWindow *buttonPanel() const { return m_customizePage->buttonPanel(); }
+    KestPushButton *hotSpot(int view, int index) const { return m_customizePage->hotSpot(view, index); }
+    int selectedHotSpot(int view) const { return m_customizePage->selectedHotSpot(view); }
+    int currentView() const { return m_customizePage->currentView(); }
+    bool frontView() const { return m_customizePage->frontView(); }
 
 public slots:
-    // Hover feedback from the panel: the button's hot-spot and picture light up.
-    void slotMouseOver(KestPushButton *button, bool bType);
-
-private slots:
-    void SelBtnChanged(quint8 iBtn, quint8 iType);
-    void slotGotoMacro(quint8 iBtn);
-    void slotPopOneClickBox();
+    void slotMouseOver(KestPushButton *button, bool bType) { m_customizePage->slotMouseOver(button, bType); }
 
 private:
-    void showView(bool bFront);
-    void buildHotSpots();
-    void placeHotSpots();
-    void refreshHotSpotTips();
-    void onHotSpotClicked(int view, int index);
-    void showButtonPicture(int index, bool lit);
+    CustomizePage *m_customizePage = nullptr;
 
-    class KestBtnWindow *m_pBtnWindow = nullptr;
-    QScrollArea *m_btnScrollArea = nullptr;
-    QList<KestPushButton *> m_hotSpots[HOT_SPOT_VIEW_COUNT];
-    int m_iHotSpotSel[HOT_SPOT_VIEW_COUNT] = {-1, -1, -1};
-    int m_iCurrentView = FrontView;
-    int m_iRememberedView = FrontView;
-    QPixmap m_plainFrontPicture; // kept while a lit picture is shown
-    double m_customizeScale = 0;
-    QString m_hotSpotProduct; // the model the hot-spots are placed for
-
-    // --- MACRO page (MacroPage.cpp): the macro editor; while it records or
-    // edits it disables the rest of the window through slotEnableButtons. The
-    // page also installs the macro selection dialog for the button panel.
+    // --- MACRO page (MacroPage.h).
 public:
-    class MacroDialog *macroPage() const { return m_pMacroDialog; }
-
-private:
-    class MacroDialog *m_pMacroDialog = nullptr;
+    class MacroDialog *macroPage() const;
 };

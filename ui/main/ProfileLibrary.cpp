@@ -3,20 +3,21 @@
 //
 // Every profile file lives in profileDir(), whatever the product: slots and
 // library resolve a name to the same file. The list itself is per product.
-#include "ui/main/MousecfgWidget.h"
+#include "ui/main/ProfileControls.h"
+#include "ui/main/ApplySession.h"
 #include "storage/ConfigStorage.h"
 #include "storage/ProfileLibrary.h"
 #include <QDebug>
 #include <QFile>
 #include <QLineEdit>
 
-void MousecfgWidget::loadProfileFileList()
+void ProfileControls::loadProfileFileList()
 {
     m_profileListProduct = currentProductName();
-    m_listProfileFiles = ::loadProfileFileList(m_working);
+    m_listProfileFiles = ::loadProfileFileList(m_session->working());
 }
 
-bool MousecfgWidget::saveProfileFileList()
+bool ProfileControls::saveProfileFileList()
 {
     if (::saveProfileFileList(m_listProfileFiles))
         return true;
@@ -24,7 +25,7 @@ bool MousecfgWidget::saveProfileFileList()
     return false;
 }
 
-void MousecfgWidget::reloadProfileListIfProductChanged()
+void ProfileControls::reloadProfileListIfProductChanged()
 {
     if (currentProductName() == m_profileListProduct)
         return;
@@ -32,22 +33,22 @@ void MousecfgWidget::reloadProfileListIfProductChanged()
     rebuildProfileMenu();
 }
 
-bool MousecfgWidget::isNameUsedByOtherSlot(const QString &name) const
+bool ProfileControls::isNameUsedByOtherSlot(const QString &name) const
 {
     for (int j = 0; j < PROFILE_COUNT; ++j) {
-        if (j != m_working.profileId && m_working.profileNames[j] == name)
+        if (j != m_session->working().profileId && m_session->working().profileNames[j] == name)
             return true;
     }
     return false;
 }
 
-bool MousecfgWidget::isProfileNameTaken(const QString &name) const
+bool ProfileControls::isProfileNameTaken(const QString &name) const
 {
-    return ::isProfileNameTaken(name, m_working, m_listProfileFiles);
+    return ::isProfileNameTaken(name, m_session->working(), m_listProfileFiles);
 }
 
 // Shows why a name cannot become a profile file; false when it can.
-bool MousecfgWidget::refuseNewProfileName(const QString &name)
+bool ProfileControls::refuseNewProfileName(const QString &name)
 {
     const QString refusal = profileNameRefusal(name);
     if (refusal.isEmpty())
@@ -56,7 +57,7 @@ bool MousecfgWidget::refuseNewProfileName(const QString &name)
     return true;
 }
 
-bool MousecfgWidget::refuseFullLibrary()
+bool ProfileControls::refuseFullLibrary()
 {
     if (m_listProfileFiles.size() < MAX_PROFILE_FILES)
         return false;
@@ -64,7 +65,7 @@ bool MousecfgWidget::refuseFullLibrary()
     return true;
 }
 
-QString MousecfgWidget::createProfileFile()
+QString ProfileControls::createProfileFile()
 {
     if (!QFile::exists(defaultProfileFilePath()))
         writeDefaultProfileFile();
@@ -83,7 +84,7 @@ QString MousecfgWidget::createProfileFile()
     return name;
 }
 
-void MousecfgWidget::addProfile()
+void ProfileControls::addProfile()
 {
     if (refuseFullLibrary())
         return;
@@ -95,13 +96,13 @@ void MousecfgWidget::addProfile()
     bindCurrentSlot(name);
     rebuildProfileMenu();
     loadCurrentSlotFrom(name);
-    refreshPanels();
+    m_window.panelsChanged();
 }
 
 // The entry that takes the place of entry `deleted`: the next one (the one
 // before when the last is deleted), else the nearest earlier one that no other
 // slot uses, else the nearest later one; -1 when every other entry is in use.
-int MousecfgWidget::replacementIndex(int deleted) const
+int ProfileControls::replacementIndex(int deleted) const
 {
     const int last = m_listProfileFiles.size() - 1;
     const int start = deleted == last ? deleted - 1 : deleted + 1;
@@ -119,7 +120,7 @@ int MousecfgWidget::replacementIndex(int deleted) const
 // Removes the entry and its file; returns the replacement, or an empty text
 // (and nothing changed) when the name is not listed, nothing can replace it or
 // the file cannot be removed.
-QString MousecfgWidget::deleteProfileFile(const QString &name)
+QString ProfileControls::deleteProfileFile(const QString &name)
 {
     const int k = m_listProfileFiles.indexOf(name);
     if (k < 0)
@@ -137,7 +138,7 @@ QString MousecfgWidget::deleteProfileFile(const QString &name)
     return replacement;
 }
 
-void MousecfgWidget::deleteProfile()
+void ProfileControls::deleteProfile()
 {
     const QString name = m_profileNameEdit->text();
     if (m_listProfileFiles.size() < 2) {
@@ -152,7 +153,7 @@ void MousecfgWidget::deleteProfile()
     if (k < 0) {
         // Typed without Enter: there is nothing of that name to delete.
         showMessage(2, tr("\"%1\" is not in the saved-profile list.").arg(name));
-        m_profileNameEdit->setText(m_working.profileNames[m_working.profileId]);
+        m_profileNameEdit->setText(m_session->working().profileNames[m_session->working().profileId]);
         return;
     }
     if (isNameUsedByOtherSlot(name)) {
@@ -174,15 +175,15 @@ void MousecfgWidget::deleteProfile()
     saveProfileFileList();
     rebuildProfileMenu();
     loadCurrentSlotFrom(replacement);
-    refreshPanels();
+    m_window.panelsChanged();
 }
 
-void MousecfgWidget::copyProfile()
+void ProfileControls::copyProfile()
 {
     if (refuseFullLibrary())
         return;
-    const int slot = m_working.profileId;
-    const QString source = m_working.profileNames[slot];
+    const int slot = m_session->working().profileId;
+    const QString source = m_session->working().profileNames[slot];
     QString name = source + QStringLiteral(" copy");
     for (int n = 2; isProfileNameTaken(name); ++n)
         name = source + QStringLiteral(" copy %1").arg(n);
@@ -191,7 +192,7 @@ void MousecfgWidget::copyProfile()
     // A slot that was never saved has no file yet: its settings are the copy.
     const bool copied = QFile::exists(profileFilePath(source))
                             ? QFile::copy(profileFilePath(source), profileFilePath(name))
-                            : saveProfile(m_working.profiles[slot], profileFilePath(name));
+                            : saveProfile(m_session->working().profiles[slot], profileFilePath(name));
     if (!copied) {
         showMessage(2, tr("The profile file could not be written in %1.").arg(profileDir()));
         return;

@@ -1,24 +1,29 @@
 // The window's profile controls: the saved-profile menu, choosing a saved
 // profile for the current slot, renaming, and the dispatch of the profile
 // buttons (library commands in ProfileLibrary.cpp, files in ProfileTransfer.cpp).
-#include "ui/main/MousecfgWidget.h"
+#include "ui/main/ProfileControls.h"
+#include "ui/main/ApplySession.h"
 #include "storage/ConfigStorage.h"
 #include "storage/ProfileLibrary.h"
 #include "ui/kit/KestAction.h"
 #include "ui/kit/KestPushButton.h"
 #include "ui/kit/Skin.h"
 #include "ui/kit/UiScale.h"
+#include "ui/main/StatusPresenter.h"
 #include <QLineEdit>
 #include <QMenu>
+#include <utility>
 
 namespace {
 constexpr int kMenuWidth = 152;
 }
 
-void MousecfgWidget::buildProfileManagement()
+ProfileControls::ProfileControls(ApplySession *session, Window window, QLineEdit *nameEdit,
+                                 KestPushButton *savedProfileButton, QObject *parent)
+    : QObject(parent), m_session(session), m_window(std::move(window)), m_profileNameEdit(nameEdit),
+      m_savedProfileButton(savedProfileButton)
 {
-    m_savedProfileButton = button("savedProfileButton");
-    m_savedProfileMenu = new QMenu(this);
+    m_savedProfileMenu = new QMenu(m_window.widget);
     m_savedProfileMenu->setObjectName("savedProfileMenu");
     m_savedProfileMenu->setStyleSheet(QString::fromLatin1(POPUP_MENU_STYLE));
     // The list is per product, and the mouse may have changed since it was read.
@@ -27,7 +32,7 @@ void MousecfgWidget::buildProfileManagement()
         rebuildProfileMenu();
     });
     m_savedProfileButton->setMenu(m_savedProfileMenu);
-    connect(m_profileNameEdit, &QLineEdit::returnPressed, this, &MousecfgWidget::slotProfileNameChange);
+    connect(m_profileNameEdit, &QLineEdit::returnPressed, this, &ProfileControls::slotProfileNameChange);
     const QColor accent = themeColor();
     m_profileNameEdit->setStyleSheet(QStringLiteral("QLineEdit{background: rgb(24,24,26); color: white;"
                                                     " border: 1px solid rgb(70,70,74); border-radius: 3px; padding: 0px 6px;"
@@ -40,21 +45,21 @@ void MousecfgWidget::buildProfileManagement()
     rebuildProfileMenu();
 }
 
-bool MousecfgWidget::handleProfileButton(const QString &objectName)
+bool ProfileControls::handleButton(const QString &objectName)
 {
     static const struct {
         const char *objectName;
-        void (MousecfgWidget::*run)();
+        void (ProfileControls::*run)();
     } kCommands[] = {
-        {"addButton", &MousecfgWidget::addProfile},
-        {"deleteButton", &MousecfgWidget::deleteProfile},
-        {"copyButton", &MousecfgWidget::copyProfile},
-        {"loadButton", &MousecfgWidget::loadConfigFile},
-        {"saveButton", &MousecfgWidget::saveConfigFile},
-        {"exportButton", &MousecfgWidget::exportProfile},
-        {"importButton", &MousecfgWidget::importProfile},
-        {"resetButton", &MousecfgWidget::resetProfile},
-        {"resetAllButton", &MousecfgWidget::resetAllProfiles},
+        {"addButton", &ProfileControls::addProfile},
+        {"deleteButton", &ProfileControls::deleteProfile},
+        {"copyButton", &ProfileControls::copyProfile},
+        {"loadButton", &ProfileControls::loadConfigFile},
+        {"saveButton", &ProfileControls::saveConfigFile},
+        {"exportButton", &ProfileControls::exportProfile},
+        {"importButton", &ProfileControls::importProfile},
+        {"resetButton", &ProfileControls::resetProfile},
+        {"resetAllButton", &ProfileControls::resetAllProfiles},
     };
     if (objectName == QLatin1String("savedProfileButton")) {
         reloadProfileListIfProductChanged();
@@ -72,13 +77,13 @@ bool MousecfgWidget::handleProfileButton(const QString &objectName)
     return false;
 }
 
-void MousecfgWidget::rebuildProfileMenu()
+void ProfileControls::rebuildProfileMenu()
 {
     if (!m_savedProfileMenu)
         return;
     m_savedProfileMenu->clear();
     m_savedProfileMenu->setFixedWidth(int(kMenuWidth * uiScale()));
-    const QString current = m_working.profileNames[activeSlot(m_working)];
+    const QString current = m_session->working().profileNames[activeSlot(m_session->working())];
     for (const QString &name : m_listProfileFiles.mid(0, MAX_PROFILE_FILES)) {
         // The text is shown, the data is the name ("&" would otherwise mark a shortcut).
         auto *action = new KestAction(QString(name).replace(QLatin1Char('&'), QLatin1String("&&")), m_savedProfileMenu);
@@ -90,24 +95,24 @@ void MousecfgWidget::rebuildProfileMenu()
     }
 }
 
-void MousecfgWidget::bindCurrentSlot(const QString &name)
+void ProfileControls::bindCurrentSlot(const QString &name)
 {
-    const int slot = activeSlot(m_working);
-    m_working.profileNames[slot] = name;
-    m_working.profiles[slot].profileName = name;
+    const int slot = activeSlot(m_session->working());
+    m_session->working().profileNames[slot] = name;
+    m_session->working().profiles[slot].profileName = name;
     m_profileNameEdit->setText(name);
 }
 
 // A missing file gives the factory defaults, as at start-up.
-void MousecfgWidget::loadCurrentSlotFrom(const QString &name)
+void ProfileControls::loadCurrentSlotFrom(const QString &name)
 {
-    ProfileData &profile = m_working.profiles[activeSlot(m_working)];
+    ProfileData &profile = m_session->working().profiles[activeSlot(m_session->working())];
     if (loadProfileByName(profile, name) < 0)
         makeDefaultProfile(profile);
     profile.profileName = name;
 }
 
-void MousecfgWidget::chooseSavedProfile(const QString &name)
+void ProfileControls::chooseSavedProfile(const QString &name)
 {
     if (isNameUsedByOtherSlot(name)) {
         showMessage(2, tr("Profile is Already Used!"));
@@ -115,23 +120,23 @@ void MousecfgWidget::chooseSavedProfile(const QString &name)
     }
     bindCurrentSlot(name);
     loadCurrentSlotFrom(name);
-    refreshPanels();
+    m_window.panelsChanged();
     rebuildProfileMenu();
 }
 
-void MousecfgWidget::slotProfileNameChange()
+void ProfileControls::slotProfileNameChange()
 {
     reloadProfileListIfProductChanged();
     renameCurrentProfile(m_profileNameEdit->text().trimmed());
 }
 
 // Renames the current slot's profile (storage/ProfileLibrary.h has the rule).
-void MousecfgWidget::renameCurrentProfile(const QString &newName)
+void ProfileControls::renameCurrentProfile(const QString &newName)
 {
-    const int slot = activeSlot(m_working);
-    const QString oldName = m_working.profileNames[slot];
-    const ProfileRenameResult result = renameSlotProfile(m_working, slot, newName, m_listProfileFiles);
-    if (m_working.profileNames[slot] == oldName) {
+    const int slot = activeSlot(m_session->working());
+    const QString oldName = m_session->working().profileNames[slot];
+    const ProfileRenameResult result = renameSlotProfile(m_session->working(), slot, newName, m_listProfileFiles);
+    if (m_session->working().profileNames[slot] == oldName) {
         for (const QString &message : result.messages)
             showMessage(2, message);
         if (isProtectedProfileName(oldName))
@@ -144,19 +149,8 @@ void MousecfgWidget::renameCurrentProfile(const QString &newName)
         showMessage(2, message);
 }
 
-// The files are what Apply would have saved: edits not yet applied give way
-// to what the other program stored. Held while a write runs or a dialog is open.
-void MousecfgWidget::reloadStoredSettings()
+void ProfileControls::reload()
 {
-    if (holdStatus([this] { reloadStoredSettings(); }))
-        return;
-    if (!loadSettings(m_applied))
-        return;
-    m_working = m_applied;
-    const int slot = activeSlot(m_working);
-    m_slotButton->setText(m_slotActions[slot]->text());
-    m_profileNameEdit->setText(m_working.profileNames[slot]);
     loadProfileFileList();
     rebuildProfileMenu();
-    refreshPanels();
 }

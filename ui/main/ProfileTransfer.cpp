@@ -1,6 +1,7 @@
 // Profiles in and out of the window: one profile to or from a .prof file,
 // the whole configuration to or from a .conf file, and the two resets.
-#include "ui/main/MousecfgWidget.h"
+#include "ui/main/ProfileControls.h"
+#include "ui/main/ApplySession.h"
 #include "storage/ConfigStorage.h"
 #include "ui/main/ProfileFileDialog.h"
 #include <QDebug>
@@ -39,17 +40,17 @@ bool copyReplacing(const QString &source, const QString &target)
 
 } // namespace
 
-void MousecfgWidget::exportProfile()
+void ProfileControls::exportProfile()
 {
-    const int slot = activeSlot(m_working);
-    const QString name = m_working.profileNames[slot];
-    QString path = askProfileFilePath(this, FileDialogKind::Save, tr("Save Profile File"), tr("Profile File(*.prof)"));
+    const int slot = activeSlot(m_session->working());
+    const QString name = m_session->working().profileNames[slot];
+    QString path = askProfileFilePath(m_window.widget, FileDialogKind::Save, tr("Save Profile File"), tr("Profile File(*.prof)"));
     if (path.isEmpty())
         return;
     path = withSuffix(path, QStringLiteral("prof"));
     const QString source = profileFilePath(name);
     // A slot that was never saved has no file yet: its settings are what is exported.
-    const bool ready = (QFile::exists(source) || saveProfileByName(m_working.profiles[slot], name))
+    const bool ready = (QFile::exists(source) || saveProfileByName(m_session->working().profiles[slot], name))
                        && writeMouseName(currentProductName(), source);
     if (!ready) {
         showMessage(2, tr("The file could not be written: %1").arg(source));
@@ -61,9 +62,9 @@ void MousecfgWidget::exportProfile()
         showMessage(2, tr("The file could not be written: %1").arg(path));
 }
 
-void MousecfgWidget::importProfile()
+void ProfileControls::importProfile()
 {
-    const QString path = askProfileFilePath(this, FileDialogKind::Open, tr("Load Profile File"), tr("Profile File(*.prof)"));
+    const QString path = askProfileFilePath(m_window.widget, FileDialogKind::Open, tr("Load Profile File"), tr("Profile File(*.prof)"));
     if (path.isEmpty())
         return;
     if (!readableFile(path)) {
@@ -96,24 +97,24 @@ void MousecfgWidget::importProfile()
     bindCurrentSlot(name);
     rebuildProfileMenu();
     loadCurrentSlotFrom(name);
-    refreshPanels();
-    runWrite(false);
+    m_window.panelsChanged();
+    m_window.write(false);
 }
 
-void MousecfgWidget::saveConfigFile()
+void ProfileControls::saveConfigFile()
 {
-    QString path = askProfileFilePath(this, FileDialogKind::Save, tr("Save Config File"), tr("Config File(*.conf)"));
+    QString path = askProfileFilePath(m_window.widget, FileDialogKind::Save, tr("Save Config File"), tr("Config File(*.conf)"));
     if (path.isEmpty())
         return;
     path = withSuffix(path, QStringLiteral("conf"));
-    const MouseSettings copy = m_working;
+    const MouseSettings copy = m_session->working();
     if (!writeMouseName(currentProductName(), path) || !exportSettings(copy, path))
         showMessage(2, tr("The file could not be written: %1").arg(path));
 }
 
-void MousecfgWidget::loadConfigFile()
+void ProfileControls::loadConfigFile()
 {
-    const QString path = askProfileFilePath(this, FileDialogKind::Open, tr("Load Config File"), tr("Config File(*.conf)"));
+    const QString path = askProfileFilePath(m_window.widget, FileDialogKind::Open, tr("Load Config File"), tr("Config File(*.conf)"));
     if (path.isEmpty())
         return;
     if (!readableFile(path)) {
@@ -130,7 +131,7 @@ void MousecfgWidget::loadConfigFile()
     }
     // Imported over a copy of the last-applied settings into the working
     // ones, so the write that follows sees, and sends, what the file changes.
-    MouseSettings imported = m_applied;
+    MouseSettings imported = m_session->applied();
     QList<int> renamed;
     if (importSettings(imported, path, &renamed) < 0) {
         showMessage(2, tr("The file could not be read: %1").arg(path));
@@ -140,38 +141,38 @@ void MousecfgWidget::loadConfigFile()
         showMessage(2, tr("Two slots had the same profile name. Slot %1 is now called \"%2\".")
                            .arg(slot + 1)
                            .arg(imported.profileNames[slot]));
-    m_working = imported;
-    selectPage(0);
-    switchToSlot(m_working.profileId, false);
+    m_session->working() = imported;
+    m_window.pageShown(0);
+    m_window.slotShown(m_session->working().profileId);
     rebuildProfileMenu();
-    runWrite(false);
+    m_window.write(false);
 }
 
-void MousecfgWidget::resetProfile()
+void ProfileControls::resetProfile()
 {
     if (showMessage(1, tr("Are you sure you want reset this profile?")) != 1)
         return;
-    const int slot = activeSlot(m_working);
+    const int slot = activeSlot(m_session->working());
     qDebug("Accepted %d", slot);
-    makeDefaultProfile(m_working.profiles[slot]);
-    m_working.profiles[slot].profileName = m_working.profileNames[slot];
-    retranslate();
-    refreshPanels();
-    m_profileNameEdit->setText(m_working.profileNames[slot]);
-    runWrite(false);
+    makeDefaultProfile(m_session->working().profiles[slot]);
+    m_session->working().profiles[slot].profileName = m_session->working().profileNames[slot];
+    m_window.relabelled();
+    m_window.panelsChanged();
+    m_profileNameEdit->setText(m_session->working().profileNames[slot]);
+    m_window.write(false);
 }
 
-void MousecfgWidget::resetAllProfiles()
+void ProfileControls::resetAllProfiles()
 {
     if (showMessage(1, tr("Are you sure you want reset all profiles?")) != 1)
         return;
-    makeDefaultSettings(m_working);
+    makeDefaultSettings(m_session->working());
     // "All profiles" means all five, not only the first.
     for (int i = 0; i < PROFILE_COUNT; ++i) {
-        makeDefaultProfile(m_working.profiles[i]);
-        m_working.profiles[i].profileName = m_working.profileNames[i];
+        makeDefaultProfile(m_session->working().profiles[i]);
+        m_session->working().profiles[i].profileName = m_session->working().profileNames[i];
     }
-    switchToSlot(m_working.profileId, false);
+    m_window.slotShown(m_session->working().profileId);
     rebuildProfileMenu();
-    runWrite(true);
+    m_window.write(true);
 }

@@ -1,0 +1,98 @@
+#include "ui/main/ApplySession.h"
+#include "device/CommandProtocol.h"
+#include "device/InputReports.h"
+#include "device/MouseConnection.h"
+#include "device/PointerSettings.h"
+#include "storage/AppPaths.h"
+#include "storage/ConfigStorage.h"
+#include "ui/main/KestProcessThread.h"
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <utility>
+
+ApplySession::ApplySession(MouseConnection *connection, QObject *parent) : QObject(parent), m_connection(connection)
+{
+}
+
+void ApplySession::load()
+{
+    loadSettings(m_applied);
+    m_working = m_applied;
+}
+
+bool ApplySession::reload()
+{
+    if (!loadSettings(m_applied))
+        return false;
+    m_working = m_applied;
+    return true;
+}
+
+int ApplySession::write(bool writeAll, const Wait &wait)
+{
+    if (m_bWriteRunning)
+        return -1;
+    m_bWriteRunning = true;
+    writeAll = std::exchange(m_bForceNextWrite, false) || writeAll;
+    if (m_connection)
+        m_connection->hold();
+
+    KestProcessThread thread(m_working, m_applied, writeAll);
+    if (wait) {
+        wait(thread);
+    } else {
+        QEventLoop loop;
+        connect(&thread, &QThread::finished, &loop, &QEventLoop::quit);
+        thread.start(QThread::InheritPriority);
+        loop.exec();
+    }
+    thread.wait();
+    m_bWriteRunning = false;
+    // Device changes held back during the write are taken in now.
+    if (m_connection)
+        m_connection->release();
+
+    if (!thread.m_bDiffSaved)
+        forceNextWrite();
+    return thread.m_iStatus;
+}
+
+QString ApplySession::failureText(int status)
+{
+    if (status == WriteStatusSleeping)
+        return QCoreApplication::translate("MousecfgWidget", "Mouse is sleeping or not connected.");
+    if (status == WriteStatusNotSaved)
+        return QCoreApplication::translate("MousecfgWidget", "The settings could not be saved in %1. Nothing was sent to the mouse.")
+            .arg(configDir());
+    return QCoreApplication::translate("MousecfgWidget", "Send data failed, please try again.");
+}
+
+void ApplySession::forceNextWrite()
+{
+    m_bForceNextWrite = true;
+    emit notSaved();
+}
+
+void ApplySession::writeStatusReported(quint8 status)
+{
+    if (status == 0 && !writeDiffFlag(1))
+        forceNextWrite();
+}
+
+void ApplySession::mouseRunsEffect(quint8 mode)
+{
+    const int slot = activeSlot(m_working);
+    m_working.profiles[slot].ledMode = mode;
+    m_applied.profiles[slot].ledMode = mode;
+}
+
+void ApplySession::activateOnMouse(int slot)
+{
+    {
+        // Both commands go out while the status thread waits for the handle.
+        const CommandHandleLock owner(commandHandleMutex());
+        setActiveProfile(slot);
+        sendRefreshSequence();
+    }
+    applyPointerSettings();
+}
