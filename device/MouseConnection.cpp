@@ -44,32 +44,14 @@ struct Attachment {
 
 } // namespace
 
-namespace {
-std::atomic<MouseConnection *> g_active{nullptr};
-}
-
 MouseConnection::MouseConnection(QObject *parent) : QObject(parent)
 {
-    g_active = this;
 }
 
 MouseConnection::~MouseConnection()
 {
-    MouseConnection *self = this;
-    g_active.compare_exchange_strong(self, nullptr);
     stopStatusThread();
     closeDevice();
-}
-
-MouseConnection *MouseConnection::active()
-{
-    return g_active;
-}
-
-DownloadLinks MouseConnection::activeDownloadLinks()
-{
-    MouseConnection *connection = active();
-    return connection ? connection->downloadLinks() : DownloadLinks();
 }
 
 DownloadLinks MouseConnection::downloadLinks()

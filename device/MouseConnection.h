@@ -45,12 +45,6 @@ public:
     // while this object lives.
     DownloadLinks downloadLinks();
 
-    // The handles are the process's, so there is at most one connection: the
-    // one constructed last, until it is destroyed (null without one).
-    static MouseConnection *active();
-    // Its links, or none without a connection.
-    static DownloadLinks activeDownloadLinks();
-
 public slots:
     // A device interface arrived or was removed ("HID#VID_xxxx&PID_xxxx&colNN...").
     void handleDeviceChange(const QString &interfaceName, bool arrival);

@@ -37,7 +37,7 @@ int ApplySession::write(bool writeAll, const Wait &wait)
     if (m_connection)
         m_connection->hold();
 
-    KestProcessThread thread(m_working, m_applied, writeAll);
+    KestProcessThread thread(m_working, m_applied, writeAll, m_connection ? m_connection->downloadLinks() : DownloadLinks());
     if (wait) {
         wait(thread);
     } else {
@@ -89,10 +89,12 @@ void ApplySession::mouseRunsEffect(quint8 mode)
 void ApplySession::activateOnMouse(int slot)
 {
     {
-        // Both commands go out while the status thread waits for the handle.
+        // Both commands go out while the status thread waits for the handle;
+        // a status report they read still reaches the display.
+        const StatusReportSink onStatus = m_connection ? m_connection->downloadLinks().onStatus : StatusReportSink();
         const CommandHandleLock owner(commandHandleMutex());
-        setActiveProfile(slot);
-        sendRefreshSequence();
+        setActiveProfile(slot, onStatus);
+        sendRefreshSequence(onStatus);
     }
     applyPointerSettings();
 }

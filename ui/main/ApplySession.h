@@ -48,7 +48,7 @@ public:
     // The mouse runs this effect already: both records hold it now.
     void mouseRunsEffect(quint8 mode);
     // The slot goes active on the mouse, and the pointer settings with it.
-    static void activateOnMouse(int slot);
+    void activateOnMouse(int slot);
 
 signals:
     // A settings file could not be written.

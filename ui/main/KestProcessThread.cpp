@@ -1,11 +1,11 @@
 #include "ui/main/KestProcessThread.h"
-#include "device/MouseConnection.h"
 #include "device/WriteTransaction.h"
 #include "ui/main/MousecfgWidget.h"
+#include <utility>
 
-KestProcessThread::KestProcessThread(MouseSettings &working, MouseSettings &applied, bool writeAll, QObject *parent)
-    : QThread(parent), m_bWriteAll(writeAll), m_working(working), m_applied(applied),
-      m_links(MouseConnection::activeDownloadLinks())
+KestProcessThread::KestProcessThread(MouseSettings &working, MouseSettings &applied, bool writeAll,
+                                     DownloadLinks links, QObject *parent)
+    : QThread(parent), m_bWriteAll(writeAll), m_working(working), m_applied(applied), m_links(std::move(links))
 {
 }
 

@@ -12,7 +12,9 @@ class KestProcessThread : public QThread
 {
     Q_OBJECT
 public:
-    KestProcessThread(MouseSettings &working, MouseSettings &applied, bool writeAll, QObject *parent = nullptr);
+    // links: how the download reaches the connection's status thread, taken on the GUI thread.
+    KestProcessThread(MouseSettings &working, MouseSettings &applied, bool writeAll, DownloadLinks links = {},
+                      QObject *parent = nullptr);
 
     quint8 m_iStatus = 0;
     bool m_bDiffSaved = true; // "Config/Diff" reached Config.ini
@@ -27,5 +29,5 @@ protected:
 private:
     MouseSettings &m_working;
     MouseSettings &m_applied;
-    DownloadLinks m_links; // the connection's status thread, taken on the GUI thread
+    DownloadLinks m_links;
 };

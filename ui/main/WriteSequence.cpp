@@ -48,7 +48,7 @@ void MousecfgWidget::reportSaved(bool saved)
 void MousecfgWidget::chooseSlot(int index)
 {
     switchToSlot(index, false);
-    ApplySession::activateOnMouse(index);
+    m_session->activateOnMouse(index);
     // The mouse holds one DPI table and one key table: the new slot's go out now.
     runWrite(false);
 }
