@@ -99,6 +99,15 @@ struct FieldMember {
             return a.*colour == b.*colour;
         return number(a) == number(b);
     }
+    void assign(Record &to, const Record &from) const
+    {
+        if (text)
+            to.*text = from.*text;
+        else if (colour)
+            to.*colour = from.*colour;
+        else
+            setNumber(to, number(from));
+    }
 };
 
 template <typename Record>

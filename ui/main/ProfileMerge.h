@@ -2,95 +2,44 @@
 // Takes what was edited on a private copy of a profile into the working one:
 // every field where the copy differs from what it was loaded with. A field the
 // working record got from elsewhere meanwhile is not overwritten by the copy's
-// stale value. The fields are listed by structured bindings, so a field added
-// to a record and not here does not compile.
-#include "storage/MouseSettings.h"
-#include <cstddef>
-#include <tuple>
-#include <type_traits>
-#include <utility>
+// stale value. The fields are those of the settings table, the same that the
+// files keep, so none can be left out here.
+#include "storage/SettingFields.h"
 
 namespace profile_merge {
 
-// The fields of a record as a tuple of references; leaves have none.
-template <typename T>
-struct Fields {
-};
-
-#define MOUSECFG_FIELDS(Type, ...)                                                                                   \
-    template <>                                                                                                      \
-    struct Fields<Type> {                                                                                            \
-        template <typename R>                                                                                        \
-        static auto of(R &record)                                                                                    \
-        {                                                                                                            \
-            auto &[__VA_ARGS__] = record;                                                                            \
-            return std::tie(__VA_ARGS__);                                                                            \
-        }                                                                                                            \
-    };
-
-MOUSECFG_FIELDS(KeyInfo, map, low, high)
-MOUSECFG_FIELDS(DpiStage, used, link, xy, x, y)
-MOUSECFG_FIELDS(ButtonInfo, id, fun, loopNumber, keyNumber, keyInfo, res1, res2, res3, res4, macroName)
-MOUSECFG_FIELDS(LedModeSetting, rgb, h, s, v, bright, breath)
-MOUSECFG_FIELDS(ProfileData, pollrate, dpi, ledMode, ledMoveOff, ledSleepTime, dpiInfo, mouseSpeed, dbClickSpeed,
-                scrollIsPage, scrollSpeed, accelEnable, acee, buttonInfo, ledModes, profileName, profilePath)
-#undef MOUSECFG_FIELDS
-
-template <typename T, typename = void>
-struct HasFields : std::false_type {
-};
-template <typename T>
-struct HasFields<T, std::void_t<decltype(Fields<T>::of(std::declval<T &>()))>> : std::true_type {
-};
-
-template <typename T>
-void take(T &working, const T &edited, const T &loaded);
-
-template <typename W, typename E, typename L, std::size_t... I>
-void takeFields(W working, E edited, L loaded, std::index_sequence<I...>)
+template <typename Owner, typename Entry, int Count, typename A, typename Visit>
+void forEntries(const EntryTable<Owner, Entry, Count> &table, A &a, const Owner &b, const Owner &c, Visit &visit)
 {
-    (take(std::get<I>(working), std::get<I>(edited), std::get<I>(loaded)), ...);
-}
-
-template <typename T>
-void take(T &working, const T &edited, const T &loaded)
-{
-    if constexpr (std::is_array_v<T>) {
-        for (std::size_t i = 0; i < std::extent_v<T>; ++i)
-            take(working[i], edited[i], loaded[i]);
-    } else if constexpr (HasFields<T>::value) {
-        auto fields = Fields<T>::of(working);
-        takeFields(fields, Fields<T>::of(edited), Fields<T>::of(loaded),
-                   std::make_index_sequence<std::tuple_size_v<decltype(fields)>>{});
-    } else if (!(edited == loaded)) {
-        working = edited;
+    for (int i = 0; i < Count; ++i) {
+        auto &x = table.at(a, i);
+        for (const SettingField<Entry> &field : table.fields)
+            visit(field, x, table.at(b, i), table.at(c, i));
     }
 }
 
-template <typename T>
-bool equal(const T &a, const T &b);
-
-template <typename A, typename B, std::size_t... I>
-bool equalFields(A a, B b, std::index_sequence<I...>)
+// visit(field, a's record, b's record, c's record) for every field of three
+// profiles; A is ProfileData or const ProfileData.
+template <typename A, typename Visit>
+void forEachField(A &a, const ProfileData &b, const ProfileData &c, Visit visit)
 {
-    return (equal(std::get<I>(a), std::get<I>(b)) && ...);
+    for (const SettingField<ProfileData> &field : profileFields())
+        visit(field, a, b, c);
+    forEntries(dpiStageFields(), a, b, c, visit);
+    forEntries(ledModeFields(), a, b, c, visit);
+    forEntries(buttonFields(), a, b, c, visit);
+    const auto &buttons = buttonFields();
+    for (int i = 0; i < BUTTON_SLOT_COUNT; ++i)
+        forEntries(keyInfoFields(), buttons.at(a, i), buttons.at(b, i), buttons.at(c, i), visit);
 }
 
-template <typename T>
-bool equal(const T &a, const T &b)
+inline bool equal(const ProfileData &a, const ProfileData &b)
 {
-    if constexpr (std::is_array_v<T>) {
-        for (std::size_t i = 0; i < std::extent_v<T>; ++i) {
-            if (!equal(a[i], b[i]))
-                return false;
-        }
-        return true;
-    } else if constexpr (HasFields<T>::value) {
-        auto fields = Fields<T>::of(a);
-        return equalFields(fields, Fields<T>::of(b), std::make_index_sequence<std::tuple_size_v<decltype(fields)>>{});
-    } else {
-        return a == b;
-    }
+    bool same = true;
+    forEachField(a, b, b, [&](const auto &field, const auto &x, const auto &y, const auto &) {
+        same = same && field.member.equal(x, y);
+    });
+    return same;
 }
 
 } // namespace profile_merge
@@ -98,6 +47,9 @@ bool equal(const T &a, const T &b)
 // Takes the copy's edits into working; the copy becomes the new starting point.
 inline void takeEditedProfile(ProfileData &working, const ProfileData &edited, ProfileData &loaded)
 {
-    profile_merge::take(working, edited, loaded);
+    profile_merge::forEachField(working, edited, loaded, [](const auto &field, auto &to, const auto &copy, const auto &start) {
+        if (!field.member.equal(copy, start))
+            field.member.assign(to, copy);
+    });
     loaded = edited;
 }
