@@ -8,6 +8,7 @@
 #include <QDebug>
 #include <QMetaObject>
 #include <atomic>
+#include <utility>
 
 namespace {
 
@@ -42,6 +43,20 @@ struct Attachment {
     }
 };
 
+// Lets emitStatusReport decode a report into the connection's pending slots.
+struct PendingSink {
+    MouseConnection &connection;
+    void RefreshBatteryStatus(quint8 c, quint8 l, quint8 h) { connection.queueBatteryStatus(c, l, h); }
+    void RefreshStatus(quint8 p, quint8 d, quint8 r, quint8 m) { connection.queueStatus(p, d, r, m); }
+    void RefreshWriteStatus(quint8 s) { connection.queueWriteStatus(s); }
+};
+
+void queueStatusReport(MouseConnection &connection, const uint8_t *report)
+{
+    PendingSink sink{connection};
+    emitStatusReport(sink, report);
+}
+
 } // namespace
 
 MouseConnection::MouseConnection(QObject *parent) : QObject(parent)
@@ -64,8 +79,55 @@ DownloadLinks MouseConnection::downloadLinks()
         QMetaObject::invokeMethod(this, &MouseConnection::startStatusThread, Qt::QueuedConnection);
     };
     // Status reports read by a send still reach the status display.
-    links.onStatus = [this](const uint8_t *report) { emitStatusReport(*this, report); };
+    links.onStatus = [this](const uint8_t *report) { queueStatusReport(*this, report); };
     return links;
+}
+
+void MouseConnection::queueBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
+{
+    std::lock_guard<std::mutex> lock(m_pendingMutex);
+    m_pending.battery = std::array<quint8, 3>{iCharge, iLowByte, iHiByte};
+    schedulePendingLocked();
+}
+
+void MouseConnection::queueStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode)
+{
+    // Each report carries the whole state, so the latest one is all the window needs.
+    std::lock_guard<std::mutex> lock(m_pendingMutex);
+    m_pending.state = std::array<quint8, 4>{iProfile, iDPI, iRate, iMode};
+    schedulePendingLocked();
+}
+
+void MouseConnection::queueWriteStatus(quint8 iStatus)
+{
+    std::lock_guard<std::mutex> lock(m_pendingMutex);
+    // A 0 (the mouse lost a write) must reach the window even if a 1 follows.
+    if (!m_pending.writeStatus || *m_pending.writeStatus != 0)
+        m_pending.writeStatus = iStatus;
+    schedulePendingLocked();
+}
+
+void MouseConnection::schedulePendingLocked()
+{
+    if (m_pending.scheduled)
+        return;
+    m_pending.scheduled = true;
+    QMetaObject::invokeMethod(this, &MouseConnection::deliverPending, Qt::QueuedConnection);
+}
+
+void MouseConnection::deliverPending()
+{
+    PendingStatus pending;
+    {
+        std::lock_guard<std::mutex> lock(m_pendingMutex);
+        pending = std::exchange(m_pending, PendingStatus{});
+    }
+    if (pending.battery)
+        emit RefreshBatteryStatus((*pending.battery)[0], (*pending.battery)[1], (*pending.battery)[2]);
+    if (pending.writeStatus)
+        emit RefreshWriteStatus(*pending.writeStatus);
+    if (pending.state)
+        emit RefreshStatus((*pending.state)[0], (*pending.state)[1], (*pending.state)[2], (*pending.state)[3]);
 }
 
 void MouseConnection::start()
@@ -125,9 +187,12 @@ void MouseConnection::startStatusThread()
     if (m_thread)
         m_thread->deleteLater(); // it ended on its own (its handle went away)
     auto *thread = new KestGetBatteryThread;
-    connect(thread, &KestGetBatteryThread::RefreshBatteryStatus, this, &MouseConnection::RefreshBatteryStatus);
-    connect(thread, &KestGetBatteryThread::RefreshStatus, this, &MouseConnection::RefreshStatus);
-    connect(thread, &KestGetBatteryThread::RefreshWriteStatus, this, &MouseConnection::RefreshWriteStatus);
+    // Direct: the reports wait in the pending slots, not in the event queue.
+    connect(thread, &KestGetBatteryThread::RefreshBatteryStatus, this, &MouseConnection::queueBatteryStatus,
+            Qt::DirectConnection);
+    connect(thread, &KestGetBatteryThread::RefreshStatus, this, &MouseConnection::queueStatus, Qt::DirectConnection);
+    connect(thread, &KestGetBatteryThread::RefreshWriteStatus, this, &MouseConnection::queueWriteStatus,
+            Qt::DirectConnection);
     m_thread = thread;
     thread->start(QThread::InheritPriority);
 }

@@ -6,7 +6,9 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <mutex>
+#include <optional>
 
 class KestGetBatteryThread;
 
@@ -45,6 +47,13 @@ public:
     // while this object lives.
     DownloadLinks downloadLinks();
 
+    // From any thread: a status report on its way to this object's thread.
+    // Only the latest of each kind waits, and one queued call passes them on,
+    // so a mouse that floods reports cannot flood the window.
+    void queueBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
+    void queueStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
+    void queueWriteStatus(quint8 iStatus);
+
 public slots:
     // A device interface arrived or was removed ("HID#VID_xxxx&PID_xxxx&colNN...").
     void handleDeviceChange(const QString &interfaceName, bool arrival);
@@ -64,6 +73,17 @@ signals:
 private:
     void resynchronise();
     void reopen();
+    void schedulePendingLocked();
+    void deliverPending();
+
+    struct PendingStatus {
+        std::optional<std::array<quint8, 3>> battery;
+        std::optional<std::array<quint8, 4>> state;
+        std::optional<quint8> writeStatus;
+        bool scheduled = false;
+    };
+    std::mutex m_pendingMutex;
+    PendingStatus m_pending;
 
     mutable std::mutex m_threadMutex;
     KestGetBatteryThread *m_thread = nullptr;

@@ -5,7 +5,9 @@
 #include "device/MouseConnection.h"
 #include "storage/ConfigStorage.h"
 #include "tests/support/DeviceSession.h"
+#include <QElapsedTimer>
 #include <QSignalSpy>
+#include <QThread>
 #include <QtTest>
 
 class TestMouseConnection : public QObject
@@ -16,6 +18,8 @@ private slots:
     void followsPlugging();
     void heldChangesWaitForTheDownload();
     void downloadThroughItsLinks();
+    void floodReachesTheWindowOnce_data();
+    void floodReachesTheWindowOnce();
 };
 
 void TestMouseConnection::followsPlugging_data()
@@ -102,9 +106,60 @@ void TestMouseConnection::downloadThroughItsLinks()
     QVERIFY(loadSettings(settings));
     QCOMPARE(applyAllSettings(settings, ChangeBasic, watched), 0);
     QVERIFY(stoppedBeforeFirstReport);
-    QCOMPARE(states.size(), 1);
     QVERIFY(!connection.statusThreadRunning()); // started from the connection's own thread
+    QTRY_COMPARE(states.size(), 1); // passed on by a queued call
     QTRY_VERIFY(connection.statusThreadRunning());
+    QCOMPARE(fixture.mouse().handleFaults(), 0);
+}
+
+using Press = void (VirtualMouse::*)();
+Q_DECLARE_METATYPE(Press)
+
+void TestMouseConnection::floodReachesTheWindowOnce_data()
+{
+    QTest::addColumn<Press>("press");
+    QTest::addColumn<int>("presses");
+    QTest::newRow("DPI button 1000 times") << Press(&VirtualMouse::pressDpiButton) << 1000;
+    QTest::newRow("profile button 999 times") << Press(&VirtualMouse::pressProfileButton) << 999;
+    QTest::newRow("rate button 1001 times") << Press(&VirtualMouse::pressRateButton) << 1001;
+}
+
+// The status thread reads every state change while this thread's events
+// wait: the window then gets one report of each kind, the last one sent.
+void TestMouseConnection::floodReachesTheWindowOnce()
+{
+    QFETCH(Press, press);
+    QFETCH(int, presses);
+    DemoInstallation installation;
+    VirtualMouseFixture fixture(Connection::Receiver);
+    MouseConnection connection;
+    QSignalSpy states(&connection, &MouseConnection::RefreshStatus);
+    QSignalSpy battery(&connection, &MouseConnection::RefreshBatteryStatus);
+    QSignalSpy writeStatus(&connection, &MouseConnection::RefreshWriteStatus);
+    connection.start();
+    QVERIFY(connection.statusThreadRunning());
+    QElapsedTimer stuck;
+    stuck.start();
+    // In bursts the handle's queue holds, so no report is lost on the way.
+    for (int pressed = 0; pressed < presses;) {
+        const int burst = std::min(SIM_QUEUE_CAPACITY / 2, presses - pressed);
+        const int readBefore = fixture.mouse().readsDelivered();
+        for (int i = 0; i < burst; ++i)
+            (fixture.mouse().*press)();
+        pressed += burst;
+        while (fixture.mouse().readsDelivered() - readBefore < burst) {
+            QVERIFY2(stuck.elapsed() < 120000, "the status thread stopped reading");
+            QThread::msleep(1);
+        }
+    }
+    QTRY_VERIFY(!states.isEmpty());
+    QCoreApplication::processEvents();
+    QCOMPARE(states.size(), 1);
+    QVERIFY(battery.size() <= 1);
+    QVERIFY(writeStatus.size() <= 1);
+    const MouseState last = fixture.mouse().state();
+    const QList<int> shown{states[0][0].toInt(), states[0][1].toInt(), states[0][2].toInt(), states[0][3].toInt()};
+    QCOMPARE(shown, QList<int>({last.activeProfile, last.dpiStage, last.rateCode, last.deviceMode}));
     QCOMPARE(fixture.mouse().handleFaults(), 0);
 }
 

@@ -86,6 +86,41 @@ private slots:
         QCOMPARE(ran.size(), 2);
     }
 
+    // A flood while a dialog is open keeps one report of each kind, the latest.
+    void floodWhileHeldKeepsTheLatestOfEachKind()
+    {
+        bool busy = true;
+        StatusPresenter status([&busy] { return busy; });
+        QStringList ran;
+        using Kind = StatusPresenter::HeldReport;
+        for (int i = 0; i < 1000; ++i) {
+            QVERIFY(status.hold(Kind::State, [&ran, i] { ran << QString("state %1").arg(i); }));
+            QVERIFY(status.hold(Kind::LightMode, [&ran, i] { ran << QString("mode %1").arg(i); }));
+            QVERIFY(status.heldCount() <= 2);
+        }
+        busy = false;
+        QTRY_COMPARE(ran, QStringList({"state 999", "mode 999"}));
+        QCOMPARE(status.heldCount(), 0);
+    }
+
+    // The same percentage again and again is stored once.
+    void floodOfOneBatteryValueStoresOnce()
+    {
+        ConnectedMouse connected{Connection::Receiver};
+        StatusPresenter status([] { return false; });
+        QSignalSpy notSaved(&status, &StatusPresenter::notSaved);
+        status.batteryReport(0, 994 & 0xFF, 994 >> 8);
+        QCOMPARE(batteryPercent(), 90);
+        QVERIFY(setBatteryPercent(7)); // any further write of 90 would show
+        for (int i = 0; i < 1000; ++i)
+            QCOMPARE(status.batteryReport(0, 994 & 0xFF, 994 >> 8).percent, 90);
+        QCOMPARE(batteryPercent(), 7);
+        status.batteryReport(0, 993 & 0xFF, 993 >> 8);
+        QCOMPARE(batteryPercent(), 80);
+        QCOMPARE(notSaved.count(), 0);
+        g_bDeviceSleeping = false;
+    }
+
     void noticeIsSignalled()
     {
         StatusPresenter status([] { return false; });

@@ -42,14 +42,16 @@ void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, q
 
 void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
 {
-    if (m_status->hold([=] { slotRefreshWriteStatus(iStatus); }))
+    if (iStatus != 0)
+        return; // only a lost write has something to do, and a held 1 must not replace a held 0
+    if (m_status->hold(StatusPresenter::HeldReport::WriteStatus, [=] { slotRefreshWriteStatus(iStatus); }))
         return;
     m_session->writeStatusReported(iStatus);
 }
 
 void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode)
 {
-    if (m_status->hold([=] { slotRefreshStatus(iProfile, iDPI, iRate, iMode); }))
+    if (m_status->hold(StatusPresenter::HeldReport::State, [=] { slotRefreshStatus(iProfile, iDPI, iRate, iMode); }))
         return;
     qDebug().noquote() << QString::asprintf("Test data:profile =%x, dpi= %x, iRate= %x, mode= %x", iProfile, iDPI, iRate, iMode);
     if (iProfile != m_working.profileId)
@@ -99,7 +101,7 @@ void MousecfgWidget::slotRefreshLightMode(quint8 iMode)
 {
     if (iMode >= LED_MODE_COUNT)
         return; // a garbled report must not select an effect that does not exist
-    if (m_status->hold([=] { slotRefreshLightMode(iMode); }))
+    if (m_status->hold(StatusPresenter::HeldReport::LightMode, [=] { slotRefreshLightMode(iMode); }))
         return;
     // The mouse runs this effect already: it is what both records hold now.
     m_session->mouseRunsEffect(iMode);

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QTimer>
+#include <algorithm>
 #include <utility>
 
 StatusPresenter::StatusPresenter(std::function<bool()> busy, QObject *parent)
@@ -37,9 +38,22 @@ StatusPresenter::Battery StatusPresenter::batteryReport(quint8 charge, quint8 lo
 
 bool StatusPresenter::hold(const std::function<void()> &replay)
 {
+    return holdAs(-1, replay);
+}
+
+bool StatusPresenter::hold(HeldReport kind, const std::function<void()> &replay)
+{
+    return holdAs(int(kind), replay);
+}
+
+bool StatusPresenter::holdAs(int kind, const std::function<void()> &replay)
+{
     if (!m_busy())
         return false;
-    m_held.append(replay);
+    if (kind >= 0)
+        m_held.erase(std::remove_if(m_held.begin(), m_held.end(), [kind](const Held &h) { return h.kind == kind; }),
+                     m_held.end());
+    m_held.append({kind, replay});
     if (!m_holdTimer) {
         m_holdTimer = new QTimer(this);
         m_holdTimer->setInterval(HOLD_POLL_MS);
@@ -47,9 +61,9 @@ bool StatusPresenter::hold(const std::function<void()> &replay)
             if (m_busy())
                 return;
             m_holdTimer->stop();
-            const QList<std::function<void()>> held = std::exchange(m_held, {});
-            for (const auto &call : held)
-                call();
+            const QList<Held> held = std::exchange(m_held, {});
+            for (const Held &h : held)
+                h.replay();
         });
     }
     m_holdTimer->start();

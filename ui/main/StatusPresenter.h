@@ -30,6 +30,11 @@ public:
     // While busy, keeps replay for later and returns true; it runs once the
     // window is free again, in the order held.
     bool hold(const std::function<void()> &replay);
+    // The mouse's reports of one kind: a newer one replaces the one held, so
+    // what waits stays bounded however many arrive.
+    enum class HeldReport { State, WriteStatus, LightMode };
+    bool hold(HeldReport kind, const std::function<void()> &replay);
+    int heldCount() const { return int(m_held.size()); }
 
     // The notices for a slot, a DPI stage and a report rate chosen on the mouse.
     static QString profileNotice(int slot);
@@ -46,7 +51,12 @@ signals:
 
 private:
     std::function<bool()> m_busy;
-    QList<std::function<void()>> m_held;
+    struct Held {
+        int kind; // -1: not replaced by a newer one
+        std::function<void()> replay;
+    };
+    bool holdAs(int kind, const std::function<void()> &replay);
+    QList<Held> m_held;
     QTimer *m_holdTimer = nullptr;
     int m_iBatteryPercent = 0;
     int m_iBatteryFull;
