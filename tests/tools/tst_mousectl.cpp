@@ -562,15 +562,31 @@ private slots:
         QVERIFY(run.err.contains("Config.ini"));
     }
 
-    // Without --virtual the real HID library is asked; on a machine without the mouse that fails.
+    // Without --virtual the real HID library is asked; on a machine without the
+    // mouse that fails, and says what was stored all the same.
+    void realHidWithoutMouseFails_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message"); // "%1": the configuration folder
+        QTest::addColumn<int>("scrollSpeed"); // stored afterwards; 0: as before
+        QTest::newRow("status") << QStringList{"status"} << "mousectl: no mouse found" << 0;
+        QTest::newRow("set --apply")
+            << QStringList{"set", "--apply", "scroll-speed", "7"} << "mousectl: set: stored in %1, not sent: no mouse found" << 7;
+    }
     void realHidWithoutMouseFails()
     {
-        const CtlRun run = ctl({QStringLiteral("status")});
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        QFETCH(int, scrollSpeed);
+        const QByteArray before = ctl({QStringLiteral("get"), QStringLiteral("scroll-speed")}).out;
+        const CtlRun run = ctl(arguments);
         if (run.exitCode == 0)
             QSKIP("a real mouse is attached");
         QCOMPARE(run.exitCode, 1);
-        QVERIFY(run.err.startsWith("mousectl: "));
+        QCOMPARE(run.errorLines(), QList<QByteArray>{message.arg(m_app->filePath(QStringLiteral("Configs"))).toUtf8()});
         QVERIFY(run.out.isEmpty());
+        QCOMPARE(ctl({QStringLiteral("get"), QStringLiteral("scroll-speed")}).out,
+                 scrollSpeed ? QByteArray::number(scrollSpeed) + '\n' : before);
     }
 
     void exportImportRestoresChangedSettings()
