@@ -28,6 +28,9 @@ int chooseAppDir(const QString &dir)
         }
         setAppDir(QDir(dir).absolutePath());
     }
+    const QString notice = configDirNotice();
+    if (!notice.isEmpty())
+        printError(notice);
     // Every command needs the installed tables (the device name at least).
     if (!QFileInfo(configFilePath()).isFile()) {
         printError(QStringLiteral("no configuration file %1 (see --app-dir)").arg(configFilePath()));
