@@ -1,6 +1,8 @@
 #include "platform/SingleInstance.h"
 #include "platform/RuntimeFolder.h"
+#include "storage/AppPaths.h"
 #include "storage/IniFile.h"
+#include <QFileInfo>
 #include <QCryptographicHash>
 #include <QDebug>
 #include <QLocalSocket>
@@ -50,9 +52,23 @@ QString SingleInstanceLock::activationSocketPath() const
 namespace {
 constexpr int ACTIVATION_TIMEOUT_MS = 2000;
 constexpr char ACTIVATE[] = "show\n";
-constexpr char RELOAD[] = "reload\n";
+constexpr char RELOAD[] = "reload ";
 
-bool sendMessage(const QString &socketPath, const char *message)
+// Both sides name the folder the same way, whatever path led to it.
+QString canonicalFolder(const QString &folder)
+{
+    return QFileInfo(folder).canonicalFilePath();
+}
+
+// "reload <folder>": another program stored settings there. Only a window
+// that keeps its settings in that same folder takes them.
+bool namesOwnConfigFolder(const QByteArray &message)
+{
+    const QString folder = QString::fromUtf8(message.mid(int(qstrlen(RELOAD))).trimmed());
+    return !folder.isEmpty() && folder == canonicalFolder(configDir());
+}
+
+bool sendMessage(const QString &socketPath, const QByteArray &message)
 {
     if (socketPath.isEmpty())
         return false;
@@ -75,7 +91,7 @@ ActivationListener::ActivationListener(QObject *parent) : QObject(parent)
                 const QByteArray message = socket->readAll();
                 if (message.startsWith(ACTIVATE))
                     emit activationRequested();
-                else if (message.startsWith(RELOAD))
+                else if (message.startsWith(RELOAD) && namesOwnConfigFolder(message))
                     emit settingsChanged();
                 socket->disconnectFromServer();
             });
@@ -98,7 +114,7 @@ bool requestActivation(const QString &socketPath)
     return sendMessage(socketPath, ACTIVATE);
 }
 
-bool notifySettingsChanged(const QString &socketPath)
+bool notifySettingsChanged(const QString &socketPath, const QString &configFolder)
 {
-    return sendMessage(socketPath, RELOAD);
+    return sendMessage(socketPath, RELOAD + canonicalFolder(configFolder).toUtf8() + '\n');
 }

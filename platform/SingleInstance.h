@@ -33,7 +33,9 @@ private:
 QString instanceMutexName(const QString &productName);
 
 // The holder's side: activationRequested() for every second start that knocks,
-// settingsChanged() when another program has stored new settings.
+// settingsChanged() when another program has stored new settings in the
+// configuration folder this process uses (configDir()); news of another
+// folder is not for this window.
 class ActivationListener : public QObject {
     Q_OBJECT
 public:
@@ -50,5 +52,6 @@ private:
 
 // The second start's side; false when no copy answered.
 bool requestActivation(const QString &socketPath);
-// Tells a running copy to show the stored settings again; false when none runs.
-bool notifySettingsChanged(const QString &socketPath);
+// Tells a running copy that settings were stored in `configFolder`, so that a
+// window using that folder shows them; false when none runs.
+bool notifySettingsChanged(const QString &socketPath, const QString &configFolder);

@@ -69,14 +69,18 @@ QString userConfigDir()
     return base.isEmpty() ? QString() : base + QStringLiteral("/mousecfg/Configs");
 }
 
+bool asksForUserConfigDir(const QString &appDir)
+{
+    return qgetenv(kPerUserEnvironmentVariable) == "1"
+        || (QFileInfo(appDir).isDir() && QFileInfo::exists(appDir + QLatin1Char('/') + QLatin1String(kPerUserMarkerFile)));
+}
+
 bool wantsUserConfigDir(const QString &appDir)
 {
-    if (qgetenv(kPerUserEnvironmentVariable) == "1")
+    if (asksForUserConfigDir(appDir))
         return true;
     if (!QFileInfo(appDir).isDir())
         return false;
-    if (QFileInfo::exists(appDir + QLatin1Char('/') + QLatin1String(kPerUserMarkerFile)))
-        return true;
     const QString configs = appDir + QStringLiteral("/Configs");
     return !folderAcceptsFiles(QFileInfo(configs).isDir() ? configs : appDir);
 }

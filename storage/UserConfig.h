@@ -20,6 +20,9 @@ QString userConfigDir();
 // none) exists and refuses new files. A folder that does not exist keeps the
 // plain layout.
 bool wantsUserConfigDir(const QString &appDir);
+// The environment variable or the installation marker asks for per-user
+// settings (rather than an application folder that cannot be written).
+bool asksForUserConfigDir(const QString &appDir);
 
 // Copies every file of `installedDir` (recursively) that `userDir` lacks, unless
 // `userDir` already holds Config.ini: the copy is made once, and what the user

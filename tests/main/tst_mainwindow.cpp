@@ -16,14 +16,17 @@
 #include "ui/main/MousecfgWidget.h"
 #include "ui/buttons/KestBtnWindow.h"
 #include "ui/panels/KestColorWindow.h"
+#include "ui/panels/KestDPIWindow.h"
 #include "ui/panels/KestReportRate.h"
 #include "ui/panels/KestSingleDPI.h"
+#include "ui/panels/KestTwoBarSlider.h"
 #include <QDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -235,7 +238,8 @@ private slots:
     {
         auto window = openWindow(Connection::Receiver);
         // A folder that is a file cannot be written, not even by root.
-        QVERIFY(QDir(m_app->path()).removeRecursively() || true);
+        QVERIFY(QFileInfo(m_app->filePath("Configs/Config.ini")).isFile());
+        QVERIFY(QDir(m_app->filePath("Configs")).removeRecursively());
         QVERIFY(writeFileBytes(m_app->path() + "/Configs", "not a folder"));
         window->workingSettings().profiles[0].pollrate = 2;
         virtualMouse().resetCounters();
@@ -425,6 +429,57 @@ private slots:
         QCOMPARE(readDiffFlag(), 0);
     }
 
+    // mousectl stores while the window holds an edit not yet applied: the
+    // window takes what was stored in its own folder and keeps the edit; a
+    // command that stored nothing, or stored in another folder, leaves it be.
+    void storedSettingsKeepTheUnappliedEdits_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("otherFolder");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<bool>("reloaded");
+        QTest::newRow("stored here") << "set rate 500" << false << 0 << true;
+        QTest::newRow("failed") << "import /nonexistent/settings.conf" << false << 74 << false;
+        QTest::newRow("stored in another folder") << "set rate 500" << true << 0 << false;
+    }
+    void storedSettingsKeepTheUnappliedEdits()
+    {
+        QFETCH(QString, command);
+        QFETCH(bool, otherFolder);
+        QFETCH(int, exitCode);
+        QFETCH(bool, reloaded);
+        QTemporaryDir other;
+        for (const char *file : {"DefaultProfile.bin", "Configs/Config.ini"})
+            QVERIFY(writeFileBytes(other.filePath(file), readFileBytes(m_app->filePath(file))));
+        QTemporaryDir runtime; // where the window listens, shared with mousectl
+        const QByteArray runtimeBefore = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        auto window = openWindow(Connection::Receiver);
+        ActivationListener listener;
+        QSignalSpy changed(&listener, &ActivationListener::settingsChanged);
+        connect(&listener, &ActivationListener::settingsChanged, window.get(), &MousecfgWidget::reloadStoredSettings);
+        QVERIFY(listener.listen(SingleInstanceLock(instanceMutexName(descriptionProductName())).activationSocketPath()));
+        const ProfileData before = window->workingSettings().profiles[0];
+        const QString rateBefore = window->findChild<KestReportRate *>()->rateText();
+        window->findChild<KestDPIWindow *>()->row(1)->slider()->linkedSlider()->setValue(40);
+
+        QProcess ctl;
+        QSignalSpy finished(&ctl, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished));
+        ctl.start(qEnvironmentVariable("MOUSECFG_APPDIR") + QStringLiteral("/mousectl"),
+                  QStringList{QStringLiteral("--app-dir"), otherFolder ? other.path() : m_app->path()}
+                      + command.split(QLatin1Char(' ')));
+        QVERIFY(finished.wait(60000));
+        runtimeBefore.isNull() ? qunsetenv("XDG_RUNTIME_DIR") : qputenv("XDG_RUNTIME_DIR", runtimeBefore);
+        QCOMPARE(ctl.exitCode(), exitCode);
+        // The sender waits until the window has read the message.
+        QCOMPARE(changed.size(), reloaded ? 1 : 0);
+
+        QCOMPARE(window->findChild<KestReportRate *>()->rateText(), reloaded ? QStringLiteral("500 HZ") : rateBefore);
+        window->apply();
+        QCOMPARE(int(window->appliedSettings().profiles[0].pollrate), reloaded ? 2 : int(before.pollrate));
+        QCOMPARE(window->appliedSettings().profiles[0].dpiInfo[1].x, 40u);
+    }
+
     void slotMenuSendsTheSlotsTablesAtOnce()
     {
         auto window = openWindow(Connection::Receiver);
@@ -441,7 +496,8 @@ private slots:
     void unwritableSettingsAreToldOnce()
     {
         auto window = openWindow(Connection::Receiver);
-        QVERIFY(QDir(m_app->path()).removeRecursively() || true);
+        QVERIFY(QFileInfo(m_app->filePath("Configs/Config.ini")).isFile());
+        QVERIFY(QDir(m_app->filePath("Configs")).removeRecursively());
         QVERIFY(writeFileBytes(m_app->path() + "/Configs", "not a folder"));
         // The mouse says its memory is not what was written: "Config/Diff" cannot record it.
         window->slotRefreshWriteStatus(0);

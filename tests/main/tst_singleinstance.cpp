@@ -3,6 +3,7 @@
 #include "platform/OsdChannel.h"
 #include "platform/RuntimeFolder.h"
 #include "platform/SingleInstance.h"
+#include "storage/AppPaths.h"
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -11,6 +12,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <atomic>
 #include <memory>
 #include <sys/stat.h>
 #include <thread>
@@ -133,7 +135,7 @@ private slots:
         QVERIFY(second.tryAcquire());
         ActivationListener listener;
         QVERIFY(!listener.listen(first.activationSocketPath()));
-        QVERIFY(!notifySettingsChanged(second.activationSocketPath()));
+        QVERIFY(!notifySettingsChanged(second.activationSocketPath(), configDir()));
         // Nothing was put into it, and it was left as it was.
         QCOMPARE(modeOf(folder), before);
         QCOMPARE(QDir(kind == "link" ? target : folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), QStringList());
@@ -194,17 +196,26 @@ private slots:
         QVERIFY(otherProduct.tryAcquire());
     }
 
-    // A second start asks the holder to show; mousectl tells it to show new settings.
+    // A second start asks the holder to show; mousectl tells it to show new
+    // settings, but only a holder whose settings are in the folder it stored in.
     void messagesReachTheHolder_data()
     {
         QTest::addColumn<bool>("reload");
-        QTest::newRow("show") << false;
-        QTest::newRow("settings changed") << true;
+        QTest::addColumn<bool>("ownFolder");
+        QTest::newRow("show") << false << true;
+        QTest::newRow("settings changed") << true << true;
+        QTest::newRow("settings changed in another folder") << true << false;
     }
     void messagesReachTheHolder()
     {
         QFETCH(bool, reload);
-        const auto send = reload ? notifySettingsChanged : requestActivation;
+        QFETCH(bool, ownFolder);
+        QTemporaryDir app, other;
+        QVERIFY(QDir(app.path()).mkdir(QStringLiteral("Configs")) && QDir(other.path()).mkdir(QStringLiteral("Configs")));
+        setAppDir(app.path());
+        // Another spelling of the same folder is the same folder.
+        const QString folder = (ownFolder ? app.path() + QStringLiteral("/Configs/../Configs") : other.path() + QStringLiteral("/Configs"));
+        const auto send = [&](const QString &socket) { return reload ? notifySettingsChanged(socket, folder) : requestActivation(socket); };
         const QString name = instanceMutexName("A-" + QUuid::createUuid().toString());
         SingleInstanceLock holder(name);
         QVERIFY(holder.tryAcquire());
@@ -214,12 +225,17 @@ private slots:
         QSignalSpy changed(&listener, &ActivationListener::settingsChanged);
         QVERIFY(listener.listen(holder.activationSocketPath()));
         // The sender blocks while it knocks; the holder answers from its event loop.
+        std::atomic<bool> done{false};
         bool answered = false;
-        std::thread second([&] { answered = send(SingleInstanceLock(name).activationSocketPath()); });
-        QTRY_COMPARE((reload ? changed : shown).size(), 1);
+        std::thread second([&] {
+            answered = send(SingleInstanceLock(name).activationSocketPath());
+            done = true;
+        });
+        QTRY_VERIFY(done);
         second.join();
         QVERIFY(answered);
-        QCOMPARE((reload ? shown : changed).size(), 0);
+        QCOMPARE(shown.size(), reload ? 0 : 1);
+        QCOMPARE(changed.size(), reload && ownFolder ? 1 : 0);
     }
 
     void mutexNameKeepsTheLeadingSpace()

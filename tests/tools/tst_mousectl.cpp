@@ -15,6 +15,7 @@
 #include <QSet>
 #include <QSettings>
 #include <QtTest>
+#include <unistd.h>
 
 namespace {
 
@@ -44,15 +45,24 @@ QString mousectlPath()
     return qEnvironmentVariable("MOUSECFG_APPDIR") + QStringLiteral("/mousectl");
 }
 
-CtlRun runCtl(const QStringList &arguments)
+// Folder permissions do not bind root: root runs such a case as nobody.
+constexpr char kNobody[] = "65534";
+
+CtlRun runCtl(const QStringList &arguments, const QString &configHome = QString(), bool asNobody = false)
 {
     QProcess process;
     // No desktop: the pointer speed is only kept, whatever session runs the tests.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "XDG_CURRENT_DESKTOP", "XDG_SESSION_TYPE"})
         environment.remove(QLatin1String(name));
+    if (!configHome.isEmpty())
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
     process.setProcessEnvironment(environment);
-    process.start(mousectlPath(), arguments);
+    if (asNobody)
+        process.start(QStringLiteral("setpriv"), QStringList{QStringLiteral("--reuid=%1").arg(kNobody), QStringLiteral("--regid=%1").arg(kNobody),
+                                                             QStringLiteral("--clear-groups"), mousectlPath()} + arguments);
+    else
+        process.start(mousectlPath(), arguments);
     CtlRun run;
     if (!process.waitForFinished(120000)) {
         process.kill();
@@ -562,15 +572,87 @@ private slots:
         QVERIFY(run.err.contains("Config.ini"));
     }
 
-    // Without --virtual the real HID library is asked; on a machine without the mouse that fails.
+    // Without --virtual the real HID library is asked; on a machine without the
+    // mouse that fails, and says what was stored all the same.
+    void realHidWithoutMouseFails_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message"); // "%1": the configuration folder
+        QTest::addColumn<int>("scrollSpeed"); // stored afterwards; 0: as before
+        QTest::newRow("status") << QStringList{"status"} << "mousectl: no mouse found" << 0;
+        QTest::newRow("set --apply")
+            << QStringList{"set", "--apply", "scroll-speed", "7"} << "mousectl: set: stored in %1, not sent: no mouse found" << 7;
+    }
     void realHidWithoutMouseFails()
     {
-        const CtlRun run = ctl({QStringLiteral("status")});
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        QFETCH(int, scrollSpeed);
+        const QByteArray before = ctl({QStringLiteral("get"), QStringLiteral("scroll-speed")}).out;
+        const CtlRun run = ctl(arguments);
         if (run.exitCode == 0)
             QSKIP("a real mouse is attached");
         QCOMPARE(run.exitCode, 1);
-        QVERIFY(run.err.startsWith("mousectl: "));
+        QCOMPARE(run.errorLines(), QList<QByteArray>{message.arg(m_app->filePath(QStringLiteral("Configs"))).toUtf8()});
         QVERIFY(run.out.isEmpty());
+        QCOMPARE(ctl({QStringLiteral("get"), QStringLiteral("scroll-speed")}).out,
+                 scrollSpeed ? QByteArray::number(scrollSpeed) + '\n' : before);
+    }
+
+    // An application folder that cannot be written: the settings go to the
+    // user's folder, or, when that cannot be made either, are read where they
+    // are. Either way one line says which folder and why.
+    void unwritableApplicationFolder_data()
+    {
+        QTest::addColumn<bool>("userFolderWritable");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("notice"); // %1 the application's Configs, %2 the user's
+        const QString toUser = QStringLiteral("mousectl: settings in %2: %1 cannot be written");
+        const QString readOnly = QStringLiteral("mousectl: settings in %1, read only: %2 cannot be made");
+        QTest::newRow("user folder: get") << true << QStringList{"get", "rate"} << 0 << toUser;
+        QTest::newRow("user folder: set") << true << QStringList{"set", "rate", "500"} << 0 << toUser;
+        QTest::newRow("read only: get") << false << QStringList{"get", "rate"} << 0 << readOnly;
+        QTest::newRow("read only: list") << false << QStringList{"--virtual", "list"} << 0 << readOnly;
+        QTest::newRow("read only: macro list") << false << QStringList{"macro", "list"} << 0 << readOnly;
+        QTest::newRow("read only: status") << false << QStringList{"--virtual", "status"} << 0 << readOnly;
+        QTest::newRow("read only: export") << false << QStringList{"export", "-"} << 0 << readOnly;
+        QTest::newRow("read only: set") << false << QStringList{"set", "rate", "500"} << 74 << readOnly;
+    }
+    void unwritableApplicationFolder()
+    {
+        QFETCH(bool, userFolderWritable);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, notice);
+        QTemporaryDir home;
+        const QString configs = m_app->filePath(QStringLiteral("Configs"));
+        const QString user = home.path() + QStringLiteral("/mousecfg/Configs");
+        const bool asNobody = geteuid() == 0;
+        const auto allow = [&](bool writable) {
+            for (const QString &folder : {m_app->path(), configs})
+                QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther
+                                                          | (writable ? QFile::WriteOwner : QFile::Permissions())));
+        };
+        allow(false);
+        const auto restore = qScopeGuard([&] { allow(true); });
+        if (asNobody && userFolderWritable)
+            QCOMPARE(::chown(QFile::encodeName(home.path()).constData(), 65534, 65534), 0);
+        else if (!userFolderWritable)
+            QVERIFY(QFile::setPermissions(home.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+        QTemporaryDir out; // for an export, open to whoever runs it
+        QVERIFY(QFile::setPermissions(out.path(), QFile::Permissions(0x7777)));
+        if (arguments.last() == QLatin1String("-"))
+            arguments.last() = out.filePath(QStringLiteral("settings.conf"));
+        const QMap<QString, QByteArray> before = snapshot(configs);
+
+        const CtlRun run = runCtl(QStringList{QStringLiteral("--app-dir"), m_app->path()} + arguments, home.path(), asNobody);
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.errorLines().value(0), notice.arg(configs, user).toUtf8());
+        if (exitCode == 0)
+            QCOMPARE(run.errorLines().size(), 1);
+        QCOMPARE(snapshot(configs), before);
+        QCOMPARE(QFileInfo::exists(user + QStringLiteral("/Config.ini")), userFolderWritable);
     }
 
     void exportImportRestoresChangedSettings()

@@ -58,30 +58,30 @@ int discoverMice()
     return ExitOk;
 }
 
-int openMouse()
+int openMouse(const QString &context)
 {
     if (const int result = discoverMice())
         return result;
     openDeviceByName(currentDeviceName());
     if (!commandHandle()) {
-        printError(deviceResultText(ExitNoDevice));
+        printError(context + deviceResultText(ExitNoDevice));
         return ExitNoDevice;
     }
     return ExitOk;
 }
 
-int downloadSettings(WriteTransaction &write, int flags, const CtlOptions &options)
+int downloadSettings(WriteTransaction &write, int flags, const CtlOptions &options, const QString &context)
 {
     if (flags == 0)
         return ExitOk;
     if (options.dryRun)
         return printDownload(write.working(), flags, options);
     // profile N has the mouse open already.
-    if (const int result = commandHandle() ? ExitOk : openMouse())
+    if (const int result = commandHandle() ? ExitOk : openMouse(context))
         return result;
     const int result = write.send(flags);
     if (result != ExitOk)
-        printError(QStringLiteral("apply: %1").arg(deviceResultText(result)));
+        printError(context + deviceResultText(result));
     if (!write.diffSaved())
         printError(QStringLiteral("cannot write %1").arg(configFilePath()));
     return result;

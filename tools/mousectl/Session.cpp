@@ -11,7 +11,10 @@
 #include "tools/mousectl/Console.h"
 #include "tools/mousectl/ExitCodes.h"
 #include "tools/mousectl/ReportTrace.h"
+#include <QCryptographicHash>
 #include <QDir>
+#include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -25,6 +28,9 @@ int chooseAppDir(const QString &dir)
         }
         setAppDir(QDir(dir).absolutePath());
     }
+    const QString notice = configDirNotice();
+    if (!notice.isEmpty())
+        printError(notice);
     // Every command needs the installed tables (the device name at least).
     if (!QFileInfo(configFilePath()).isFile()) {
         printError(QStringLiteral("no configuration file %1 (see --app-dir)").arg(configFilePath()));
@@ -65,9 +71,29 @@ bool mayStore(const CtlOptions &options)
     }
 }
 
+// What the configuration folder holds: a command that stored nothing (it
+// failed, or stored what was there) leaves it as it was.
+QByteArray folderContents(const QString &folder)
+{
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << it.next();
+    files.sort();
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    for (const QString &path : files) {
+        QFile file(path);
+        hash.addData(path.toUtf8() + '\0');
+        if (file.open(QIODevice::ReadOnly))
+            hash.addData(&file);
+    }
+    return hash.result();
+}
+
+// Only a window that uses the same folder takes the news.
 void tellRunningWindow()
 {
-    notifySettingsChanged(SingleInstanceLock(instanceMutexName(descriptionProductName())).activationSocketPath());
+    notifySettingsChanged(SingleInstanceLock(instanceMutexName(descriptionProductName())).activationSocketPath(), configDir());
 }
 
 } // namespace
@@ -108,9 +134,10 @@ int runSession(const CtlOptions &options)
     if (options.trace)
         startReportTrace();
 
+    const bool storing = mayStore(options);
+    const QByteArray before = storing ? folderContents(configDir()) : QByteArray();
     const int result = runCommand(options);
-    // A refusal stored nothing.
-    if (mayStore(options) && result != ExitUsage && result != ExitDataError)
+    if (storing && folderContents(configDir()) != before)
         tellRunningWindow();
 
     closeDevice();

@@ -151,7 +151,8 @@ int runSet(const CtlOptions &options)
     // The desktop takes the active slot's pointer speed, as Apply in the window does.
     if (edit.slot == activeSlot(working))
         setPointerSpeed(working.profiles[edit.slot].mouseSpeed);
-    return downloadSettings(write, flags, options);
+    // The values are stored whatever becomes of the download: say so.
+    return downloadSettings(write, flags, options, QStringLiteral("set: stored in %1, not sent: ").arg(configDir()));
 }
 
 int runHelp(const CtlOptions &options)

@@ -6,6 +6,7 @@
 #include "storage/AppPaths.h"
 #include "storage/ConfigStorage.h"
 #include "ui/main/KestProcessThread.h"
+#include "ui/main/ProfileMerge.h"
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <utility>
@@ -22,9 +23,25 @@ void ApplySession::load()
 
 bool ApplySession::reload()
 {
-    if (!loadSettings(m_applied))
+    MouseSettings stored;
+    if (!loadSettings(stored))
         return false;
-    m_working = m_applied;
+    // What the user changed here and has not applied yet stays on top of what was stored.
+    MouseSettings working = stored;
+    for (int i = 0; i < PROFILE_COUNT; ++i) {
+        ProfileData loaded = m_applied.profiles[i];
+        takeEditedProfile(working.profiles[i], m_working.profiles[i], loaded);
+    }
+    for (const SettingField<MouseSettings> &field : configFields()) {
+        if (field.differs(m_working, m_applied))
+            field.member.assign(working, m_working);
+    }
+    for (int i = 0; i < PROFILE_COUNT; ++i) {
+        if (m_working.profileNames[i] != m_applied.profileNames[i])
+            working.profileNames[i] = m_working.profileNames[i];
+    }
+    m_applied = stored;
+    m_working = working;
     return true;
 }
 

@@ -26,8 +26,10 @@ public:
 
     // Both records from the files (factory defaults where there are none).
     void load();
-    // The files again after another program stored them; without a Config.ini
-    // the working record stays as it is and the answer is false.
+    // The files again after another program stored them: they become the
+    // last-applied record, and the working one with this window's unapplied
+    // edits taken over on top. Without a Config.ini both stay as they are and
+    // the answer is false.
     bool reload();
 
     // Runs until the started thread has ended; an empty function waits in a local event loop.

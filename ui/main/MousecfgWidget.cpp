@@ -483,12 +483,13 @@ int MousecfgWidget::showMessage(int type, const QString &text, bool poll)
     return box.exec();
 }
 
-// The files are what Apply would have saved: edits not yet applied give way
-// to what the other program stored. Held while a write runs or a dialog is open.
+// What the other program stored, with the edits not yet applied here kept on
+// top (the DPI page's copies too). Held while a write runs or a dialog is open.
 void MousecfgWidget::reloadStoredSettings()
 {
     if (m_status->hold([this] { reloadStoredSettings(); }))
         return;
+    collectPanelValues();
     if (!m_session->reload())
         return;
     const int slot = activeSlot(m_working);
