@@ -5,6 +5,7 @@
 #include "sim/VirtualMouse.h"
 #include "sim/control/VirtualMouseWindow.h"
 #include "ui/main/MousecfgWidget.h"
+#include <QCoreApplication>
 
 int main(int argc, char **argv)
 {
@@ -15,6 +16,8 @@ int main(int argc, char **argv)
         // Replies arrive and time out as they would on a real bus.
         virtualMouse().setInstantTimeouts(false);
         virtualMouse().setReplyDelayMs(1);
+        // --no-access: the nodes refuse this user, as without the udev rule.
+        virtualMouse().setDenyOpens(QCoreApplication::arguments().mid(1).contains(QStringLiteral("--no-access")));
     };
     hooks.afterWindow = [](MousecfgWidget &window) {
         auto *control = new VirtualMouseWindow;

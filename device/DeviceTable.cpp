@@ -1,10 +1,12 @@
 #include "device/DeviceTable.h"
 #include "device/HidSeam.h"
 #include "device/InputReports.h"
+#include "device/NodeAccess.h"
 #include "storage/ConfigStorage.h"
 #include <QDebug>
 #include <QRegularExpression>
 #include <atomic>
+#include <cerrno>
 #include <vector>
 
 namespace {
@@ -95,17 +97,37 @@ void matchRecord(SupportedModel &m, const hid_device_info &d)
 }
 
 // Opens path into slot, closing what the slot held so no handle is lost.
-void openInto(std::atomic<hid_device *> &slot, const QByteArray &path)
+hid_device *openInto(std::atomic<hid_device *> &slot, const QByteArray &path)
 {
     if (hid_device *old = slot.exchange(nullptr))
         hid().close(old);
+    errno = 0;
     slot = hid().open_path(path.constData());
+    return slot;
 }
 
 void closeSlot(std::atomic<hid_device *> &slot)
 {
     if (hid_device *device = slot.exchange(nullptr))
         hid().close(device);
+}
+
+// A product is only there for the rest of the program when its command
+// collection opens; one that cannot be opened is not claimed as attached, and
+// why is kept for the message.
+void openProduct(SupportedModel &m, bool cable, QList<RefusedNode> &refused)
+{
+    const QByteArray &mousePath = cable ? m.path3 : m.path1;
+    const QByteArray &commandPath = cable ? m.path4 : m.path2;
+    std::atomic<hid_device *> &mouseSlot = cable ? g_mouseB : g_mouseA;
+    std::atomic<hid_device *> &commandSlot = cable ? g_commandB : g_commandA;
+    openInto(mouseSlot, mousePath);
+    if (openInto(commandSlot, commandPath))
+        return;
+    refused << explainOpenFailure(commandPath, errno);
+    closeSlot(mouseSlot);
+    *foundFlag(m, cable ? 3 : 1) = 0;
+    *foundFlag(m, cable ? 4 : 2) = 0;
 }
 
 // Interface names compare without the "\\?\" prefix and without case.
@@ -173,18 +195,16 @@ void openDeviceByName(const QString &name)
     if (hid().init() != 0 || g_models.empty())
         return;
     const QByteArray wanted = name.toLatin1().left(DEVICE_NAME_MAX);
-    for (const SupportedModel &m : g_models) {
+    QList<RefusedNode> refused;
+    for (SupportedModel &m : g_models) {
         if (m.deviceName != wanted)
             continue;
-        if (m.found1 && m.found2) {
-            openInto(g_mouseA, m.path1);
-            openInto(g_commandA, m.path2);
-        }
-        if (m.found3 && m.found4) {
-            openInto(g_mouseB, m.path3);
-            openInto(g_commandB, m.path4);
-        }
+        if (m.found1 && m.found2)
+            openProduct(m, false, refused);
+        if (m.found3 && m.found4)
+            openProduct(m, true, refused);
     }
+    setRefusedNodes(refused);
 }
 
 void closeDevice()

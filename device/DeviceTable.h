@@ -39,6 +39,8 @@ int enumerateDevices();
 // Clears every entry's paths and found flags, before enumerating what is attached now.
 void forgetCollections();
 // Opens the collections found for every entry named name (A's pair and B's pair independently).
+// A pair whose command collection cannot be opened is closed again and no longer
+// counts as found; refusedNodes() (NodeAccess.h) says why.
 void openDeviceByName(const QString &name);
 // Closes every open handle (mouse A, command A, mouse B, command B).
 void closeDevice();

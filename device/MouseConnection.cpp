@@ -17,32 +17,6 @@ bool productPresent(const SupportedModel &m, bool cable)
     return cable ? (m.found3 && m.found4) : (m.found1 && m.found2);
 }
 
-// Which products of which rows are attached, and where.
-struct Attachment {
-    QList<QByteArray> paths;
-    QList<bool> products;
-
-    static Attachment now()
-    {
-        Attachment a;
-        for (int i = 0; i < supportedModelCount(); ++i) {
-            const SupportedModel &m = supportedModel(i);
-            a.paths << m.path1 << m.path2 << m.path3 << m.path4;
-            a.products << productPresent(m, false) << productPresent(m, true);
-        }
-        return a;
-    }
-    bool operator==(const Attachment &o) const { return paths == o.paths && products == o.products; }
-    // A product that was not attached before is.
-    bool gained(const Attachment &before) const
-    {
-        for (int i = 0; i < products.size(); ++i)
-            if (products[i] && !before.products.value(i))
-                return true;
-        return false;
-    }
-};
-
 // Lets emitStatusReport decode a report into the connection's pending slots.
 struct PendingSink {
     MouseConnection &connection;
@@ -58,6 +32,25 @@ void queueStatusReport(MouseConnection &connection, const uint8_t *report)
 }
 
 } // namespace
+
+MouseConnection::Attachment MouseConnection::Attachment::now()
+{
+    Attachment a;
+    for (int i = 0; i < supportedModelCount(); ++i) {
+        const SupportedModel &m = supportedModel(i);
+        a.paths << m.path1 << m.path2 << m.path3 << m.path4;
+        a.products << productPresent(m, false) << productPresent(m, true);
+    }
+    return a;
+}
+
+bool MouseConnection::Attachment::gained(const Attachment &before) const
+{
+    for (int i = 0; i < products.size(); ++i)
+        if (products[i] && !before.products.value(i))
+            return true;
+    return false;
+}
 
 MouseConnection::MouseConnection(QObject *parent) : QObject(parent)
 {
@@ -134,6 +127,7 @@ void MouseConnection::start()
 {
     loadDeviceTable();
     enumerateDevices();
+    m_seen = Attachment::now();
     const QStringList names = presentNames();
     if ((names.size() == 1 || (!names.isEmpty() && !names.contains(currentProductName())))
         && !setCurrentProductName(names.first()))
@@ -174,7 +168,18 @@ void MouseConnection::reopen()
     stopStatusThread();
     closeDevice();
     openDeviceByName(currentProductName());
+    tellRefusals();
     startStatusThread();
+}
+
+void MouseConnection::tellRefusals()
+{
+    const QList<RefusedNode> refused = refusedNodes();
+    if (refused == m_toldRefused)
+        return;
+    m_toldRefused = refused;
+    if (!refused.isEmpty())
+        emit accessRefused();
 }
 
 void MouseConnection::startStatusThread()
@@ -250,14 +255,15 @@ void MouseConnection::handleDeviceChange(const QString &interfaceName, bool arri
 // every plug, so nothing found before is trusted.
 void MouseConnection::resynchronise()
 {
-    const Attachment before = Attachment::now();
+    const Attachment before = m_seen;
     const int miceBefore = presentCount();
     const QString currentBefore = currentProductName();
     forgetCollections();
     enumerateDevices();
-    const Attachment after = Attachment::now();
+    const Attachment after = m_seen = Attachment::now();
     const QStringList names = presentNames();
-    if (after == before && (commandHandleOpen() || names.isEmpty())) {
+    // A node that was refused is tried again: its permissions may have changed.
+    if (after == before && refusedNodes().isEmpty() && (commandHandleOpen() || names.isEmpty())) {
         emit connectionChanged(miceBefore, names.size(), false);
         return;
     }
@@ -268,5 +274,5 @@ void MouseConnection::resynchronise()
     // A mouse that was away may hold anything now: the next Apply sends everything.
     if (after.gained(before) && !writeDiffFlag(1))
         emit configNotSaved();
-    emit connectionChanged(miceBefore, names.size(), currentProductName() != currentBefore);
+    emit connectionChanged(miceBefore, presentCount(), currentProductName() != currentBefore);
 }

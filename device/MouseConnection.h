@@ -3,6 +3,9 @@
 // enumeration, the handles, who may use the command handle, the status
 // thread and the hot-plug notifications. Windows and tools are views of it.
 #include "device/CommandProtocol.h"
+#include "device/NodeAccess.h"
+#include <QByteArray>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -69,6 +72,9 @@ signals:
     void RefreshWriteStatus(quint8 iStatus);
     // Config.ini did not take the current mouse or the need to send everything.
     void configNotSaved();
+    // An attached mouse could not be opened (refusedNodes() says which and
+    // why); once for each refusal, not again until it has ended.
+    void accessRefused();
 
 private:
     void resynchronise();
@@ -82,6 +88,20 @@ private:
         std::optional<quint8> writeStatus;
         bool scheduled = false;
     };
+    // Which products of which rows are attached, and where.
+    struct Attachment {
+        QList<QByteArray> paths;
+        QList<bool> products;
+        static Attachment now();
+        bool operator==(const Attachment &o) const { return paths == o.paths && products == o.products; }
+        // A product that was not attached before is.
+        bool gained(const Attachment &before) const;
+    };
+    void tellRefusals();
+
+    // What enumeration saw last (opening takes products it cannot open off the table).
+    Attachment m_seen;
+    QList<RefusedNode> m_toldRefused;
     std::mutex m_pendingMutex;
     PendingStatus m_pending;
 

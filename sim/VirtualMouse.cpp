@@ -2,6 +2,7 @@
 #include "platform/HidHotplugMonitor.h"
 #include <hidapi/hidapi.h>
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -451,6 +452,18 @@ void VirtualMouse::setFailAllWrites(bool on)
     m_faults.failAll = on;
 }
 
+void VirtualMouse::setDenyOpens(bool on)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_faults.denyOpen = on;
+}
+
+bool VirtualMouse::deniesOpens() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_faults.denyOpen;
+}
+
 void VirtualMouse::clearFaults()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -652,8 +665,10 @@ void VirtualMouse::freeEnumeration(hid_device_info *devices)
 
 hid_device *VirtualMouse::open(const char *path)
 {
-    if (!path)
+    if (!path) {
+        errno = EINVAL;
         return nullptr;
+    }
     const QString wanted = QString::fromLatin1(path);
     Connection connection = Connection::None;
     Collection collection = Collection::Interface;
@@ -671,9 +686,16 @@ hid_device *VirtualMouse::open(const char *path)
             }
         }
     }
-    if (connection == Connection::None)
+    // As open(2) under hid_open_path: errno says why there is no handle.
+    if (connection == Connection::None) {
+        errno = ENOENT;
         return nullptr;
+    }
     std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_faults.denyOpen) {
+        errno = EACCES;
+        return nullptr;
+    }
     auto handle = std::make_shared<Handle>();
     handle->connection = connection;
     handle->collection = collection;

@@ -120,6 +120,10 @@ public:
     void corruptReplyData(int count);     // byte 8 of the next count replies is inverted
     void failWrites(int count);           // hid_write returns -1 for the next count writes
     void setFailAllWrites(bool on);
+    // Every open fails with EACCES, as a node the user may not open (no udev
+    // rule, a login away from the seat). Handles already open keep working.
+    void setDenyOpens(bool on);
+    bool deniesOpens() const;
     void clearFaults();
 
     // ---- counters and log ---------------------------------------------------
@@ -172,6 +176,7 @@ private:
     struct Faults {
         int drop = 0, zero = 0, corruptHeader = 0, corruptData = 0, failWrites = 0;
         bool failAll = false;
+        bool denyOpen = false;
     };
 
     void handleCommand(Connection connection, const SimReport &report);

@@ -125,15 +125,23 @@ QWidget *VirtualMouseWindow::buildFaultBox()
     connect(inject, &QPushButton::clicked, this, &VirtualMouseWindow::injectFault);
     m_failAll = new QCheckBox(tr("Every write fails"), box);
     connect(m_failAll, &QCheckBox::toggled, this, [](bool on) { virtualMouse().setFailAllWrites(on); });
+    // Taken at the next open: plug the receiver in again to see the window's message.
+    m_denyOpens = new QCheckBox(tr("No permission to open"), box);
+    m_denyOpens->setToolTip(tr("Opens fail with EACCES, as a node without the udev rule; "
+                               "plug the mouse in again for the program to open it anew"));
+    m_denyOpens->setChecked(virtualMouse().deniesOpens());
+    connect(m_denyOpens, &QCheckBox::toggled, this, [](bool on) { virtualMouse().setDenyOpens(on); });
     auto *clear = new QPushButton(tr("Clear"), box);
     connect(clear, &QPushButton::clicked, this, [this] {
         m_failAll->setChecked(false);
+        m_denyOpens->setChecked(false);
         virtualMouse().clearFaults();
     });
     row->addWidget(m_faultKind);
     row->addWidget(m_faultCount);
     row->addWidget(inject);
     row->addWidget(m_failAll);
+    row->addWidget(m_denyOpens);
     row->addWidget(clear);
     return box;
 }

@@ -41,5 +41,6 @@ private:
     QComboBox *m_faultKind = nullptr;
     QSpinBox *m_faultCount = nullptr;
     QCheckBox *m_failAll = nullptr;
+    QCheckBox *m_denyOpens = nullptr;
     QPlainTextEdit *m_view = nullptr;
 };

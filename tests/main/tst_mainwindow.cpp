@@ -162,6 +162,46 @@ private slots:
         QCOMPARE(virtualMouse().writeCount(0x46), 0);
     }
 
+    // A receiver whose node this user may not open is told once, with the node
+    // and what to do; the window claims no mouse and Apply says the same. Once
+    // the node may be opened, a plug connects as usual.
+    void refusedOpenIsToldOnceAndNotConnected()
+    {
+        m_mouse = std::make_unique<VirtualMouseFixture>(Connection::Receiver);
+        virtualMouse().setDenyOpens(true);
+        const QString node = virtualMouse().devicePath(Connection::Receiver, Collection::Interface);
+        auto window = std::make_unique<MousecfgWidget>();
+        window->show();
+        QTRY_COMPARE(m_messages->texts().size(), 1);
+        const QString told = m_messages->texts().first();
+        for (const QString &part : {"at " + node + ",", QString("permission denied"), QString("udev rule")})
+            QVERIFY2(told.contains(part), qPrintable(told));
+        QCOMPARE(window->mouseCount(), 0);
+        QVERIFY(!window->receiverIcon()->isVisibleTo(window.get()));
+        QVERIFY(!window->statusThreadRunning());
+        // The same node announced again is not told again, and no "Dongle Disconnect!" follows.
+        window->handleDeviceChange(virtualMouse().notificationNames(Connection::Receiver).first(), true);
+        QTest::qWait(600);
+        QCOMPARE(m_messages->texts().size(), 1);
+
+        window->workingSettings().profiles[0].pollrate = 4;
+        window->apply();
+        QCOMPARE(m_messages->texts(), (QStringList{told, told}));
+        QCOMPARE(virtualMouse().totalWrites(), 0);
+
+        virtualMouse().setDenyOpens(false);
+        attach(*window, Connection::Receiver, false);
+        attach(*window, Connection::Receiver, true);
+        QTRY_COMPARE(window->mouseCount(), 1);
+        QTRY_VERIFY(window->statusThreadRunning());
+        QVERIFY(window->receiverIcon()->isVisibleTo(window.get()));
+        QTRY_COMPARE(window->batteryPercent(), 90);
+        // Back before any box could say it was gone: nothing more is told.
+        QTest::qWait(300);
+        QCOMPARE(m_messages->texts().size(), 2);
+        QCOMPARE(virtualMouse().handleFaults(), 0);
+    }
+
     void cableArrivalIsTakenAtOnce()
     {
         // One notification of the node is enough: what is attached is enumerated anew.

@@ -54,6 +54,7 @@ constexpr FlagOption kFlags[] = {
     {"--trace", &CtlOptions::trace},     {"--dump", &CtlOptions::dump},
     {"--json", &CtlOptions::json},       {"--dry-run", &CtlOptions::dryRun},
     {"--apply", &CtlOptions::applyAfterSet}, {"--virtual", &CtlOptions::useVirtualMouse},
+    {"--virtual-no-access", &CtlOptions::virtualNoAccess},
 };
 
 const FlagOption *findFlag(const QString &arg)
@@ -210,6 +211,9 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
         } else if (arg == QLatin1String("-h") || arg == QLatin1String("--help")) {
             options.help = true;
             return parsed;
+        } else if (arg == QLatin1String("--version")) {
+            options.version = true;
+            return parsed;
         } else if (const FlagOption *flag = findFlag(arg)) {
             options.*(flag->given) = true;
         } else if (QString slot; optionValue(arguments, i, "--slot", slot)) {
@@ -250,6 +254,10 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
         parsed.error = QStringLiteral("--dump needs --virtual");
         return parsed;
     }
+    if (options.virtualNoAccess && !options.useVirtualMouse) {
+        parsed.error = QStringLiteral("--virtual-no-access needs --virtual");
+        return parsed;
+    }
     if (options.virtualMotionHz > 0 && !options.useVirtualMouse) {
         parsed.error = QStringLiteral("--virtual-motion needs --virtual");
         return parsed;
@@ -275,6 +283,7 @@ QString usageText()
     return QStringLiteral(
         "Usage: mousectl [--app-dir DIR] [--virtual[=receiver|cable|both]] [--virtual-motion HZ] [--trace] [--dump]\n"
         "                [--json] [--dry-run] [--slot N] COMMAND [ARGS]\n"
+        "       mousectl --version\n"
         "\n"
         "Commands:\n"
         "  list             one line per mouse present: name, TAB, receiver, cable or both\n"
@@ -300,6 +309,8 @@ QString usageText()
         "                   (default), cable or both\n"
         "  --virtual-motion HZ  with --virtual: the mouse moves, sending movement reports at HZ\n"
         "                   (0-1000) among its replies\n"
+        "  --virtual-no-access  with --virtual: its nodes refuse to open (permission), as\n"
+        "                   without the udev rule\n"
         "  --slot N         get and set: the slot (1-5) whose profile the keys address;\n"
         "                   default: the current slot\n"
         "  --apply          set: send the changes to the mouse after storing them\n"
@@ -310,8 +321,10 @@ QString usageText()
         "                   hexadecimal bytes\n"
         "  --dump           with --virtual: print what the virtual mouse holds as JSON afterwards\n"
         "  -h, --help       show this text\n"
+        "  --version        print the version\n"
         "\n"
         "Exit status: 0 success, 1 no mouse found, 2 the mouse did not confirm the data,\n"
         "4 writing to the mouse failed, 64 usage error or a value, key or function that is not\n"
-        "valid, 65 file made for another mouse or not of its kind, 74 file could not be read or written.\n");
+        "valid, 65 file made for another mouse or not of its kind, 74 file could not be read or written,\n"
+        "77 the mouse is attached but this user may not open it.\n");
 }

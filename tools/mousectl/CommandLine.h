@@ -12,9 +12,11 @@ struct CtlOptions {
     bool useVirtualMouse = false;
     Connection virtualConnection = Connection::Receiver;
     int virtualMotionHz = 0;                 // movement reports per second (virtual mouse)
+    bool virtualNoAccess = false;            // the virtual mouse's nodes refuse this user
     bool trace = false;
     bool dump = false;
     bool help = false;                       // nothing else is done
+    bool version = false;                    // --version: nothing else is done
     CtlCommand command = CtlCommand::List;
     int applyFlags = 0;                      // ChangeFlag bits (apply)
     int profileSlot = 0;                     // 1..5 (profile)

@@ -2,6 +2,7 @@
 #include "device/BatteryLevel.h"
 #include "device/CommandProtocol.h"
 #include "device/DeviceTable.h"
+#include "device/NodeAccess.h"
 #include "device/WriteTransaction.h"
 #include "platform/PointerSpeed.h"
 #include "storage/ConfigStorage.h"
@@ -13,6 +14,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 
 namespace {
 
@@ -54,12 +56,29 @@ const char *openedConnectionName()
     return connectionName(receiver, cable);
 }
 
+// Only mice this user may open are listed: each attached one is opened once.
+void dropUnopenableMice()
+{
+    QSet<QByteArray> names;
+    for (int entry = 0; entry < supportedModelCount(); ++entry)
+        if (*connectionName(entry))
+            names << supportedModel(entry).deviceName;
+    QList<RefusedNode> refused;
+    for (const QByteArray &name : names) {
+        openDeviceByName(QString::fromLatin1(name));
+        refused << refusedNodes();
+        closeDevice();
+    }
+    setRefusedNodes(refused);
+}
+
 } // namespace
 
 int runList(const CtlOptions &options)
 {
     if (const int result = discoverMice())
         return result;
+    dropUnopenableMice();
     QJsonArray mice;
     for (int entry = 0; entry < supportedModelCount(); ++entry) {
         const char *connection = connectionName(entry);
@@ -70,10 +89,11 @@ int runList(const CtlOptions &options)
         mice << QJsonObject{{QStringLiteral("name"), QString::fromLatin1(supportedModel(entry).deviceName)},
                             {QStringLiteral("connection"), QLatin1String(connection)}};
     }
-    if (mice.isEmpty()) {
-        printError(deviceResultText(ExitNoDevice));
-        return ExitNoDevice;
-    }
+    if (mice.isEmpty())
+        return reportNoHandle();
+    // A mouse that is listed does not hide one that cannot be opened.
+    if (const QString refused = refusedNodesText(); !refused.isEmpty())
+        printError(refused);
     if (options.json)
         printJson(QJsonDocument(mice));
     return ExitOk;

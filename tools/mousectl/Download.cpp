@@ -2,6 +2,7 @@
 #include "device/CommandProtocol.h"
 #include "device/DeviceTable.h"
 #include "device/HidSeam.h"
+#include "device/NodeAccess.h"
 #include "device/WriteTransaction.h"
 #include "sim/VirtualHidApi.h"
 #include "sim/VirtualMouse.h"
@@ -63,11 +64,20 @@ int openMouse(const QString &context)
     if (const int result = discoverMice())
         return result;
     openDeviceByName(currentDeviceName());
-    if (!commandHandle()) {
-        printError(context + deviceResultText(ExitNoDevice));
-        return ExitNoDevice;
-    }
+    if (!commandHandle())
+        return reportNoHandle(context);
     return ExitOk;
+}
+
+int reportNoHandle(const QString &context)
+{
+    const QString refused = refusedNodesText();
+    if (!refused.isEmpty()) {
+        printError(context + refused);
+        return ExitNoAccess;
+    }
+    printError(context + deviceResultText(ExitNoDevice));
+    return ExitNoDevice;
 }
 
 int downloadSettings(WriteTransaction &write, int flags, const CtlOptions &options, const QString &context)

@@ -10,4 +10,5 @@ enum ExitCode : int {
     ExitUsage = 64,      // EX_USAGE: unknown command or option, bad argument
     ExitDataError = 65,  // EX_DATAERR: an export file made for another mouse
     ExitIoError = 74,    // EX_IOERR: a file could not be read or written
+    ExitNoAccess = 77,   // EX_NOPERM: the mouse is attached, but this user may not open its node
 };

@@ -43,10 +43,11 @@ int chooseAppDir(const QString &dir)
 // movement is queued ahead of every reply, as readers of a real one see it.
 constexpr int MOVING_REPLY_DELAY_MS = 3;
 
-void plugVirtualMouse(Connection connection, int motionHz)
+void plugVirtualMouse(Connection connection, int motionHz, bool noAccess)
 {
     VirtualMouse &mouse = virtualMouse();
     mouse.reset(connection);
+    mouse.setDenyOpens(noAccess);
     mouse.setMotionRate(motionHz);
     if (motionHz > 0)
         mouse.setReplyDelayMs(MOVING_REPLY_DELAY_MS);
@@ -130,7 +131,7 @@ int runSession(const CtlOptions &options)
     if (const int result = chooseAppDir(options.appDir))
         return result;
     if (options.useVirtualMouse)
-        plugVirtualMouse(options.virtualConnection, options.virtualMotionHz);
+        plugVirtualMouse(options.virtualConnection, options.virtualMotionHz, options.virtualNoAccess);
     if (options.trace)
         startReportTrace();
 

@@ -19,6 +19,10 @@ int main(int argc, char *argv[])
         std::fputs(usageText().toUtf8().constData(), stdout);
         return ExitOk;
     }
+    if (parsed.options.version) {
+        std::printf("mousectl %s\n", MOUSECFG_VERSION);
+        return ExitOk;
+    }
     if (!parsed.error.isEmpty()) {
         printError(parsed.error);
         return ExitUsage;

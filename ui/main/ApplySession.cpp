@@ -2,6 +2,7 @@
 #include "device/CommandProtocol.h"
 #include "device/InputReports.h"
 #include "device/MouseConnection.h"
+#include "device/NodeAccess.h"
 #include "device/PointerSettings.h"
 #include "storage/AppPaths.h"
 #include "storage/ConfigStorage.h"
@@ -81,6 +82,9 @@ QString ApplySession::failureText(int status)
     if (status == WriteStatusNotSaved)
         return QCoreApplication::translate("MousecfgWidget", "The settings could not be saved in %1. Nothing was sent to the mouse.")
             .arg(configDir());
+    // No handle because the mouse may not be opened: say that, not that sending failed.
+    if (status == 1 && !refusedNodes().isEmpty())
+        return refusedNodesText();
     return QCoreApplication::translate("MousecfgWidget", "Send data failed, please try again.");
 }
 

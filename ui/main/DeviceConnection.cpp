@@ -3,6 +3,7 @@
 #include "ui/main/MousecfgWidget.h"
 #include "device/DeviceTable.h"
 #include "device/MouseConnection.h"
+#include "device/NodeAccess.h"
 #include "storage/ConfigStorage.h"
 #include "ui/kit/KestProcessbar.h"
 #include "ui/kit/KestPushButton.h"
@@ -115,18 +116,40 @@ void MousecfgWidget::slotWarnClose()
     m_bWarnCanClose = true;
 }
 
+// Told from the event loop, never from inside the connection's call.
+void MousecfgWidget::slotAccessRefused()
+{
+    m_bAccessToTell = true;
+    QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
+}
+
 void MousecfgWidget::slotWarning()
 {
-    // A login start in the tray waits quietly for the mouse.
-    if (std::exchange(m_bTrayStart, false) && m_iMouseCount == 0)
+    // A login start in the tray waits quietly for the mouse, but says when it
+    // is there and cannot be opened.
+    if (std::exchange(m_bTrayStart, false) && m_iMouseCount == 0 && !m_bAccessToTell)
         return;
     show();
+    if (m_bAccessToTell && !m_bWarnBoxOpen) {
+        m_bAccessToTell = false;
+        const QString text = refusedNodesText();
+        if (!text.isEmpty()) {
+            m_bWarnBoxOpen = true;
+            showMessage(1, text);
+            m_bWarnBoxOpen = false;
+        }
+    }
     if (m_iMouseCount > 0) {
         activateWindow();
         return;
     }
     if (m_bWarnBoxOpen)
         return;
+    // "Dongle Disconnect!" would be untrue: the mouse is there, it cannot be opened.
+    if (!refusedNodes().isEmpty()) {
+        g_bWarnVisible = false;
+        return;
+    }
     m_bWarnBoxOpen = true;
     g_bWarnVisible = true;
     const int accepted = showMessage(4, tr("Dongle Disconnect!"), true);

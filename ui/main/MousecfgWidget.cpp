@@ -114,6 +114,7 @@ MousecfgWidget::MousecfgWidget(QWidget *parent)
     connect(m_connection, SIGNAL(RefreshWriteStatus(quint8)), this, SLOT(slotRefreshWriteStatus(quint8)), Qt::QueuedConnection);
     connect(m_connection, &MouseConnection::connectionChanged, this, &MousecfgWidget::slotConnectionChanged);
     connect(m_connection, &MouseConnection::configNotSaved, m_session, &ApplySession::forceNextWrite);
+    connect(m_connection, &MouseConnection::accessRefused, this, &MousecfgWidget::slotAccessRefused);
     m_connection->start();
     refreshMouseList();
     m_chrome->readLanguages();

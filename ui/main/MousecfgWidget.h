@@ -68,6 +68,7 @@ public slots:
     void handleDeviceChange(const QString &interfaceName, bool arrival);
     void slotWarning();
     void slotWarnClose();
+    void slotAccessRefused();
     void slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
     void slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
     void slotRefreshWriteStatus(quint8 iStatus);
@@ -138,6 +139,7 @@ private:
     int m_iConnectMode = 3;
     bool m_bWarnCanClose = false;
     bool m_bWarnBoxOpen = false;
+    bool m_bAccessToTell = false;  // a mouse that cannot be opened, not told yet
     int m_iCurrentPage = 0;
     bool m_bTrayStart = false;
 
