@@ -6,6 +6,7 @@
 #include "model/ButtonAssignment.h"
 #include "model/ButtonCatalog.h"
 #include "model/ComboKeys.h"
+#include "model/NearestNames.h"
 #include "model/FireKeyTarget.h"
 #include "model/SlotLayout.h"
 #include "model/SniperRange.h"
@@ -470,9 +471,11 @@ QVector<int> offeredCodes(bool wheel)
     return codes;
 }
 
-QString takers(bool wheel)
+// The few names nearest to what was typed; the whole list is one command away.
+QString takers(bool wheel, const QString &input)
 {
-    return QString("%1 takes: %2").arg(wheel ? "the wheel" : "a button", buttonFunctionNames(wheel).join(", "));
+    return QString("nearest for %1: %2 (mousectl help functions lists all)")
+        .arg(wheel ? "the wheel" : "a button", nearestNames(input, buttonFunctionNames(wheel)).join(", "));
 }
 
 // The function a text names; argument is what follows the first ':', when there is one.
@@ -487,20 +490,20 @@ QString identify(const QString &input, bool wheel, int &fun, QString &argument, 
         return {};
     }
     if (!hasArgument) {
-        if (input.compare(kOff, Qt::CaseInsensitive) == 0) {
+        if (sameLooseName(input, kOff)) {
             fun = kButtonOff;
             return {};
         }
         int count = 0;
         const CatalogEntry *entries = catalogEntries(count);
         for (int i = 0; i < count; ++i) {
-            if (input.compare(QLatin1String(entries[i].label), Qt::CaseInsensitive) == 0) {
+            if (sameLooseName(input, QLatin1String(entries[i].label))) {
                 fun = entries[i].fun;
                 return {};
             }
         }
     }
-    return QString("Unknown function \"%1\"; %2").arg(input, takers(wheel));
+    return QString("Unknown function \"%1\"; %2").arg(input, takers(wheel, input));
 }
 
 } // namespace
@@ -546,7 +549,7 @@ QString assignButtonFunction(const QString &text, const ButtonFunctionContext &c
     if (!error.isEmpty())
         return error;
     if (!offered(fun, wheel))
-        return QString("\"%1\" is not offered here; %2").arg(QLatin1String(catalogEntry(fun)->label), takers(wheel));
+        return QString("\"%1\" is not offered here; %2").arg(QLatin1String(catalogEntry(fun)->label), takers(wheel, input));
     const ParameterForm *form = formOf(fun);
     if (form && !hasArgument)
         return QString("\"%1\" needs its parameters: %2").arg(input, QLatin1String(form->usage));
@@ -561,7 +564,7 @@ QString assignButtonFunction(const QString &text, const ButtonFunctionContext &c
     }
 
     // The panel's refusals, in its order.
-    if (takesLastLeftClick(record, fun, context.profile, context.recordIndex))
+    if (context.checkLastLeftClick && takesLastLeftClick(record, fun, context.profile, context.recordIndex))
         return QCoreApplication::translate("MousecfgWidget", LAST_LEFT_CLICK_TEXT);
     if (fun == FunGunFile && !gunFileAllowed(context.recordIndex))
         return QCoreApplication::translate("KestBtnWindow", GUN_ON_LEFT_BUTTON_TEXT);
@@ -617,7 +620,7 @@ QString buttonFunctionHelp()
             .arg(loops),
         "  gun:NAME         a stored gun file, with the same options; not on the first (left) button",
         "The wheel takes: " + buttonFunctionNames(true).join(", "),
-        "Labels and key names are matched regardless of case.",
+        "Labels are matched regardless of case and spaces (DPI+ is DPI +), key names regardless of case.",
     }
         .join('\n');
 }

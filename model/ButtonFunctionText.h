@@ -22,6 +22,8 @@ struct ButtonFunctionContext {
     int recordIndex = 0;                  // 0..41
     int sensor = 0;                       // mouseSensor()
     const ProfileData *profile = nullptr; // the profile being edited (last-left-click rule; none: no other left click)
+    // false: the caller changes several buttons at once and checks the rule on the outcome.
+    bool checkLastLeftClick = true;
 };
 
 // The record's function as text: "Left", "DPI +", "Button Off", "key:F5",

@@ -95,6 +95,12 @@ int dpiStageCount()
     return readCount(file, {"DPICount", "ButtonCount", "MouseDpi"}, DPI_STAGE_COUNT);
 }
 
+int shownDpiStageCount()
+{
+    const int described = dpiStageCount();
+    return described >= 1 ? described : DPI_STAGE_COUNT;
+}
+
 QString productVersion()
 {
     return IniFile(deviceDescriptionPath()).stringValue(key("Version"));

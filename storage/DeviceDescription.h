@@ -50,6 +50,8 @@ int readDeviceDescription(DeviceDescription &description);
 // The XOR-coded counts; 0 when absent or beyond 16 buttons / 8 stages.
 int buttonCount();
 int dpiStageCount();
+// The DPI stages the pages and the shell offer: dpiStageCount, or all 8 when it gives none.
+int shownDpiStageCount();
 QString productVersion();
 QString descriptionProductName(); // "PROFILE/ProductName"
 int disableMacro();

@@ -320,11 +320,13 @@ private slots:
         row("off", 1, "off", "16 77 77 77" + kept, "Button Off");
         row("profile entry outside the menus", 3, "Profile +", "57 77 77 77" + kept, "Profile +");
         row("wheel", 40, "volume up", "43 77 77 77" + kept, "Volume Up");
-        row("wheel menu only", 40, "DPI +", "", "\"DPI +\" is not offered here; the wheel takes: Scroll Up, Scroll");
-        row("scroll stays on the wheel", 3, "Scroll Up", "", "\"Scroll Up\" is not offered here; a button takes: Left");
+        row("wheel menu only", 40, "DPI +", "", "\"DPI +\" is not offered here; nearest for the wheel: ");
+        row("scroll stays on the wheel", 3, "Scroll Up", "", "\"Scroll Up\" is not offered here; nearest for a button: ");
         row("last left click", 0, "DPI +", "", "AT LEAST ONE CLICK FUNCTION TO BE RETAINED.");
         row("left kept", 0, "Left", "1 77 77 77" + kept, "Left");
-        row("unknown", 3, "DPI ++", "", "Unknown function \"DPI ++\"; a button takes: Left, Right, Middle,");
+        row("unknown", 3, "DPI ++", "", "Unknown function \"DPI ++\"; nearest for a button: DPI +, ");
+        row("label without its spaces", 3, "DPI+", "48 77 77 77" + kept, "DPI +");
+        row("wheel label run together", 40, "VOLUMEUP", "43 77 77 77" + kept, "Volume Up");
         row("dialog entry", 3, "SINGLE KEY", "", "\"SINGLE KEY\" needs its parameters: key:KEY");
 
         row("key", 4, "key:F5", "6 3f 77 77" + kept, "key:F5");

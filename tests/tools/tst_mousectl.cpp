@@ -371,7 +371,10 @@ private slots:
         QTest::newRow("scroll speed") << apply + QStringList{"scroll-speed", "21"} << "1-20";
         QTest::newRow("dpi above the sensor") << apply + QStringList{"dpi.1.x", "26000"} << "200-12400 DPI";
         QTest::newRow("dpi stage 9") << apply + QStringList{"dpi.9.x", "800"} << "dpi.N.x";
-        QTest::newRow("active stage") << apply + QStringList{"dpi.active", "0"} << "1-8";
+        // The demo model's description shows six stages.
+        QTest::newRow("active stage") << apply + QStringList{"dpi.active", "0"} << "1-6";
+        QTest::newRow("active stage the model lacks") << apply + QStringList{"dpi.active", "7"} << "1-6";
+        QTest::newRow("dpi stage the model lacks") << apply + QStringList{"dpi.7.x", "800"} << "unknown key \"dpi.7.x\"";
         QTest::newRow("switch") << apply + QStringList{"dpi.2.on", "maybe"} << "on or off";
         QTest::newRow("effect") << apply + QStringList{"light.effect", "disco"} << "BREATHING";
         QTest::newRow("colour form") << apply + QStringList{"light.color", "orange"} << "#RRGGBB";
@@ -379,7 +382,11 @@ private slots:
             << apply + QStringList{"light.effect", "RAINBOW", "light.color", "#ff0000"} << "FULL LIGHTED, BREATHING";
         QTest::newRow("later pair refused, earlier not stored")
             << apply + QStringList{"rate", "500", "light.sleep", "10"} << "1-9";
-        QTest::newRow("unknown function") << apply + QStringList{"button.2", "Teleport"} << "DPI +";
+        QTest::newRow("unknown function, five nearest")
+            << apply + QStringList{"button.2", "Teleport"}
+            << "nearest for a button: Left, Right, Forward, Cut, Copy (mousectl help functions lists all)";
+        QTest::newRow("last left click given away") << apply + QStringList{"button.2", "Left", "button.1", "Right", "button.2", "Middle"}
+                                                    << "button.1: AT LEAST ONE CLICK FUNCTION TO BE RETAINED.";
         QTest::newRow("missing macro") << apply + QStringList{"button.2", "macro:nothing"} << "macro";
         QTest::newRow("name with a path separator") << apply + QStringList{"name", "../evil"} << "cannot contain";
         QTest::newRow("name of another slot") << apply + QStringList{"name", "Profile 2"} << "Profile Exist!";
@@ -441,6 +448,10 @@ private slots:
                                    << QByteArray("combo:LShift+LCtr+S") << QByteArray();
         QTest::newRow("fire key") << QStringList{"button.3", "fire:Left:3:100"} << QStringList{"button.3"}
                                   << QByteArray("fire:Left:3:100") << QByteArray();
+        QTest::newRow("buttons swapped, left first given away")
+            << QStringList{"button.1", "Right", "button.2", "Left"} << QStringList{"button.1"} << QByteArray("Right") << QByteArray();
+        QTest::newRow("function without its spaces") << QStringList{"button.3", "dpi+"} << QStringList{"button.3"}
+                                                     << QByteArray("DPI +") << QByteArray();
         QTest::newRow("wheel") << QStringList{"wheel.up", "Volume Up"} << QStringList{"wheel.up"}
                                << QByteArray("Volume Up") << QByteArray();
         QTest::newRow("other slot") << QStringList{"--slot", "3", "rate", "125"} << QStringList{"--slot", "3", "rate"}
@@ -555,7 +566,9 @@ private slots:
     {
         const CtlRun keys = ctl({QStringLiteral("help"), QStringLiteral("keys")});
         QCOMPARE(keys.exitCode, 0);
-        QVERIFY(keys.lines().contains("dpi.8.y") && keys.lines().contains("wheel.down"));
+        // The stages the model's description shows (six), as the DPI page does.
+        QVERIFY(keys.lines().contains("dpi.6.y") && keys.lines().contains("wheel.down"));
+        QVERIFY(!keys.lines().contains("dpi.7.x"));
         const CtlRun one = ctl({QStringLiteral("help"), QStringLiteral("dpi.1.x")});
         QCOMPARE(one.exitCode, 0);
         QVERIFY2(one.out.contains("200 to 12400"), one.out.constData());
@@ -597,6 +610,64 @@ private slots:
         QVERIFY(run.out.isEmpty());
         QCOMPARE(ctl({QStringLiteral("get"), QStringLiteral("scroll-speed")}).out,
                  scrollSpeed ? QByteArray::number(scrollSpeed) + '\n' : before);
+    }
+
+    // A mouse that is attached but may not be opened (no udev rule, a login
+    // away from the seat) is told apart from no mouse: which node, why, what
+    // to do, and an exit status of its own. What set stores is stored all the same.
+    void refusedOpenIsToldApart_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("context");
+        QTest::newRow("status") << QStringList{"status"} << "";
+        QTest::newRow("list") << QStringList{"list"} << "";
+        QTest::newRow("apply") << QStringList{"apply"} << "apply: ";
+        QTest::newRow("profile") << QStringList{"profile", "2"} << "";
+        QTest::newRow("set --apply") << QStringList{"set", "--apply", "scroll-speed", "7"} << "set: stored in %1, not sent: ";
+        QTest::newRow("cable") << QStringList{"--virtual=cable", "status"} << "";
+    }
+    void refusedOpenIsToldApart()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, context);
+        const CtlRun run = ctl(QStringList{QStringLiteral("--virtual"), QStringLiteral("--virtual-no-access")} + arguments);
+        QCOMPARE(run.exitCode, 77);
+        QVERIFY(run.out.isEmpty());
+        QCOMPARE(run.errorLines().size(), 1);
+        const QString prefix = "mousectl: " + context.arg(m_app->filePath(QStringLiteral("Configs")))
+                               + "The mouse is attached at /dev/hidraw";
+        QVERIFY2(run.err.startsWith(prefix.toUtf8()), run.err.constData());
+        for (const char *part : {"permission denied", "udev rule 70-mousecfg.rules", "log in at the seat"})
+            QVERIFY2(run.err.contains(part), run.err.constData());
+        QCOMPARE(ctl({QStringLiteral("get"), QStringLiteral("scroll-speed")}).out,
+                 arguments.contains(QStringLiteral("--apply")) ? QByteArray("7\n") : QByteArray("1\n"));
+    }
+
+    void versionIsTheProjects()
+    {
+        const CtlRun run = runCtl({QStringLiteral("--version"), QStringLiteral("frobnicate")});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(QRegularExpression(QStringLiteral("^mousectl \\d+\\.\\d+\\.\\d+\n$")).match(QString::fromUtf8(run.out)).hasMatch(),
+                 run.out.constData());
+    }
+
+    // A stored value outside what the sensor takes (a hand edit, another
+    // sensor's file) is printed as stored, with a note beside it.
+    void storedDpiOutsideTheSensorIsNoted()
+    {
+        QCOMPARE(ctl({QStringLiteral("set"), QStringLiteral("dpi.2.x"), QStringLiteral("1600")}).exitCode, 0);
+        const QString file = m_app->filePath(QStringLiteral("Configs/Profile/Profile 1.prof"));
+        QSettings profile(file, QSettings::IniFormat);
+        // Stage 2 is entry 1; raw 250 is far beyond the sensor's top.
+        QVERIFY(profile.contains(QStringLiteral("PROFILE/DPI_INFO_1_x")));
+        profile.setValue(QStringLiteral("PROFILE/DPI_INFO_1_x"), 250);
+        profile.sync();
+        const CtlRun run = ctl({QStringLiteral("get"), QStringLiteral("dpi.2.x")});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QByteArray("59700\n"));
+        QCOMPARE(run.errorLines(),
+                 QList<QByteArray>{"mousectl: dpi.2.x: the stored 59700 DPI is outside the sensor's range 200-12400"});
+        QVERIFY(ctl({QStringLiteral("get"), QStringLiteral("dpi.1.x")}).err.isEmpty());
     }
 
     // An application folder that cannot be written: the settings go to the

@@ -1,6 +1,9 @@
 #include "tools/mousectl/ButtonSettingKeys.h"
 #include "storage/ConfigStorage.h"
+#include "model/ButtonAssignment.h"
+#include "model/ButtonCatalog.h"
 #include "model/ButtonFunctionText.h"
+#include <QCoreApplication>
 
 void addButtonKeys(QVector<SettingKey> &keys)
 {
@@ -22,6 +25,8 @@ void addButtonKeys(QVector<SettingKey> &keys)
             context.recordIndex = record;
             context.sensor = sensor;
             context.profile = &profile;
+            // set takes its pairs together: buttonStateRefusal judges the outcome.
+            context.checkLastLeftClick = false;
             QString adjusted;
             const QString error = assignButtonFunction(text, context, profile.buttonInfo[record], &adjusted);
             if (!error.isEmpty())
@@ -32,4 +37,28 @@ void addButtonKeys(QVector<SettingKey> &keys)
         };
         keys << key;
     }
+}
+
+namespace {
+bool hasLeftClick(const ProfileData &profile)
+{
+    for (const ButtonInfo &record : profile.buttonInfo)
+        if (record.fun == FunLeftClick)
+            return true;
+    return false;
+}
+} // namespace
+
+QString buttonStateRefusal(const ProfileData &before, const ProfileData &after)
+{
+    if (!hasLeftClick(before) || hasLeftClick(after))
+        return QString();
+    QString name = QStringLiteral("button.1");
+    for (const ButtonKey &button : buttonKeys()) {
+        if (before.buttonInfo[button.recordIndex].fun == FunLeftClick) {
+            name = button.key;
+            break;
+        }
+    }
+    return name + QStringLiteral(": ") + QCoreApplication::translate("MousecfgWidget", LAST_LEFT_CLICK_TEXT);
 }

@@ -4,3 +4,6 @@
 #include "tools/mousectl/SettingKeys.h"
 
 void addButtonKeys(QVector<SettingKey> &keys);
+// Empty when after keeps the rules that hold for the buttons together: a
+// profile that had a left click keeps one. Else one line naming a button.
+QString buttonStateRefusal(const ProfileData &before, const ProfileData &after);

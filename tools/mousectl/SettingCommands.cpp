@@ -8,6 +8,7 @@
 #include "tools/mousectl/Console.h"
 #include "tools/mousectl/Download.h"
 #include "tools/mousectl/ExitCodes.h"
+#include "tools/mousectl/ButtonSettingKeys.h"
 #include "tools/mousectl/SettingKeys.h"
 #include "model/ButtonFunctionText.h"
 #include <QJsonDocument>
@@ -36,9 +37,12 @@ const SettingKey *knownKey(const QString &name)
     return key;
 }
 
-// Applies every KEY VALUE pair to edit; false (with the message printed) at the first refusal.
+// Applies every KEY VALUE pair to edit; false (with the message printed) at the
+// first refusal. Rules that bind the buttons together judge the outcome, so the
+// order of the pairs does not matter.
 bool applyPairs(const QStringList &pairs, SettingEdit &edit)
 {
+    const ProfileData before = edit.settings.profiles[edit.slot];
     for (int i = 0; i + 1 < pairs.size(); i += 2) {
         const SettingKey *key = knownKey(pairs.at(i));
         if (!key)
@@ -47,6 +51,10 @@ bool applyPairs(const QStringList &pairs, SettingEdit &edit)
             printError(error);
             return false;
         }
+    }
+    if (const QString error = buttonStateRefusal(before, edit.settings.profiles[edit.slot]); !error.isEmpty()) {
+        printError(error);
+        return false;
     }
     return true;
 }
@@ -102,6 +110,12 @@ int runGet(const CtlOptions &options)
         return ExitUsage;
     }
 
+    // The value is printed as stored, so scripts read it back; the note goes beside.
+    for (const SettingKey *key : keys) {
+        if (key->rangeNote)
+            if (const QString note = key->rangeNote(settings, slot); !note.isEmpty())
+                printError(note);
+    }
     if (options.json) {
         QJsonObject values;
         for (const SettingKey *key : keys)

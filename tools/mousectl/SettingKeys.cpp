@@ -1,11 +1,13 @@
 #include "tools/mousectl/SettingKeys.h"
 #include "storage/ConfigStorage.h"
+#include "storage/DeviceDescription.h"
 #include "storage/SettingFields.h"
 #include "tools/mousectl/ButtonSettingKeys.h"
 #include "model/LightingEffects.h"
 #include "model/RateTable.h"
 #include "model/SensorRanges.h"
 #include <QRegularExpression>
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -156,7 +158,7 @@ SettingKey ruleKey(const QString &name, const QString &summary, const ValueRule 
             [store, rule](SettingEdit &edit, bool on) { store(edit, on ? rule.on : rule.off); });
     case FieldValues::StageNumber:
         return rangeKey(
-            name, summary, 1, indexCount,
+            name, summary, 1, std::min(indexCount, shownDpiStageCount()),
             [read](const MouseSettings &s, int slot) { return QJsonValue(qint64(read(s, slot) + 1)); },
             [store](SettingEdit &edit, int number) { store(edit, number - 1); });
     case FieldValues::ReportRate:
@@ -237,6 +239,16 @@ SettingKey dpiAxisKey(int stage, const SettingField<DpiStage> &field, const DpiS
     }
     const int low = sensorDpi(scale.range->rawMin, scale.sensor);
     const int high = sensorDpi(scale.range->rawMax, scale.sensor);
+    // A file from another sensor or a hand edit may hold what the sliders cannot show.
+    key.rangeNote = [name, stage, &field, scale, low, high](const MouseSettings &settings, int slot) {
+        const int raw = int(field.member.number(settings.profiles[slot].dpiInfo[stage]));
+        if (raw >= scale.range->rawMin && raw <= scale.range->rawMax)
+            return QString();
+        return QStringLiteral("%1: the stored %2 DPI is outside the sensor's range %3")
+            .arg(name)
+            .arg(sensorDpi(raw, scale.sensor))
+            .arg(range(low, high));
+    };
     key.details = QStringLiteral("DPI from %1 to %2, rounded to the nearest value the sensor offers. "
                                  "On a stage with link on, X and Y move together.")
                       .arg(low)
@@ -277,7 +289,8 @@ SettingKey dpiStageKey(int stage, const SettingField<DpiStage> &field)
 void addDpiStageKeys(QVector<SettingKey> &keys)
 {
     const DpiScale scale = dpiScale();
-    for (int stage = 0; stage < DPI_STAGE_COUNT; ++stage) {
+    // The stages the DPI page shows for this model, no more.
+    for (int stage = 0; stage < shownDpiStageCount(); ++stage) {
         for (const SettingField<DpiStage> &field : dpiStageFields().fields) {
             if (!field.command)
                 continue;

@@ -24,6 +24,9 @@ struct SettingKey {
     std::function<QJsonValue(const MouseSettings &, int slot)> read;
     // Empty when the value was taken; else one line naming the valid values.
     std::function<QString(SettingEdit &, const QString &value)> write;
+    // Set when a stored value can lie outside what write takes: one line
+    // saying so, empty while it is inside.
+    std::function<QString(const MouseSettings &, int slot)> rangeNote;
 };
 
 // The keys of the configured mouse, in the order get lists them.

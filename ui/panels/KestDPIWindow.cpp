@@ -29,8 +29,7 @@ KestDPIWindow::KestDPIWindow(const ProfileData &profile, QWidget *parent) : QWid
     }
     connect(m_group, SIGNAL(idClicked(int)), this, SLOT(onRadioChanged()));
 
-    const int described = dpiStageCount();
-    m_iStageCount = described >= 1 && described <= DPI_STAGE_COUNT ? described : DPI_STAGE_COUNT;
+    m_iStageCount = shownDpiStageCount();
     for (KestSingleDPI *row : m_rows)
         row->setSensor(m_iSensor);
     retranslate();
