@@ -43,8 +43,6 @@ RefusedNode explainOpenFailure(const QByteArray &path, int savedErrno)
         return node;
     // hidapi may have overwritten errno while recording its own error text;
     // the node itself still says whether this user may read and write it.
-    if (!path.startsWith("/dev/"))
-        return node;
     if (::access(path.constData(), R_OK | W_OK) == 0)
         return node;
     const int error = errno;

@@ -3,10 +3,16 @@
 #include "device/DeviceTable.h"
 #include "device/HidSeam.h"
 #include "device/InterfacePath.h"
+#include "device/NodeAccess.h"
 #include "tests/support/DeviceSession.h"
+#include <QTemporaryDir>
 #include <QtTest>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -89,6 +95,23 @@ public:
     ~VirtualBus() { closeDevice(); }
 };
 
+// Runs how in a child as the user nobody when this is root (permissions do not
+// bind root), else here; the fault it finds.
+NodeFault asUser(const std::function<NodeFault()> &how)
+{
+    if (::geteuid() != 0)
+        return how();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+            ::_exit(100);
+        ::_exit(int(how()));
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? NodeFault(WEXITSTATUS(status)) : NodeFault(-1);
+}
+
 constexpr unsigned short VID = 0x248A;
 constexpr unsigned short RECEIVER = 0xFA02;
 constexpr unsigned short CABLE = 0xFB01;
@@ -111,6 +134,9 @@ private slots:
     void longPathIsCut();
     void failedInitLeavesTableUntouched();
     void openByNameOpensFoundPairs();
+    void unopenablePairIsNotFound();
+    void openFailureIsExplained_data();
+    void openFailureIsExplained();
     void clearedFlagKeepsPairClosed();
     void closeNullsEveryHandle();
     void reopenWithoutCloseKeepsOneHandle();
@@ -258,6 +284,80 @@ void TestDeviceTable::failedInitLeavesTableUntouched()
     openDeviceByName(currentDeviceName());
     QVERIFY(!mouseHandleA());
     QVERIFY(!commandHandle());
+}
+
+// The node may not be opened: no handle, the pair no longer counts as found,
+// and the node is kept with the reason; a later open that works forgets it.
+void TestDeviceTable::unopenablePairIsNotFound()
+{
+    VirtualBus fixture(Connection::Both);
+    loadDeviceTable();
+    enumerateDevices();
+    fixture.mouse().setDenyOpens(true);
+    openDeviceByName(currentDeviceName());
+    QVERIFY(!commandHandle() && !mouseHandleA() && !mouseHandleB());
+    for (int collection = 1; collection <= 4; ++collection)
+        QVERIFY(!collectionFound(collection));
+    const QList<RefusedNode> refused = refusedNodes();
+    QCOMPARE(refused.size(), 2);
+    for (int i = 0; i < 2; ++i) {
+        QCOMPARE(refused[i].fault, NodeFault::Permission);
+        QCOMPARE(refused[i].error, EACCES);
+    }
+    QCOMPARE(refused[0].path, fixture.mouse().devicePath(Connection::Receiver, Collection::Interface).toLatin1());
+    QVERIFY(refusedNodesText().contains(QString::fromLatin1(refused[0].path + ", " + refused[1].path)));
+
+    fixture.mouse().setDenyOpens(false);
+    forgetCollections();
+    enumerateDevices();
+    openDeviceByName(currentDeviceName());
+    QVERIFY(commandHandleB() && commandHandleA());
+    QVERIFY(refusedNodes().isEmpty() && refusedNodesText().isEmpty());
+    QCOMPARE(fixture.mouse().handleFaults(), 0);
+}
+
+// The real path: hid_open_path gives only null; errno, or else access(2) on
+// the node, tells permission from absence. Run as a user the modes bind.
+void TestDeviceTable::openFailureIsExplained_data()
+{
+    QTest::addColumn<int>("mode");        // of the node; -1: no node
+    QTest::addColumn<int>("savedErrno");  // -1: what the real hid_open_path leaves
+    QTest::addColumn<int>("fault");
+    QTest::newRow("errno says permission") << 0600 << EACCES << int(NodeFault::Permission);
+    QTest::newRow("errno lost, the node refuses") << 0600 << 0 << int(NodeFault::Permission);
+    QTest::newRow("errno lost, the node is open to all") << 0666 << EIO << int(NodeFault::Other);
+    QTest::newRow("errno lost, no node") << -1 << 0 << int(NodeFault::Gone);
+    QTest::newRow("real hidapi, node of another user") << 0600 << -1 << int(NodeFault::Permission);
+    QTest::newRow("real hidapi, no node") << -1 << -1 << int(NodeFault::Gone);
+}
+
+void TestDeviceTable::openFailureIsExplained()
+{
+    QFETCH(int, mode);
+    QFETCH(int, savedErrno);
+    QFETCH(int, fault);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0755) == 0);
+    const QByteArray node = QFile::encodeName(dir.filePath(QStringLiteral("hidraw9")));
+    if (mode >= 0) {
+        QFile file(QString::fromLocal8Bit(node));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        // Owned by this user: mode 0 refuses the owner too, 0600 refuses nobody.
+        QVERIFY(::chmod(node.constData(), ::geteuid() == 0 ? mode : (mode == 0600 ? 0 : mode)) == 0);
+    }
+    const NodeFault found = asUser([&] {
+        if (savedErrno >= 0)
+            return explainOpenFailure(node, savedErrno).fault;
+        errno = 0;
+        if (hid_device *device = realHidApi().open_path(node.constData())) {
+            realHidApi().close(device);
+            return NodeFault(-2);
+        }
+        return explainOpenFailure(node, errno).fault;
+    });
+    QCOMPARE(int(found), fault);
 }
 
 void TestDeviceTable::openByNameOpensFoundPairs()
