@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 #include "app/TrayStart.h"
+#include "platform/RasterOnlyWindows.h"
 #include "platform/SingleInstance.h"
 #include "storage/AppPaths.h"
 #include "storage/DeviceDescription.h"
@@ -12,6 +13,7 @@
 
 int runMousecfg(int &argc, char **argv, const StartupHooks &hooks)
 {
+    useRasterOnlyWindows();
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);

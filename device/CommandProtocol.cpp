@@ -6,7 +6,6 @@
 #include "device/LightingEncoding.h"
 #include "device/MacroEncoding.h"
 #include "device/SendCommand.h"
-#include "platform/Sleep.h"
 #include "storage/ConfigStorage.h"
 #include "storage/DeviceDescription.h"
 #include "storage/MacroFiles.h"
@@ -19,7 +18,6 @@ constexpr uint8_t REFRESH_FLAGS[] = {0x04, 0x01, 0x02, 0x08, 0x10};
 constexpr uint8_t ACTIVATE_PROFILE_FLAG = 0x01;
 constexpr uint8_t BEGIN_WRITE = 0;
 constexpr uint8_t END_WRITE = 1;
-constexpr int MACRO_FILE_PAUSE_MS = 50;
 
 // The slot whose DPI stages and key table go out; an index beyond the slots reads as the first.
 int activeProfileIndex()
@@ -65,12 +63,8 @@ ReportList lightingGroup()
 
 ReportList macroGroup()
 {
-    const MacroReader readAndPause = [](const QString &name) {
-        QVector<MacroEvent> events = readMacroEvents(name);
-        sleepMs(MACRO_FILE_PAUSE_MS);
-        return events;
-    };
-    const MacroFill fill = fillMacroArea(deviceMacroArea(), deviceImage(), deviceMacroNames(), readAndPause);
+    // Reading the files paces nothing: the mouse sees no report meanwhile, so no pause here.
+    const MacroFill fill = fillMacroArea(deviceMacroArea(), deviceImage(), deviceMacroNames(), readMacroEvents);
     return fill == MacroFill::Filled ? macroAreaReports(deviceMacroArea()) : ReportList();
 }
 

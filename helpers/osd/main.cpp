@@ -4,11 +4,13 @@
 #include "helpers/osd/OsdServer.h"
 #include "helpers/osd/OsdWindow.h"
 #include "helpers/osd/TerminationSignals.h"
+#include "platform/RasterOnlyWindows.h"
 #include <QApplication>
 #include <cstdio>
 
 int main(int argc, char **argv)
 {
+    useRasterOnlyWindows();
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     quitOnTerminationSignals();

@@ -5,6 +5,7 @@
 #include "sim/VirtualHidApi.h"
 #include "sim/VirtualMouse.h"
 #include "platform/KeyboardHook.h"
+#include "platform/RasterOnlyWindows.h"
 #include "sim/control/VirtualMouseWindow.h"
 #include "storage/AppPaths.h"
 #include "storage/ConfigStorage.h"
@@ -31,17 +32,31 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QMenu>
+#include <QScreen>
 #include <QSpinBox>
+#include <QTest>
 #include <QLineEdit>
 #include <QTimer>
 #include <cstdio>
 
 namespace {
+// Off: each widget paints itself into the image. On: the pixels the window system shows.
+bool fromScreen = false;
+
+QPixmap shot(QWidget &widget)
+{
+    if (!fromScreen)
+        return widget.grab();
+    QTest::qWaitForWindowExposed(&widget);
+    QTest::qWait(100);
+    return widget.screen()->grabWindow(widget.winId());
+}
+
 bool save(QWidget &widget, const QString &dir, const QString &name)
 {
     QCoreApplication::processEvents();
     const QString path = dir + "/" + name + ".png";
-    const bool ok = widget.grab().save(path);
+    const bool ok = shot(widget).save(path);
     std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(path));
     return ok;
 }
@@ -162,13 +177,17 @@ bool saveMacroShots(MousecfgWidget &window, const QString &dir)
 
 int main(int argc, char **argv)
 {
+    // As the utility itself draws.
+    useRasterOnlyWindows();
     QApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription("Screenshots of the window on the virtual mouse");
     parser.addHelpOption();
     parser.addPositionalArgument("folder", "where the PNG files go");
     parser.addOption({"app-dir", "application directory", "dir"});
+    parser.addOption({"from-screen", "take the pixels from the window system, not from the widgets"});
     parser.process(app);
+    fromScreen = parser.isSet("from-screen");
     if (parser.positionalArguments().size() != 1)
         parser.showHelp(64);
     const QString dir = parser.positionalArguments().first();
