@@ -329,6 +329,9 @@ void MousecfgWidget::applyFonts()
     QFont font = languageFont();
     font.setPixelSize(qMax(1, int(fontPixelSize(m_chrome->language()) * m_chrome->scale())));
     setFont(font);
+    // Dialogs are windows of their own and do not inherit the window's font.
+    if (QApplication::font() != font)
+        QApplication::setFont(font);
     QToolTip::setFont(font);
     if (m_mouseMenu)
         m_mouseMenu->setFont(font);
