@@ -1826,6 +1826,59 @@
     </message>
 </context>
 <context>
+    <name>TrayStatus</name>
+    <message>
+        <location filename="../../ui/main/TrayStatus.cpp" line="14"/>
+        <source>Not connected</source>
+        <translation>Not connected</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/TrayStatus.cpp" line="15"/>
+        <source>Connected through the receiver</source>
+        <translation>Connected through the receiver</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/TrayStatus.cpp" line="16"/>
+        <source>Connected by cable</source>
+        <translation>Connected by cable</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/TrayStatus.cpp" line="17"/>
+        <source>Connected by cable and receiver</source>
+        <translation>Connected by cable and receiver</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/TrayStatus.cpp" line="30"/>
+        <source>Mouse is off or asleep</source>
+        <translation>Mouse is off or asleep</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/TrayStatus.cpp" line="32"/>
+        <source>Battery %1 %, charging</source>
+        <translation>Battery %1 %, charging</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/TrayStatus.cpp" line="34"/>
+        <source>Battery %1 %</source>
+        <translation>Battery %1 %</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/WindowChrome.cpp" line="238"/>
+        <source>Mouse battery low</source>
+        <translation>Mouse battery low</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/WindowChrome.cpp" line="239"/>
+        <source>%1 has %2 % left. Connect the cable to charge it.</source>
+        <translation>%1 has %2 % left. Connect the cable to charge it.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/WindowChrome.cpp" line="240"/>
+        <source>The mouse</source>
+        <translation>The mouse</translation>
+    </message>
+</context>
+<context>
     <name>VirtualMouseWindow</name>
     <message>
         <location filename="../../sim/control/VirtualMouseWindow.cpp" line="21"/>

@@ -1826,6 +1826,59 @@
     </message>
 </context>
 <context>
+    <name>TrayStatus</name>
+    <message>
+        <location filename="../../ui/main/TrayStatus.cpp" line="14"/>
+        <source>Not connected</source>
+        <translation>未连接</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/TrayStatus.cpp" line="15"/>
+        <source>Connected through the receiver</source>
+        <translation>通过接收器连接</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/TrayStatus.cpp" line="16"/>
+        <source>Connected by cable</source>
+        <translation>通过数据线连接</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/TrayStatus.cpp" line="17"/>
+        <source>Connected by cable and receiver</source>
+        <translation>通过数据线和接收器连接</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/TrayStatus.cpp" line="30"/>
+        <source>Mouse is off or asleep</source>
+        <translation>鼠标已关闭或休眠</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/TrayStatus.cpp" line="32"/>
+        <source>Battery %1 %, charging</source>
+        <translation>电量 %1 %，正在充电</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/TrayStatus.cpp" line="34"/>
+        <source>Battery %1 %</source>
+        <translation>电量 %1 %</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/WindowChrome.cpp" line="238"/>
+        <source>Mouse battery low</source>
+        <translation>鼠标电量低</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/WindowChrome.cpp" line="239"/>
+        <source>%1 has %2 % left. Connect the cable to charge it.</source>
+        <translation>%1 剩余电量 %2 %。请连接数据线充电。</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/WindowChrome.cpp" line="240"/>
+        <source>The mouse</source>
+        <translation>鼠标</translation>
+    </message>
+</context>
+<context>
     <name>VirtualMouseWindow</name>
     <message>
         <location filename="../../sim/control/VirtualMouseWindow.cpp" line="21"/>

@@ -1826,6 +1826,59 @@
     </message>
 </context>
 <context>
+    <name>TrayStatus</name>
+    <message>
+        <location filename="../../ui/main/TrayStatus.cpp" line="14"/>
+        <source>Not connected</source>
+        <translation>未連接</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/TrayStatus.cpp" line="15"/>
+        <source>Connected through the receiver</source>
+        <translation>透過接收器連接</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/TrayStatus.cpp" line="16"/>
+        <source>Connected by cable</source>
+        <translation>透過傳輸線連接</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/TrayStatus.cpp" line="17"/>
+        <source>Connected by cable and receiver</source>
+        <translation>透過傳輸線和接收器連接</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/TrayStatus.cpp" line="30"/>
+        <source>Mouse is off or asleep</source>
+        <translation>滑鼠已關閉或休眠</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/TrayStatus.cpp" line="32"/>
+        <source>Battery %1 %, charging</source>
+        <translation>電量 %1 %，正在充電</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/TrayStatus.cpp" line="34"/>
+        <source>Battery %1 %</source>
+        <translation>電量 %1 %</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/WindowChrome.cpp" line="238"/>
+        <source>Mouse battery low</source>
+        <translation>滑鼠電量低</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/WindowChrome.cpp" line="239"/>
+        <source>%1 has %2 % left. Connect the cable to charge it.</source>
+        <translation>%1 剩餘電量 %2 %。請連接傳輸線充電。</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/WindowChrome.cpp" line="240"/>
+        <source>The mouse</source>
+        <translation>滑鼠</translation>
+    </message>
+</context>
+<context>
     <name>VirtualMouseWindow</name>
     <message>
         <location filename="../../sim/control/VirtualMouseWindow.cpp" line="21"/>
