@@ -1863,17 +1863,17 @@
         <translation>Battery %1 %</translation>
     </message>
     <message>
-        <location filename="../../ui/main/WindowChrome.cpp" line="238"/>
+        <location filename="../../ui/main/WindowChrome.cpp" line="239"/>
         <source>Mouse battery low</source>
         <translation>Mouse battery low</translation>
     </message>
     <message>
-        <location filename="../../ui/main/WindowChrome.cpp" line="239"/>
+        <location filename="../../ui/main/WindowChrome.cpp" line="240"/>
         <source>%1 has %2 % left. Connect the cable to charge it.</source>
         <translation>%1 has %2 % left. Connect the cable to charge it.</translation>
     </message>
     <message>
-        <location filename="../../ui/main/WindowChrome.cpp" line="240"/>
+        <location filename="../../ui/main/WindowChrome.cpp" line="241"/>
         <source>The mouse</source>
         <translation>The mouse</translation>
     </message>

@@ -1863,17 +1863,17 @@
         <translation>电量 %1 %</translation>
     </message>
     <message>
-        <location filename="../../ui/main/WindowChrome.cpp" line="238"/>
+        <location filename="../../ui/main/WindowChrome.cpp" line="239"/>
         <source>Mouse battery low</source>
         <translation>鼠标电量低</translation>
     </message>
     <message>
-        <location filename="../../ui/main/WindowChrome.cpp" line="239"/>
+        <location filename="../../ui/main/WindowChrome.cpp" line="240"/>
         <source>%1 has %2 % left. Connect the cable to charge it.</source>
         <translation>%1 剩余电量 %2 %。请连接数据线充电。</translation>
     </message>
     <message>
-        <location filename="../../ui/main/WindowChrome.cpp" line="240"/>
+        <location filename="../../ui/main/WindowChrome.cpp" line="241"/>
         <source>The mouse</source>
         <translation>鼠标</translation>
     </message>

@@ -200,7 +200,6 @@ void WindowChrome::buildTray(const QList<QAction *> &slotActions)
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, &WindowChrome::iconActivated);
     if (QSystemTrayIcon::isSystemTrayAvailable())
         m_trayIcon->show();
-    m_notifications = new DesktopNotifications(QDBusConnection::sessionBus(), this);
 }
 
 void WindowChrome::retranslateTray()
@@ -233,7 +232,9 @@ void WindowChrome::showBattery(const StatusPresenter::Battery &battery, bool mea
     m_trayStatus.percent = battery.percent;
     if (m_trayIcon)
         m_trayIcon->setToolTip(trayToolTip(m_trayStatus));
-    if (m_notifications && m_lowBattery.report(battery.percent, battery.charging, battery.cable, battery.off)) {
+    if (m_lowBattery.report(battery.percent, battery.charging, battery.cable, battery.off)) {
+        if (!m_notifications) // the session bus only once there is something to say
+            m_notifications = new DesktopNotifications(QDBusConnection::sessionBus(), this);
         const QString product = currentProductName();
         m_notifications->notify(QCoreApplication::translate("TrayStatus", "Mouse battery low"),
                                 QCoreApplication::translate("TrayStatus", "%1 has %2 % left. Connect the cable to charge it.")
