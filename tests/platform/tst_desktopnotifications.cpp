@@ -11,11 +11,9 @@
 #include "ui/main/MousecfgWidget.h"
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QFile>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
@@ -47,7 +45,6 @@ class TestDesktopNotifications : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir m_busDir;
     QProcess m_daemon;
     QString m_address;
     FakeNotificationService m_service;
@@ -77,16 +74,7 @@ private:
 private slots:
     void initTestCase()
     {
-        // A bus of its own without service files: an installed notification
-        // daemon must not be started in the middle of the test.
-        QVERIFY(m_busDir.isValid());
-        QFile config(m_busDir.filePath("bus.conf"));
-        QVERIFY(config.open(QIODevice::WriteOnly));
-        config.write("<busconfig><type>session</type><listen>unix:tmpdir=" + m_busDir.path().toUtf8()
-                     + "</listen><policy context=\"default\"><allow send_destination=\"*\"/><allow own=\"*\"/>"
-                       "</policy></busconfig>");
-        config.close();
-        m_daemon.start(QStringLiteral("dbus-daemon"), {"--config-file=" + config.fileName(), "--nofork", "--print-address=1"});
+        m_daemon.start(QStringLiteral("dbus-daemon"), {"--session", "--nofork", "--print-address=1"});
         QVERIFY2(m_daemon.waitForStarted(5000), "dbus-daemon did not start");
         QTRY_VERIFY(m_daemon.canReadLine());
         m_address = QString::fromLatin1(m_daemon.readLine()).trimmed();
