@@ -2,6 +2,244 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>AccessibleNames</name>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="23"/>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="24"/>
+        <source>Minimise</source>
+        <translation>Minimise</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="25"/>
+        <source>Export profile</source>
+        <translation>Export profile</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="26"/>
+        <source>Import profile</source>
+        <translation>Import profile</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="27"/>
+        <source>Saved profiles</source>
+        <translation>Saved profiles</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="28"/>
+        <source>Profile name</source>
+        <translation>Profile name</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="29"/>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="30"/>
+        <source>Profile slot</source>
+        <translation>Profile slot</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="31"/>
+        <source>Mouse</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="32"/>
+        <source>Battery</source>
+        <translation>Battery</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="33"/>
+        <source>Charging</source>
+        <translation>Charging</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="34"/>
+        <source>Receiver connected</source>
+        <translation>Receiver connected</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="35"/>
+        <source>Cable connected</source>
+        <translation>Cable connected</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="37"/>
+        <source>Brightness</source>
+        <translation>Brightness</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="38"/>
+        <source>Effect speed</source>
+        <translation>Effect speed</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="39"/>
+        <source>Sleep time</source>
+        <translation>Sleep time</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="41"/>
+        <source>DPI stage %1</source>
+        <translation>DPI stage %1</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="42"/>
+        <source>DPI stage %1, X</source>
+        <translation>DPI stage %1, X</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="43"/>
+        <source>DPI stage %1, Y</source>
+        <translation>DPI stage %1, Y</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="44"/>
+        <source>Use DPI stage %1</source>
+        <translation>Use DPI stage %1</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="45"/>
+        <source>Pointer speed</source>
+        <translation>Pointer speed</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="46"/>
+        <source>Scroll speed</source>
+        <translation>Scroll speed</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="48"/>
+        <source>Macros</source>
+        <translation>Macros</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="49"/>
+        <source>Actions to insert</source>
+        <translation>Actions to insert</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="50"/>
+        <source>Macro events</source>
+        <translation>Macro events</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="51"/>
+        <source>Key</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="52"/>
+        <source>Movement</source>
+        <translation>Movement</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="53"/>
+        <source>Delay (ms)</source>
+        <translation>Delay (ms)</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="54"/>
+        <source>Default delay (ms)</source>
+        <translation>Default delay (ms)</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="55"/>
+        <source>Loop count</source>
+        <translation>Loop count</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="57"/>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="59"/>
+        <source>Gun file name</source>
+        <translation>Gun file name</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="60"/>
+        <source>Bullet %1, delay (ms)</source>
+        <translation>Bullet %1, delay (ms)</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="61"/>
+        <source>Bullet %1, X</source>
+        <translation>Bullet %1, X</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="62"/>
+        <source>Bullet %1, Y</source>
+        <translation>Bullet %1, Y</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="64"/>
+        <source>Hue</source>
+        <translation>Hue</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="65"/>
+        <source>Saturation</source>
+        <translation>Saturation</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="66"/>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="67"/>
+        <source>Red</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="68"/>
+        <source>Green</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="69"/>
+        <source>Blue</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="70"/>
+        <source>Colour code</source>
+        <translation>Colour code</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="72"/>
+        <source>Captured key</source>
+        <translation>Captured key</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="73"/>
+        <source>Times</source>
+        <translation>Times</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="75"/>
+        <source>Sniper DPI</source>
+        <translation>Sniper DPI</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="154"/>
+        <source>Vertical scroll bar</source>
+        <translation>Vertical scroll bar</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="155"/>
+        <source>Horizontal scroll bar</source>
+        <translation>Horizontal scroll bar</translation>
+    </message>
+</context>
+<context>
     <name>DialogFrame</name>
     <message>
         <location filename="../../ui/macro/DialogFrame.cpp" line="56"/>
@@ -29,6 +267,21 @@
 </context>
 <context>
     <name>KestBtnWindow</name>
+    <message>
+        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="306"/>
+        <source>Wheel up</source>
+        <translation>Wheel up</translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="306"/>
+        <source>Wheel down</source>
+        <translation>Wheel down</translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="311"/>
+        <source>Button %1</source>
+        <translation>Button %1</translation>
+    </message>
     <message>
         <location filename="../../model/ButtonCatalog.cpp" line="8"/>
         <source>Left</source>
@@ -1570,6 +1823,59 @@
         <location filename="../../ui/main/MacroPage.cpp" line="21"/>
         <source>Profile %1, wheel down</source>
         <translation>Profile %1, wheel down</translation>
+    </message>
+</context>
+<context>
+    <name>TrayStatus</name>
+    <message>
+        <location filename="../../ui/main/TrayStatus.cpp" line="14"/>
+        <source>Not connected</source>
+        <translation>Not connected</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/TrayStatus.cpp" line="15"/>
+        <source>Connected through the receiver</source>
+        <translation>Connected through the receiver</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/TrayStatus.cpp" line="16"/>
+        <source>Connected by cable</source>
+        <translation>Connected by cable</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/TrayStatus.cpp" line="17"/>
+        <source>Connected by cable and receiver</source>
+        <translation>Connected by cable and receiver</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/TrayStatus.cpp" line="30"/>
+        <source>Mouse is off or asleep</source>
+        <translation>Mouse is off or asleep</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/TrayStatus.cpp" line="32"/>
+        <source>Battery %1 %, charging</source>
+        <translation>Battery %1 %, charging</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/TrayStatus.cpp" line="34"/>
+        <source>Battery %1 %</source>
+        <translation>Battery %1 %</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/WindowChrome.cpp" line="239"/>
+        <source>Mouse battery low</source>
+        <translation>Mouse battery low</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/WindowChrome.cpp" line="240"/>
+        <source>%1 has %2 % left. Connect the cable to charge it.</source>
+        <translation>%1 has %2 % left. Connect the cable to charge it.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/WindowChrome.cpp" line="241"/>
+        <source>The mouse</source>
+        <translation>The mouse</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,244 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="en">
 <context>
+    <name>AccessibleNames</name>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="23"/>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="24"/>
+        <source>Minimise</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="25"/>
+        <source>Export profile</source>
+        <translation>匯出設定檔</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="26"/>
+        <source>Import profile</source>
+        <translation>匯入設定檔</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="27"/>
+        <source>Saved profiles</source>
+        <translation>已儲存的設定檔</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="28"/>
+        <source>Profile name</source>
+        <translation>設定檔名稱</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="29"/>
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="30"/>
+        <source>Profile slot</source>
+        <translation>設定檔槽位</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="31"/>
+        <source>Mouse</source>
+        <translation>滑鼠</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="32"/>
+        <source>Battery</source>
+        <translation>電池</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="33"/>
+        <source>Charging</source>
+        <translation>正在充電</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="34"/>
+        <source>Receiver connected</source>
+        <translation>已連接接收器</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="35"/>
+        <source>Cable connected</source>
+        <translation>已連接傳輸線</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="37"/>
+        <source>Brightness</source>
+        <translation>亮度</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="38"/>
+        <source>Effect speed</source>
+        <translation>燈效速度</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="39"/>
+        <source>Sleep time</source>
+        <translation>休眠時間</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="41"/>
+        <source>DPI stage %1</source>
+        <translation>DPI 檔位 %1</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="42"/>
+        <source>DPI stage %1, X</source>
+        <translation>DPI 檔位 %1，X</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="43"/>
+        <source>DPI stage %1, Y</source>
+        <translation>DPI 檔位 %1，Y</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="44"/>
+        <source>Use DPI stage %1</source>
+        <translation>啟用 DPI 檔位 %1</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="45"/>
+        <source>Pointer speed</source>
+        <translation>指標速度</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="46"/>
+        <source>Scroll speed</source>
+        <translation>滾輪速度</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="48"/>
+        <source>Macros</source>
+        <translation>巨集清單</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="49"/>
+        <source>Actions to insert</source>
+        <translation>可插入的動作</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="50"/>
+        <source>Macro events</source>
+        <translation>巨集事件</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="51"/>
+        <source>Key</source>
+        <translation>按鍵</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="52"/>
+        <source>Movement</source>
+        <translation>移動</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="53"/>
+        <source>Delay (ms)</source>
+        <translation>延遲（毫秒）</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="54"/>
+        <source>Default delay (ms)</source>
+        <translation>預設延遲（毫秒）</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="55"/>
+        <source>Loop count</source>
+        <translation>循環次數</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="57"/>
+        <source>Macro</source>
+        <translation>巨集</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="59"/>
+        <source>Gun file name</source>
+        <translation>壓槍檔案名稱</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="60"/>
+        <source>Bullet %1, delay (ms)</source>
+        <translation>第 %1 發，延遲（毫秒）</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="61"/>
+        <source>Bullet %1, X</source>
+        <translation>第 %1 發，X</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="62"/>
+        <source>Bullet %1, Y</source>
+        <translation>第 %1 發，Y</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="64"/>
+        <source>Hue</source>
+        <translation>色相</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="65"/>
+        <source>Saturation</source>
+        <translation>飽和度</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="66"/>
+        <source>Value</source>
+        <translation>明度</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="67"/>
+        <source>Red</source>
+        <translation>紅</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="68"/>
+        <source>Green</source>
+        <translation>綠</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="69"/>
+        <source>Blue</source>
+        <translation>藍</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="70"/>
+        <source>Colour code</source>
+        <translation>顏色代碼</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="72"/>
+        <source>Captured key</source>
+        <translation>擷取的按鍵</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="73"/>
+        <source>Times</source>
+        <translation>次數</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="75"/>
+        <source>Sniper DPI</source>
+        <translation>狙擊 DPI</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="154"/>
+        <source>Vertical scroll bar</source>
+        <translation>垂直捲軸</translation>
+    </message>
+    <message>
+        <location filename="../../ui/kit/AccessibleNames.cpp" line="155"/>
+        <source>Horizontal scroll bar</source>
+        <translation>水平捲軸</translation>
+    </message>
+</context>
+<context>
     <name>DialogFrame</name>
     <message>
         <location filename="../../ui/macro/DialogFrame.cpp" line="56"/>
@@ -29,6 +267,21 @@
 </context>
 <context>
     <name>KestBtnWindow</name>
+    <message>
+        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="306"/>
+        <source>Wheel up</source>
+        <translation>滾輪向上</translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="306"/>
+        <source>Wheel down</source>
+        <translation>滾輪向下</translation>
+    </message>
+    <message>
+        <location filename="../../ui/buttons/KestBtnWindow.cpp" line="311"/>
+        <source>Button %1</source>
+        <translation>按鍵 %1</translation>
+    </message>
     <message>
         <location filename="../../model/ButtonCatalog.cpp" line="8"/>
         <source>Left</source>
@@ -1570,6 +1823,59 @@
         <location filename="../../ui/main/MacroPage.cpp" line="21"/>
         <source>Profile %1, wheel down</source>
         <translation>設定檔 %1，滾輪向下</translation>
+    </message>
+</context>
+<context>
+    <name>TrayStatus</name>
+    <message>
+        <location filename="../../ui/main/TrayStatus.cpp" line="14"/>
+        <source>Not connected</source>
+        <translation>未連接</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/TrayStatus.cpp" line="15"/>
+        <source>Connected through the receiver</source>
+        <translation>透過接收器連接</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/TrayStatus.cpp" line="16"/>
+        <source>Connected by cable</source>
+        <translation>透過傳輸線連接</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/TrayStatus.cpp" line="17"/>
+        <source>Connected by cable and receiver</source>
+        <translation>透過傳輸線和接收器連接</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/TrayStatus.cpp" line="30"/>
+        <source>Mouse is off or asleep</source>
+        <translation>滑鼠已關閉或休眠</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/TrayStatus.cpp" line="32"/>
+        <source>Battery %1 %, charging</source>
+        <translation>電量 %1 %，正在充電</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/TrayStatus.cpp" line="34"/>
+        <source>Battery %1 %</source>
+        <translation>電量 %1 %</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/WindowChrome.cpp" line="239"/>
+        <source>Mouse battery low</source>
+        <translation>滑鼠電量低</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/WindowChrome.cpp" line="240"/>
+        <source>%1 has %2 % left. Connect the cable to charge it.</source>
+        <translation>%1 剩餘電量 %2 %。請連接傳輸線充電。</translation>
+    </message>
+    <message>
+        <location filename="../../ui/main/WindowChrome.cpp" line="241"/>
+        <source>The mouse</source>
+        <translation>滑鼠</translation>
     </message>
 </context>
 <context>

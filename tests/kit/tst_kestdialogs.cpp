@@ -1,10 +1,12 @@
 // Message box results and polling, busy dialog and its animation.
 #include "storage/AppPaths.h"
+#include "ui/kit/Fonts.h"
 #include "ui/kit/KestMessageBox.h"
 #include "ui/kit/KestProcessDialog.h"
 #include "ui/kit/UiScale.h"
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
 #include <QLabel>
 #include <QMovie>
 #include <QTemporaryDir>
@@ -86,7 +88,9 @@ private slots:
         QCOMPARE(caption->text(), QString("Warning"));
         QCOMPARE(message->text(), QString("Dongle Disconnect!"));
         QVERIFY(message->wordWrap());
-        QCOMPARE(caption->font().family(), QString("Consolas"));
+        // The language's face, never a monospace one.
+        QCOMPARE(caption->font().family(), languageFontFamily());
+        QVERIFY(!QFontInfo(caption->font()).fixedPitch());
     }
 
     void frameTakesThemeColour_data()

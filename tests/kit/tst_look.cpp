@@ -5,6 +5,8 @@
 #include "ui/kit/UiScale.h"
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -105,6 +107,34 @@ private slots:
         QCOMPARE(scaleStepForInitialWidth(width), index);
     }
 
+    void fittingScale_data()
+    {
+        QTest::addColumn<double>("wanted");
+        QTest::addColumn<QSize>("available"); // device-independent pixels
+        QTest::addColumn<double>("scale");
+        QTest::newRow("1920x1080 at 1x") << 1.0 << QSize(1920, 1040) << 1.0;
+        QTest::newRow("1920x1200 at 2x") << 1.0 << QSize(960, 600) << 0.937;
+        QTest::newRow("1280x800 at 2x") << 1.0 << QSize(640, 400) << 0.625;
+        QTest::newRow("1280x800 at 2x, 200 dpi") << 2.0 << QSize(640, 400) << 0.625;
+        QTest::newRow("3840x2160, 192 dpi") << 2.0 << QSize(3840, 2100) << 2.0;
+        QTest::newRow("1366x768 with a panel, 120 dpi") << 1.25 << QSize(1366, 728) << 1.137;
+        QTest::newRow("tiny screen") << 1.0 << QSize(100, 80) << MIN_FIT_SCALE;
+        QTest::newRow("no screen size") << 1.5 << QSize() << 1.5;
+    }
+
+    void fittingScale()
+    {
+        QFETCH(double, wanted);
+        QFETCH(QSize, available);
+        QFETCH(double, scale);
+        const double s = ::fittingScale(wanted, QSize(999, 640), available);
+        QCOMPARE(s, scale);
+        if (s > MIN_FIT_SCALE && !available.isEmpty()) {
+            QVERIFY(int(999 * s) <= available.width());
+            QVERIFY(int(640 * s) <= available.height());
+        }
+    }
+
     void scaledRoundsAndRejectsNonsense()
     {
         setUiScale(1.25);
@@ -116,11 +146,11 @@ private slots:
 
     void fontFollowsLanguageAndScale()
     {
-        writeConfig("[FONT_LIST]\nFONT_0=DejaVu Sans\nFONT_SIZE_0=12\nFONT_1=Noto Sans\nFONT_SIZE_1=16\n");
+        writeConfig("[FONT_LIST]\nFONT_0=DejaVu Sans\nFONT_SIZE_0=12\nFONT_1=WenQuanYi Micro Hei\nFONT_SIZE_1=16\n");
         setCurrentLanguage(1);
         setUiScale(1.5);
         const QFont f = languageFont();
-        QCOMPARE(f.family(), QString("Noto Sans"));
+        QCOMPARE(f.family(), QString("WenQuanYi Micro Hei"));
         QCOMPARE(f.pixelSize(), 24);
         QCOMPARE(languageFont(10).pixelSize(), 15);
         setCurrentLanguage(0);
@@ -132,14 +162,40 @@ private slots:
     {
         writeConfig("[FONT_LIST]\nFONT_0=DejaVu Sans\nFONT_SIZE_0=12\n");
         QCOMPARE(languageFontPixelSize(), 12);
-        writeConfig("[FONT_LIST]\nFONT_0=Liberation Sans\nFONT_SIZE_0=18\n");
+        writeConfig("[FONT_LIST]\nFONT_0=WenQuanYi Micro Hei\nFONT_SIZE_0=18\n");
         // Give the rewritten file a distinct time stamp whatever the file system's resolution.
         QFile f(m_dir.path() + "/Configs/Config.ini");
         QVERIFY(f.open(QIODevice::ReadWrite));
         QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
         f.close();
-        QCOMPARE(languageFontFamily(), QString("Liberation Sans"));
+        QCOMPARE(languageFontFamily(), QString("WenQuanYi Micro Hei"));
         QCOMPARE(languageFontPixelSize(), 18);
+    }
+
+    void installedFamily_data()
+    {
+        QTest::addColumn<QString>("configured");
+        QTest::addColumn<QString>("expected"); // empty: any proportional family
+        QTest::newRow("installed") << "DejaVu Sans" << "DejaVu Sans";
+        QTest::newRow("other case") << "dejavu sans" << "DejaVu Sans";
+        QTest::newRow("spaces around") << " WenQuanYi Micro Hei " << "WenQuanYi Micro Hei";
+        QTest::newRow("not installed") << "Consolas" << "";
+        QTest::newRow("installed but monospace") << "DejaVu Sans Mono" << "";
+        QTest::newRow("generic monospace") << "monospace" << "";
+        QTest::newRow("empty") << "" << "";
+    }
+
+    void installedFamily()
+    {
+        QFETCH(QString, configured);
+        QFETCH(QString, expected);
+        const QString family = installedFontFamily(configured);
+        QVERIFY(!family.isEmpty());
+        if (!expected.isEmpty())
+            QCOMPARE(family, expected);
+        QFont font(family);
+        QVERIFY2(!QFontInfo(font).fixedPitch(), qPrintable(family));
+        QVERIFY(QFontDatabase().families().contains(family));
     }
 
     void missingOrBrokenSizeFallsBack()

@@ -13,7 +13,7 @@ const char *const kFiles[] = {
     "tabbutton-1.png", "tabbutton-2.png", "tabbutton-3.png", "profile_import1.png", "profile_import2.png",
     "profile_export1.png", "profile_reset1.png", "profile_reset2.png", "profile_add1.png", "profile_add2.png",
     "profile_del1.png", "profile_del2.png", "profile_copy1.png", "profile_copy2.png", "profile_apply1.png",
-    "profilesel.png", "lang.png", "bat1.png", "bat2.png", "lightning.png", "dongle.png", "dongle2.png",
+    "profilesel.png", "lang.png", "bat1.png", "bat2.png", "lightning.png", "dongle.png", "dongle2.png", "cable.png",
     "mouselogo.png", "warn.png", "dlg.png", "dlg_gun.png", "process.png", "icon.ico", "rate.png", "pspeed.png",
     "checkbox1-1.png", "checkbox1-2.png", "checkbox2-1.png", "checkbox2-2.png", "btn_1.png", "btn_2.png",
     "btn_up1.png", "btn_up2.png", "btn_up3.png", "btn_up4.png", "btn_down1.png", "btn_down2.png",

@@ -28,6 +28,7 @@
 #include <QSignalSpy>
 #include <QSlider>
 #include <QSpinBox>
+#include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -220,8 +221,35 @@ private slots:
         QCOMPARE(window->connectMode(), 0);
         QVERIFY(!window->batteryBar()->isVisibleTo(window.get()));
         QVERIFY(!window->receiverIcon()->isVisibleTo(window.get()));
+        QVERIFY(window->cableIcon()->isVisibleTo(window.get()));
         window->slotRefreshBatteryStatus(0, 900 & 0xFF, 900 >> 8);
         QCOMPARE(window->batteryBar()->value(), 100);
+    }
+
+    void trayOffersTheWindowAndTheSlots()
+    {
+        auto window = openWindow(Connection::Cable);
+        auto *tray = window->findChild<QSystemTrayIcon *>();
+        QVERIFY(tray && tray->contextMenu());
+        QVERIFY2(tray->toolTip().contains("by cable"), qPrintable(tray->toolTip()));
+        QStringList texts;
+        QList<QAction *> entries;
+        for (QAction *action : tray->contextMenu()->actions()) {
+            if (!action->isSeparator()) {
+                texts << action->text();
+                entries << action;
+            }
+        }
+        QCOMPARE(texts, QStringList({"&Load Config", "Profile 1", "Profile 2", "Profile 3", "Profile 4", "Profile 5", "&Quit"}));
+        QVERIFY(entries[1 + window->workingSettings().profileId]->isChecked());
+        entries[3]->trigger();
+        QCOMPARE(int(window->workingSettings().profileId), 2);
+        QVERIFY(entries[3]->isChecked());
+        QVERIFY(!entries[1]->isChecked());
+        window->hide();
+        entries[0]->trigger();
+        QTRY_VERIFY(window->isVisible());
+        QVERIFY(m_messages->texts().isEmpty());
     }
 
     void losingTheLastMouseWarnsUntilItReturns()

@@ -56,11 +56,9 @@ QImage lightning()
     return img;
 }
 
-// USB receiver: metal plug, dark body with a red status light.
-void drawReceiver(QPainter &p, const QRectF &b, bool waves)
+// The metal end of a USB-A plug with its two contact windows.
+void drawPlug(QPainter &p, const QRectF &plug)
 {
-    auto at = [&](qreal x, qreal y) { return QPointF(b.left() + b.width() * x, b.top() + b.height() * y); };
-    const QRectF plug(at(0.34, 0.06), at(0.66, 0.38));
     QLinearGradient metal(plug.topLeft(), plug.topRight());
     metal.setColorAt(0, QColor(120, 120, 128));
     metal.setColorAt(0.5, QColor(220, 220, 228));
@@ -70,16 +68,29 @@ void drawReceiver(QPainter &p, const QRectF &b, bool waves)
     p.drawRect(plug);
     p.setBrush(QColor(40, 40, 44));
     p.setPen(Qt::NoPen);
-    const qreal hole = b.width() * 0.06;
-    p.drawRect(QRectF(at(0.41, 0.14), QSizeF(hole, hole)));
-    p.drawRect(QRectF(at(0.53, 0.14), QSizeF(hole, hole)));
-    QPainterPath body = chamferRect(QRectF(at(0.28, 0.36), at(0.72, 0.94)), b.width() * 0.06);
-    bevelFill(p, body, QColor(64, 64, 72), QColor(20, 20, 24));
-    QRadialGradient led(at(0.5, 0.78), b.width() * 0.08);
+    const qreal hole = plug.width() * 0.1875;
+    p.drawRect(QRectF(QPointF(plug.left() + plug.width() * 0.22, plug.top() + plug.height() * 0.25), QSizeF(hole, hole)));
+    p.drawRect(QRectF(QPointF(plug.left() + plug.width() * 0.59, plug.top() + plug.height() * 0.25), QSizeF(hole, hole)));
+}
+
+// A dark moulded body with the red status light at ledY (0..1 of b).
+void drawBody(QPainter &p, const QRectF &b, const QRectF &body, qreal ledY)
+{
+    bevelFill(p, chamferRect(body, b.width() * 0.06), QColor(64, 64, 72), QColor(20, 20, 24));
+    const QPointF centre(b.left() + b.width() * 0.5, b.top() + b.height() * ledY);
+    QRadialGradient led(centre, b.width() * 0.08);
     led.setColorAt(0, QColor(255, 140, 140));
     led.setColorAt(1, QColor(255, 0, 0, 0));
     p.setBrush(led);
-    p.drawEllipse(at(0.5, 0.78), b.width() * 0.08, b.width() * 0.08);
+    p.drawEllipse(centre, b.width() * 0.08, b.width() * 0.08);
+}
+
+// USB receiver: metal plug, dark body with a red status light.
+void drawReceiver(QPainter &p, const QRectF &b, bool waves)
+{
+    auto at = [&](qreal x, qreal y) { return QPointF(b.left() + b.width() * x, b.top() + b.height() * y); };
+    drawPlug(p, QRectF(at(0.34, 0.06), at(0.66, 0.38)));
+    drawBody(p, b, QRectF(at(0.28, 0.36), at(0.72, 0.94)), 0.78);
     if (waves) {
         // Signal arcs rising from the plug.
         p.setBrush(Qt::NoBrush);
@@ -100,6 +111,25 @@ QImage dongle(int size, bool waves)
     // Leave room above the plug for the signal arcs.
     const QRectF box = waves ? QRectF(size * 0.18, size * 0.3, size * 0.64, size * 0.68) : QRectF(0, 0, size, size);
     drawReceiver(p, box, waves);
+    return img;
+}
+
+// USB cable end: the metal plug of the receiver's icon, a dark moulded grip
+// with the red light, and the cable leaving it in a curve.
+QImage cable(int size)
+{
+    QImage img = canvas(size, size);
+    QPainter p(&img);
+    antialias(p);
+    const QRectF b(0, 0, size, size);
+    auto at = [&](qreal x, qreal y) { return QPointF(b.width() * x, b.height() * y); };
+    QPainterPath lead;
+    lead.moveTo(at(0.5, 0.66));
+    lead.cubicTo(at(0.5, 0.9), at(0.18, 0.82), at(0.14, 0.98));
+    p.strokePath(lead, QPen(QColor(20, 20, 24), size * 0.13, Qt::SolidLine, Qt::RoundCap));
+    p.strokePath(lead, QPen(QColor(80, 80, 88), size * 0.07, Qt::SolidLine, Qt::RoundCap));
+    drawPlug(p, QRectF(at(0.36, 0.02), at(0.64, 0.3)));
+    drawBody(p, b, QRectF(at(0.3, 0.28), at(0.7, 0.7)), 0.5);
     return img;
 }
 
@@ -345,6 +375,7 @@ void drawIcons(SkinOutput &out)
     out.put("lightning.png", lightning());
     out.put("dongle.png", dongle(28, false));
     out.put("dongle2.png", dongle(96, true));
+    out.put("cable.png", cable(28));
     out.put("mouselogo.png", mouseLogo());
     out.put("warn.png", warning());
     out.putBytes("icon.ico", encodeIco({appIcon(16), appIcon(32), appIcon(48), appIcon(256)}));

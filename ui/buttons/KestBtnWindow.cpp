@@ -184,6 +184,7 @@ void KestBtnWindow::setScale(double factor)
     const int count = loadButtonLayout(layout);
     m_visible = visibleSlots(layout, count);
     m_numbers[0] = slotNumbers(m_visible);
+    refreshButtonLabels();
     setMinimumHeight(slotContentHeight(m_visible, m_scale));
     layoutMainGroup();
     applyMenuLook(m_mainMenu);
@@ -301,9 +302,14 @@ QString KestBtnWindow::labelOf(const ButtonInfo &record)
 
 void KestBtnWindow::refreshButtonLabels()
 {
+    // A screen reader hears the badge's number (or the wheel's direction) before the function.
+    static const char *const wheelNames[WHEEL_SLOT_COUNT] = {QT_TR_NOOP("Wheel up"), QT_TR_NOOP("Wheel down")};
     for (int g = 0; g < GROUP_COUNT; ++g) {
-        for (int i = 0; i < m_groups[g].size(); ++i)
-            m_groups[g][i]->setText(m_pProfile ? labelOf(m_pProfile->buttonInfo[kGroupOffset[g] + i]) : QString());
+        for (int i = 0; i < m_groups[g].size(); ++i) {
+            KestPushButton *button = m_groups[g][i];
+            button->setText(m_pProfile ? labelOf(m_pProfile->buttonInfo[kGroupOffset[g] + i]) : QString());
+            button->setAccessibleName(g == 2 ? tr(wheelNames[i]) : tr("Button %1").arg(m_numbers[g].value(i)));
+        }
     }
 }
 

@@ -79,10 +79,8 @@ QString KestSettingDialog::title() const
 
 QFont KestSettingDialog::displayFont(int pixelSize)
 {
-    QFont font(QStringLiteral("Consolas"));
-    font.setStyleHint(QFont::Monospace);
+    QFont font = languageFont(pixelSize);
     font.setBold(true);
-    font.setPixelSize(qMax(1, scaled(pixelSize)));
     return font;
 }
 

@@ -3,6 +3,9 @@
 #include "ui/kit/UiScale.h"
 #include <QDateTime>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGuiApplication>
 #include <atomic>
 #include <cmath>
 #include <mutex>
@@ -37,7 +40,7 @@ void lookUp(QString &family, int &pixelSize)
     const QDateTime stamp = QFileInfo(path).lastModified();
     std::lock_guard<std::mutex> lock(c.mutex);
     if (!c.valid || c.lang != lang || c.path != path || c.stamp != stamp) {
-        c.family = fontFamily(lang);
+        c.family = installedFontFamily(fontFamily(lang));
         c.pixelSize = fontPixelSize(lang);
         c.lang = lang;
         c.path = path;
@@ -48,7 +51,39 @@ void lookUp(QString &family, int &pixelSize)
     pixelSize = c.pixelSize;
 }
 
+// What fontconfig gives for "sans-serif"; when that is a monospace face,
+// the first proportional family installed.
+QString sansFamily()
+{
+    QFont sans(QStringLiteral("sans-serif"));
+    sans.setStyleHint(QFont::SansSerif);
+    const QFontInfo info(sans);
+    if (!info.fixedPitch())
+        return info.family();
+    const QFontDatabase db;
+    for (const QString &family : db.families()) {
+        if (!db.isFixedPitch(family))
+            return family;
+    }
+    return info.family();
+}
+
 } // namespace
+
+QString installedFontFamily(const QString &requested)
+{
+    // The font database needs the GUI; without it the name stays as given.
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return requested;
+    const QFontDatabase db;
+    if (!requested.trimmed().isEmpty()) {
+        for (const QString &family : db.families()) {
+            if (family.compare(requested.trimmed(), Qt::CaseInsensitive) == 0 && !db.isFixedPitch(family))
+                return family;
+        }
+    }
+    return sansFamily();
+}
 
 int currentLanguage()
 {
@@ -79,9 +114,7 @@ int languageFontPixelSize()
 QFont languageFont(int pixelSize)
 {
     QFont font;
-    const QString family = languageFontFamily();
-    if (!family.isEmpty())
-        font.setFamily(family);
+    font.setFamily(languageFontFamily());
     const int base = pixelSize > 0 ? pixelSize : languageFontPixelSize();
     font.setPixelSize(qMax(1, int(std::lround(base * uiScale()))));
     return font;

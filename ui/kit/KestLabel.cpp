@@ -7,7 +7,7 @@
 
 KestLabel::KestLabel(QWidget *parent) : KestLabel(QString(), parent) {}
 
-KestLabel::KestLabel(const QString &text, QWidget *parent) : QLabel(parent), m_text(text)
+KestLabel::KestLabel(const QString &text, QWidget *parent) : QLabel(text, parent), m_text(text)
 {
     setAttribute(Qt::WA_TranslucentBackground);
     QPalette pal = palette();
@@ -18,6 +18,7 @@ KestLabel::KestLabel(const QString &text, QWidget *parent) : QLabel(parent), m_t
 void KestLabel::setText(const QString &text)
 {
     m_text = text;
+    QLabel::setText(text); // what a screen reader reads; the painting is ours
     updateGeometry();
     update();
 }

@@ -1,5 +1,6 @@
 #include "ui/kit/KestMessageBox.h"
 #include "storage/ConfigStorage.h"
+#include "ui/kit/Fonts.h"
 #include "ui/kit/Skin.h"
 #include "ui/kit/UiScale.h"
 #include <QFile>
@@ -26,13 +27,6 @@ constexpr int kTypeReceiver = 4;
 const char kButtonStyle[] =
     "QToolButton{background: rgb(0, 0, 0); color: rgb(255, 255, 255);                       "
     "border-radius: 3px;  border: 1px rgb(%1, %2, %3);                       border-style: outset;}";
-
-QFont consolas(int px)
-{
-    QFont f(QStringLiteral("Consolas"));
-    f.setPixelSize(qMax(1, scaled(px)));
-    return f;
-}
 
 // The icons are optional resources; without one the text stays centred.
 void setButtonIcon(QToolButton *button, const QString &resource)
@@ -66,12 +60,12 @@ KestMessageBox::KestMessageBox(int iType, const QString &windowTitle, const QStr
 
     m_caption = new QLabel(caption, this);
     m_caption->setObjectName(QStringLiteral("msgBoxInfoLabel1"));
-    m_caption->setFont(consolas(kCaptionPx));
+    m_caption->setFont(languageFont(kCaptionPx));
     m_caption->setStyleSheet(QStringLiteral("color: rgb(255, 255, 255);"));
     m_message = new QLabel(message, this);
     m_message->setObjectName(QStringLiteral("msgBoxInfoLabel2"));
     m_message->setWordWrap(true);
-    m_message->setFont(consolas(kMessagePx));
+    m_message->setFont(languageFont(kMessagePx));
     m_message->setStyleSheet(QStringLiteral("color: rgb(220, 220, 220);"));
 
     m_yesButton = makeButton(iType == kTypeYesNo ? tr("Yes") : tr("Ok"), "msgBoxYesBtn");
@@ -126,7 +120,7 @@ QToolButton *KestMessageBox::makeButton(const QString &text, const char *objectN
     b->setStyleSheet(QString::fromLatin1(kButtonStyle).arg(c.red()).arg(c.green()).arg(c.blue()));
     b->setFocusPolicy(Qt::NoFocus);
     b->setFixedSize(scaled(kButtonWidth), scaled(kButtonHeight));
-    b->setFont(consolas(kMessagePx));
+    b->setFont(languageFont(kMessagePx));
     return b;
 }
 

@@ -1,5 +1,7 @@
 #include "ui/kit/KestPushButton.h"
+#include "ui/kit/AccessibleNames.h"
 #include "ui/kit/Fonts.h"
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -19,6 +21,7 @@ KestPushButton::KestPushButton(const QStringList &imagePaths, QWidget *parent, c
     setPalette(pal);
     setFocusPolicy(Qt::NoFocus);
     setImages(imagePaths);
+    installAccessibleNames();
 }
 
 void KestPushButton::setImages(const QStringList &imagePaths)
@@ -65,9 +68,16 @@ void KestPushButton::setCheckable(bool checkable)
 
 void KestPushButton::setChecked(bool checked)
 {
+    const bool changed = m_checked != checked;
     m_checked = checked;
     m_curIndex = checked ? kHover : kNormal;
     update();
+    if (changed) {
+        QAccessible::State state;
+        state.checked = true;
+        QAccessibleStateChangeEvent event(this, state);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void KestPushButton::setEnabled(bool enabled)

@@ -1,5 +1,7 @@
 #include "ui/kit/UiScale.h"
 #include <QScreen>
+#include <QSize>
+#include <algorithm>
 #include <QtGlobal>
 #include <atomic>
 #include <cmath>
@@ -56,6 +58,17 @@ int scaleStepForInitialWidth(int width)
             return i;
     }
     return -1;
+}
+
+double fittingScale(double wanted, const QSize &base, const QSize &available)
+{
+    double scale = wanted > 0 ? wanted : 1.0;
+    if (base.isEmpty() || available.isEmpty())
+        return scale;
+    scale = std::min({scale, double(available.width()) / base.width(), double(available.height()) / base.height()});
+    // Down to a thousandth, so that the window's whole-pixel size stays inside.
+    scale = std::floor(scale * 1000) / 1000;
+    return std::max(scale, MIN_FIT_SCALE);
 }
 
 double uiScale()

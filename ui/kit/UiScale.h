@@ -2,6 +2,7 @@
 // UI scale: every pixel geometry, fixed size and font pixel size is multiplied
 // by one factor derived from the screen's logical DPI.
 class QScreen;
+class QSize;
 
 struct ScaleStep {
     int index = 0;     // 0..SCALE_STEP_COUNT-1 (the main window's m_iDpiVal)
@@ -16,6 +17,12 @@ ScaleStep scaleStepAt(int index);                     // index clamped to the ta
 // The window width at its initial size for steps 0..3 (999, 1248, 1498, 1748,
 // each +-9 px); -1 when the width matches none.
 int scaleStepForInitialWidth(int width);
+
+// The largest scale, at most wanted, at which a window of base size fits the
+// available size (both in device-independent pixels, so a HiDPI factor is
+// already taken out); never below MIN_FIT_SCALE.
+double fittingScale(double wanted, const QSize &base, const QSize &available);
+constexpr double MIN_FIT_SCALE = 0.25;
 
 double uiScale();
 void setUiScale(double scale);

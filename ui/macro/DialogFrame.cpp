@@ -1,6 +1,7 @@
 #include "ui/macro/DialogFrame.h"
 #include "storage/ConfigStorage.h"
 #include "ui/kit/KestMessageBox.h"
+#include "ui/kit/Fonts.h"
 #include "ui/kit/Skin.h"
 #include "ui/kit/UiScale.h"
 #include "ui/macro/MacroStyle.h"
@@ -13,13 +14,6 @@ namespace {
 constexpr int kButtonWidth = 110;
 constexpr int kButtonHeight = 32;
 constexpr int kButtonTextPx = 15;
-
-QFont consolas(int px)
-{
-    QFont f(QStringLiteral("Consolas"));
-    f.setPixelSize(qMax(1, scaled(px)));
-    return f;
-}
 } // namespace
 
 DialogFrame::DialogFrame(int width, int height, const QString &background, QWidget *parent, Qt::WindowFlags flags)
@@ -38,7 +32,7 @@ QToolButton *DialogFrame::makeDialogButton(const QString &text, const char *obje
     b->setStyleSheet(dialogButtonStyleSheet());
     b->setFocusPolicy(Qt::NoFocus);
     b->setFixedSize(scaled(kButtonWidth), scaled(kButtonHeight));
-    b->setFont(consolas(kButtonTextPx));
+    b->setFont(languageFont(kButtonTextPx));
     return b;
 }
 
@@ -46,7 +40,7 @@ QLabel *DialogFrame::makeCaption(const QString &text, const char *objectName, in
 {
     auto *label = new QLabel(text, this);
     label->setObjectName(QString::fromLatin1(objectName));
-    label->setFont(consolas(pixelSize));
+    label->setFont(languageFont(pixelSize));
     label->setStyleSheet(QStringLiteral("color: rgb(255, 255, 255); background: transparent;"));
     return label;
 }

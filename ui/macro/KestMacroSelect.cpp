@@ -81,6 +81,7 @@ KestMacroSelect::KestMacroSelect(const QString &title, const QString &presetName
         toggle->setObjectName(QStringLiteral("macroModeButton%1").arg(m));
         toggle->setCheckable(true);
         toggle->setFixedSize(scaled(18), scaled(18));
+        toggle->setAccessibleName(tr(kModeTexts[m])); // the caption beside it is a label of its own
         connect(toggle, &QPushButton::clicked, this, [this, m] { chooseMode(m); });
         m_modeButtons[m] = toggle;
         auto *label = new KestLabel(tr(kModeTexts[m]), this);

@@ -83,6 +83,8 @@ void MousecfgWidget::updateConnectionIndicator()
         m_iConnectMode = receiver ? 2 : 3;
     }
     m_receiverIcon->setVisible(receiver);
+    m_cableIcon->setVisible(cable);
+    m_chrome->showConnection(receiver, cable);
 }
 
 // Settings, pictures and pages for the mouse that is current now.

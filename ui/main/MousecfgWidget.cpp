@@ -149,7 +149,7 @@ MousecfgWidget::MousecfgWidget(QWidget *parent)
     host.pageShown = [this](int page) { selectPage(page); };
     host.relabelled = [this] { retranslate(); };
     m_profiles = new ProfileControls(m_session, std::move(host), m_profileNameEdit, button("savedProfileButton"), this);
-    m_chrome->buildTray();
+    m_chrome->buildTray(m_slotActions);
     slotRefreshBatteryStatus(0, 1, 1);
     updateConnectionIndicator();
     QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
@@ -239,6 +239,10 @@ void MousecfgWidget::buildStatusArea()
     m_receiverIcon->setObjectName("receiverIcon");
     m_receiverIcon->setScaledContents(true);
     m_receiverIcon->setPixmap(QPixmap(skinPath("dongle.png")));
+    m_cableIcon = new QLabel(this);
+    m_cableIcon->setObjectName("cableIcon");
+    m_cableIcon->setScaledContents(true);
+    m_cableIcon->setPixmap(QPixmap(skinPath("cable.png")));
 }
 
 void MousecfgWidget::buildPages()
@@ -270,6 +274,7 @@ void MousecfgWidget::buildSlotMenu()
     m_slotMenu->setStyleSheet(QString::fromLatin1(POPUP_MENU_STYLE));
     for (int i = 0; i < PROFILE_COUNT; ++i) {
         auto *action = new KestAction(m_slotMenu);
+        action->setCheckable(true); // the current slot is marked, here and in the tray menu
         connect(action, &QAction::triggered, this, [this, i] { chooseSlot(i); });
         m_slotMenu->addAction(action);
         m_slotActions << action;
@@ -330,6 +335,9 @@ void MousecfgWidget::applyFonts()
     QFont font = languageFont();
     font.setPixelSize(qMax(1, int(fontPixelSize(m_chrome->language()) * m_chrome->scale())));
     setFont(font);
+    // Dialogs are windows of their own and do not inherit the window's font.
+    if (QApplication::font() != font)
+        QApplication::setFont(font);
     QToolTip::setFont(font);
     if (m_mouseMenu)
         m_mouseMenu->setFont(font);
@@ -466,6 +474,8 @@ void MousecfgWidget::refreshPanels()
 {
     for (int i = 0; i < m_slotIndicators.size(); ++i)
         m_slotIndicators[i]->setChecked(i == m_working.profileId);
+    for (int i = 0; i < m_slotActions.size(); ++i)
+        m_slotActions[i]->setChecked(i == m_working.profileId);
     m_lightingPage->refresh();
     m_customizePage->refresh();
     m_performancePage->refresh();

@@ -45,6 +45,7 @@ public:
     KestProcessbar *batteryBar() const { return m_batteryBar; }
     QLabel *chargingIcon() const { return m_chargingIcon; }
     QLabel *receiverIcon() const { return m_receiverIcon; }
+    QLabel *cableIcon() const { return m_cableIcon; }
     KestPushButton *mouseSelectButton() const { return m_mouseSelectButton; }
     QMenu *mouseMenu() const { return m_mouseMenu; }
     KestPushButton *button(const QString &objectName) const;
@@ -161,6 +162,7 @@ private:
     KestProcessbar *m_batteryBar = nullptr;
     QLabel *m_chargingIcon = nullptr;
     QLabel *m_receiverIcon = nullptr;
+    QLabel *m_cableIcon = nullptr;
     QList<QWidget *> m_pages;
 
     // The feature pages, one class each.

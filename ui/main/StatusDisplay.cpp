@@ -16,6 +16,8 @@
 void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
 {
     const StatusPresenter::Battery battery = m_status->batteryReport(iCharge, iLowByte, iHiByte);
+    // Readings come from the connection; the start-up placeholder is a direct call.
+    m_chrome->showBattery(battery, sender() != nullptr);
     const int textPx = int(16 * uiScale());
     if (battery.off) {
         m_batteryBar->setFormat(tr("MOUSE OFF"));

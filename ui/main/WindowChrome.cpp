@@ -1,4 +1,5 @@
 #include "ui/main/WindowChrome.h"
+#include "platform/DesktopNotifications.h"
 #include "storage/AppPaths.h"
 #include "storage/ConfigStorage.h"
 #include "storage/DeviceDescription.h"
@@ -18,19 +19,19 @@
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
+#include <cmath>
 
 WindowChrome::WindowChrome(QWidget *window) : QObject(window), m_window(window)
 {
     m_background.load(skinPath("cfgMainback.png"));
-    const ScaleStep step = scaleStepForScreen(QGuiApplication::primaryScreen());
-    m_iDpiVal = step.index;
-    m_scale = step.scale;
-    setUiScale(m_scale);
-    window->setMinimumSize(BASE_WIDTH, BASE_HEIGHT);
-    window->resize(int(BASE_WIDTH * m_scale), int(BASE_HEIGHT * m_scale));
-    if (QScreen *screen = QGuiApplication::primaryScreen())
+    QScreen *screen = QGuiApplication::primaryScreen();
+    const ScaleStep step = scaleStepForScreen(screen);
+    // A fixed size at the scale the screen takes: a window manager has
+    // nothing to maximise that the skin could follow.
+    window->setWindowFlags((window->windowFlags() | Qt::FramelessWindowHint) & ~Qt::WindowMaximizeButtonHint);
+    applyScale(step.index, scaleOnScreen(step.scale, screen));
+    if (screen)
         window->move(screen->availableGeometry().center() - window->rect().center());
-    window->setWindowFlags(window->windowFlags() | Qt::FramelessWindowHint);
     window->setAttribute(Qt::WA_TranslucentBackground);
     window->installEventFilter(this);
 }
@@ -40,16 +41,24 @@ WindowChrome::~WindowChrome()
     QCoreApplication::removeTranslator(&m_translator);
 }
 
-void WindowChrome::applyScaleStep(int step)
+double WindowChrome::scaleOnScreen(double stepScale, const QScreen *screen) const
 {
-    const ScaleStep s = scaleStepAt(step);
-    m_iDpiVal = s.index;
-    m_scale = s.scale;
+    if (!screen)
+        return stepScale;
+    return fittingScale(stepScale, QSize(BASE_WIDTH, BASE_HEIGHT), screen->availableGeometry().size());
+}
+
+void WindowChrome::applyScale(int step, double scale)
+{
+    m_iDpiVal = scaleStepAt(step).index;
+    m_scale = scale;
     setUiScale(m_scale);
-    QPixmap &scaled = m_scaledBackgrounds[m_iDpiVal];
+    const QSize size(int(BASE_WIDTH * m_scale), int(BASE_HEIGHT * m_scale));
+    QPixmap &scaled = m_scaledBackgrounds[int(std::lround(m_scale * 1000))];
     if (scaled.isNull() && !m_background.isNull())
-        scaled = m_background.scaled(int(BASE_WIDTH * m_scale), int(BASE_HEIGHT * m_scale), Qt::IgnoreAspectRatio,
-                                     Qt::SmoothTransformation);
+        scaled = m_background.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (m_window->size() != size || m_window->minimumSize() != size || m_window->maximumSize() != size)
+        m_window->setFixedSize(size);
     if (!scaled.isNull())
         m_window->setMask(scaled.mask());
 }
@@ -60,19 +69,23 @@ void WindowChrome::followResize()
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     const ScaleStep step = scaleStepForScreen(screen);
-    if (step.index != m_iDpiVal) {
-        applyScaleStep(step.index);
+    const double scale = scaleOnScreen(step.scale, screen);
+    if (step.index != m_iDpiVal || scale != m_scale) {
+        applyScale(step.index, scale);
     } else if (m_window->size() == QSize(int(BASE_WIDTH * m_scale), int(BASE_HEIGHT * m_scale))) {
         qDebug("singleShot\n");
         const int initial = scaleStepForInitialWidth(m_window->width());
-        applyScaleStep(initial < 0 ? m_iDpiVal : initial);
+        if (initial < 0)
+            applyScale(m_iDpiVal, m_scale);
+        else
+            applyScale(initial, scaleOnScreen(scaleStepAt(initial).scale, screen));
     }
     qDebug("width = %d, height = %d m_iDpiVal = %d\n", m_window->width(), m_window->height(), m_iDpiVal);
 }
 
 void WindowChrome::paint(QPainter &painter) const
 {
-    const QPixmap &scaled = m_scaledBackgrounds[m_iDpiVal];
+    const QPixmap scaled = m_scaledBackgrounds.value(int(std::lround(m_scale * 1000)));
     painter.drawPixmap(m_window->rect(), scaled.isNull() ? m_background : scaled);
 }
 
@@ -164,23 +177,26 @@ void WindowChrome::switchLanguage(QAction *action)
     }
 }
 
-void WindowChrome::buildTray()
+void WindowChrome::buildTray(const QList<QAction *> &slotActions)
 {
     const QIcon icon(skinPath("icon.ico"));
     m_window->setWindowIcon(icon);
     m_trayMenu = new QMenu(m_window);
-    auto *load = new KestAction(m_trayMenu);
-    load->setObjectName("loadConfigAction");
-    auto *quit = new KestAction(m_trayMenu);
-    quit->setObjectName("quitAction");
-    connect(load, &QAction::triggered, this, &WindowChrome::showRequested);
-    connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit);
-    m_trayMenu->addAction(load);
-    m_trayMenu->addAction(quit);
-    retranslateTray();
+    m_loadAction = new KestAction(m_trayMenu);
+    m_loadAction->setObjectName("loadConfigAction");
+    m_quitAction = new KestAction(m_trayMenu);
+    m_quitAction->setObjectName("quitAction");
+    connect(m_loadAction, &QAction::triggered, this, &WindowChrome::showRequested);
+    connect(m_quitAction, &QAction::triggered, qApp, &QCoreApplication::quit);
+    m_trayMenu->addAction(m_loadAction);
+    m_trayMenu->addSeparator();
+    m_trayMenu->addActions(slotActions); // the slot menu's own actions: same texts, same effect
+    m_trayMenu->addSeparator();
+    m_trayMenu->addAction(m_quitAction);
     m_trayIcon = new QSystemTrayIcon(icon, this);
     m_trayIcon->setContextMenu(m_trayMenu);
-    m_trayIcon->setToolTip(currentProductName());
+    m_trayStatus.product = currentProductName();
+    retranslateTray();
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, &WindowChrome::iconActivated);
     if (QSystemTrayIcon::isSystemTrayAvailable())
         m_trayIcon->show();
@@ -190,8 +206,42 @@ void WindowChrome::retranslateTray()
 {
     if (!m_trayMenu)
         return;
-    m_trayMenu->actions().value(0)->setText(QCoreApplication::translate("MousecfgWidget", "&Load Config"));
-    m_trayMenu->actions().value(1)->setText(QCoreApplication::translate("MousecfgWidget", "&Quit"));
+    m_loadAction->setText(QCoreApplication::translate("MousecfgWidget", "&Load Config"));
+    m_quitAction->setText(QCoreApplication::translate("MousecfgWidget", "&Quit"));
+    m_trayIcon->setToolTip(trayToolTip(m_trayStatus));
+}
+
+void WindowChrome::showConnection(bool receiver, bool cable)
+{
+    if (receiver != m_trayStatus.receiver || cable != m_trayStatus.cable)
+        m_trayStatus.measured = false; // the last reading was of the other connection
+    m_trayStatus.receiver = receiver;
+    m_trayStatus.cable = cable;
+    m_trayStatus.product = currentProductName();
+    if (m_trayIcon)
+        m_trayIcon->setToolTip(trayToolTip(m_trayStatus));
+}
+
+void WindowChrome::showBattery(const StatusPresenter::Battery &battery, bool measured)
+{
+    if (!measured)
+        return; // the start-up placeholder says nothing about the battery
+    m_trayStatus.measured = true;
+    m_trayStatus.off = battery.off;
+    m_trayStatus.charging = battery.charging;
+    m_trayStatus.percent = battery.percent;
+    if (m_trayIcon)
+        m_trayIcon->setToolTip(trayToolTip(m_trayStatus));
+    if (m_lowBattery.report(battery.percent, battery.charging, battery.cable, battery.off)) {
+        if (!m_notifications) // the session bus only once there is something to say
+            m_notifications = new DesktopNotifications(QDBusConnection::sessionBus(), this);
+        const QString product = currentProductName();
+        m_notifications->notify(QCoreApplication::translate("TrayStatus", "Mouse battery low"),
+                                QCoreApplication::translate("TrayStatus", "%1 has %2 % left. Connect the cable to charge it.")
+                                    .arg(product.isEmpty() ? QCoreApplication::translate("TrayStatus", "The mouse") : product)
+                                    .arg(battery.percent),
+                                QStringLiteral("battery-caution"));
+    }
 }
 
 void WindowChrome::iconActivated(QSystemTrayIcon::ActivationReason reason)

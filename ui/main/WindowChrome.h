@@ -3,6 +3,11 @@
 // background and mask at the UI scale of its screen, the drag that moves the
 // frameless window, the tray icon and its menu, and the language menu with
 // the installed translation.
+#include "ui/main/LowBatteryWarning.h"
+#include "ui/main/StatusPresenter.h"
+#include "ui/main/TrayStatus.h"
+#include <QHash>
+#include <QList>
 #include <QObject>
 #include <QPixmap>
 #include <QPoint>
@@ -10,10 +15,12 @@
 #include <QSystemTrayIcon>
 #include <QTranslator>
 
+class DesktopNotifications;
 class KestPushButton;
 class QAction;
 class QMenu;
 class QPainter;
+class QScreen;
 class QWidget;
 
 class WindowChrome : public QObject
@@ -37,8 +44,14 @@ public:
     void buildLanguageMenu(KestPushButton *button);
     // The stored language's translation, once the window's texts exist.
     void installTranslation();
-    void buildTray();
+    // The tray icon; its menu offers the window, the slot actions and Quit.
+    void buildTray(const QList<QAction *> &slotActions);
     void retranslateTray();
+    // The tray's tool tip follows the connection and the battery; a low
+    // battery is told once through a desktop notification.
+    void showConnection(bool receiver, bool cable);
+    void showBattery(const StatusPresenter::Battery &battery, bool measured);
+    QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
 
 signals:
     // Another translation is installed: the window shows its texts again.
@@ -51,7 +64,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void applyScaleStep(int step);
+    // The step's scale, or less when the window would not fit the screen's free area.
+    double scaleOnScreen(double stepScale, const QScreen *screen) const;
+    void applyScale(int step, double scale);
     void switchLanguage(QAction *action);
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
 
@@ -59,7 +74,7 @@ private:
     double m_scale = 1.0;
     int m_iDpiVal = 0;
     QPixmap m_background;
-    QPixmap m_scaledBackgrounds[17];
+    QHash<int, QPixmap> m_scaledBackgrounds; // by scale in thousandths, built once each
     bool m_dragging = false;
     QPoint m_pressPos;
     QPoint m_windowOrigin;
@@ -72,4 +87,9 @@ private:
     QMenu *m_languageMenu = nullptr;
     QSystemTrayIcon *m_trayIcon = nullptr;
     QMenu *m_trayMenu = nullptr;
+    QAction *m_loadAction = nullptr;
+    QAction *m_quitAction = nullptr;
+    TrayStatus m_trayStatus;
+    LowBatteryWarning m_lowBattery;
+    DesktopNotifications *m_notifications = nullptr;
 };

@@ -23,6 +23,7 @@ constexpr WidgetPlace kPlaces[] = {
     {"batteryBar", {40, 526, 150, 22}},
     {"chargingIcon", {196, 524, 26, 26}},
     {"receiverIcon", {230, 522, 40, 30}},
+    {"cableIcon", {274, 522, 30, 30}},
     {"slotIndicator0", {30, 556, 58, 22}},
     {"slotIndicator1", {92, 556, 58, 22}},
     {"slotIndicator2", {154, 556, 58, 22}},

@@ -232,10 +232,9 @@ void KestColorArea::layoutFor(double scale)
     m_hashLabel->setFont(font);
     m_hexEdit->setGeometry(s(kHexPlace));
     applyStyleSheet(m_hexEdit, fields);
-    QFont consolas(QStringLiteral("Consolas"));
-    consolas.setStyleHint(QFont::Monospace);
-    consolas.setPixelSize(qMax(1, int(std::lround(14 * scale))));
-    m_hexEdit->setFont(consolas);
+    QFont hexFont = font;
+    hexFont.setPixelSize(qMax(1, int(std::lround(14 * scale))));
+    m_hexEdit->setFont(hexFont);
     for (int i = 0; i < PRESET_COUNT; ++i)
         m_presets[i]->setGeometry(s(QRect(24 + i * kPresetStep, kPresetTop, kPresetSize, kPresetSize)));
 
