@@ -2,6 +2,7 @@
 #include "device/DeviceTable.h"
 #include "device/HidSeam.h"
 #include "platform/SingleInstance.h"
+#include "tools/mousectl/BusClient.h"
 #include "sim/VirtualHidApi.h"
 #include "sim/VirtualMouse.h"
 #include "storage/AppPaths.h"
@@ -133,6 +134,7 @@ int runSession(const CtlOptions &options)
         plugVirtualMouse(options.virtualConnection, options.virtualMotionHz);
     if (options.trace)
         startReportTrace();
+    findRunningOwner(options);
 
     const bool storing = mayStore(options);
     const QByteArray before = storing ? folderContents(configDir()) : QByteArray();
