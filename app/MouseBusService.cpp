@@ -29,6 +29,12 @@ MouseBusService::MouseBusService(MousecfgWidget &window) : QObject(&window), m_w
     connect(&window, &MousecfgWidget::slotShown, this, &MouseBusService::publishChanges);
 }
 
+MouseBusService::~MouseBusService()
+{
+    if (!m_serviceName.isEmpty())
+        QDBusConnection::sessionBus().unregisterService(m_serviceName);
+}
+
 bool MouseBusService::publish(const QString &productName)
 {
     if (!sessionBusConfigured())
@@ -49,6 +55,7 @@ bool MouseBusService::publish(const QString &productName)
         bus.unregisterObject(QString::fromLatin1(MOUSE_BUS_PATH));
         return false;
     }
+    m_serviceName = name;
     publishChanges();
     return true;
 }

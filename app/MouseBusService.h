@@ -23,6 +23,7 @@ class MouseBusService : public QObject, protected QDBusContext
 
 public:
     explicit MouseBusService(MousecfgWidget &window);
+    ~MouseBusService() override;
     // Registers on the session bus; false (with a warning) when there is none
     // or another process holds the name. The program works on either way.
     bool publish(const QString &productName);
@@ -59,4 +60,5 @@ private:
     bool m_charging = false;
     bool m_sleeping = true;
     QVariantMap m_published;
+    QString m_serviceName; // set while this object owns it
 };
