@@ -14,6 +14,39 @@ class MouseBusService : public QObject, protected QDBusContext
 {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.mousecfg.Mouse")
+    // As the slots below, with names for every argument.
+    Q_CLASSINFO("D-Bus Introspection", ""
+        "  <interface name=\"org.mousecfg.Mouse\">\n"
+        "    <annotation name=\"org.freedesktop.DBus.Property.EmitsChangedSignal\" value=\"true\"/>\n"
+        "    <property name=\"Connection\" type=\"s\" access=\"read\"/>\n"
+        "    <property name=\"Battery\" type=\"i\" access=\"read\"/>\n"
+        "    <property name=\"Charging\" type=\"b\" access=\"read\"/>\n"
+        "    <property name=\"Sleeping\" type=\"b\" access=\"read\"/>\n"
+        "    <property name=\"ActiveSlot\" type=\"i\" access=\"read\"/>\n"
+        "    <property name=\"ConfigFolder\" type=\"s\" access=\"read\">\n"
+        "      <annotation name=\"org.freedesktop.DBus.Property.EmitsChangedSignal\" value=\"const\"/>\n"
+        "    </property>\n"
+        "    <method name=\"ApplyGroups\">\n"
+        "      <arg name=\"groups\" type=\"i\" direction=\"in\"/>\n"
+        "      <arg name=\"result\" type=\"i\" direction=\"out\"/>\n"
+        "    </method>\n"
+        "    <method name=\"StoreAndApply\">\n"
+        "      <arg name=\"groups\" type=\"i\" direction=\"in\"/>\n"
+        "      <arg name=\"result\" type=\"i\" direction=\"out\"/>\n"
+        "      <arg name=\"diffSaved\" type=\"b\" direction=\"out\"/>\n"
+        "    </method>\n"
+        "    <method name=\"SwitchSlot\">\n"
+        "      <arg name=\"slot\" type=\"i\" direction=\"in\"/>\n"
+        "      <arg name=\"result\" type=\"i\" direction=\"out\"/>\n"
+        "    </method>\n"
+        "    <method name=\"Status\">\n"
+        "      <arg name=\"result\" type=\"i\" direction=\"out\"/>\n"
+        "      <arg name=\"battery\" type=\"i\" direction=\"out\"/>\n"
+        "      <arg name=\"charging\" type=\"b\" direction=\"out\"/>\n"
+        "      <arg name=\"sleeping\" type=\"b\" direction=\"out\"/>\n"
+        "      <arg name=\"connection\" type=\"s\" direction=\"out\"/>\n"
+        "    </method>\n"
+        "  </interface>\n")
     Q_PROPERTY(QString Connection READ connection)
     Q_PROPERTY(int Battery READ battery)
     Q_PROPERTY(bool Charging READ charging)
