@@ -95,7 +95,7 @@ void MouseBusService::publishChanges()
             changed.insert(it.key(), it.value());
     }
     m_published = now;
-    if (changed.isEmpty() || !sessionBusConfigured())
+    if (changed.isEmpty() || m_serviceName.isEmpty())
         return;
     QDBusMessage signal = QDBusMessage::createSignal(QString::fromLatin1(MOUSE_BUS_PATH),
                                                      QString::fromLatin1(PROPERTIES_INTERFACE),
