@@ -1,4 +1,6 @@
 #include "app/Startup.h"
+#include "app/DeviceNotices.h"
+#include "app/MouseBusService.h"
 #include "app/TrayStart.h"
 #include "platform/RasterOnlyWindows.h"
 #include "platform/SingleInstance.h"
@@ -10,6 +12,13 @@
 #include <QIcon>
 #include <QLoggingCategory>
 #include <QSystemTrayIcon>
+
+MousecfgWidget *createWindow(DeviceNotices &notices)
+{
+    auto *window = new MousecfgWidget;
+    notices.deliverTo(window);
+    return window;
+}
 
 int runMousecfg(int &argc, char **argv, const StartupHooks &hooks)
 {
@@ -36,7 +45,12 @@ int runMousecfg(int &argc, char **argv, const StartupHooks &hooks)
 
     if (hooks.beforeWindow)
         hooks.beforeWindow();
-    auto *window = new MousecfgWidget;
+    DeviceNotices notices;
+    if (hooks.hotplug)
+        hooks.hotplug(notices);
+    auto *window = createWindow(notices);
+    // Other programs reach the mouse through this window while it runs.
+    (new MouseBusService(*window))->publish(productName);
     const bool tray = startsInTray(QCoreApplication::arguments());
     window->setStartedInTray(tray);
     ActivationListener activation;

@@ -1,18 +1,17 @@
 // mousecfg: the utility for a real mouse, with hot-plug from udev.
+#include "app/DeviceNotices.h"
 #include "app/Startup.h"
 #include "platform/HidHotplugMonitor.h"
-#include "ui/main/MousecfgWidget.h"
 #include <QDebug>
 
 int main(int argc, char **argv)
 {
     StartupHooks hooks;
-    hooks.afterWindow = [](MousecfgWidget &window) {
-        auto *monitor = new HidHotplugMonitor(&window);
+    hooks.hotplug = [](DeviceNotices &notices) {
+        auto *monitor = new HidHotplugMonitor(&notices);
         if (!monitor->start())
             qDebug("注册失败");
-        QObject::connect(monitor, &HidHotplugMonitor::deviceInterfaceChanged, &window,
-                         &MousecfgWidget::handleDeviceChange);
+        QObject::connect(monitor, &HidHotplugMonitor::deviceInterfaceChanged, &notices, &DeviceNotices::notice);
     };
     return runMousecfg(argc, argv, hooks);
 }

@@ -1,4 +1,5 @@
 // mousecfg-sim: the same utility on the virtual mouse, with its control window.
+#include "app/DeviceNotices.h"
 #include "app/Startup.h"
 #include "device/HidSeam.h"
 #include "sim/VirtualHidApi.h"
@@ -19,12 +20,13 @@ int main(int argc, char **argv)
         // --no-access: the nodes refuse this user, as without the udev rule.
         virtualMouse().setDenyOpens(QCoreApplication::arguments().mid(1).contains(QStringLiteral("--no-access")));
     };
+    hooks.hotplug = [](DeviceNotices &notices) {
+        QObject::connect(&virtualMouse(), &VirtualMouse::interfaceChanged, &notices, &DeviceNotices::notice);
+    };
     hooks.afterWindow = [](MousecfgWidget &window) {
         auto *control = new VirtualMouseWindow;
         control->setAttribute(Qt::WA_DeleteOnClose);
         QObject::connect(&window, &QObject::destroyed, control, &QWidget::close);
-        QObject::connect(control, &VirtualMouseWindow::deviceInterfaceChanged, &window,
-                         &MousecfgWidget::handleDeviceChange);
         control->move(window.geometry().right() + 16, window.geometry().top());
         control->show();
     };

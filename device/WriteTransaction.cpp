@@ -55,7 +55,7 @@ int WriteTransaction::send(int flags)
         return DeviceOk;
     // A download that stops half-way leaves the mouse between begin and end write.
     storeDiff(1);
-    const int result = applyAllSettings(m_working, flags, m_links);
+    const int result = m_download ? m_download(m_working, flags) : applyAllSettings(m_working, flags, m_links);
     if (result != DeviceOk)
         return result;
     if (flags & ChangeButtons)

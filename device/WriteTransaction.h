@@ -16,6 +16,8 @@
 // from their files whenever their profile's key table does.
 #include "device/CommandProtocol.h"
 #include "storage/MouseSettings.h"
+#include <functional>
+#include <utility>
 
 class WriteTransaction
 {
@@ -34,6 +36,10 @@ public:
     bool save();
     // Downloads the groups in flags (nothing for 0); the device result code.
     int send(int flags);
+    // Who downloads: applyAllSettings in this process unless set (a running
+    // program that owns the mouse sends what is stored for the command line).
+    using Download = std::function<int(const MouseSettings &record, int flags)>;
+    void setDownload(Download download) { m_download = std::move(download); }
 
     // False once "Config/Diff" could not be stored.
     bool diffSaved() const { return m_diffSaved; }
@@ -44,6 +50,7 @@ private:
 
     const MouseSettings &m_working;
     DownloadLinks m_links;
+    Download m_download;
     int m_storedDiff;
     int m_differing;
     bool m_diffSaved = true;

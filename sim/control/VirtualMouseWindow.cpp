@@ -41,7 +41,6 @@ VirtualMouseWindow::VirtualMouseWindow(QWidget *parent) : QWidget(parent)
     layout->addWidget(new QLabel(tr("What the mouse holds:"), this));
     layout->addWidget(m_view, 1);
     connect(&virtualMouse(), &VirtualMouse::changed, this, &VirtualMouseWindow::refreshView, Qt::QueuedConnection);
-    connect(&virtualMouse(), &VirtualMouse::interfaceChanged, this, &VirtualMouseWindow::deviceInterfaceChanged);
     refreshView();
 }
 

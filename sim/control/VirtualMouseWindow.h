@@ -19,10 +19,6 @@ public:
     // operating system would.
     void setAttached(Connection which, bool attached);
 
-signals:
-    // The virtual mouse's notifications, in the same form as the hot-plug monitor's.
-    void deviceInterfaceChanged(const QString &interfaceName, bool arrival);
-
 private:
     QWidget *buildConnectionBox();
     QWidget *buildButtonsBox();

@@ -6,6 +6,7 @@
 #include "device/WriteTransaction.h"
 #include "platform/PointerSpeed.h"
 #include "storage/ConfigStorage.h"
+#include "tools/mousectl/BusClient.h"
 #include "tools/mousectl/Commands.h"
 #include "tools/mousectl/Console.h"
 #include "tools/mousectl/Download.h"
@@ -99,31 +100,64 @@ int runList(const CtlOptions &options)
     return ExitOk;
 }
 
+namespace {
+
+// The running program's mouse, or the node opened here: 0, or the failure printed.
+int reachMouse()
+{
+    if (runningOwner())
+        return ownerHasMouse() ? int(ExitOk) : int(ExitNoDevice);
+    return openMouse();
+}
+
+int queryOpenedMouse(OwnerStatus &answer)
+{
+    MouseStatus status;
+    const int result = queryMouseStatus(commandHandle(), status);
+    answer.battery = status.sleeping() ? 0 : batteryPercentFromRaw(status.raw(), batteryFull());
+    answer.charging = status.charging();
+    answer.sleeping = status.sleeping();
+    answer.connection = QLatin1String(openedConnectionName());
+    return result;
+}
+
+// The slot's two commands.
+int activateSlot(int slot)
+{
+    if (runningOwner())
+        return ownerSwitchSlot(slot + 1);
+    const int chosen = setActiveProfile(slot);
+    const int refreshed = sendRefreshSequence();
+    return chosen ? chosen : refreshed;
+}
+
+} // namespace
+
 int runStatus(const CtlOptions &options)
 {
-    if (const int result = openMouse())
+    if (const int result = reachMouse())
         return result;
-    MouseStatus status;
-    if (const int result = queryMouseStatus(commandHandle(), status)) {
+    OwnerStatus status;
+    if (const int result = runningOwner() ? ownerStatus(status) : queryOpenedMouse(status)) {
         printError(QStringLiteral("status: %1").arg(deviceResultText(result)));
         return result;
     }
-    const int percent = status.sleeping() ? 0 : batteryPercentFromRaw(status.raw(), batteryFull());
+    const int percent = status.battery;
     const int pointerSpeed = readPointerSpeed();
     const QLatin1String backend(pointerSpeedBackendName());
     if (options.json) {
         printJson(QJsonDocument(QJsonObject{{QStringLiteral("battery"), percent},
-                                            {QStringLiteral("charging"), status.charging()},
-                                            {QStringLiteral("sleeping"), status.sleeping()},
-                                            {QStringLiteral("connection"), QLatin1String(openedConnectionName())},
+                                            {QStringLiteral("charging"), status.charging},
+                                            {QStringLiteral("sleeping"), status.sleeping},
+                                            {QStringLiteral("connection"), status.connection},
                                             {QStringLiteral("pointerSpeed"), pointerSpeed},
                                             {QStringLiteral("pointerSpeedBackend"), backend}}));
         return ExitOk;
     }
     printLine(QStringLiteral("battery: %1%").arg(percent));
-    printLine(QStringLiteral("charging: %1").arg(status.charging() ? "yes" : "no"));
-    printLine(QStringLiteral("sleeping: %1").arg(status.sleeping() ? "yes" : "no"));
-    printLine(QStringLiteral("connection: %1").arg(openedConnectionName()));
+    printLine(QStringLiteral("charging: %1").arg(status.charging ? "yes" : "no"));
+    printLine(QStringLiteral("sleeping: %1").arg(status.sleeping ? "yes" : "no"));
+    printLine(QStringLiteral("connection: %1").arg(status.connection));
     printLine(QStringLiteral("pointer speed: %1 (%2)").arg(pointerSpeed).arg(backend));
     return ExitOk;
 }
@@ -147,11 +181,9 @@ int runProfile(const CtlOptions &options)
     const int slot = options.profileSlot - 1;
     MouseSettings applied;
     const bool loaded = loadSettings(applied);
-    if (const int result = openMouse())
+    if (const int result = reachMouse())
         return result;
-    const int chosen = setActiveProfile(slot);
-    const int refreshed = sendRefreshSequence();
-    if (const int result = chosen ? chosen : refreshed) {
+    if (const int result = activateSlot(slot)) {
         printError(QStringLiteral("profile: %1").arg(deviceResultText(result)));
         return result;
     }

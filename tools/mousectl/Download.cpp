@@ -7,6 +7,7 @@
 #include "sim/VirtualHidApi.h"
 #include "sim/VirtualMouse.h"
 #include "storage/ConfigStorage.h"
+#include "tools/mousectl/BusClient.h"
 #include "tools/mousectl/Console.h"
 #include "tools/mousectl/ExitCodes.h"
 #include "tools/mousectl/ReportTrace.h"
@@ -86,9 +87,15 @@ int downloadSettings(WriteTransaction &write, int flags, const CtlOptions &optio
         return ExitOk;
     if (options.dryRun)
         return printDownload(write.working(), flags, options);
-    // profile N has the mouse open already.
-    if (const int result = commandHandle() ? ExitOk : openMouse(context))
+    if (runningOwner()) {
+        // The running program sends what is stored, which is this transaction's record.
+        if (!ownerHasMouse(context))
+            return ExitNoDevice;
+        write.setDownload([](const MouseSettings &, int groups) { return ownerApplyGroups(groups); });
+    } else if (const int result = commandHandle() ? ExitOk : openMouse(context)) {
+        // profile N has the mouse open already.
         return result;
+    }
     const int result = write.send(flags);
     if (result != ExitOk)
         printError(context + deviceResultText(result));

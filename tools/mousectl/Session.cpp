@@ -2,6 +2,7 @@
 #include "device/DeviceTable.h"
 #include "device/HidSeam.h"
 #include "platform/SingleInstance.h"
+#include "tools/mousectl/BusClient.h"
 #include "sim/VirtualHidApi.h"
 #include "sim/VirtualMouse.h"
 #include "storage/AppPaths.h"
@@ -134,6 +135,7 @@ int runSession(const CtlOptions &options)
         plugVirtualMouse(options.virtualConnection, options.virtualMotionHz, options.virtualNoAccess);
     if (options.trace)
         startReportTrace();
+    findRunningOwner(options);
 
     const bool storing = mayStore(options);
     const QByteArray before = storing ? folderContents(configDir()) : QByteArray();

@@ -10,6 +10,8 @@
 #include "ui/main/ProfileMerge.h"
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QThread>
+#include <memory>
 #include <utility>
 
 ApplySession::ApplySession(MouseConnection *connection, QObject *parent) : QObject(parent), m_connection(connection)
@@ -118,4 +120,25 @@ void ApplySession::activateOnMouse(int slot)
         sendRefreshSequence(onStatus);
     }
     applyPointerSettings();
+}
+
+int ApplySession::runHeld(const std::function<int(const DownloadLinks &links)> &job)
+{
+    if (m_bWriteRunning)
+        return -1;
+    m_bWriteRunning = true;
+    if (m_connection)
+        m_connection->hold();
+    const DownloadLinks links = m_connection ? m_connection->downloadLinks() : DownloadLinks();
+    int result = 0;
+    const std::unique_ptr<QThread> thread(QThread::create([&] { result = job(links); }));
+    QEventLoop loop;
+    connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    thread->start(QThread::InheritPriority);
+    loop.exec();
+    thread->wait();
+    m_bWriteRunning = false;
+    if (m_connection)
+        m_connection->release();
+    return result;
 }

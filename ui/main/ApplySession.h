@@ -2,6 +2,7 @@
 // The window's settings and their write: the working record the pages edit,
 // the record last applied to the mouse, and the write that turns one into the
 // other. No widgets: the caller shows the wait however it likes.
+#include "device/CommandProtocol.h"
 #include "storage/MouseSettings.h"
 #include <QObject>
 #include <QString>
@@ -51,6 +52,11 @@ public:
     void mouseRunsEffect(quint8 mode);
     // The slot goes active on the mouse, and the pointer settings with it.
     void activateOnMouse(int slot);
+
+    // Runs job on a thread of its own as a write would run (the connection
+    // held, other writes refused) while this thread's events go on; job gets
+    // the connection's links. Returns job's result, -1 when a write runs already.
+    int runHeld(const std::function<int(const DownloadLinks &links)> &job);
 
 signals:
     // A settings file could not be written.

@@ -468,6 +468,7 @@ void MousecfgWidget::switchToSlot(int index, bool reload)
     m_profileNameEdit->setText(m_working.profileNames[index]);
     refreshPanels();
     reportSaved(saveCurrentProfileId(index));
+    emit slotShown(index);
 }
 
 void MousecfgWidget::refreshPanels()

@@ -91,6 +91,8 @@ public slots:
 signals:
     // An on-screen notice for the mouse-side change just shown.
     void osdText(const QString &text);
+    // The window shows this slot now (0-based).
+    void slotShown(int slot);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -205,6 +207,19 @@ public slots:
 
 private:
     CustomizePage *m_customizePage = nullptr;
+
+    // --- Requests of other programs on the session bus (BusRequests.cpp). The
+    // mouse's commands run on a thread while the window stays live; no busy
+    // dialog, no message box: the caller reports the outcome. Each returns a
+    // device result code, -1 while a write runs, StoredSettingsUnreadable.
+public:
+    static constexpr int StoredSettingsUnreadable = -2;
+    // Sends these groups of the stored settings; "Config/Diff" stays the caller's.
+    int downloadStored(int groups);
+    // One write transaction on the stored settings, as mousectl apply runs it.
+    int applyStored(int groups, bool &diffSaved);
+    // The slot goes active on the mouse (its two commands); the window shows it.
+    int activateSlotForCaller(int slot);
 
     // --- MACRO page (MacroPage.h).
 public:
