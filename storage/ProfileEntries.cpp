@@ -18,7 +18,7 @@ bool writtenHere(const SettingField<ProfileData> &field, LedPowerEntries ledPowe
 }
 
 template <typename Record>
-void writeFields(QSettings &ini, const QString &prefix, const FieldTable<Record> &fields, const Record &record)
+void writeFields(IniText &ini, const QString &prefix, const FieldTable<Record> &fields, const Record &record)
 {
     for (const SettingField<Record> &field : fields)
         ini.setValue(prefix + QLatin1String(field.key), fieldFileValue(field, record));
@@ -76,7 +76,7 @@ void forEachEntry(const EntryTable<Owner, Entry, Count> &table, const QString &p
 
 } // namespace
 
-void writeProfileEntries(QSettings &ini, const QString &group, const ProfileData &p, LedPowerEntries ledPower)
+void writeProfileEntries(IniText &ini, const QString &group, const ProfileData &p, LedPowerEntries ledPower)
 {
     const QString prefix = group + QLatin1Char('/');
     for (const SettingField<ProfileData> &field : profileFields()) {
@@ -137,7 +137,7 @@ QString configEntryKey(const SettingField<MouseSettings> &field)
     return kConfigPrefix + QLatin1String(field.key);
 }
 
-void writeConfigEntry(QSettings &ini, const SettingField<MouseSettings> &field, const MouseSettings &settings)
+void writeConfigEntry(IniText &ini, const SettingField<MouseSettings> &field, const MouseSettings &settings)
 {
     ini.setValue(configEntryKey(field), fieldFileValue(field, settings));
 }

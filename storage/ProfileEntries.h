@@ -8,7 +8,7 @@
 
 enum class LedPowerEntries { Included, Left };
 
-void writeProfileEntries(QSettings &ini, const QString &group, const ProfileData &profile,
+void writeProfileEntries(IniText &ini, const QString &group, const ProfileData &profile,
                          LedPowerEntries ledPower);
 // Absent entries read as their absent values; ledMoveOff and ledSleepTime keep
 // their values when ledPower is Left.
@@ -19,7 +19,7 @@ QString buttonEntryKey(const QString &group, int slot, const char *tail);
 
 // "Config/<key>" of the record's fields.
 QString configEntryKey(const SettingField<MouseSettings> &field);
-void writeConfigEntry(QSettings &ini, const SettingField<MouseSettings> &field, const MouseSettings &settings);
+void writeConfigEntry(IniText &ini, const SettingField<MouseSettings> &field, const MouseSettings &settings);
 // False, with the member left as it was and the value in *rejected, for an
 // index beyond its table.
 bool readConfigEntry(const IniFile &ini, const SettingField<MouseSettings> &field, MouseSettings &settings,
