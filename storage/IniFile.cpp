@@ -257,6 +257,13 @@ IniFile::IniFile(const QString &path) : m_path(path), m_text(std::make_shared<In
     warnAbout(*m_text, path);
 }
 
+IniFile::IniFile(const QString &name, const QByteArray &bytes)
+    : m_path(name), m_text(std::make_shared<IniText>(bytes)), m_inMemory(true)
+{
+    requireColourVariants();
+    warnAbout(*m_text, name);
+}
+
 IniFile::IniFile(const QString &path, Unread) : m_path(path), m_text(std::make_shared<IniText>()), m_readable(false)
 {
     requireColourVariants();
@@ -266,7 +273,7 @@ IniFile::~IniFile() = default;
 
 bool IniFile::exists() const
 {
-    return QFileInfo(m_path).isFile();
+    return m_inMemory || QFileInfo(m_path).isFile();
 }
 
 int IniFile::intValue(const QString &key, int absent) const
@@ -341,10 +348,13 @@ IniWriter::IniWriter(const QString &path, IniStart start, const QString &ownedDi
         qWarning().noquote() << "Cannot copy" << target << "for writing - it cannot be read";
         return;
     }
-    if (start == IniStart::FromTarget && m_targetExisted) {
-        const std::shared_ptr<IniText> old = parsedText(target, m_before);
+    if (start == IniStart::Deferred && m_targetExisted) {
+        m_parsePending = true;
+    } else if (start == IniStart::FromTarget && m_targetExisted) {
+        std::shared_ptr<IniText> old = parsedText(target, m_before);
         warnAbout(*old, target);
-        setText(std::make_shared<IniText>(*old));
+        // A cached parse is shared with readers: the writer changes a copy.
+        setText(old.use_count() == 1 ? std::move(old) : std::make_shared<IniText>(*old));
     } else {
         setText(std::make_shared<IniText>());
     }
@@ -353,15 +363,40 @@ IniWriter::IniWriter(const QString &path, IniStart start, const QString &ownedDi
 
 IniWriter::~IniWriter() = default;
 
+IniText &IniWriter::parsed()
+{
+    if (m_parsePending) {
+        m_parsePending = false;
+        std::shared_ptr<IniText> old = parsedText(m_target, m_before);
+        warnAbout(*old, m_target);
+        setText(old.use_count() == 1 ? std::move(old) : std::make_shared<IniText>(*old));
+    }
+    return mutableText();
+}
+
+bool IniWriter::keepTarget()
+{
+    if (!m_ready)
+        return false;
+    m_ready = false;
+    m_after = m_before;
+    m_lock->unlock();
+    return true;
+}
+
 bool IniWriter::commit()
 {
     if (!m_ready)
         return false;
     // One commit per writer; the lock is held for this file's write only.
     m_ready = false;
-    const QByteArray bytes = settings().toBytes();
-    const bool written = (m_targetExisted && bytes == m_before) || replaceTarget(bytes);
+    if (m_parsePending)
+        return keepTarget();
+    m_after = settings().toBytes();
+    const bool written = (m_targetExisted && m_after == m_before) || replaceTarget(m_after);
     m_lock->unlock();
+    if (!written)
+        m_after.clear();
     return written;
 }
 
@@ -403,11 +438,16 @@ bool IniWriter::replaceTarget(const QByteArray &bytes)
         return false;
     }
     m_changedFile = true;
-    ++g_changedFiles;
+    noteChangedFile();
     return true;
 }
 
 int takeChangedFileCount()
 {
     return g_changedFiles.exchange(0);
+}
+
+void noteChangedFile()
+{
+    ++g_changedFiles;
 }

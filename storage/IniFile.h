@@ -30,12 +30,16 @@ bool isTooLargeIniFile(const QString &path);
 
 // Where a writer starts: from the target's entries (a change of some keys), or
 // from nothing (an export, which must not keep what the target held).
-enum class IniStart { FromTarget, Empty };
+// Deferred is FromTarget with the entries parsed on the first settings() call,
+// for a writer that may find the target already holds what it would write.
+enum class IniStart { FromTarget, Empty, Deferred };
 
 class IniFile
 {
 public:
     explicit IniFile(const QString &path);
+    // The entries of a file's bytes held in memory; `name` stands for it in messages.
+    IniFile(const QString &name, const QByteArray &bytes);
     ~IniFile();
     IniFile(const IniFile &) = delete;
     IniFile &operator=(const IniFile &) = delete;
@@ -67,6 +71,7 @@ private:
     QString m_path;
     std::shared_ptr<IniText> m_text;
     bool m_readable = true;
+    bool m_inMemory = false;
 };
 
 class IniWriter : public IniFile
@@ -81,8 +86,12 @@ public:
                        const QString &ownedDir = QString());
     ~IniWriter();
 
-    IniText &settings() { return mutableText(); }
-    IniText *operator->() { return &mutableText(); }
+    IniText &settings() { return parsed(); }
+    IniText *operator->() { return &parsed(); }
+    // The target's bytes as the writer found them (empty for a new file).
+    const QByteArray &targetBytes() const { return m_before; }
+    // Ends the writer leaving the target as it is; false when it could not start.
+    bool keepTarget();
 
     // Replaces the target with the changed entries in one rename after one
     // sync, then releases the target's lock (taken on construction), so other
@@ -93,17 +102,21 @@ public:
     // the file not written (folder read-only, disk full) or not moved, or the
     // target is a link out of the owned folder. Once per writer.
     bool commit();
-    // After commit(): whether the target's bytes changed.
+    // After a successful commit(): whether the target's bytes changed, and what it holds.
     bool changedFile() const { return m_changedFile; }
+    const QByteArray &committedBytes() const { return m_after; }
 
 private:
     bool replaceTarget(const QByteArray &bytes);
+    IniText &parsed();
 
     QString m_target;
     QByteArray m_before; // the target's bytes when the writer started
+    QByteArray m_after;
     bool m_targetExisted = false;
     std::unique_ptr<QLockFile> m_lock;
     bool m_ready = false;
+    bool m_parsePending = false;
     bool m_changedFile = false;
 };
 
@@ -112,6 +125,8 @@ private:
 // it) is taken over. The rule for every lock file the program keeps.
 bool takeLock(QLockFile &lock, int waitMs);
 
-// Files whose bytes a writer of this process changed since the counter was
-// last read (mousectl tells a running window to reload when it is non-zero).
+// Files a writer of this process replaced with other bytes, or that storage
+// removed or renamed, since the count was last taken: a running window needs
+// to reload only when it is non-zero.
 int takeChangedFileCount();
+void noteChangedFile();

@@ -445,6 +445,9 @@ QByteArray valueText(const QVariant &v)
 {
     QByteArray out;
     const int type = v.userType();
+    // Most values are numbers, which need no escaping.
+    if (type == QMetaType::Int || type == QMetaType::UInt || type == QMetaType::LongLong)
+        return QByteArray::number(v.toLongLong());
     if (type == QMetaType::QStringList || (type == QMetaType::QVariantList && v.toList().size() != 1)) {
         const QVariantList items = v.toList();
         if (items.isEmpty())
@@ -483,11 +486,46 @@ bool isPlainKey(const char *d, int from, int to)
     return true;
 }
 
+// Groups in name order ("" first, written as [General]), keys in name order inside each.
+struct WriteKey {
+    QStringView group;
+    QStringView name;
+};
+
+WriteKey writeKeyOf(const QString &key)
+{
+    const int slash = key.indexOf(QLatin1Char('/'));
+    if (slash < 0)
+        return {QStringView(), QStringView(key)};
+    return {QStringView(key).left(slash), QStringView(key).mid(slash + 1)};
+}
+
+bool writtenBefore(const WriteKey &a, const WriteKey &b)
+{
+    const int byGroup = a.group.compare(b.group);
+    return byGroup != 0 ? byGroup < 0 : a.name.compare(b.name) < 0;
+}
+
 } // namespace
 
-IniText::IniText(const QByteArray &bytes)
+IniText::IniText(const QByteArray &bytes) : m_source(bytes)
 {
     parse(bytes);
+}
+
+void IniText::append(Entry &&entry)
+{
+    const auto found = m_index.constFind(entry.key);
+    if (found != m_index.constEnd()) {
+        m_entries[size_t(*found)] = std::move(entry);
+        return;
+    }
+    if (m_inWriteOrder && !m_entries.empty()) {
+        const Entry &last = m_entries.back();
+        m_inWriteOrder = !last.removed && writtenBefore(writeKeyOf(last.key), writeKeyOf(entry.key));
+    }
+    m_index.insert(entry.key, int(m_entries.size()));
+    m_entries.push_back(std::move(entry));
 }
 
 void IniText::parse(const QByteArray &bytes)
@@ -499,9 +537,10 @@ void IniText::parse(const QByteArray &bytes)
     int length = 0;
     int equals = -1;
     QString section; // "" or "Group/"
-    QString key;
     QString text;
     QStringList list;
+    m_entries.reserve(size_t(n / 24));
+    m_index.reserve(n / 24);
     while (nextLine(d, n, pos, start, length, equals)) {
         const int end = start + length;
         if (d[start] == '[') {
@@ -527,11 +566,12 @@ void IniText::parse(const QByteArray &bytes)
         int keyEnd = equals;
         while (keyEnd > start && isBlank(d[keyEnd - 1]))
             --keyEnd;
-        key = section;
+        Entry entry;
+        entry.key = section;
         if (isPlainKey(d, start, keyEnd))
-            key += QLatin1String(d + start, keyEnd - start);
+            entry.key += QLatin1String(d + start, keyEnd - start);
         else
-            appendUnescapedKey(d, start, keyEnd, key);
+            appendUnescapedKey(d, start, keyEnd, entry.key);
 
         int valueStart = equals + 1;
         int valueEnd = end;
@@ -539,9 +579,9 @@ void IniText::parse(const QByteArray &bytes)
             ++valueStart;
         while (valueEnd > valueStart && isBlank(d[valueEnd - 1]))
             --valueEnd;
-        Entry entry;
         if (isPlainValue(d, valueStart, valueEnd)) {
-            entry.text = QByteArray(d + valueStart, valueEnd - valueStart);
+            entry.start = valueStart;
+            entry.length = valueEnd - valueStart;
         } else {
             text.clear();
             bool foreign = false;
@@ -552,112 +592,131 @@ void IniText::parse(const QByteArray &bytes)
                 continue;
             }
             entry.plain = false;
-            entry.text = valueText(entry.value);
+            entry.own = valueText(entry.value);
         }
-        m_entries[key] = std::move(entry);
+        append(std::move(entry));
     }
 }
 
 QVariant IniText::value(const QString &key) const
 {
-    const auto it = m_entries.find(normalizedKey(key));
-    if (it == m_entries.end())
+    const auto found = m_index.constFind(normalizedKey(key));
+    if (found == m_index.constEnd())
         return QVariant();
-    if (it->second.plain)
-        return QString::fromLatin1(it->second.text);
-    return it->second.value;
+    const Entry &entry = m_entries[size_t(*found)];
+    if (!entry.plain)
+        return entry.value;
+    if (entry.start >= 0)
+        return QString::fromLatin1(m_source.constData() + entry.start, entry.length);
+    return QString::fromLatin1(entry.own);
 }
 
 bool IniText::contains(const QString &key) const
 {
-    return m_entries.count(normalizedKey(key)) > 0;
+    return m_index.contains(normalizedKey(key));
 }
 
 void IniText::setValue(const QString &key, const QVariant &value)
 {
-    Entry &entry = m_entries[normalizedKey(key)];
+    Entry entry;
+    entry.key = normalizedKey(key);
     entry.value = value;
     entry.plain = false;
-    entry.text = valueText(value);
+    entry.own = valueText(value);
+    append(std::move(entry));
 }
 
 void IniText::remove(const QString &key)
 {
     const QString name = normalizedKey(key);
     if (name.isEmpty()) {
-        m_entries.clear();
+        clear();
         return;
     }
     const QString prefix = name + QLatin1Char('/');
-    auto it = m_entries.lower_bound(prefix);
-    while (it != m_entries.end() && it->first.startsWith(prefix))
-        it = m_entries.erase(it);
-    m_entries.erase(name);
+    for (auto it = m_index.begin(); it != m_index.end();) {
+        if (it.key() == name || it.key().startsWith(prefix)) {
+            m_entries[size_t(*it)].removed = true;
+            it = m_index.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+void IniText::clear()
+{
+    m_entries.clear();
+    m_index.clear();
+    m_inWriteOrder = true;
 }
 
 QStringList IniText::allKeys() const
 {
-    QStringList keys;
-    keys.reserve(int(m_entries.size()));
-    for (const auto &entry : m_entries)
-        keys.append(entry.first);
+    QStringList keys = m_index.keys();
+    std::sort(keys.begin(), keys.end());
     return keys;
 }
 
 QStringList IniText::childGroups() const
 {
     QStringList groups;
-    for (const auto &entry : m_entries) {
-        const int slash = entry.first.indexOf(QLatin1Char('/'));
-        if (slash >= 0 && (groups.isEmpty() || groups.last() != entry.first.leftRef(slash)))
-            groups.append(entry.first.left(slash));
+    for (auto it = m_index.constBegin(); it != m_index.constEnd(); ++it) {
+        const int slash = it.key().indexOf(QLatin1Char('/'));
+        if (slash >= 0)
+            groups.append(it.key().left(slash));
     }
     std::sort(groups.begin(), groups.end());
     groups.erase(std::unique(groups.begin(), groups.end()), groups.end());
     return groups;
 }
 
+std::vector<int> IniText::writeOrder() const
+{
+    std::vector<int> order;
+    order.reserve(m_entries.size());
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        if (!m_entries[i].removed)
+            order.push_back(int(i));
+    }
+    if (!m_inWriteOrder) {
+        std::vector<WriteKey> keys(m_entries.size());
+        for (int i : order)
+            keys[size_t(i)] = writeKeyOf(m_entries[size_t(i)].key);
+        std::sort(order.begin(), order.end(), [&](int a, int b) { return writtenBefore(keys[size_t(a)], keys[size_t(b)]); });
+    }
+    return order;
+}
+
 QByteArray IniText::toBytes() const
 {
-    // Sections in name order ("" first, written as [General]), keys in name
-    // order inside each.
-    struct Item {
-        QStringView section;
-        QStringView name;
-        const Entry *entry;
-    };
-    std::vector<Item> items;
-    items.reserve(m_entries.size());
-    int size = 0;
-    for (const auto &e : m_entries) {
-        const QStringView key(e.first);
-        const int slash = int(key.indexOf(QLatin1Char('/')));
-        items.push_back(slash < 0 ? Item{QStringView(), key, &e.second}
-                                  : Item{key.left(slash), key.mid(slash + 1), &e.second});
-        size += int(key.size()) + e.second.text.size() + 2;
-    }
-    std::stable_sort(items.begin(), items.end(), [](const Item &a, const Item &b) {
-        const int bySection = a.section.compare(b.section);
-        return bySection != 0 ? bySection < 0 : a.name.compare(b.name) < 0;
-    });
+    const std::vector<int> order = writeOrder();
     QByteArray out;
-    out.reserve(size + 64);
-    for (size_t i = 0; i < items.size(); ++i) {
-        const Item &item = items[i];
-        if (i == 0 || item.section != items[i - 1].section) {
+    out.reserve(m_source.size() + 64);
+    QStringView group;
+    bool first = true;
+    for (int i : order) {
+        const Entry &entry = m_entries[size_t(i)];
+        const WriteKey key = writeKeyOf(entry.key);
+        if (first || key.group != group) {
             QByteArray header;
-            appendEscapedKey(item.section, header);
+            appendEscapedKey(key.group, header);
             if (header.isEmpty())
                 header = "General";
             else if (qstricmp(header.constData(), "general") == 0)
                 header = "%General";
-            if (i != 0)
+            if (!first)
                 out += '\n';
             out += '[' + header + "]\n";
+            group = key.group;
+            first = false;
         }
-        appendEscapedKey(item.name, out);
+        appendEscapedKey(key.name, out);
         out += '=';
-        out += item.entry->text;
+        if (entry.start >= 0)
+            out.append(m_source.constData() + entry.start, entry.length);
+        else
+            out += entry.own;
         out += '\n';
     }
     return out;

@@ -13,7 +13,8 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
-#include <map>
+#include <QHash>
+#include <vector>
 
 class IniText
 {
@@ -24,7 +25,7 @@ public:
 
     // A section header without "]" or a line without "=": QSettings' FormatError.
     bool hasSyntaxErrors() const { return m_syntaxErrors; }
-    bool isEmpty() const { return m_entries.empty(); }
+    bool isEmpty() const { return m_index.isEmpty(); }
     int droppedEntries() const { return m_dropped; }
 
     // Keys as QSettings takes them ("Group/key"; stray slashes do not count).
@@ -33,7 +34,7 @@ public:
     void setValue(const QString &key, const QVariant &value);
     // The key and every key below it, as QSettings::remove.
     void remove(const QString &key);
-    void clear() { m_entries.clear(); }
+    void clear();
     QStringList allKeys() const;
     QStringList childGroups() const;
 
@@ -42,13 +43,24 @@ public:
 
 private:
     struct Entry {
-        QByteArray text;   // the value as written, escapes and quotes included
-        QVariant value;    // set for every entry whose text is not plain
-        bool plain = true; // text is the value itself, Latin-1
+        QString key;
+        QByteArray own;     // the value as written, when not a run of m_source
+        int start = -1;     // else where it stands in m_source
+        int length = 0;
+        QVariant value;     // for every entry whose text is not plain
+        bool plain = true;  // the text is the value itself, Latin-1
+        bool removed = false;
     };
     void parse(const QByteArray &bytes);
+    void append(Entry &&entry);
+    // Entries in the order they are written: by group, then by key.
+    std::vector<int> writeOrder() const;
 
-    std::map<QString, Entry> m_entries;
+    QByteArray m_source;
+    // In the order read or added; an index of the live ones by key.
+    std::vector<Entry> m_entries;
+    QHash<QString, int> m_index;
+    bool m_inWriteOrder = true;
     bool m_syntaxErrors = false;
     int m_dropped = 0;
 };

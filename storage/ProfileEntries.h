@@ -14,6 +14,8 @@ void writeProfileEntries(IniText &ini, const QString &group, const ProfileData &
 // their values when ledPower is Left.
 void readProfileEntries(const IniFile &ini, const QString &group, ProfileData &profile,
                         LedPowerEntries ledPower);
+// True when a and b write the same entries (every field of the tables equal).
+bool sameProfileEntries(const ProfileData &a, const ProfileData &b);
 // The key of one button's entry, tail "_Fun", "_macroname", ...
 QString buttonEntryKey(const QString &group, int slot, const char *tail);
 
