@@ -558,11 +558,10 @@ void IniText::parse(const QByteArray &bytes)
             section += QLatin1Char('/');
             continue;
         }
-        if (equals < 0) {
-            if (d[start] != ';')
-                m_syntaxErrors = true;
+        // A line without "=" is skipped, as QSettings does, without counting
+        // as an error: QSettings reports those only for sections it is asked about.
+        if (equals < 0)
             continue;
-        }
         int keyEnd = equals;
         while (keyEnd > start && isBlank(d[keyEnd - 1]))
             --keyEnd;

@@ -23,7 +23,7 @@ public:
     // dropped counts the entries left out for holding foreign variants.
     explicit IniText(const QByteArray &bytes);
 
-    // A section header without "]" or a line without "=": QSettings' FormatError.
+    // A section header without "]": what QSettings reports as FormatError on opening.
     bool hasSyntaxErrors() const { return m_syntaxErrors; }
     bool isEmpty() const { return m_index.isEmpty(); }
     int droppedEntries() const { return m_dropped; }
