@@ -333,7 +333,7 @@ IniWriter::IniWriter(const QString &path, IniStart start, const QString &ownedDi
         qWarning().noquote() << "Cannot write" << target << "- no folder" << info.absolutePath();
         return;
     }
-    if (start == IniStart::FromTarget && info.exists() && tooLargeToRead(target))
+    if (start != IniStart::Empty && info.exists() && tooLargeToRead(target))
         return;
     // Writers in other threads and processes take turns on the target
     // instead of losing each other's changes.
