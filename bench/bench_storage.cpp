@@ -90,7 +90,19 @@ int main(int argc, char **argv)
         ProfileData p;
         return loadProfile(p, existing) == 0;
     });
-    report("saveSettings (Config.ini + five profiles)", [&] { return saveSettings(settings); });
+    report("saveSettings, nothing changed", [&] { return saveSettings(settings); });
+    // What an Apply of one edit stores: one profile file differs.
+    int round = 0;
+    report("saveSettings, one value changed", [&] {
+        settings.profiles[0].dpi = uint8_t(++round % 2);
+        return saveSettings(settings);
+    });
+    report("saveSettings, every profile changed", [&] {
+        ++round;
+        for (ProfileData &p : settings.profiles)
+            p.dpi = uint8_t(round % 2);
+        return saveSettings(settings);
+    });
     report("loadSettings (Config.ini + five profiles)", [&] {
         MouseSettings s;
         return loadSettings(s);

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
@@ -49,7 +50,9 @@ Sandbox::Sandbox()
         qInstallMessageHandler(quiet);
     // Settings must stay in the sandbox, never in a per-user folder.
     qunsetenv("MOUSECFG_USER_CONFIG");
-    static QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/mousecfg-fuzz-XXXXXX"));
+    // In memory where the system has a place for it: the fuzz loop never waits on a disk.
+    const QString base = QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm") : QDir::tempPath();
+    static QTemporaryDir dir(base + QStringLiteral("/mousecfg-fuzz-XXXXXX"));
     if (!dir.isValid())
         fail("no temporary folder");
     m_top = dir.path();

@@ -71,7 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     // Every writer of the file keeps to the Configs folder and succeeds.
     rewriteProfileList();
-    check(saveSettings(settings), "save of the loaded settings");
+    // Config.ini's own part of a save; the profile files are the profile target's.
+    check(saveConfigEntries(settings), "save of the loaded settings");
     check(saveProfileList(settings), "save of the slot names");
     // A free slot always takes a new name; unusable names are never written back.
     check(addMacroName(QStringLiteral("fuzz macro")) || macros.size() == MACRO_LIST_SIZE,

@@ -6,6 +6,7 @@
 #include "storage/SafeName.h"
 #include "storage/SlotNames.h"
 #include <QDebug>
+#include <QFileInfo>
 
 namespace {
 
@@ -91,7 +92,7 @@ bool loadSettings(MouseSettings &settings)
         }
         settings.profileNames[i] = name;
         // A fresh installation has no profile files yet; factory defaults beat zeros.
-        if (loadProfileByName(settings.profiles[i], name) < 0)
+        if (!QFileInfo::exists(profileFilePath(name)) || loadProfileByName(settings.profiles[i], name) < 0)
             makeDefaultProfile(settings.profiles[i]);
     }
     // Slots that shared a file each keep what they read, under names of their own.
@@ -108,9 +109,15 @@ bool saveSettings(const MouseSettings &settings)
     bool ok = true;
     for (int i = 0; i < PROFILE_COUNT; ++i)
         ok = saveProfileByName(settings.profiles[i], settings.profileNames[i]) && ok;
+    return saveConfigEntries(settings) && ok;
+}
+
+bool saveConfigEntries(const MouseSettings &settings)
+{
     // Config.ini is locked for its own write only, so other writers of it (the
     // status display, mousectl) are not kept waiting.
     IniWriter ini(configFilePath());
+    bool ok = true;
     for (const SettingField<MouseSettings> &field : configFields())
         writeConfigEntry(ini.settings(), field, settings);
     for (int i = 0; i < PROFILE_COUNT; ++i) {

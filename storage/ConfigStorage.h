@@ -28,6 +28,8 @@ QString productConfigFilePath();
 bool loadSettings(MouseSettings &settings);
 // Writes the Config keys, all five profile names and all five profile files.
 bool saveSettings(const MouseSettings &settings);
+// Config.ini's part of it: the Config keys and the five slot names.
+bool saveConfigEntries(const MouseSettings &settings);
 bool saveProfileList(const MouseSettings &settings);
 bool saveCurrentProfileId(int profileId);
 // Writes only "PROFILE/dpi"; false (and nothing written) when the file does not exist.
@@ -63,6 +65,18 @@ int importSettings(MouseSettings &settings, const QString &path, QList<int> *ren
 // errors is neither.
 bool isSettingsExport(const QString &path);
 bool isProfileFile(const QString &path);
+// The same on a file's bytes in memory (the fuzz targets drive these): what
+// a load of a file holding `bytes` gives, and what a save over a file holding
+// `previous` leaves in it.
+bool isProfileText(const QByteArray &bytes);
+void readProfileText(ProfileData &profile, const QByteArray &bytes);
+QByteArray profileText(const ProfileData &profile, const QByteArray &previous);
+bool isSettingsExportText(const QByteArray &bytes);
+void importSettingsText(MouseSettings &settings, const QByteArray &bytes, QList<int> *renamedSlots = nullptr);
+// One [PROFILE_<slot>] group of an export, written over `previous` and read back.
+QByteArray exportProfileGroupText(int slot, const ProfileData &profile, const QByteArray &previous);
+void importProfileGroupText(int slot, ProfileData &profile, const QByteArray &bytes);
+QString mouseNameText(const QByteArray &bytes);
 bool writeMouseName(const QString &name, const QString &path);
 QString readMouseName(const QString &path);
 

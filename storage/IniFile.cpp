@@ -1,16 +1,18 @@
 #include "storage/IniFile.h"
 #include "storage/AppPaths.h"
-#include "storage/IniVariants.h"
 #include <QDataStream>
-#include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QMutex>
 #include <QTemporaryFile>
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -19,10 +21,12 @@ namespace {
 
 // Long enough for a writer on another thread or process to finish.
 constexpr int kLockWaitMs = 5000;
+// Files up to this size (Config.ini, the device description, macros) stay
+// parsed for as long as their bytes do not change; profiles are read once
+// per load and would only hold memory.
+constexpr int kCachedFileMaxBytes = 64 << 10;
 
-// A failed writer's QSettings points below a file that is not a folder: it can
-// never be created, so nothing is written there, not even when it is destroyed.
-const QString kNowhere = QStringLiteral("/dev/null/unwritable.ini");
+std::atomic<int> g_changedFiles{0};
 
 // Colours are written by QtGui's variant handler, which registers itself when
 // the library loads. Calling into QtGui keeps a linker with --as-needed from
@@ -66,104 +70,69 @@ mode_t currentUmask()
     return mask;
 }
 
-// A new file gets what open(2) gives one: 0666 less the umask.
-bool setNewFileMode(const QString &path)
+
+// The file's bytes; false when it cannot be read (missing, a folder, unreadable).
+bool readWhole(const QString &path, QByteArray &bytes)
 {
-    return ::chmod(QFile::encodeName(path).constData(), 0666 & ~currentUmask()) == 0;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    bytes = file.readAll();
+    return file.error() == QFile::NoError;
 }
 
-enum class Access { Read, Write };
+struct CachedText {
+    QByteArray bytes;
+    std::shared_ptr<IniText> text;
+};
 
-void configure(QSettings &settings, Access access)
+QMutex g_cacheMutex;
+QHash<QString, CachedText> g_cache;
+
+// The entries of the file at path holding bytes, parsed once while they stay the same.
+std::shared_ptr<IniText> parsedText(const QString &path, const QByteArray &bytes)
 {
-    // Files are written in Qt's plain INI form, which escapes non-ASCII text as
-    // "\x" sequences. Earlier versions wrote it as raw UTF-8: reading as UTF-8
-    // takes both, as the escapes are decoded whatever the codec.
-    if (access == Access::Read)
-        settings.setIniCodec("UTF-8");
-    // Never fall back to writing in place: a half-written file is worse than none.
-    settings.setAtomicSyncRequired(true);
+    if (bytes.size() > kCachedFileMaxBytes)
+        return std::make_shared<IniText>(bytes);
+    {
+        const QMutexLocker locker(&g_cacheMutex);
+        const auto it = g_cache.constFind(path);
+        if (it != g_cache.constEnd() && it->bytes == bytes)
+            return it->text;
+    }
+    auto text = std::make_shared<IniText>(bytes);
+    const QMutexLocker locker(&g_cacheMutex);
+    g_cache.insert(path, {bytes, text});
+    return text;
 }
 
-bool isAscii(const QByteArray &bytes)
+void warnAbout(const IniText &text, const QString &path)
 {
-    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; });
-}
-
-// A file with raw UTF-8 text is rewritten into the escaped form on the way:
-// a writer reads without a codec and would otherwise take it byte by byte.
-bool escapeInto(const QString &source, const QString &target)
-{
-    QSettings in(source, QSettings::IniFormat);
-    configure(in, Access::Read);
-    QSettings out(target, QSettings::IniFormat);
-    configure(out, Access::Write);
-    for (const QString &key : in.allKeys())
-        out.setValue(key, in.value(key));
-    out.sync();
-    return out.status() == QSettings::NoError;
-}
-
-QByteArray withoutForeignVariantsOf(const QString &path, const QByteArray &bytes)
-{
-    int dropped = 0;
-    QByteArray clean = withoutForeignVariants(bytes, &dropped);
-    if (dropped)
-        qWarning().noquote() << "Ignoring" << dropped << "stored values in" << path
+    if (text.droppedEntries())
+        qWarning().noquote() << "Ignoring" << text.droppedEntries() << "stored values in" << path
                              << "that are neither text, numbers nor colours";
-    return clean;
+    if (text.hasSyntaxErrors())
+        qWarning().noquote() << "INI file has syntax errors, unreadable lines are ignored:" << path;
 }
 
-bool copyInto(const QString &source, QFile &target)
+// QSettings (other programs, the tests) keeps files it has read in a cache it
+// trusts while size and modification time (in milliseconds) are unchanged.
+// Two same-sized versions written within one clock tick would look alike, so
+// the new version is dated after the one it replaces.
+void keepTimestampsRising(int fd, const struct stat &old)
 {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = withoutForeignVariantsOf(source, in.readAll());
-    if (in.error() != QFile::NoError || !target.setPermissions(in.permissions()))
-        return false;
-    if (isAscii(bytes))
-        return target.write(bytes) == bytes.size();
-    QTemporaryFile raw;
-    return raw.open() && raw.write(bytes) == bytes.size() && raw.flush()
-        && escapeInto(raw.fileName(), target.fileName()) && QFile::setPermissions(target.fileName(), in.permissions());
-}
-
-// The file QSettings may read for `source`: itself, or a private copy without
-// the values it must not stream.
-QString readableSource(const QString &source, std::unique_ptr<QTemporaryFile> &cleanCopy)
-{
-    if (tooLargeToRead(source))
-        return kNowhere;
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return source;
-    const QByteArray bytes = in.readAll();
-    const QByteArray clean = withoutForeignVariantsOf(source, bytes);
-    if (clean.size() == bytes.size())
-        return source;
-    cleanCopy = std::make_unique<QTemporaryFile>();
-    if (!cleanCopy->open() || cleanCopy->write(clean) != clean.size() || !cleanCopy->flush())
-        return kNowhere;
-    return cleanCopy->fileName();
-}
-
-// QSettings keeps files it has read in a per-process cache that it trusts while
-// size and modification time (in milliseconds) are unchanged. Two same-sized
-// versions written within one clock tick would look alike, so the new version
-// is dated after the one it replaces.
-void keepTimestampsRising(const QString &target, const QString &replacement)
-{
-    const QFileInfo old(target);
-    if (!old.exists())
+    struct stat now {};
+    if (::fstat(fd, &now) != 0)
         return;
-    const QDateTime previous = old.lastModified();
-    if (QFileInfo(replacement).lastModified() > previous)
+    const auto ms = [](const timespec &t) { return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000; };
+    if (ms(now.st_mtim) > ms(old.st_mtim))
         return;
-    QFile file(replacement);
-    if (!file.open(QIODevice::ReadWrite)
-        || !file.setFileTime(previous.addMSecs(1), QFileDevice::FileModificationTime))
-        qWarning().noquote() << "Cannot date" << replacement << "after" << target;
+    timespec times[2] = {{0, UTIME_OMIT}, old.st_mtim};
+    times[1].tv_nsec = (times[1].tv_nsec / 1000000 + 1) * 1000000;
+    if (times[1].tv_nsec >= 1000000000)
+        times[1].tv_sec += 1, times[1].tv_nsec -= 1000000000;
+    if (::futimens(fd, times) != 0)
+        qWarning() << "Cannot date a saved file after the one it replaces";
 }
 
 // A stored colour variant carries its colour model as a byte that Qt takes as
@@ -182,30 +151,7 @@ bool hasKnownColourModel(const QVariant &colour)
     return in.status() == QDataStream::Ok && colourModel >= QColor::Invalid && colourModel <= QColor::ExtendedRgb;
 }
 
-// QSettings writes through QSaveFile, which takes a write cut short by a full
-// disk or a file-size limit for a complete one and commits the shorter file.
-// Reading the file back, under a name QSettings has no cached copy of, tells.
-bool writtenInFull(const QSettings &written, const QString &path)
-{
-    const QString probe = path + QStringLiteral(".check");
-    QFile::remove(probe);
-    if (::link(QFile::encodeName(path).constData(), QFile::encodeName(probe).constData()) != 0)
-        return false;
-    bool same = false;
-    {
-        QSettings reread(probe, QSettings::IniFormat);
-        configure(reread, Access::Write);
-        const QStringList keys = written.allKeys();
-        same = reread.status() == QSettings::NoError && reread.allKeys() == keys
-               && std::all_of(keys.begin(), keys.end(),
-                              [&](const QString &key) { return reread.value(key) == written.value(key); });
-    }
-    QFile::remove(probe);
-    return same;
-}
-
-// Work files are named target + kWorkInfix + six random characters; QSaveFile
-// and the read-back add their own files beside them.
+// Work files are named target + kWorkInfix + six random characters.
 const QString kWorkInfix = QStringLiteral(".saving-");
 
 // A writer killed mid-save leaves its work files. The target's lock is held,
@@ -297,31 +243,42 @@ bool isTooLargeIniFile(const QString &path)
     return QFileInfo(path).size() > iniFileSizeLimit(path);
 }
 
-IniFile::IniFile(const QString &path) : IniFile(path, path, false) {}
-
-IniFile::IniFile(const QString &path, const QString &source, bool writing)
-    : m_path(path),
-      m_settings(writing ? source : readableSource(source, m_cleanCopy), QSettings::IniFormat)
+IniFile::IniFile(const QString &path) : m_path(path), m_text(std::make_shared<IniText>())
 {
     requireColourVariants();
-    configure(m_settings, writing ? Access::Write : Access::Read);
-    m_openStatus = m_settings.status();
-    if (!writing && m_settings.fileName() == kNowhere)
-        m_openStatus = QSettings::AccessError;
-    if (m_openStatus == QSettings::FormatError)
-        qWarning().noquote() << "INI file has syntax errors, unreadable lines are ignored:" << path;
+    if (tooLargeToRead(path)) {
+        m_readable = false;
+        return;
+    }
+    QByteArray bytes;
+    if (!readWhole(path, bytes))
+        return;
+    m_text = parsedText(path, bytes);
+    warnAbout(*m_text, path);
+}
+
+IniFile::IniFile(const QString &name, const QByteArray &bytes)
+    : m_path(name), m_text(std::make_shared<IniText>(bytes)), m_inMemory(true)
+{
+    requireColourVariants();
+    warnAbout(*m_text, name);
+}
+
+IniFile::IniFile(const QString &path, Unread) : m_path(path), m_text(std::make_shared<IniText>()), m_readable(false)
+{
+    requireColourVariants();
 }
 
 IniFile::~IniFile() = default;
 
 bool IniFile::exists() const
 {
-    return QFileInfo(m_path).isFile();
+    return m_inMemory || QFileInfo(m_path).isFile();
 }
 
 int IniFile::intValue(const QString &key, int absent) const
 {
-    const QVariant v = m_settings.value(key);
+    const QVariant v = m_text->value(key);
     if (!v.isValid())
         return absent;
     // Out-of-range text saturates instead of wrapping into an arbitrary value.
@@ -331,24 +288,24 @@ int IniFile::intValue(const QString &key, int absent) const
 
 uint IniFile::uintValue(const QString &key, uint absent) const
 {
-    const QVariant v = m_settings.value(key);
+    const QVariant v = m_text->value(key);
     return v.isValid() ? v.toUInt() : absent;
 }
 
 uint8_t IniFile::byteValue(const QString &key, uint8_t absent) const
 {
-    const QVariant v = m_settings.value(key);
+    const QVariant v = m_text->value(key);
     return v.isValid() ? uint8_t(v.toLongLong() & 0xFF) : absent;
 }
 
 QString IniFile::stringValue(const QString &key) const
 {
-    return m_settings.value(key).toString();
+    return m_text->value(key).toString();
 }
 
 QColor IniFile::colorValue(const QString &key) const
 {
-    const QVariant v = m_settings.value(key);
+    const QVariant v = m_text->value(key);
     if (v.userType() == QMetaType::QColor && !hasKnownColourModel(v))
         return QColor();
     return v.value<QColor>();
@@ -356,14 +313,14 @@ QColor IniFile::colorValue(const QString &key) const
 
 bool IniFile::hasGroups(const QStringList &groups) const
 {
-    if (!exists() || m_openStatus != QSettings::NoError)
+    if (!m_readable || !exists() || m_text->hasSyntaxErrors())
         return false;
-    const QStringList present = m_settings.childGroups();
+    const QStringList present = m_text->childGroups();
     return std::all_of(groups.begin(), groups.end(), [&](const QString &g) { return present.contains(g); });
 }
 
-IniWorkCopy::IniWorkCopy(const QString &path, IniStart start, const QString &ownedDir)
-    : m_target(replacedFile(path, ownedDir))
+IniWriter::IniWriter(const QString &path, IniStart start, const QString &ownedDir)
+    : IniFile(path, Unread()), m_target(replacedFile(path, ownedDir))
 {
     if (m_target.isEmpty())
         return;
@@ -376,53 +333,55 @@ IniWorkCopy::IniWorkCopy(const QString &path, IniStart start, const QString &own
         qWarning().noquote() << "Cannot write" << target << "- no folder" << info.absolutePath();
         return;
     }
-    if (start == IniStart::FromTarget && info.exists() && tooLargeToRead(target))
+    if (start != IniStart::Empty && info.exists() && tooLargeToRead(target))
         return;
-    // The lock QSettings itself takes on the target, so writers in other
-    // threads and processes take turns instead of losing each other's changes.
+    // Writers in other threads and processes take turns on the target
+    // instead of losing each other's changes.
     m_lock = std::make_unique<QLockFile>(target + QStringLiteral(".lock"));
     if (!takeLock(*m_lock, kLockWaitMs)) {
         qWarning().noquote() << "Cannot lock" << target << "for writing, lock error" << m_lock->error();
         return;
     }
     removeLeftovers(target);
-    QTemporaryFile copy(target + kWorkInfix + QStringLiteral("XXXXXX"));
-    copy.setAutoRemove(false);
-    if (!copy.open()) {
-        qWarning().noquote() << "Cannot create a file beside" << target << "-" << copy.errorString();
+    m_targetExisted = QFileInfo::exists(target);
+    if (m_targetExisted && !readWhole(target, m_before)) {
+        qWarning().noquote() << "Cannot copy" << target << "for writing - it cannot be read";
         return;
     }
-    m_workPath = copy.fileName();
-    // A replaced file keeps its permissions; a new one gets what the umask leaves.
-    bool copied = false;
-    if (!info.exists())
-        copied = setNewFileMode(m_workPath);
-    else if (start == IniStart::Empty)
-        copied = copy.setPermissions(QFile(target).permissions());
-    else
-        copied = copyInto(target, copy);
-    copy.close();
-    if (!copied || copy.error() != QFile::NoError) {
-        qWarning().noquote() << "Cannot copy" << target << "for writing -" << copy.errorString();
-        return;
+    if (start == IniStart::Deferred && m_targetExisted) {
+        m_parsePending = true;
+    } else if (start == IniStart::FromTarget && m_targetExisted) {
+        std::shared_ptr<IniText> old = parsedText(target, m_before);
+        warnAbout(*old, target);
+        // A cached parse is shared with readers: the writer changes a copy.
+        setText(old.use_count() == 1 ? std::move(old) : std::make_shared<IniText>(*old));
+    } else {
+        setText(std::make_shared<IniText>());
     }
     m_ready = true;
 }
 
-IniWorkCopy::~IniWorkCopy()
+IniWriter::~IniWriter() = default;
+
+IniText &IniWriter::parsed()
 {
-    if (!m_committed && !m_workPath.isEmpty())
-        QFile::remove(m_workPath);
+    if (m_parsePending) {
+        m_parsePending = false;
+        std::shared_ptr<IniText> old = parsedText(m_target, m_before);
+        warnAbout(*old, m_target);
+        setText(old.use_count() == 1 ? std::move(old) : std::make_shared<IniText>(*old));
+    }
+    return mutableText();
 }
 
-QString IniWorkCopy::sourcePath() const
+bool IniWriter::keepTarget()
 {
-    return m_ready ? m_workPath : kNowhere;
-}
-
-IniWriter::IniWriter(const QString &path, IniStart start, const QString &ownedDir)
-    : IniWorkCopy(path, start, ownedDir), IniFile(path, sourcePath(), true)
-{
+    if (!m_ready)
+        return false;
+    m_ready = false;
+    m_after = m_before;
+    m_lock->unlock();
+    return true;
 }
 
 bool IniWriter::commit()
@@ -431,37 +390,64 @@ bool IniWriter::commit()
         return false;
     // One commit per writer; the lock is held for this file's write only.
     m_ready = false;
-    const bool written = replaceTarget();
+    if (m_parsePending)
+        return keepTarget();
+    m_after = settings().toBytes();
+    const bool written = (m_targetExisted && m_after == m_before) || replaceTarget(m_after);
     m_lock->unlock();
+    if (!written)
+        m_after.clear();
     return written;
 }
 
-bool IniWriter::replaceTarget()
+bool IniWriter::replaceTarget(const QByteArray &bytes)
 {
-    QSettings &settings = mutableSettings();
-    settings.sync();
-    QSettings::Status status = settings.status();
-    if (status == QSettings::FormatError) {
-        // QSettings keeps the first error it met, and it parses sections only
-        // when they are needed, often first while writing: a copy with a line
-        // it could not read (a hand edit) would hide whether the write worked.
-        // A second object on the same file shares any pending changes, writes
-        // them again and reports afresh.
-        QSettings probe(m_workPath, QSettings::IniFormat);
-        configure(probe, Access::Write);
-        probe.sync();
-        status = probe.status();
+    QTemporaryFile work(m_target + kWorkInfix + QStringLiteral("XXXXXX"));
+    work.setAutoRemove(false);
+    if (!work.open()) {
+        qWarning().noquote() << "Cannot create a file beside" << m_target << "-" << work.errorString();
+        return false;
     }
-    if (status != QSettings::NoError || !writtenInFull(settings, m_workPath)) {
+    const QString workPath = work.fileName();
+    const int fd = work.handle();
+    // A replaced file keeps its permissions; a new one gets what the umask leaves.
+    struct stat old {};
+    const bool hadTarget = ::stat(QFile::encodeName(m_target).constData(), &old) == 0;
+    bool ok = ::fchmod(fd, hadTarget ? (old.st_mode & 07777) : (0666 & ~currentUmask())) == 0;
+    for (qint64 done = 0; ok && done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        ok = n > 0;
+        done += n;
+    }
+    // A full disk may only show when the data reaches it.
+    ok = ok && ::fdatasync(fd) == 0;
+    if (ok && hadTarget)
+        keepTimestampsRising(fd, old);
+    work.close();
+    if (!ok) {
         qWarning().noquote() << "Cannot write" << m_target << "(folder not writable or disk full)";
+        QFile::remove(workPath);
         return false;
     }
-    keepTimestampsRising(m_target, m_workPath);
     // rename() replaces the target atomically; QFile::rename would refuse.
-    if (std::rename(QFile::encodeName(m_workPath).constData(), QFile::encodeName(m_target).constData()) != 0) {
+    if (std::rename(QFile::encodeName(workPath).constData(), QFile::encodeName(m_target).constData()) != 0) {
         qWarning().noquote() << "Cannot replace" << m_target << "-" << qt_error_string(errno);
+        QFile::remove(workPath);
         return false;
     }
-    m_committed = true;
+    m_changedFile = true;
+    noteChangedFile();
     return true;
+}
+
+int takeChangedFileCount()
+{
+    return g_changedFiles.exchange(0);
+}
+
+void noteChangedFile()
+{
+    ++g_changedFiles;
 }

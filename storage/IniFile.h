@@ -4,19 +4,17 @@
 // rule. Non-ASCII text (profile and macro names, paths) is written as Qt's
 // plain INI format writes it, "\x" escapes, and read both so and as raw UTF-8.
 //
-// IniFile reads. IniWriter changes a file: it works on a private copy beside
-// the target, holding the target's lock file, and commit() moves the finished
-// copy over the target in one rename. So a failed write leaves the previous
-// file as it was and leaves no unsaved values behind in QSettings' per-process
-// file cache, where later reads of the target would otherwise find them.
+// IniFile reads (parsed in memory, see IniText.h; small files are parsed once
+// per process while their bytes stay the same). IniWriter changes a file,
+// holding the target's lock file: commit() writes the new bytes beside the
+// target and moves them over it in one rename, so a failed write leaves the
+// previous file as it was.
+#include "storage/IniText.h"
 #include <QColor>
 #include <QLockFile>
-#include <QSettings>
 #include <QString>
 #include <cstdint>
 #include <memory>
-
-class QTemporaryFile;
 
 // Largest file of each kind that is read (user files may be anything): four
 // times the largest the program writes, a macro of MACRO_MAX_EVENTS events, a
@@ -32,12 +30,16 @@ bool isTooLargeIniFile(const QString &path);
 
 // Where a writer starts: from the target's entries (a change of some keys), or
 // from nothing (an export, which must not keep what the target held).
-enum class IniStart { FromTarget, Empty };
+// Deferred is FromTarget with the entries parsed on the first settings() call,
+// for a writer that may find the target already holds what it would write.
+enum class IniStart { FromTarget, Empty, Deferred };
 
 class IniFile
 {
 public:
     explicit IniFile(const QString &path);
+    // The entries of a file's bytes held in memory; `name` stands for it in messages.
+    IniFile(const QString &name, const QByteArray &bytes);
     ~IniFile();
     IniFile(const IniFile &) = delete;
     IniFile &operator=(const IniFile &) = delete;
@@ -45,7 +47,7 @@ public:
     const QString &path() const { return m_path; }
     // True when the file exists (reads of a missing file give absent values).
     bool exists() const;
-    const QSettings &settings() const { return m_settings; }
+    const IniText &settings() const { return *m_text; }
 
     int intValue(const QString &key, int absent = 0) const;
     uint uintValue(const QString &key, uint absent = 0) const;
@@ -58,38 +60,21 @@ public:
     bool hasGroups(const QStringList &groups) const;
 
 protected:
-    // Reads `source` while standing for the file at `path`; a writer's
-    // settings write non-ASCII text as escapes.
-    IniFile(const QString &path, const QString &source, bool writing);
-    QSettings &mutableSettings() { return m_settings; }
-    QSettings::Status openStatus() const { return m_openStatus; }
+    // A writer's view: `text` is its own copy, `readable` false when the
+    // target could not be read (too large) or is not to be written.
+    struct Unread {};
+    IniFile(const QString &path, Unread);
+    IniText &mutableText() { return *m_text; }
+    void setText(std::shared_ptr<IniText> text) { m_text = std::move(text), m_readable = true; }
 
 private:
     QString m_path;
-    // What QSettings reads when the file held variants other than colours
-    // (see IniVariants.h): the file without them.
-    std::unique_ptr<QTemporaryFile> m_cleanCopy;
-    QSettings m_settings;
-    QSettings::Status m_openStatus = QSettings::NoError;
+    std::shared_ptr<IniText> m_text;
+    bool m_readable = true;
+    bool m_inMemory = false;
 };
 
-// The private copy an IniWriter works on; a base so it exists before the
-// QSettings that reads it and goes after it.
-class IniWorkCopy
-{
-protected:
-    IniWorkCopy(const QString &path, IniStart start, const QString &ownedDir);
-    ~IniWorkCopy();
-    QString sourcePath() const;
-
-    QString m_target;
-    QString m_workPath;
-    std::unique_ptr<QLockFile> m_lock;
-    bool m_ready = false;
-    bool m_committed = false;
-};
-
-class IniWriter : private IniWorkCopy, public IniFile
+class IniWriter : public IniFile
 {
 public:
     // A symbolic link stays a link and the file it points to is replaced, as
@@ -99,24 +84,49 @@ public:
     // leaves, a replaced one keeps its own.
     explicit IniWriter(const QString &path, IniStart start = IniStart::FromTarget,
                        const QString &ownedDir = QString());
+    ~IniWriter();
 
-    QSettings &settings() { return mutableSettings(); }
-    QSettings *operator->() { return &mutableSettings(); }
+    IniText &settings() { return parsed(); }
+    IniText *operator->() { return &parsed(); }
+    // The target's bytes as the writer found them (empty for a new file).
+    const QByteArray &targetBytes() const { return m_before; }
+    // Ends the writer leaving the target as it is; false when it could not start.
+    bool keepTarget();
 
-    // Writes all changes and replaces the target with them, then releases the
-    // target's lock (taken on construction), so other writers wait for one
-    // file's write only. False, with the reason in the debug log, when the
-    // folder is missing outside ownedDir or cannot be made, an update's target
-    // is too large to read, the lock not taken (within 5 s), the copy not
-    // written (folder read-only, disk full) or not moved, or the target is a
-    // link out of the owned folder. Once per writer.
+    // Replaces the target with the changed entries in one rename after one
+    // sync, then releases the target's lock (taken on construction), so other
+    // writers wait for one file's write only. A target that already holds
+    // exactly these bytes is left alone. False, with the reason in the debug
+    // log, when the folder is missing outside ownedDir or cannot be made, an
+    // update's target is too large to read, the lock not taken (within 5 s),
+    // the file not written (folder read-only, disk full) or not moved, or the
+    // target is a link out of the owned folder. Once per writer.
     bool commit();
+    // After a successful commit(): whether the target's bytes changed, and what it holds.
+    bool changedFile() const { return m_changedFile; }
+    const QByteArray &committedBytes() const { return m_after; }
 
 private:
-    bool replaceTarget();
+    bool replaceTarget(const QByteArray &bytes);
+    IniText &parsed();
+
+    QString m_target;
+    QByteArray m_before; // the target's bytes when the writer started
+    QByteArray m_after;
+    bool m_targetExisted = false;
+    std::unique_ptr<QLockFile> m_lock;
+    bool m_ready = false;
+    bool m_parsePending = false;
+    bool m_changedFile = false;
 };
 
 // Takes lock, waiting up to waitMs for its holder; a lock file that still
 // names no process after a short wait (its maker was killed while creating
 // it) is taken over. The rule for every lock file the program keeps.
 bool takeLock(QLockFile &lock, int waitMs);
+
+// Files a writer of this process replaced with other bytes, or that storage
+// removed or renamed, since the count was last taken: a running window needs
+// to reload only when it is non-zero.
+int takeChangedFileCount();
+void noteChangedFile();

@@ -192,7 +192,10 @@ bool deleteMacroFile(const QString &name)
 {
     if (refuseName(name, "Deleting"))
         return false;
-    return QFile::remove(macroFilePath(name));
+    const bool removed = QFile::remove(macroFilePath(name));
+    if (removed)
+        noteChangedFile();
+    return removed;
 }
 
 bool renameMacroFile(const QString &oldName, const QString &newName)
@@ -200,7 +203,10 @@ bool renameMacroFile(const QString &oldName, const QString &newName)
     if (refuseName(oldName, "Renaming") || refuseName(newName, "Renaming to"))
         return false;
     // QFile::rename never replaces an existing file.
-    return QFile::rename(macroFilePath(oldName), macroFilePath(newName));
+    const bool renamed = QFile::rename(macroFilePath(oldName), macroFilePath(newName));
+    if (renamed)
+        noteChangedFile();
+    return renamed;
 }
 
 QList<int> macroButtons(const ProfileData &profile, const QString &name)

@@ -1,5 +1,6 @@
 #include "storage/ProfileEntries.h"
 #include <QDebug>
+#include <algorithm>
 
 namespace {
 
@@ -18,7 +19,7 @@ bool writtenHere(const SettingField<ProfileData> &field, LedPowerEntries ledPowe
 }
 
 template <typename Record>
-void writeFields(QSettings &ini, const QString &prefix, const FieldTable<Record> &fields, const Record &record)
+void writeFields(IniText &ini, const QString &prefix, const FieldTable<Record> &fields, const Record &record)
 {
     for (const SettingField<Record> &field : fields)
         ini.setValue(prefix + QLatin1String(field.key), fieldFileValue(field, record));
@@ -76,7 +77,7 @@ void forEachEntry(const EntryTable<Owner, Entry, Count> &table, const QString &p
 
 } // namespace
 
-void writeProfileEntries(QSettings &ini, const QString &group, const ProfileData &p, LedPowerEntries ledPower)
+void writeProfileEntries(IniText &ini, const QString &group, const ProfileData &p, LedPowerEntries ledPower)
 {
     const QString prefix = group + QLatin1Char('/');
     for (const SettingField<ProfileData> &field : profileFields()) {
@@ -127,6 +128,45 @@ void readProfileEntries(const IniFile &ini, const QString &group, ProfileData &p
     forEachEntry(leds, prefix, [&](const QString &key, int i) { readFields(ini, key, leds.fields, leds.at(p, i)); });
 }
 
+namespace {
+
+template <typename Record>
+bool sameFields(const FieldTable<Record> &fields, const Record &a, const Record &b)
+{
+    return std::none_of(fields.begin(), fields.end(), [&](const SettingField<Record> &f) { return f.differs(a, b); });
+}
+
+template <typename Owner, typename Entry, int Count, typename Same>
+bool sameEntries(const EntryTable<Owner, Entry, Count> &table, const Owner &a, const Owner &b, Same same)
+{
+    for (int i = 0; i < Count; ++i) {
+        if (!same(table.at(a, i), table.at(b, i)))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool sameProfileEntries(const ProfileData &a, const ProfileData &b)
+{
+    const auto &events = keyInfoFields();
+    const auto &buttons = buttonFields();
+    return sameFields(profileFields(), a, b)
+           && sameEntries(dpiStageFields(), a, b,
+                          [](const DpiStage &x, const DpiStage &y) { return sameFields(dpiStageFields().fields, x, y); })
+           && sameEntries(buttons, a, b,
+                          [&](const ButtonInfo &x, const ButtonInfo &y) {
+                              return sameFields(buttons.fields, x, y)
+                                     && sameEntries(events, x, y, [&](const KeyInfo &u, const KeyInfo &v) {
+                                            return sameFields(events.fields, u, v);
+                                        });
+                          })
+           && sameEntries(ledModeFields(), a, b, [](const LedModeSetting &x, const LedModeSetting &y) {
+                  return sameFields(ledModeFields().fields, x, y);
+              });
+}
+
 QString buttonEntryKey(const QString &group, int slot, const char *tail)
 {
     return entryPrefix(group + QLatin1Char('/'), buttonFields().stem, slot) + QLatin1String(tail);
@@ -137,7 +177,7 @@ QString configEntryKey(const SettingField<MouseSettings> &field)
     return kConfigPrefix + QLatin1String(field.key);
 }
 
-void writeConfigEntry(QSettings &ini, const SettingField<MouseSettings> &field, const MouseSettings &settings)
+void writeConfigEntry(IniText &ini, const SettingField<MouseSettings> &field, const MouseSettings &settings)
 {
     ini.setValue(configEntryKey(field), fieldFileValue(field, settings));
 }

@@ -8,18 +8,20 @@
 
 enum class LedPowerEntries { Included, Left };
 
-void writeProfileEntries(QSettings &ini, const QString &group, const ProfileData &profile,
+void writeProfileEntries(IniText &ini, const QString &group, const ProfileData &profile,
                          LedPowerEntries ledPower);
 // Absent entries read as their absent values; ledMoveOff and ledSleepTime keep
 // their values when ledPower is Left.
 void readProfileEntries(const IniFile &ini, const QString &group, ProfileData &profile,
                         LedPowerEntries ledPower);
+// True when a and b write the same entries (every field of the tables equal).
+bool sameProfileEntries(const ProfileData &a, const ProfileData &b);
 // The key of one button's entry, tail "_Fun", "_macroname", ...
 QString buttonEntryKey(const QString &group, int slot, const char *tail);
 
 // "Config/<key>" of the record's fields.
 QString configEntryKey(const SettingField<MouseSettings> &field);
-void writeConfigEntry(QSettings &ini, const SettingField<MouseSettings> &field, const MouseSettings &settings);
+void writeConfigEntry(IniText &ini, const SettingField<MouseSettings> &field, const MouseSettings &settings);
 // False, with the member left as it was and the value in *rejected, for an
 // index beyond its table.
 bool readConfigEntry(const IniFile &ini, const SettingField<MouseSettings> &field, MouseSettings &settings,

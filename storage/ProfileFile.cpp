@@ -3,13 +3,52 @@
 #include "storage/IniFile.h"
 #include "storage/ProfileEntries.h"
 #include "storage/SafeName.h"
+#include <QCryptographicHash>
 #include <QDebug>
+#include <QHash>
+#include <QMutex>
 #include <QDir>
 #include <QFile>
 
 namespace {
 
 const QString kGroup = QStringLiteral("PROFILE");
+
+// What the last save of each profile file left in it, so that saving the same
+// profile over a file that still holds those bytes costs one read.
+struct SavedProfile {
+    ProfileData profile;
+    QByteArray fingerprint;
+};
+QMutex g_savedMutex;
+QHash<QString, SavedProfile> g_saved;
+
+QByteArray fingerprintOf(const QByteArray &bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Md5);
+}
+
+bool holdsSavedProfile(const QString &path, const ProfileData &profile, const QByteArray &bytes)
+{
+    QByteArray fingerprint;
+    {
+        const QMutexLocker locker(&g_savedMutex);
+        const auto it = g_saved.constFind(path);
+        if (it == g_saved.constEnd() || !sameProfileEntries(it->profile, profile))
+            return false;
+        fingerprint = it->fingerprint;
+    }
+    return fingerprintOf(bytes) == fingerprint;
+}
+
+void rememberSave(const QString &path, const ProfileData &profile, const IniWriter *written)
+{
+    const QMutexLocker locker(&g_savedMutex);
+    if (written)
+        g_saved.insert(path, {profile, fingerprintOf(written->committedBytes())});
+    else
+        g_saved.remove(path);
+}
 
 bool refuseName(const QString &name, const char *operation)
 {
@@ -45,11 +84,32 @@ int loadProfile(ProfileData &profile, const QString &path)
     return present ? 0 : -1;
 }
 
+bool isProfileText(const QByteArray &bytes)
+{
+    return IniFile(QStringLiteral("profile"), bytes).hasGroups({kGroup});
+}
+
+void readProfileText(ProfileData &profile, const QByteArray &bytes)
+{
+    readProfileEntries(IniFile(QStringLiteral("profile"), bytes), kGroup, profile, LedPowerEntries::Included);
+}
+
+QByteArray profileText(const ProfileData &profile, const QByteArray &previous)
+{
+    IniText text(previous);
+    writeProfileEntries(text, kGroup, profile, LedPowerEntries::Included);
+    return text.toBytes();
+}
+
 bool saveProfile(const ProfileData &profile, const QString &path)
 {
-    IniWriter ini(path);
+    IniWriter ini(path, IniStart::Deferred);
+    if (holdsSavedProfile(path, profile, ini.targetBytes()))
+        return ini.keepTarget();
     writeProfileEntries(ini.settings(), kGroup, profile, LedPowerEntries::Included);
-    return ini.commit();
+    const bool saved = ini.commit();
+    rememberSave(path, profile, saved ? &ini : nullptr);
+    return saved;
 }
 
 int loadProfileByName(ProfileData &profile, const QString &name)

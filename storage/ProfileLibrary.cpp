@@ -133,6 +133,7 @@ ProfileRenameResult renameSlotProfile(MouseSettings &settings, int slot, const Q
                            : saveProfile(settings.profiles[slot], profileFilePath(newName));
     if (!moved)
         return {false, {tr("The profile file could not be written in %1.").arg(profileDir())}};
+    noteChangedFile();
 
     const int entry = library.indexOf(oldName);
     if (entry >= 0)

@@ -74,13 +74,10 @@ bool exportSettings(const MouseSettings &settings, const QString &path)
     return ini.commit();
 }
 
-int importSettings(MouseSettings &settings, const QString &path, QList<int> *renamedSlots)
+namespace {
+
+void importFrom(const IniFile &ini, MouseSettings &settings, QList<int> *renamedSlots)
 {
-    const IniFile ini(path);
-    if (!ini.exists()) {
-        qWarning().noquote() << "Settings file to import does not exist:" << path;
-        return -1;
-    }
     for (const SettingField<MouseSettings> &field : configFields()) {
         long long rejected = 0;
         if (!readConfigEntry(ini, field, settings, &rejected))
@@ -101,15 +98,59 @@ int importSettings(MouseSettings &settings, const QString &path, QList<int> *ren
     const QList<int> renamed = separateSlotNames(settings);
     if (renamedSlots)
         *renamedSlots = renamed;
-    return 0;
 }
 
-bool isSettingsExport(const QString &path)
+QStringList exportGroups()
 {
     QStringList groups{QStringLiteral("Config")};
     for (int i = 0; i < PROFILE_COUNT; ++i)
         groups << exportGroup(i);
-    return IniFile(path).hasGroups(groups);
+    return groups;
+}
+
+} // namespace
+
+int importSettings(MouseSettings &settings, const QString &path, QList<int> *renamedSlots)
+{
+    const IniFile ini(path);
+    if (!ini.exists()) {
+        qWarning().noquote() << "Settings file to import does not exist:" << path;
+        return -1;
+    }
+    importFrom(ini, settings, renamedSlots);
+    return 0;
+}
+
+void importSettingsText(MouseSettings &settings, const QByteArray &bytes, QList<int> *renamedSlots)
+{
+    importFrom(IniFile(QStringLiteral("settings export"), bytes), settings, renamedSlots);
+}
+
+bool isSettingsExport(const QString &path)
+{
+    return IniFile(path).hasGroups(exportGroups());
+}
+
+bool isSettingsExportText(const QByteArray &bytes)
+{
+    return IniFile(QStringLiteral("settings export"), bytes).hasGroups(exportGroups());
+}
+
+QByteArray exportProfileGroupText(int slot, const ProfileData &profile, const QByteArray &previous)
+{
+    IniText text(previous);
+    writeProfileEntries(text, exportGroup(slot), profile, LedPowerEntries::Left);
+    return text.toBytes();
+}
+
+void importProfileGroupText(int slot, ProfileData &profile, const QByteArray &bytes)
+{
+    readGroup(IniFile(QStringLiteral("settings export"), bytes), slot, profile);
+}
+
+QString mouseNameText(const QByteArray &bytes)
+{
+    return IniFile(QStringLiteral("settings export"), bytes).stringValue(kMouseNameKey);
 }
 
 bool writeMouseName(const QString &name, const QString &path)

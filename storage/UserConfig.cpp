@@ -15,7 +15,7 @@ namespace {
 const QString kConfigFile = QStringLiteral("Config.ini");
 const QStringList kInstalledTables = {"MouseSenSor", "MouseLEDMode", "Mouse_List", "FONT_LIST"};
 
-QMap<QString, QVariant> installedTableEntries(const QSettings &settings)
+QMap<QString, QVariant> installedTableEntries(const IniText &settings)
 {
     QMap<QString, QVariant> entries;
     for (const QString &key : settings.allKeys()) {

@@ -8,11 +8,11 @@
 #include "storage/AppPaths.h"
 #include "storage/ConfigStorage.h"
 #include "storage/DeviceDescription.h"
+#include "storage/IniFile.h"
 #include "tools/mousectl/Commands.h"
 #include "tools/mousectl/Console.h"
 #include "tools/mousectl/ExitCodes.h"
 #include "tools/mousectl/ReportTrace.h"
-#include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -73,25 +73,6 @@ bool mayStore(const CtlOptions &options)
     }
 }
 
-// What the configuration folder holds: a command that stored nothing (it
-// failed, or stored what was there) leaves it as it was.
-QByteArray folderContents(const QString &folder)
-{
-    QStringList files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files << it.next();
-    files.sort();
-    QCryptographicHash hash(QCryptographicHash::Sha1);
-    for (const QString &path : files) {
-        QFile file(path);
-        hash.addData(path.toUtf8() + '\0');
-        if (file.open(QIODevice::ReadOnly))
-            hash.addData(&file);
-    }
-    return hash.result();
-}
-
 // Only a window that uses the same folder takes the news.
 void tellRunningWindow()
 {
@@ -137,10 +118,12 @@ int runSession(const CtlOptions &options)
         startReportTrace();
     findRunningOwner(options);
 
+    // A command that stored nothing (it failed, or stored what was there)
+    // changed no file's bytes.
     const bool storing = mayStore(options);
-    const QByteArray before = storing ? folderContents(configDir()) : QByteArray();
+    takeChangedFileCount();
     const int result = runCommand(options);
-    if (storing && folderContents(configDir()) != before)
+    if (storing && takeChangedFileCount() > 0)
         tellRunningWindow();
 
     closeDevice();
