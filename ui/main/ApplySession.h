@@ -49,8 +49,9 @@ public:
     void writeStatusReported(quint8 status);
     // The mouse runs this effect already: both records hold it now.
     void mouseRunsEffect(quint8 mode);
-    // The slot goes active on the mouse, and the pointer settings with it.
-    void activateOnMouse(int slot);
+    // The next write makes the slot active on the mouse before it sends
+    // anything else, on its own thread.
+    void activateWithNextWrite(int slot) { m_activateSlot = slot; }
 
 signals:
     // A settings file could not be written.
@@ -62,4 +63,5 @@ private:
     MouseSettings m_applied;
     bool m_bWriteRunning = false;
     bool m_bForceNextWrite = false;
+    int m_activateSlot = -1;
 };
