@@ -51,15 +51,17 @@ int readCommandReport(hid_device *handle, uint8_t *buffer, size_t length, int ti
     return 0;
 }
 
-void drainInput(hid_device *handle, const StatusReportSink &onStatus)
+int drainInput(hid_device *handle, const StatusReportSink &onStatus)
 {
     uint8_t report[REPORT_SIZE];
-    for (int i = 0; i < MAX_DRAINED_REPORTS; ++i) {
+    int read = 0;
+    for (; read < MAX_DRAINED_REPORTS; ++read) {
         std::fill(std::begin(report), std::end(report), 0);
         const int got = hid().read_timeout(handle, report, REPORT_SIZE, 0);
         if (got <= 0)
-            return;
+            break;
         if (inputKind(report, got) == InputKind::Status && onStatus)
             onStatus(report);
     }
+    return read;
 }

@@ -36,5 +36,6 @@ int readCommandReport(hid_device *handle, uint8_t *buffer, size_t length, int ti
 using StatusReportSink = std::function<void(const uint8_t *report)>;
 
 // Reads whatever is queued without waiting and hands status reports to
-// onStatus. Bounded, so a mouse that keeps moving cannot hold it.
-void drainInput(hid_device *handle, const StatusReportSink &onStatus);
+// onStatus. Bounded, so a mouse that keeps moving cannot hold it. The number
+// of reports read.
+int drainInput(hid_device *handle, const StatusReportSink &onStatus);

@@ -4,13 +4,11 @@
 #include "device/HidSeam.h"
 #include "device/InputReports.h"
 #include "device/ReportFrame.h"
-#include "platform/Sleep.h"
 #include <QDebug>
 #include <algorithm>
 
 namespace {
 constexpr int STOP_PAUSE_MS = 10;
-constexpr unsigned char LISTEN_REPORT_ID = 4;
 
 void keepReadBytes(unsigned char (&report)[REPORT_SIZE], int got)
 {
@@ -20,16 +18,22 @@ void keepReadBytes(unsigned char (&report)[REPORT_SIZE], int got)
 
 KestGetBatteryThread::KestGetBatteryThread(QObject *parent) : QThread(parent) {}
 
+KestGetBatteryThread::KestGetBatteryThread(const StatusTiming &timing, QObject *parent)
+    : QThread(parent), m_timing(timing)
+{
+}
+
 KestGetBatteryThread::~KestGetBatteryThread()
 {
     // Never leave a running loop behind a destroyed object.
-    isStop = true;
+    stop();
     wait();
 }
 
 void KestGetBatteryThread::stop()
 {
     isStop = true;
+    m_pause.wake();
 }
 
 void KestGetBatteryThread::stopAndWait()
@@ -40,77 +44,97 @@ void KestGetBatteryThread::stopAndWait()
     wait();
 }
 
-void KestGetBatteryThread::drain(hid_device *handle)
+void KestGetBatteryThread::requestQuery()
 {
-    const CommandHandleLock owner(commandHandleMutex());
-    drainInput(handle, [this](const uint8_t *report) { emitStatusReport(*this, report); });
+    m_queryRequested = true;
+    m_pause.wake();
 }
 
 void KestGetBatteryThread::run()
 {
     qDebug("KestGetBatteryThread.\n");
-    const Report query = statusQueryReport();
-    unsigned char q[REPORT_SIZE];
-    unsigned char r[REPORT_SIZE];
-    int cycle = 0;
-    hid_device *handle = nullptr;
-    // A stop request ends the pauses early; the loop still ends only at its
-    // check. Pauses keep the queue drained.
-    const auto stopRequested = [this, &handle] {
-        drain(handle);
-        return isStop.load();
-    };
+    int64_t lastQuery = 0;
     while (!isStop) {
-        handle = commandHandleB();
+        hid_device *handle = commandHandleB();
         if (!handle)
             handle = commandHandleA();
         if (!handle)
             return;
-        std::fill(std::begin(q), std::end(q), 0);
-        std::fill(std::begin(r), std::end(r), 0);
-
-        if (cycle != 0) {
-            ++cycle;
-        } else {
-            int got = 0;
-            {
-                const CommandHandleLock owner(commandHandleMutex());
-                std::copy(query.begin(), query.end(), q);
-                if (hid().write(handle, q, REPORT_SIZE) < 0)
-                    qDebug("Unable to send a feature report.\n");
-                sleepMs(STATUS_WRITE_PAUSE_MS);
-                got = readCommandReport(handle, r, REPORT_SIZE, STATUS_READ_TIMEOUT_MS);
-            }
-            // Reports skipped on the way leave their bytes in the buffer: a
-            // failed read reports zeros, a short one only what it brought.
-            keepReadBytes(r, got);
-            if (got <= 0) {
-                emit RefreshBatteryStatus(0, 0, 0);
-            } else {
-                qDebug("Threadread bat - %x %x %x %x %x %x %x %x\n", r[0], r[1], r[2], r[3], r[4], r[5],
-                       r[6], r[7]);
-                emitStatusReport(*this, r); // a state change can come just before the reply
-            }
-            cycle = 2;
-            sleepMsUnless(STATUS_QUERY_PAUSE_MS, stopRequested);
+        if (m_queryRequested.exchange(false) || protocolClockMs() - lastQuery >= m_timing.queryIntervalMs) {
+            query(handle);
+            lastQuery = protocolClockMs();
         }
-
-        r[0] = LISTEN_REPORT_ID;
-        int got = 0;
-        {
-            const CommandHandleLock owner(commandHandleMutex());
-            got = readCommandReport(handle, r, REPORT_SIZE, STATUS_READ_TIMEOUT_MS);
-        }
-        keepReadBytes(r, got);
-        if (got <= 0) {
-            qDebug("Unable to read a feature report 1.\n");
-            sleepMsUnless(STATUS_FAILED_READ_PAUSE_MS, stopRequested);
-        } else {
-            emitStatusReport(*this, r);
-            sleepMsUnless(STATUS_LISTEN_PAUSE_MS, stopRequested);
-        }
-        if (cycle == STATUS_QUERY_CYCLE_END)
-            cycle = 0;
+        if (!isStop)
+            listen(handle);
     }
     qDebug("KestGetBatteryThread Stop.\n");
+}
+
+// The queue is emptied first: behind what piled up while nobody read it
+// (a fresh start, a download, a moving mouse) the reply would find it full.
+void KestGetBatteryThread::query(hid_device *handle)
+{
+    const auto onStatus = [this](const uint8_t *report) { emitStatusReport(*this, report); };
+    const Report query = statusQueryReport();
+    unsigned char q[REPORT_SIZE] = {};
+    unsigned char r[REPORT_SIZE] = {};
+    std::copy(query.begin(), query.end(), q);
+    bool answered = false;
+    {
+        const CommandHandleLock owner(commandHandleMutex());
+        drainInput(handle, onStatus);
+        if (hid().write(handle, q, REPORT_SIZE) < 0)
+            qDebug("Unable to send a feature report.\n");
+        sleepMs(STATUS_WRITE_PAUSE_MS);
+        // State changes may come before the reply; they are passed on on the way.
+        const int64_t deadline = protocolClockMs() + STATUS_READ_TIMEOUT_MS;
+        while (!answered) {
+            std::fill(std::begin(r), std::end(r), 0);
+            const int left = int(std::max<int64_t>(0, deadline - protocolClockMs()));
+            const int got = readCommandReport(handle, r, REPORT_SIZE, left);
+            if (got <= 0)
+                break;
+            keepReadBytes(r, got);
+            answered = isStatusReply(r, got);
+            if (answered)
+                qDebug("Threadread bat - %x %x %x %x %x %x %x %x\n", r[0], r[1], r[2], r[3], r[4], r[5], r[6], r[7]);
+            emitStatusReport(*this, r);
+        }
+    }
+    if (!answered)
+        emit RefreshBatteryStatus(0, 0, 0);
+}
+
+// One read that waits for the next report. When reports stream in, the rest
+// is taken at once and the next batch waits in the queue for a short pause,
+// so a moving mouse does not wake the thread a thousand times a second.
+void KestGetBatteryThread::listen(hid_device *handle)
+{
+    const auto onStatus = [this](const uint8_t *report) { emitStatusReport(*this, report); };
+    unsigned char r[REPORT_SIZE] = {};
+    const int64_t started = protocolClockMs();
+    int got = 0;
+    bool streaming = false;
+    {
+        const CommandHandleLock owner(commandHandleMutex());
+        got = hid().read_timeout(handle, r, REPORT_SIZE, m_timing.listenTimeoutMs);
+        if (got > 0) {
+            keepReadBytes(r, got);
+            streaming = inputKind(r, got) == InputKind::Other;
+            if (inputKind(r, got) == InputKind::Status)
+                emitStatusReport(*this, r);
+            streaming = drainInput(handle, onStatus) > 0 || streaming;
+        }
+    }
+    if (got < 0) {
+        qDebug("Unable to read a feature report 1.\n");
+        m_pause.pause(STATUS_FAILED_READ_PAUSE_MS);
+    } else if (got == 0) {
+        // A read that returns before its time-out is waited out: the loop never spins.
+        const int64_t left = m_timing.listenTimeoutMs - (protocolClockMs() - started);
+        if (left > 0)
+            m_pause.pause(int(left));
+    } else if (streaming) {
+        m_pause.pause(m_timing.batchPauseMs);
+    }
 }

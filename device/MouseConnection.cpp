@@ -191,7 +191,7 @@ void MouseConnection::startStatusThread()
         return;
     if (m_thread)
         m_thread->deleteLater(); // it ended on its own (its handle went away)
-    auto *thread = new KestGetBatteryThread;
+    auto *thread = new KestGetBatteryThread(m_timing);
     // Direct: the reports wait in the pending slots, not in the event queue.
     connect(thread, &KestGetBatteryThread::RefreshBatteryStatus, this, &MouseConnection::queueBatteryStatus,
             Qt::DirectConnection);
@@ -205,13 +205,24 @@ void MouseConnection::startStatusThread()
 void MouseConnection::stopStatusThread()
 {
     // Called from the GUI thread and, during a download, from the write thread.
-    std::lock_guard<std::mutex> lock(m_threadMutex);
-    if (!m_thread)
+    // The wait is outside the lock: a read under way may take its whole
+    // time-out, and nobody asking whether the thread runs waits for that.
+    KestGetBatteryThread *thread = nullptr;
+    {
+        std::lock_guard<std::mutex> lock(m_threadMutex);
+        thread = std::exchange(m_thread, nullptr);
+    }
+    if (!thread)
         return;
-    KestGetBatteryThread *thread = m_thread;
-    m_thread = nullptr;
     thread->stopAndWait();
     thread->deleteLater();
+}
+
+void MouseConnection::requestStatusQuery()
+{
+    std::lock_guard<std::mutex> lock(m_threadMutex);
+    if (m_thread)
+        m_thread->requestQuery();
 }
 
 bool MouseConnection::statusThreadRunning() const

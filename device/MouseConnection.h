@@ -6,14 +6,13 @@
 #include "device/NodeAccess.h"
 #include <QByteArray>
 #include <QList>
+#include "device/KestGetBatteryThread.h"
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <mutex>
 #include <optional>
-
-class KestGetBatteryThread;
 
 class MouseConnection : public QObject
 {
@@ -38,6 +37,11 @@ public:
     // Returns once the thread has left its loop.
     void stopStatusThread();
     bool statusThreadRunning() const;
+    // The running thread queries the status at its next cycle; the answer
+    // arrives through RefreshBatteryStatus. Never waits for the mouse.
+    void requestStatusQuery();
+    // How often threads started from now on query and listen.
+    void setStatusTiming(const StatusTiming &timing) { m_timing = timing; }
 
     // A download holds the connection: device changes wait until it is released,
     // then the status thread runs again whatever the download's outcome.
@@ -107,6 +111,7 @@ private:
 
     mutable std::mutex m_threadMutex;
     KestGetBatteryThread *m_thread = nullptr;
+    StatusTiming m_timing;
     bool m_held = false;
     bool m_changedWhileHeld = false;
 };

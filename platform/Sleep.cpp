@@ -1,23 +1,35 @@
 #include "platform/Sleep.h"
-#include <QElapsedTimer>
 #include <QThread>
-#include <mutex>
+#include <algorithm>
+#include <atomic>
+#include <chrono>
 
 namespace {
 std::mutex g_hookMutex;
 SleepHook g_hook;
+std::atomic<int64_t> g_hookedMs{0};
+
+SleepHook currentHook()
+{
+    std::lock_guard<std::mutex> lock(g_hookMutex);
+    return g_hook;
 }
+
+// True when the hook took the pause.
+bool hooked(int milliseconds)
+{
+    const SleepHook hook = currentHook();
+    if (!hook)
+        return false;
+    g_hookedMs += std::max(0, milliseconds);
+    hook(milliseconds);
+    return true;
+}
+} // namespace
 
 void sleepMs(int milliseconds)
 {
-    SleepHook hook;
-    {
-        std::lock_guard<std::mutex> lock(g_hookMutex);
-        hook = g_hook;
-    }
-    if (hook)
-        hook(milliseconds);
-    else if (milliseconds > 0)
+    if (!hooked(milliseconds) && milliseconds > 0)
         QThread::msleep(static_cast<unsigned long>(milliseconds));
 }
 
@@ -27,20 +39,29 @@ void setSleepHook(SleepHook hook)
     g_hook = std::move(hook);
 }
 
-void sleepMsUnless(int milliseconds, const std::function<bool()> &stopRequested)
+int64_t protocolClockMs()
 {
-    SleepHook hook;
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(now).count() + g_hookedMs.load();
+}
+
+void WakeablePause::wake()
+{
     {
-        std::lock_guard<std::mutex> lock(g_hookMutex);
-        hook = g_hook;
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_wake = true;
     }
-    if (hook) {
-        hook(milliseconds);
+    m_woken.notify_all();
+}
+
+void WakeablePause::pause(int milliseconds)
+{
+    if (hooked(milliseconds)) {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_wake = false;
         return;
     }
-    constexpr qint64 kSliceMs = 5;
-    QElapsedTimer timer;
-    timer.start();
-    while (!stopRequested() && timer.elapsed() < milliseconds)
-        QThread::msleep(static_cast<unsigned long>(qMin(kSliceMs, milliseconds - timer.elapsed())));
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_woken.wait_for(lock, std::chrono::milliseconds(std::max(0, milliseconds)), [this] { return m_wake; });
+    m_wake = false;
 }

@@ -464,6 +464,19 @@ bool VirtualMouse::deniesOpens() const
     return m_faults.denyOpen;
 }
 
+void VirtualMouse::stallWrites(int count, int ms)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_faults.stalls = std::max(0, count);
+    m_faults.stallMs = std::max(0, ms);
+}
+
+int VirtualMouse::writesStalling() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_stalling;
+}
+
 void VirtualMouse::clearFaults()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -735,11 +748,21 @@ void VirtualMouse::close(hid_device *device)
 int VirtualMouse::write(hid_device *device, const unsigned char *data, size_t length)
 {
     {
-        std::lock_guard<std::mutex> lock(m_mutex);
+        std::unique_lock<std::mutex> lock(m_mutex);
         Handle *found = liveHandle(device);
         if (!found || !data)
             return -1;
-        Handle &handle = *found;
+        const std::shared_ptr<Handle> held = m_handles[device]; // a close while stalled is a fault, not a crash
+        Handle &handle = *held;
+        if (m_faults.stalls > 0) {
+            --m_faults.stalls;
+            ++handle.inUse;
+            ++m_stalling;
+            const Clock::time_point until = Clock::now() + std::chrono::milliseconds(m_faults.stallMs);
+            m_arrived.wait_until(lock, until, [&] { return handle.dead; });
+            --m_stalling;
+            --handle.inUse;
+        }
         ++m_totalWrites;
         const bool command = (handle.collection == Collection::Command || handle.collection == Collection::Interface)
                              && length > 3 && data[0] == kReportId;

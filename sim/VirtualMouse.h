@@ -124,6 +124,10 @@ public:
     // rule, a login away from the seat). Handles already open keep working.
     void setDenyOpens(bool on);
     bool deniesOpens() const;
+    // The next count writes block ms before they go out, as a write does
+    // when the receiver takes no reports; an unplug ends the wait (and the write fails).
+    void stallWrites(int count, int ms);
+    int writesStalling() const;           // writes blocked in a stall now
     void clearFaults();
 
     // ---- counters and log ---------------------------------------------------
@@ -174,7 +178,7 @@ signals:
 private:
     struct Handle;
     struct Faults {
-        int drop = 0, zero = 0, corruptHeader = 0, corruptData = 0, failWrites = 0;
+        int drop = 0, zero = 0, corruptHeader = 0, corruptData = 0, failWrites = 0, stalls = 0, stallMs = 0;
         bool failAll = false;
         bool denyOpen = false;
     };
@@ -212,6 +216,7 @@ private:
     int m_refused = 0;
     QString m_lastRefusal;
     int m_dropped = 0;
+    int m_stalling = 0;
     uintptr_t m_nextToken = 1;
     uint16_t m_release[2] = {0x0100, 0x0100};
     int m_millivolts = 4100;

@@ -3,8 +3,10 @@
 #include "device/CommandProtocol.h"
 #include "device/DeviceImage.h"
 #include "device/DeviceTable.h"
+#include "device/HidSeam.h"
 #include "device/KestGetBatteryThread.h"
 #include "storage/ConfigStorage.h"
+#include "platform/Sleep.h"
 #include "tests/support/DeviceSession.h"
 #include <QSignalSpy>
 #include <QtTest>
@@ -24,20 +26,28 @@ Args args(std::initializer_list<int> values)
     return out;
 }
 
-// Runs a status thread until it has made `cycles` listening reads; the hook
-// runs on the thread at each pause (the pause itself is not waited for).
-void runCycles(KestGetBatteryThread &thread, const VirtualMouse &mouse, int cycles,
-               std::function<void(int ms)> hook = {})
+// Runs a status thread until it has waited out `cycles` listening reads; the
+// hook runs on the thread at each pause (the pause itself is not waited for).
+void runCycles(KestGetBatteryThread &thread, int cycles, std::function<void(int ms)> hook = {})
 {
+    std::atomic_int listens{0};
     PauseRecorder recorder([&](int ms) {
         if (hook)
             hook(ms);
-        const int listens = mouse.readCount() - mouse.writeCount(0x48);
-        if ((ms == STATUS_LISTEN_PAUSE_MS || ms == STATUS_FAILED_READ_PAUSE_MS) && listens >= cycles)
+        if ((ms == STATUS_LISTEN_TIMEOUT_MS || ms == STATUS_FAILED_READ_PAUSE_MS) && ++listens >= cycles)
             thread.stop();
     });
     thread.start();
     QVERIFY(thread.wait(60000));
+}
+
+// What the status thread sends and reads, as the HID trace sees it.
+std::atomic_int g_queries{0};
+std::atomic_int g_replies{0};
+void countStatusTraffic(char direction, const unsigned char *data, size_t length)
+{
+    if (length > 3 && data[3] == 0x48)
+        ++(direction == '>' ? g_queries : g_replies);
 }
 
 } // namespace
@@ -55,6 +65,11 @@ private slots:
     void stopWaitsForTheLoop();
     void noHandleEndsAtOnce();
     void downloadStopsAndRestartsTheThread();
+    // Real time-outs from here on: the reads block on the virtual mouse.
+    void firstQueryAfterAFullQueue_data();
+    void firstQueryAfterAFullQueue();
+    void movingMouseLosesNoReply();
+    void requestedQueryIsAnswered();
 };
 
 void TestStatusThread::stateChangeReport()
@@ -64,8 +79,8 @@ void TestStatusThread::stateChangeReport()
     KestGetBatteryThread thread;
     QSignalSpy status(&thread, SIGNAL(RefreshStatus(quint8, quint8, quint8, quint8)));
     bool pressed = false;
-    runCycles(thread, m.mouse(), 4, [&](int ms) {
-        if (ms == STATUS_QUERY_PAUSE_MS && !pressed) {
+    runCycles(thread, 4, [&](int ms) {
+        if (ms == STATUS_WRITE_PAUSE_MS && !pressed) {
             pressed = true;
             m.mouse().pressProfileButton();
             m.mouse().pressProfileButton();
@@ -117,7 +132,7 @@ void TestStatusThread::statusReplies()
     QSignalSpy batterySpy(&thread, SIGNAL(RefreshBatteryStatus(quint8, quint8, quint8)));
     QSignalSpy writeSpy(&thread, SIGNAL(RefreshWriteStatus(quint8)));
     QSignalSpy statusSpy(&thread, SIGNAL(RefreshStatus(quint8, quint8, quint8, quint8)));
-    runCycles(thread, m.mouse(), 3);
+    runCycles(thread, 3);
     QCOMPARE(batterySpy.size(), 1);
     QCOMPARE(batterySpy.at(0), battery);
     if (writeStatusSent) {
@@ -140,11 +155,11 @@ void TestStatusThread::silentMouse()
     KestGetBatteryThread thread;
     QSignalSpy batterySpy(&thread, SIGNAL(RefreshBatteryStatus(quint8, quint8, quint8)));
     QVector<int> pauses;
-    runCycles(thread, m.mouse(), 5, [&](int ms) { pauses.append(ms); });
+    runCycles(thread, 5, [&](int ms) { pauses.append(ms); });
     QCOMPARE(batterySpy.size(), 1);
     QCOMPARE(batterySpy.at(0), args({0, 0, 0}));
-    // Query pauses, then one 450 ms pause after each failed listening read.
-    QCOMPARE(pauses, (QVector<int>{10, 450, 450, 450, 450, 450, 450}));
+    // The pause after the query, then each listening read waited out.
+    QCOMPARE(pauses, (QVector<int>{10, 450, 450, 450, 450, 450}));
 }
 
 void TestStatusThread::queryEvery56Cycles_data()
@@ -166,7 +181,7 @@ void TestStatusThread::queryEvery56Cycles()
     KestGetBatteryThread thread;
     QSignalSpy batterySpy(&thread, SIGNAL(RefreshBatteryStatus(quint8, quint8, quint8)));
     QVector<int> pauses;
-    runCycles(thread, m.mouse(), cycles, [&](int ms) { pauses.append(ms); });
+    runCycles(thread, cycles, [&](int ms) { pauses.append(ms); });
     QCOMPARE(m.mouse().writeCount(0x48), queries);
     QCOMPARE(batterySpy.size(), queries);
     QCOMPARE(int(std::count(pauses.begin(), pauses.end(), STATUS_WRITE_PAUSE_MS)), queries);
@@ -278,6 +293,96 @@ void TestStatusThread::downloadStopsAndRestartsTheThread()
     QVERIFY(!runningDuringDownload);
     QCOMPARE(finished.size(), 2);
     QVERIFY(!thread); // a failed download leaves the thread stopped
+}
+
+void TestStatusThread::firstQueryAfterAFullQueue_data()
+{
+    QTest::addColumn<int>("hz");
+    QTest::addColumn<bool>("pressed");
+    QTest::newRow("still") << 0 << false;
+    QTest::newRow("moving at 1000 Hz") << SIM_MAX_MOTION_HZ << false;
+    QTest::newRow("moving, a profile press queued first") << SIM_MAX_MOTION_HZ << true;
+}
+
+// A thread started after nobody read the node for a while (start-up, a
+// download): its first query still gets its answer.
+void TestStatusThread::firstQueryAfterAFullQueue()
+{
+    QFETCH(int, hz);
+    QFETCH(bool, pressed);
+    ConnectedMouse m;
+    setSleepHook({});
+    m.mouse().setInstantTimeouts(false);
+    m.mouse().setMotionRate(hz);
+    if (pressed)
+        m.mouse().pressProfileButton();
+    QTest::qWait(150); // more than a queue holds
+    KestGetBatteryThread thread;
+    QSignalSpy battery(&thread, SIGNAL(RefreshBatteryStatus(quint8, quint8, quint8)));
+    QSignalSpy status(&thread, SIGNAL(RefreshStatus(quint8, quint8, quint8, quint8)));
+    thread.start();
+    QTRY_VERIFY(!battery.isEmpty());
+    thread.stopAndWait();
+    QCOMPARE(m.mouse().droppedReports() > 0, hz > 0); // the queue was full when the thread began
+    const int raw = VirtualMouse::batteryRaw(4100);
+    QCOMPARE(battery.at(0), args({0, raw & 0xFF, raw >> 8}));
+    QCOMPARE(status.size(), pressed ? 1 : 0);
+    QCOMPARE(m.mouse().writeCount(0x48), 1);
+}
+
+// A query every 50 ms and a profile press every 100 ms for a second and a
+// half, the mouse moving at 1000 Hz: every query answered, every press seen.
+void TestStatusThread::movingMouseLosesNoReply()
+{
+    ConnectedMouse m;
+    setSleepHook({});
+    m.mouse().setInstantTimeouts(false);
+    m.mouse().setReplyDelayMs(1);
+    m.mouse().setMotionRate(SIM_MAX_MOTION_HZ);
+    g_queries = g_replies = 0;
+    installHidTrace(countStatusTraffic);
+    StatusTiming fast;
+    fast.queryIntervalMs = 50;
+    KestGetBatteryThread thread(fast);
+    QSignalSpy battery(&thread, SIGNAL(RefreshBatteryStatus(quint8, quint8, quint8)));
+    QSignalSpy status(&thread, SIGNAL(RefreshStatus(quint8, quint8, quint8, quint8)));
+    thread.start();
+    int presses = 0;
+    QTimer press;
+    connect(&press, &QTimer::timeout, [&] {
+        m.mouse().pressProfileButton();
+        ++presses;
+    });
+    press.start(100);
+    QTest::qWait(1500);
+    press.stop();
+    QTest::qWait(100);
+    thread.stopAndWait();
+    removeHidTrace();
+    QVERIFY(g_queries >= 10);
+    QCOMPARE(int(g_replies), int(g_queries));
+    QCOMPARE(battery.size(), int(g_queries));
+    for (const Args &a : battery)
+        QVERIFY(a != args({0, 0, 0}));
+    QCOMPARE(status.size(), presses);
+    QCOMPARE(status.last().at(0).toInt(), presses % 5);
+}
+
+void TestStatusThread::requestedQueryIsAnswered()
+{
+    ConnectedMouse m;
+    setSleepHook({});
+    m.mouse().setInstantTimeouts(false);
+    KestGetBatteryThread thread;
+    QSignalSpy battery(&thread, SIGNAL(RefreshBatteryStatus(quint8, quint8, quint8)));
+    thread.start();
+    QTRY_COMPARE(battery.size(), 1);
+    m.mouse().setBatteryMillivolts(3700);
+    thread.requestQuery(); // answered within a listening read, not 25 s later
+    QTRY_COMPARE_WITH_TIMEOUT(battery.size(), 2, 2000);
+    thread.stopAndWait();
+    const int raw = VirtualMouse::batteryRaw(3700);
+    QCOMPARE(battery.at(1), args({0, raw & 0xFF, raw >> 8}));
 }
 
 QTEST_GUILESS_MAIN(TestStatusThread)

@@ -1,6 +1,8 @@
 // The main window driven against the virtual mouse: start-up, status display,
 // Apply, failures and hot-plug.
 #include "device/DeviceTable.h"
+#include "device/HidSeam.h"
+#include "device/MouseConnection.h"
 #include "device/SendCommand.h"
 #include "platform/SingleInstance.h"
 #include "platform/Sleep.h"
@@ -32,8 +34,20 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
+#include <mutex>
 
 namespace {
+// The status queries and replies in the order they pass the HID seam: q, r.
+std::mutex g_trafficMutex;
+QString g_statusTraffic;
+void recordStatusTraffic(char direction, const unsigned char *data, size_t length)
+{
+    if (length > 3 && data[3] == 0x48) {
+        std::lock_guard<std::mutex> lock(g_trafficMutex);
+        g_statusTraffic += direction == '>' ? 'q' : 'r';
+    }
+}
+
 // Plugs or unplugs, with the notifications a system sends for it.
 void attach(MousecfgWidget &window, Connection which, bool on)
 {
@@ -290,16 +304,31 @@ private slots:
         QCOMPARE(window->mouseSelectButton()->text(), QString("TREVIK"));
     }
 
+    // The notice is the profile's, and the new slot's DPI stages and key
+    // table reach the mouse; its stage is the slot's, not the old one's.
     void mouseProfileButtonSwitchesTheSlot()
     {
         auto window = openWindow(Connection::Receiver);
         QCOMPARE(int(window->workingSettings().profileId), 0);
+        window->workingSettings().profiles[1].dpiInfo[0].used = 1;
+        window->workingSettings().profiles[1].dpi = 3;
+        QTRY_COMPARE(window->batteryPercent(), 90);
+        virtualMouse().resetCounters();
         QSignalSpy osd(window.get(), &MousecfgWidget::osdText);
-        virtualMouse().pressProfileButton();
+        virtualMouse().pressProfileButton(); // reports stage 0
         QTRY_COMPARE_WITH_TIMEOUT(int(window->workingSettings().profileId), 1, 5000);
-        QCOMPARE(osd.value(0).value(0).toString(), QString("Profile 2"));
+        QTRY_VERIFY(virtualMouse().writeCount(0x03) > 0 && !virtualMouse().writeOpen());
+        QTest::qWait(200);
+        QCOMPARE(osd.size(), 1);
+        QCOMPARE(osd.at(0).at(0).toString(), QString("Profile 2"));
+        QVERIFY(virtualMouse().writeCount(0x02) > 0);
+        QCOMPARE(int(virtualMouse().dpiTable().stages[0].used), 1);
+        QCOMPARE(int(window->workingSettings().profiles[1].dpi), 3);
+        QCOMPARE(virtualMouse().writeCount(0x44), 0); // the mouse chose the slot itself
+        QCOMPARE(virtualMouse().activeProfile(), 1);
         QSettings config(configFilePath(), QSettings::IniFormat);
         QCOMPARE(config.value("Config/ProfileID").toInt(), 1);
+        QVERIFY(m_messages->texts().isEmpty());
     }
 
     void unwritableConfigIsReportedAndNothingSent()
@@ -409,6 +438,61 @@ private slots:
         window->stopStatusThread();
         window->startStatusThread();
         QTRY_VERIFY_WITH_TIMEOUT(window->batteryPercent() < 90, 2000);
+        QVERIFY(m_messages->texts().isEmpty());
+        QCOMPARE(virtualMouse().handleFaults(), 0);
+    }
+
+    // Apply while the mouse moves at 1000 Hz, then status at twenty times the
+    // pace (a query every 50 ms for three seconds, the queries of an hour):
+    // never "MOUSE OFF", every query followed by its reply.
+    void applyWhileMovingThenStatusStaysOn()
+    {
+        auto window = openWindow(Connection::Receiver);
+        virtualMouse().setInstantTimeouts(false);
+        virtualMouse().setReplyDelayMs(1);
+        StatusTiming fast;
+        fast.queryIntervalMs = 50;
+        window->connection()->setStatusTiming(fast);
+        window->stopStatusThread();
+        virtualMouse().setMotionRate(SIM_MAX_MOTION_HZ);
+        QTest::qWait(100); // the queues are full before anything reads them
+        g_statusTraffic.clear();
+        installHidTrace(recordStatusTraffic);
+        QSignalSpy battery(window->connection(), SIGNAL(RefreshBatteryStatus(quint8, quint8, quint8)));
+        window->startStatusThread();
+        window->workingSettings().profiles[0].pollrate = 2;
+        window->apply();
+        QTest::qWait(3000);
+        window->stopStatusThread();
+        removeHidTrace();
+        QCoreApplication::processEvents();
+        QCOMPARE(int(virtualMouse().basicSettings().pollRate[0]), 2);
+        const int queries = int(g_statusTraffic.count('q'));
+        QVERIFY2(queries >= 30, qPrintable(g_statusTraffic));
+        QCOMPARE(g_statusTraffic, QString("qr").repeated(queries));
+        QVERIFY(!battery.isEmpty());
+        for (const QList<QVariant> &report : battery)
+            QVERIFY(report.at(0).toInt() + report.at(1).toInt() + report.at(2).toInt() > 0);
+        QVERIFY(window->batteryBar()->overlayText().isEmpty());
+        QVERIFY(m_messages->texts().isEmpty());
+        QCOMPARE(virtualMouse().refusedCommands(), 0);
+    }
+
+    // The slot menu while the receiver takes no reports for a while: the
+    // window keeps handling events during the stall, and the slot goes out.
+    void stalledWriteLeavesTheWindowResponsive()
+    {
+        auto window = openWindow(Connection::Receiver);
+        QTRY_COMPARE(window->batteryPercent(), 90); // the first query is answered
+        virtualMouse().stallWrites(1, 1500);
+        int ticksWhileStalled = 0;
+        QTimer tick;
+        connect(&tick, &QTimer::timeout, [&] { ticksWhileStalled += virtualMouse().writesStalling() > 0; });
+        tick.start(20);
+        window->chooseSlot(2);
+        QVERIFY(ticksWhileStalled > 0);
+        QCOMPARE(virtualMouse().activeProfile(), 2);
+        QVERIFY(virtualMouse().writeCount(0x03) > 0);
         QVERIFY(m_messages->texts().isEmpty());
         QCOMPARE(virtualMouse().handleFaults(), 0);
     }

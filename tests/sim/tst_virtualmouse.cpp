@@ -395,6 +395,18 @@ void TstVirtualMouse::failedWrites()
     mouse.setFailAllWrites(false);
     QCOMPARE(send(device, report), SIM_REPORT_SIZE);
     QCOMPARE(mouse.writeCount(0x01), 9);
+
+    // A stalled write blocks until its time is up; an unplug ends it, failed.
+    mouse.stallWrites(1, 60000);
+    int stalled = 0;
+    std::thread writer([&] { stalled = send(device, report); });
+    while (mouse.writesStalling() < 1)
+        std::this_thread::yield();
+    QCOMPARE(mouse.writeCount(0x01), 9);
+    mouse.unplug(Connection::Receiver);
+    writer.join();
+    QCOMPARE(stalled, -1);
+    QCOMPARE(mouse.writesStalling(), 0);
     hid().close(device);
 }
 

@@ -58,6 +58,7 @@ int ApplySession::write(bool writeAll, const Wait &wait)
         m_connection->hold();
 
     KestProcessThread thread(m_working, m_applied, writeAll, m_connection ? m_connection->downloadLinks() : DownloadLinks());
+    thread.m_iActivateSlot = std::exchange(m_activateSlot, -1);
     if (wait) {
         wait(thread);
     } else {
@@ -107,19 +108,6 @@ void ApplySession::mouseRunsEffect(quint8 mode)
     const int slot = activeSlot(m_working);
     m_working.profiles[slot].ledMode = mode;
     m_applied.profiles[slot].ledMode = mode;
-}
-
-void ApplySession::activateOnMouse(int slot)
-{
-    {
-        // Both commands go out while the status thread waits for the handle;
-        // a status report they read still reaches the display.
-        const StatusReportSink onStatus = m_connection ? m_connection->downloadLinks().onStatus : StatusReportSink();
-        const CommandHandleLock owner(commandHandleMutex());
-        setActiveProfile(slot, onStatus);
-        sendRefreshSequence(onStatus);
-    }
-    applyPointerSettings();
 }
 
 int ApplySession::runHeld(const std::function<int(const DownloadLinks &links)> &job)

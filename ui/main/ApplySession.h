@@ -50,8 +50,9 @@ public:
     void writeStatusReported(quint8 status);
     // The mouse runs this effect already: both records hold it now.
     void mouseRunsEffect(quint8 mode);
-    // The slot goes active on the mouse, and the pointer settings with it.
-    void activateOnMouse(int slot);
+    // The next write makes the slot active on the mouse before it sends
+    // anything else, on its own thread.
+    void activateWithNextWrite(int slot) { m_activateSlot = slot; }
 
     // Runs job on a thread of its own as a write would run (the connection
     // held, other writes refused) while this thread's events go on; job gets
@@ -68,4 +69,5 @@ private:
     MouseSettings m_applied;
     bool m_bWriteRunning = false;
     bool m_bForceNextWrite = false;
+    int m_activateSlot = -1;
 };

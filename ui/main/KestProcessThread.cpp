@@ -19,6 +19,11 @@ void KestProcessThread::run()
     } else if (g_bDeviceSleeping) {
         m_iStatus = WriteStatusSleeping;
     } else {
+        if (m_iActivateSlot >= 0) {
+            // Its result only informs: the download below checks the connection anyway.
+            setActiveProfile(m_iActivateSlot, m_links.onStatus);
+            sendRefreshSequence(m_links.onStatus);
+        }
         m_iStatus = 0;
         if (const int flags = write.differing()) {
             m_iStatus = quint8(write.send(flags));

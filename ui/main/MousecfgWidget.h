@@ -60,6 +60,8 @@ public:
     void runWrite(bool writeAll);
     void selectPage(int index);
     void switchToSlot(int index, bool reload);
+    // The slot menu: the slot goes active on the mouse and its tables are
+    // sent, on the write thread, the window staying responsive.
     void chooseSlot(int index);
     // "--tray": the start-up check shows no "Dongle Disconnect!" box.
     void setStartedInTray(bool on) { m_bTrayStart = on; }
@@ -129,6 +131,8 @@ private:
     StatusPresenter *m_status = nullptr;
     void refreshPanels();
     void collectPanelValues();
+    // The current slot's DPI stages and key table to the mouse, then the pointer settings.
+    void sendSlotTables();
     int showMessage(int type, const QString &text, bool poll = false);
 
     ApplySession *m_session = nullptr;

@@ -56,8 +56,12 @@ void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRat
     if (m_status->hold(StatusPresenter::HeldReport::State, [=] { slotRefreshStatus(iProfile, iDPI, iRate, iMode); }))
         return;
     qDebug().noquote() << QString::asprintf("Test data:profile =%x, dpi= %x, iRate= %x, mode= %x", iProfile, iDPI, iRate, iMode);
-    if (iProfile != m_working.profileId)
+    if (iProfile != m_working.profileId) {
+        // The stage and rate in this report are still the old slot's: the
+        // new slot's tables go out now, and its notice stays on screen.
         slotRefreshProfile(iProfile);
+        return;
+    }
     const ProfileData &current = m_working.profiles[activeSlot(m_working)];
     if (iDPI != current.dpi)
         slotRefreshDPIStage(iDPI);
@@ -70,8 +74,9 @@ void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
     if (iProfile >= PROFILE_COUNT)
         return; // a garbled report must not select a slot that does not exist
     switchToSlot(iProfile, false);
-    applyPointerSettings();
     m_status->showOsd(StatusPresenter::profileNotice(iProfile));
+    // The mouse holds one DPI table and one key table, as after the slot menu.
+    sendSlotTables();
 }
 
 void MousecfgWidget::slotRefreshDPIStage(quint8 iStage)

@@ -2,7 +2,9 @@
 #include "ui/main/MousecfgWidget.h"
 #include "storage/AppPaths.h"
 #include "ui/kit/KestProcessDialog.h"
+#include "device/PointerSettings.h"
 #include "ui/main/KestProcessThread.h"
+#include <QDebug>
 #include <utility>
 #include <QTimer>
 
@@ -47,8 +49,24 @@ void MousecfgWidget::reportSaved(bool saved)
 
 void MousecfgWidget::chooseSlot(int index)
 {
+    if (index < 0 || index >= PROFILE_COUNT)
+        return;
     switchToSlot(index, false);
-    m_session->activateOnMouse(index);
+    // The slot goes active on the mouse on the write thread, ahead of its tables.
+    m_session->activateWithNextWrite(index);
+    sendSlotTables();
+}
+
+void MousecfgWidget::sendSlotTables()
+{
     // The mouse holds one DPI table and one key table: the new slot's go out now.
-    runWrite(false);
+    // From the tray no busy dialog pops up; the window's event loop runs either way.
+    if (isVisible()) {
+        runWrite(false);
+    } else {
+        const int status = m_session->write(false);
+        if (status > 0)
+            qDebug() << "slot tables not sent:" << status;
+    }
+    applyPointerSettings();
 }
