@@ -51,7 +51,7 @@ int runMousecfg(int &argc, char **argv, const StartupHooks &hooks)
     // Started from a menu, the working folder is not the application folder.
     const QString icon = QStringLiteral("./skin/icon.ico");
     window->setWindowIcon(QIcon(QFileInfo::exists(icon) ? icon : appDir() + QStringLiteral("/skin/icon.ico")));
-    window->setWindowTitle(productName);
+    window->setWindowTitle(productName + QStringLiteral("[*]")); // "*" while edits wait for Apply
     if (hooks.afterWindow)
         hooks.afterWindow(*window);
 

@@ -1,5 +1,6 @@
 #include "ui/kit/KestPushButton.h"
 #include "ui/kit/Fonts.h"
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -17,7 +18,8 @@ KestPushButton::KestPushButton(const QStringList &imagePaths, QWidget *parent, c
     QPalette pal = palette();
     pal.setColor(QPalette::ButtonText, Qt::white);
     setPalette(pal);
-    setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab, not taken by a click (a click must not pull the focus out of an edit).
+    setFocusPolicy(Qt::TabFocus);
     setImages(imagePaths);
 }
 
@@ -144,6 +146,16 @@ void KestPushButton::mouseReleaseEvent(QMouseEvent *event)
     QPushButton::mouseReleaseEvent(event); // emits clicked
 }
 
+void KestPushButton::keyPressEvent(QKeyEvent *event)
+{
+    // Space presses a focused button already; Enter does too outside dialogs.
+    if (isEnabled() && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
 const QPixmap *KestPushButton::currentPixmap() const
 {
     if (m_curIndex >= 0 && m_curIndex < m_images.size())
@@ -179,5 +191,11 @@ void KestPushButton::paintEvent(QPaintEvent *)
         p.setFont(languageFont(m_pixelSize));
         p.setPen(palette().color(QPalette::ButtonText));
         p.drawText(rect(), int(m_alignment), m_text);
+    }
+    if (hasFocus()) {
+        p.setOpacity(1.0);
+        p.setPen(QPen(Qt::white, 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(rect().adjusted(1, 1, -2, -2));
     }
 }

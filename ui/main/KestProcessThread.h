@@ -19,6 +19,7 @@ public:
     quint8 m_iStatus = 0;
     bool m_bDiffSaved = true; // "Config/Diff" reached Config.ini
     bool m_bWriteAll = false;
+    int m_iSentFlags = 0; // the groups that reached the mouse
 
 signals:
     void DoProcessDlg();

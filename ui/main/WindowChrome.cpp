@@ -174,13 +174,13 @@ void WindowChrome::buildTray()
     auto *quit = new KestAction(m_trayMenu);
     quit->setObjectName("quitAction");
     connect(load, &QAction::triggered, this, &WindowChrome::showRequested);
-    connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit);
+    connect(quit, &QAction::triggered, this, &WindowChrome::quitRequested);
     m_trayMenu->addAction(load);
     m_trayMenu->addAction(quit);
     retranslateTray();
     m_trayIcon = new QSystemTrayIcon(icon, this);
     m_trayIcon->setContextMenu(m_trayMenu);
-    m_trayIcon->setToolTip(currentProductName());
+    m_trayIcon->setToolTip(trayToolTip());
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, &WindowChrome::iconActivated);
     if (QSystemTrayIcon::isSystemTrayAvailable())
         m_trayIcon->show();
@@ -192,6 +192,18 @@ void WindowChrome::retranslateTray()
         return;
     m_trayMenu->actions().value(0)->setText(QCoreApplication::translate("MousecfgWidget", "&Load Config"));
     m_trayMenu->actions().value(1)->setText(QCoreApplication::translate("MousecfgWidget", "&Quit"));
+}
+
+QString WindowChrome::trayToolTip() const
+{
+    return currentProductName() + (m_bUnsaved ? QStringLiteral(" *") : QString());
+}
+
+void WindowChrome::setUnsavedMark(bool unsaved)
+{
+    m_bUnsaved = unsaved;
+    if (m_trayIcon)
+        m_trayIcon->setToolTip(trayToolTip());
 }
 
 void WindowChrome::iconActivated(QSystemTrayIcon::ActivationReason reason)

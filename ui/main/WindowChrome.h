@@ -39,6 +39,8 @@ public:
     void installTranslation();
     void buildTray();
     void retranslateTray();
+    // Edits wait for Apply: the tray's tooltip says so.
+    void setUnsavedMark(bool unsaved);
 
 signals:
     // Another translation is installed: the window shows its texts again.
@@ -46,6 +48,8 @@ signals:
     // The tray asks for the window ("Load Config", a click on a hidden window).
     void showRequested();
     void notSaved();
+    // "&Quit" from the tray menu; the window decides whether to end.
+    void quitRequested();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -54,6 +58,7 @@ private:
     void applyScaleStep(int step);
     void switchLanguage(QAction *action);
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
+    QString trayToolTip() const;
 
     QWidget *m_window;
     double m_scale = 1.0;
@@ -72,4 +77,5 @@ private:
     QMenu *m_languageMenu = nullptr;
     QSystemTrayIcon *m_trayIcon = nullptr;
     QMenu *m_trayMenu = nullptr;
+    bool m_bUnsaved = false;
 };

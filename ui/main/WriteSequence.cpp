@@ -4,6 +4,7 @@
 #include "ui/kit/KestProcessDialog.h"
 #include "ui/main/KestProcessThread.h"
 #include <utility>
+#include <QLabel>
 #include <QTimer>
 
 void MousecfgWidget::apply()
@@ -29,8 +30,15 @@ void MousecfgWidget::runWrite(bool writeAll)
         while (!ended)
             dialog.exec();
     });
-    if (status > 0)
+    if (status > 0) {
         showMessage(1, ApplySession::failureText(status));
+    } else if (status == 0) {
+        m_applyNotice->setText(ApplySession::sentText(m_session->lastSent()));
+        m_applyNotice->show();
+        m_applyNotice->raise();
+        m_noticeTimer->start();
+    }
+    updateUnsavedMark();
 }
 
 void MousecfgWidget::reportSaved(bool saved)
@@ -47,6 +55,9 @@ void MousecfgWidget::reportSaved(bool saved)
 
 void MousecfgWidget::chooseSlot(int index)
 {
+    // The DPI page's copies belong to the slot shown now.
+    if (!settleUnappliedEdits())
+        return;
     switchToSlot(index, false);
     m_session->activateOnMouse(index);
     // The mouse holds one DPI table and one key table: the new slot's go out now.
