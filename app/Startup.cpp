@@ -37,6 +37,7 @@ int runMousecfg(int &argc, char **argv, const StartupHooks &hooks)
     auto *window = new MousecfgWidget;
     const bool tray = startsInTray(QCoreApplication::arguments());
     window->setStartedInTray(tray);
+    QObject::connect(window, &MousecfgWidget::quitAccepted, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     ActivationListener activation;
     QObject::connect(&activation, &ActivationListener::activationRequested, window, &MousecfgWidget::bringToFront);
     QObject::connect(&activation, &ActivationListener::settingsChanged, window, &MousecfgWidget::reloadStoredSettings);

@@ -89,7 +89,8 @@ const struct { const char *objectName; const char *text; } kTabImageButtons[] = 
 // Tab goes along the window as it reads: the tabs and their page, the
 // profile row, the action rows, then the header.
 const char *const kTabChain[] = {
-    "tabButton0", "tabButton1", "tabButton2", "tabButton3", "pageArea", "frontButton", "sideButton",
+    "tabButton0", "tabButton1", "tabButton2", "tabButton3", "pageArea", "frontPicture", "sidePicture",
+    "frontButton", "sideButton",
     "slotButton", "profileNameEdit", "savedProfileButton", "exportButton", "importButton", "resetButton",
     "addButton", "deleteButton", "copyButton", "resetAllButton", "loadButton", "saveButton", "okButton",
     "cancelButton", "applyButton", "mouseSelectButton", "firmwareButton", "languageButton", "minButton",
@@ -311,16 +312,28 @@ void MousecfgWidget::buildShortcuts()
     }
 }
 
+// Each part of the chain goes with everything inside it, in the order it
+// had among itself (setTabOrder moves one widget, not its children, and
+// passes over widgets that take no focus).
 void MousecfgWidget::orderTabChain()
 {
     QWidget *previous = nullptr;
     for (const char *name : kTabChain) {
-        QWidget *next = findChild<QWidget *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
-        if (!next)
+        QWidget *part = findChild<QWidget *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+        if (!part)
             continue;
-        if (previous)
-            setTabOrder(previous, next);
-        previous = next;
+        QList<QWidget *> stops{part};
+        for (QWidget *w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+            if (part->isAncestorOf(w))
+                stops << w;
+        }
+        for (QWidget *stop : stops) {
+            if (stop->focusPolicy() == Qt::NoFocus)
+                continue;
+            if (previous)
+                setTabOrder(previous, stop);
+            previous = stop;
+        }
     }
 }
 
@@ -481,7 +494,7 @@ bool MousecfgWidget::quitAfterAsking()
 {
     if (!settleUnappliedEdits())
         return false;
-    QCoreApplication::quit();
+    emit quitAccepted();
     return true;
 }
 

@@ -68,7 +68,8 @@ public:
     // What the last write said it sent ("Sent: DPI" / "Nothing to send"), shown for a while.
     QLabel *applyNotice() const { return m_applyNotice; }
     static constexpr int APPLY_NOTICE_MS = 4000;
-    // "&Quit" and a close that ends the program: ends it once the edits are settled.
+    // "&Quit" and a close that ends the program: quitAccepted once the edits
+    // are settled; false when the user cancelled.
     bool quitAfterAsking();
     // "--tray": the start-up check shows no "Dongle Disconnect!" box.
     void setStartedInTray(bool on) { m_bTrayStart = on; }
@@ -99,6 +100,8 @@ public slots:
 signals:
     // An on-screen notice for the mouse-side change just shown.
     void osdText(const QString &text);
+    // The program may end now ("&Quit", or a close where nothing else keeps it).
+    void quitAccepted();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

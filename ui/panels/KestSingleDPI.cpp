@@ -3,6 +3,7 @@
 #include "ui/kit/Fonts.h"
 #include "ui/kit/KestLabel.h"
 #include "ui/panels/KestTwoBarSlider.h"
+#include <QSlider>
 #include "ui/panels/PanelStyle.h"
 #include "model/SensorRanges.h"
 #include <QCheckBox>
@@ -15,6 +16,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <cmath>
+#include <iterator>
 
 namespace {
 // Places inside a 440 x 46 row at scale 1 (rows are 48 high, 2 of it spacing).
@@ -67,10 +69,10 @@ KestSingleDPI::KestSingleDPI(QWidget *parent, int stage) : QWidget(parent), m_iS
     m_dpiEdit->setValidator(new QIntValidator(0, 99999, m_dpiEdit));
     connect(m_dpiEdit, &QLineEdit::editingFinished, this, &KestSingleDPI::takeTypedDpi);
     // Along the row as it reads: stage, enable, slider, typed value, link.
-    QWidget::setTabOrder(m_selectButton, m_enableBox);
-    QWidget::setTabOrder(m_enableBox, m_slider);
-    QWidget::setTabOrder(m_slider, m_dpiEdit);
-    QWidget::setTabOrder(m_dpiEdit, m_linkBox);
+    QWidget *const chain[] = {m_selectButton, m_enableBox, m_slider->xSlider(), m_slider->ySlider(),
+                              m_slider->linkedSlider(), m_dpiEdit, m_linkBox};
+    for (size_t i = 1; i < std::size(chain); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
 
     connect(m_slider, SIGNAL(SliderChangedSignal(int, int)), this, SLOT(onSliderChanged(int, int)));
     connect(m_linkBox, SIGNAL(stateChanged(int)), this, SLOT(onStateChanged(int)));
