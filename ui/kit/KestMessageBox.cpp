@@ -1,5 +1,6 @@
 #include "ui/kit/KestMessageBox.h"
 #include "storage/ConfigStorage.h"
+#include "ui/kit/DialogKeys.h"
 #include "ui/kit/Skin.h"
 #include "ui/kit/UiScale.h"
 #include <QFile>
@@ -164,18 +165,7 @@ void KestMessageBox::paintEvent(QPaintEvent *)
 
 void KestMessageBox::keyPressEvent(QKeyEvent *event)
 {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: {
-        auto *focused = qobject_cast<QToolButton *>(focusWidget());
-        (focused ? focused : m_yesButton)->click();
-        return;
-    }
-    case Qt::Key_Escape:
-        // The answer that changes nothing: No, Cancel, or the only one there is.
-        (m_noButton ? m_noButton : m_yesButton)->click();
-        return;
-    default:
+    // Esc: No, Cancel, or the only answer there is.
+    if (!answerDialogKey(this, event, m_yesButton, m_noButton ? m_noButton : m_yesButton))
         QDialog::keyPressEvent(event);
-    }
 }
