@@ -20,6 +20,8 @@ KestPushButton::KestPushButton(const QStringList &imagePaths, QWidget *parent, c
     setPalette(pal);
     // Reached by Tab, not taken by a click (a click must not pull the focus out of an edit).
     setFocusPolicy(Qt::TabFocus);
+    // In a dialog Enter belongs to the focused button only (key dialogs capture it).
+    setAutoDefault(false);
     setImages(imagePaths);
 }
 

@@ -86,7 +86,7 @@ QString ProfileControls::createProfileFile()
 
 void ProfileControls::addProfile()
 {
-    if (refuseFullLibrary() || !m_window.settle())
+    if (refuseFullLibrary())
         return;
     const QString name = createProfileFile();
     if (name.isEmpty()) {
@@ -164,7 +164,7 @@ void ProfileControls::deleteProfile()
         showMessage(2, tr("Every other saved profile is in use by another slot."));
         return;
     }
-    if (!m_window.settle() || showMessage(1, tr("Are you sure you want delete this profile?")) != 1)
+    if (showMessage(1, tr("Are you sure you want delete this profile?")) != 1)
         return;
     const QString replacement = deleteProfileFile(name);
     if (replacement.isEmpty()) {
