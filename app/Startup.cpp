@@ -53,6 +53,7 @@ int runMousecfg(int &argc, char **argv, const StartupHooks &hooks)
     (new MouseBusService(*window))->publish(productName);
     const bool tray = startsInTray(QCoreApplication::arguments());
     window->setStartedInTray(tray);
+    QObject::connect(window, &MousecfgWidget::quitAccepted, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     ActivationListener activation;
     QObject::connect(&activation, &ActivationListener::activationRequested, window, &MousecfgWidget::bringToFront);
     QObject::connect(&activation, &ActivationListener::settingsChanged, window, &MousecfgWidget::reloadStoredSettings);
@@ -67,7 +68,7 @@ int runMousecfg(int &argc, char **argv, const StartupHooks &hooks)
     // Started from a menu, the working folder is not the application folder.
     const QString icon = QStringLiteral("./skin/icon.ico");
     window->setWindowIcon(QIcon(QFileInfo::exists(icon) ? icon : appDir() + QStringLiteral("/skin/icon.ico")));
-    window->setWindowTitle(productName);
+    window->setWindowTitle(productName + QStringLiteral("[*]")); // "*" while edits wait for Apply
     if (hooks.afterWindow)
         hooks.afterWindow(*window);
 

@@ -1,4 +1,6 @@
 #include "model/SensorRanges.h"
+#include "storage/MouseSettings.h"
+#include <cstdlib>
 
 namespace {
 
@@ -27,4 +29,14 @@ const SensorRange *sensorRange(int sensor, const QString &productName)
         return &k3327Reduced;
     const SensorCapability *capability = sensorCapability(sensor);
     return capability ? &capability->range : nullptr;
+}
+
+int nearestRaw(const SensorRange &range, int sensor, int dpi)
+{
+    int best = range.rawMin;
+    for (int raw = range.rawMin; raw <= range.rawMax; ++raw) {
+        if (std::abs(sensorDpi(raw, sensor) - dpi) < std::abs(sensorDpi(best, sensor) - dpi))
+            best = raw;
+    }
+    return best;
 }

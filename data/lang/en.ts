@@ -948,6 +948,18 @@
         <source>No</source>
         <translation>No</translation>
     </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>KestPointSpeed</name>
@@ -1039,6 +1051,14 @@
         <location filename="../../ui/panels/KestSingleDPI.cpp" line="128"/>
         <source>DPI : %1</source>
         <translation>DPI : %1</translation>
+    </message>
+    <message>
+        <source>Make this the active stage</source>
+        <translation>Make this the active stage</translation>
+    </message>
+    <message>
+        <source>Type a DPI value and press Enter</source>
+        <translation>Type a DPI value and press Enter</translation>
     </message>
 </context>
 <context>
@@ -1823,6 +1843,66 @@
         <location filename="../../ui/main/MacroPage.cpp" line="21"/>
         <source>Profile %1, wheel down</source>
         <translation>Profile %1, wheel down</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimise</translation>
+    </message>
+    <message>
+        <source>Export this profile to a file</source>
+        <translation>Export this profile to a file</translation>
+    </message>
+    <message>
+        <source>Import a profile from a file</source>
+        <translation>Import a profile from a file</translation>
+    </message>
+    <message>
+        <source>Saved profiles</source>
+        <translation>Saved profiles</translation>
+    </message>
+    <message>
+        <source>Profile slot on the mouse</source>
+        <translation>Profile slot on the mouse</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Choose the mouse</source>
+        <translation>Choose the mouse</translation>
+    </message>
+    <message>
+        <source>Send the changes to the mouse</source>
+        <translation>Send the changes to the mouse</translation>
+    </message>
+    <message>
+        <source>Some changes have not been applied to the mouse yet.</source>
+        <translation>Some changes have not been applied to the mouse yet.</translation>
+    </message>
+    <message>
+        <source>buttons</source>
+        <translation>buttons</translation>
+    </message>
+    <message>
+        <source>lighting</source>
+        <translation>lighting</translation>
+    </message>
+    <message>
+        <source>rate and speeds</source>
+        <translation>rate and speeds</translation>
+    </message>
+    <message>
+        <source>Nothing to send</source>
+        <translation>Nothing to send</translation>
+    </message>
+    <message>
+        <source>Sent: %1</source>
+        <translation>Sent: %1</translation>
     </message>
 </context>
 <context>

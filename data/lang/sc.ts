@@ -948,6 +948,18 @@
         <source>No</source>
         <translation>否</translation>
     </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>放弃</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
 </context>
 <context>
     <name>KestPointSpeed</name>
@@ -1039,6 +1051,14 @@
         <location filename="../../ui/panels/KestSingleDPI.cpp" line="128"/>
         <source>DPI : %1</source>
         <translation>DPI : %1</translation>
+    </message>
+    <message>
+        <source>Make this the active stage</source>
+        <translation>设为当前档位</translation>
+    </message>
+    <message>
+        <source>Type a DPI value and press Enter</source>
+        <translation>输入 DPI 值后按回车键</translation>
     </message>
 </context>
 <context>
@@ -1823,6 +1843,66 @@
         <location filename="../../ui/main/MacroPage.cpp" line="21"/>
         <source>Profile %1, wheel down</source>
         <translation>配置 %1，滚轮向下</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Export this profile to a file</source>
+        <translation>将此配置导出到文件</translation>
+    </message>
+    <message>
+        <source>Import a profile from a file</source>
+        <translation>从文件导入配置</translation>
+    </message>
+    <message>
+        <source>Saved profiles</source>
+        <translation>已保存的配置</translation>
+    </message>
+    <message>
+        <source>Profile slot on the mouse</source>
+        <translation>鼠标上的配置槽位</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Choose the mouse</source>
+        <translation>选择鼠标</translation>
+    </message>
+    <message>
+        <source>Send the changes to the mouse</source>
+        <translation>将更改发送到鼠标</translation>
+    </message>
+    <message>
+        <source>Some changes have not been applied to the mouse yet.</source>
+        <translation>部分更改尚未应用到鼠标。</translation>
+    </message>
+    <message>
+        <source>buttons</source>
+        <translation>按键</translation>
+    </message>
+    <message>
+        <source>lighting</source>
+        <translation>灯光</translation>
+    </message>
+    <message>
+        <source>rate and speeds</source>
+        <translation>回报率和速度</translation>
+    </message>
+    <message>
+        <source>Nothing to send</source>
+        <translation>没有需要发送的内容</translation>
+    </message>
+    <message>
+        <source>Sent: %1</source>
+        <translation>已发送：%1</translation>
     </message>
 </context>
 <context>

@@ -948,6 +948,18 @@
         <source>No</source>
         <translation>否</translation>
     </message>
+    <message>
+        <source>Apply</source>
+        <translation>套用</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>捨棄</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
 </context>
 <context>
     <name>KestPointSpeed</name>
@@ -1039,6 +1051,14 @@
         <location filename="../../ui/panels/KestSingleDPI.cpp" line="128"/>
         <source>DPI : %1</source>
         <translation>DPI : %1</translation>
+    </message>
+    <message>
+        <source>Make this the active stage</source>
+        <translation>設為目前檔位</translation>
+    </message>
+    <message>
+        <source>Type a DPI value and press Enter</source>
+        <translation>輸入 DPI 值後按 Enter 鍵</translation>
     </message>
 </context>
 <context>
@@ -1823,6 +1843,66 @@
         <location filename="../../ui/main/MacroPage.cpp" line="21"/>
         <source>Profile %1, wheel down</source>
         <translation>設定檔 %1，滾輪向下</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Export this profile to a file</source>
+        <translation>將此設定檔匯出到檔案</translation>
+    </message>
+    <message>
+        <source>Import a profile from a file</source>
+        <translation>從檔案匯入設定檔</translation>
+    </message>
+    <message>
+        <source>Saved profiles</source>
+        <translation>已儲存的設定檔</translation>
+    </message>
+    <message>
+        <source>Profile slot on the mouse</source>
+        <translation>滑鼠上的設定檔槽位</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>Choose the mouse</source>
+        <translation>選擇滑鼠</translation>
+    </message>
+    <message>
+        <source>Send the changes to the mouse</source>
+        <translation>將變更傳送到滑鼠</translation>
+    </message>
+    <message>
+        <source>Some changes have not been applied to the mouse yet.</source>
+        <translation>部分變更尚未套用到滑鼠。</translation>
+    </message>
+    <message>
+        <source>buttons</source>
+        <translation>按鍵</translation>
+    </message>
+    <message>
+        <source>lighting</source>
+        <translation>燈光</translation>
+    </message>
+    <message>
+        <source>rate and speeds</source>
+        <translation>回報率和速度</translation>
+    </message>
+    <message>
+        <source>Nothing to send</source>
+        <translation>沒有需要傳送的內容</translation>
+    </message>
+    <message>
+        <source>Sent: %1</source>
+        <translation>已傳送：%1</translation>
     </message>
 </context>
 <context>

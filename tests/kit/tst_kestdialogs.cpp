@@ -59,6 +59,40 @@ private slots:
         QCOMPARE(got, result);
     }
 
+    // The keyboard: Enter presses the focused button (Yes, Ok or Apply at
+    // first), Tab moves on, Esc gives the answer that changes nothing.
+    void boxAnswersTheKeyboard_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<int>("result");
+        const QStringList enter{"Enter"}, esc{"Esc"}, tabEnter{"Tab", "Enter"};
+        QTest::newRow("ask, Enter") << 1 << enter << 1;
+        QTest::newRow("ask, Tab Enter") << 1 << tabEnter << 0;
+        QTest::newRow("ask, Tab Tab Space") << 1 << QStringList{"Tab", "Tab", "Space"} << 1;
+        QTest::newRow("ask, Esc") << 1 << esc << 0;
+        QTest::newRow("tell, Esc") << 2 << esc << 1;
+        QTest::newRow("unsaved, Enter") << 5 << enter << int(KestMessageBox::ApplyAnswer);
+        QTest::newRow("unsaved, Tab Enter") << 5 << tabEnter << int(KestMessageBox::DiscardAnswer);
+        QTest::newRow("unsaved, Tab Tab Space") << 5 << QStringList{"Tab", "Tab", "Space"} << int(KestMessageBox::CancelAnswer);
+        QTest::newRow("unsaved, Esc") << 5 << esc << int(KestMessageBox::CancelAnswer);
+    }
+    void boxAnswersTheKeyboard()
+    {
+        QFETCH(int, type);
+        QFETCH(QStringList, keys);
+        QFETCH(int, result);
+        static const QMap<QString, Qt::Key> kKeys{
+            {"Enter", Qt::Key_Return}, {"Esc", Qt::Key_Escape}, {"Tab", Qt::Key_Tab}, {"Space", Qt::Key_Space}};
+        KestMessageBox box(type, QString(), "Warning", "Some changes have not been applied to the mouse yet.");
+        QTimer::singleShot(0, &box, [&] {
+            for (const QString &key : keys)
+                QTest::keyClick(box.focusWidget() ? box.focusWidget() : &box, kKeys.value(key));
+        });
+        QTimer::singleShot(5000, &box, [&] { box.done(-2); }); // a stuck box fails instead of hanging
+        QCOMPARE(box.exec(), result);
+    }
+
     void boxLayoutByType_data()
     {
         QTest::addColumn<int>("type");
@@ -67,6 +101,7 @@ private slots:
         QTest::newRow("ask") << 1 << true << "Yes";
         QTest::newRow("tell") << 2 << false << "Ok";
         QTest::newRow("receiver") << 4 << false << "Ok";
+        QTest::newRow("unsaved") << 5 << true << "Apply";
     }
 
     void boxLayoutByType()

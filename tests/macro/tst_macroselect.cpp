@@ -133,12 +133,26 @@ private slots:
         QCOMPARE(dialog.loopCount(), 0);
     }
 
-    void noRejects()
+    // No and Esc reject; Enter is Yes.
+    void answers_data()
     {
+        QTest::addColumn<int>("key"); // 0: a click on No
+        QTest::addColumn<int>("result");
+        QTest::newRow("No") << 0 << int(QDialog::Rejected);
+        QTest::newRow("Esc") << int(Qt::Key_Escape) << int(QDialog::Rejected);
+        QTest::newRow("Enter") << int(Qt::Key_Return) << int(QDialog::Accepted);
+    }
+    void answers()
+    {
+        QFETCH(int, key);
+        QFETCH(int, result);
         KestMacroSelect dialog("MACRO SELECT", "zeta", 3, 0);
         dialog.show();
-        QTest::mouseClick(dialog.findChild<QToolButton *>("selectNoButton"), Qt::LeftButton);
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        if (key)
+            QTest::keyClick(&dialog, Qt::Key(key));
+        else
+            QTest::mouseClick(dialog.findChild<QToolButton *>("selectNoButton"), Qt::LeftButton);
+        QCOMPARE(dialog.result(), result);
     }
 };
 

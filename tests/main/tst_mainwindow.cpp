@@ -13,6 +13,7 @@
 #include "tests/support/MessageWatcher.h"
 #include "tests/support/VirtualMouseFixture.h"
 #include "ui/kit/KestLabel.h"
+#include "ui/kit/KestMessageBox.h"
 #include "ui/kit/KestProcessbar.h"
 #include "ui/kit/KestPushButton.h"
 #include "ui/main/MousecfgWidget.h"
@@ -121,6 +122,8 @@ private slots:
         QCOMPARE(virtualMouse().writeCount(0x46), 0);
         QCOMPARE(virtualMouse().writeCount(0x01), 0);
         QVERIFY(m_messages->texts().isEmpty());
+        QVERIFY(window->applyNotice()->isVisible());
+        QCOMPARE(window->applyNotice()->text(), QString("Nothing to send"));
     }
 
     void appliedChangeReachesTheMouse()
@@ -135,6 +138,7 @@ private slots:
         QVERIFY(!virtualMouse().writeOpen());
         QCOMPARE(readDiffFlag(), 0);
         QCOMPARE(int(window->appliedSettings().profiles[0].pollrate), 2);
+        QCOMPARE(window->applyNotice()->text(), QString("Sent: rate and speeds"));
         // A successful download starts the status thread again.
         QTRY_VERIFY(window->statusThreadRunning());
         QVERIFY(m_messages->texts().isEmpty());
@@ -683,6 +687,150 @@ private slots:
         setSleepHook({});
         QCOMPARE(m_messages->texts(), QStringList{"Send data failed, please try again."});
         QCOMPARE(readDiffFlag(), 1);
+    }
+
+    // An edit made with the keyboard on the DPI page is marked until it is
+    // applied, and what would throw it away asks first: apply, discard, cancel.
+    void unappliedEditIsMarkedAndAskedAbout_data()
+    {
+        QTest::addColumn<QString>("trigger");
+        QTest::addColumn<bool>("edit");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("goesOn");  // the slot changed, the program may end
+        QTest::addColumn<bool>("sent");    // the edit reached the mouse
+        QTest::addColumn<bool>("waiting"); // still marked afterwards
+        const int apply = KestMessageBox::ApplyAnswer, discard = KestMessageBox::DiscardAnswer,
+                  cancel = KestMessageBox::CancelAnswer;
+        QTest::newRow("slot change, nothing waiting") << "slot" << false << apply << true << false << false;
+        QTest::newRow("slot change, apply") << "slot" << true << apply << true << true << false;
+        QTest::newRow("slot change, discard") << "slot" << true << discard << true << false << false;
+        QTest::newRow("slot change, cancel") << "slot" << true << cancel << false << false << true;
+        QTest::newRow("quit, nothing waiting") << "quit" << false << cancel << true << false << false;
+        QTest::newRow("quit, apply") << "quit" << true << apply << true << true << false;
+        QTest::newRow("quit, discard") << "quit" << true << discard << true << false << false;
+        QTest::newRow("quit, cancel") << "quit" << true << cancel << false << false << true;
+        QTest::newRow("reload, apply") << "reload" << true << apply << true << true << false;
+        QTest::newRow("reload, discard") << "reload" << true << discard << true << false << false;
+        QTest::newRow("reload, cancel") << "reload" << true << cancel << true << false << true;
+    }
+    void unappliedEditIsMarkedAndAskedAbout()
+    {
+        QFETCH(QString, trigger);
+        QFETCH(bool, edit);
+        QFETCH(int, answer);
+        QFETCH(bool, goesOn);
+        QFETCH(bool, sent);
+        QFETCH(bool, waiting);
+        const QString prompt = "Some changes have not been applied to the mouse yet.";
+        auto window = openWindow(Connection::Receiver);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(window.get(), Qt::Key_3, Qt::ControlModifier);
+        QCOMPARE(window->currentPage(), 2);
+        QCOMPARE(window->button("applyButton")->text(), QString("Apply"));
+        QVERIFY(!window->isWindowModified());
+
+        KestTwoBarSlider *sliders = window->findChild<KestDPIWindow *>()->row(1)->slider();
+        QSlider *slider = sliders->isLinked() ? sliders->linkedSlider() : sliders->xSlider();
+        const uint before = window->workingSettings().profiles[0].dpiInfo[1].x;
+        if (edit) {
+            QTest::keyClick(slider, before < uint(slider->maximum()) ? Qt::Key_Right : Qt::Key_Left);
+            QTRY_COMPARE(window->button("applyButton")->text(), QString("Apply *"));
+            QVERIFY(window->isWindowModified());
+            QCOMPARE(window->findChild<QSystemTrayIcon *>()->toolTip(), currentProductName() + " *");
+        }
+        const uint edited = uint(slider->value());
+
+        m_messages->answerWith(answer);
+        QSignalSpy quit(window.get(), &MousecfgWidget::quitAccepted);
+        bool wentOn = false;
+        if (trigger == "slot") {
+            window->chooseSlot(1);
+            wentOn = window->workingSettings().profileId == 1;
+        } else if (trigger == "quit") {
+            window->findChild<QAction *>("quitAction")->trigger();
+            wentOn = quit.count() == 1;
+        } else {
+            // What mousectl does: store, then tell the window.
+            MouseSettings stored;
+            QVERIFY(loadSettings(stored));
+            stored.profiles[0].pollrate = 2;
+            QVERIFY(saveSettings(stored));
+            window->reloadStoredSettings();
+            QTRY_VERIFY(!m_messages->texts().isEmpty());
+            wentOn = window->workingSettings().profiles[0].pollrate == 2;
+        }
+        QCOMPARE(m_messages->texts(), edit ? QStringList{prompt} : QStringList());
+        QCOMPARE(wentOn, goesOn);
+        QCOMPARE(window->appliedSettings().profiles[0].dpiInfo[1].x == edited, sent || !edit);
+        if (sent)
+            QVERIFY(window->applyNotice()->text().startsWith("Sent: DPI"));
+        if (edit && !sent && !waiting)
+            QCOMPARE(window->workingSettings().profiles[0].dpiInfo[1].x, before);
+        QCOMPARE(window->hasUnappliedEdits(), waiting);
+        QTRY_COMPARE(window->button("applyButton")->text(), QString(waiting ? "Apply *" : "Apply"));
+    }
+
+    // Tab goes along the window: the tabs, the page shown, the profile row,
+    // the action rows, the header.
+    void tabGoesAlongTheWindow_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QStringList>("expected");
+        const QStringList tabs{"tabButton0", "tabButton1", "tabButton2", "tabButton3", "pageArea"};
+        const QStringList rest{"slotButton", "profileNameEdit", "savedProfileButton", "exportButton", "importButton",
+                               "resetButton", "addButton", "deleteButton", "copyButton", "resetAllButton",
+                               "loadButton", "saveButton", "okButton", "cancelButton", "applyButton",
+                               "firmwareButton", "languageButton", "minButton", "closeButton"};
+        QTest::newRow("LIGHTING") << 0 << tabs + rest;
+        QTest::newRow("CUSTOMIZE") << 1 << tabs + QStringList{"frontPicture", "frontButton", "sideButton"} + rest;
+        QTest::newRow("DPI") << 2 << tabs + rest;
+        QTest::newRow("MACRO") << 3 << tabs + rest;
+    }
+    void tabGoesAlongTheWindow()
+    {
+        QFETCH(int, page);
+        QFETCH(QStringList, expected);
+        auto window = openWindow(Connection::Receiver);
+        window->selectPage(page);
+        window->button("tabButton0")->setFocus();
+        QStringList seen;
+        for (int i = 0; i < 2000; ++i) {
+            QWidget *top = window->focusWidget();
+            QVERIFY(top);
+            QWidget *focus = top;
+            while (top->parentWidget() != window.get())
+                top = top->parentWidget();
+            if (seen.isEmpty() || seen.last() != top->objectName()) {
+                if (!seen.isEmpty() && top->objectName() == expected.first())
+                    break;
+                seen << top->objectName();
+            }
+            QTest::keyClick(focus, Qt::Key_Tab);
+        }
+        QCOMPARE(seen, expected);
+    }
+
+    // Every button whose picture says nothing has a tooltip; Apply and the
+    // tabs name their shortcuts.
+    void shortcutsAndTooltips()
+    {
+        auto window = openWindow(Connection::Receiver);
+        for (const char *name : {"exportButton", "importButton", "savedProfileButton", "slotButton", "closeButton",
+                                 "minButton", "languageButton"})
+            QVERIFY2(!window->button(name)->toolTip().isEmpty(), name);
+        QVERIFY(window->button("applyButton")->toolTip().endsWith("(Ctrl+S)"));
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        for (int page : {1, 3, 0, 2}) {
+            QCOMPARE(window->button(QString("tabButton%1").arg(page))->toolTip(), QString("Ctrl+%1").arg(page + 1));
+            QTest::keyClick(window.get(), Qt::Key(Qt::Key_1 + page), Qt::ControlModifier);
+            QCOMPARE(window->currentPage(), page);
+        }
+        window->workingSettings().profiles[0].pollrate = 2;
+        QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(int(virtualMouse().basicSettings().pollRate[0]), 2);
+        QVERIFY(m_messages->texts().isEmpty());
     }
 
     void mouseSideChangesWaitForAnOpenDialog()

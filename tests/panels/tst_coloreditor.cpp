@@ -263,6 +263,15 @@ private slots:
         editor.show();
         QTest::mouseClick(editor.cancelButton(), Qt::LeftButton);
         QCOMPARE(editor.result(), int(QDialog::Rejected));
+        // The keyboard: Enter in the hex field takes the colour, Esc leaves it.
+        editor.show();
+        auto *hex = editor.findChild<QLineEdit *>("hexEdit");
+        hex->setFocus();
+        QTest::keyClick(hex, Qt::Key_Return);
+        QCOMPARE(editor.result(), int(QDialog::Accepted));
+        editor.show();
+        QTest::keyClick(&editor, Qt::Key_Escape);
+        QCOMPARE(editor.result(), int(QDialog::Rejected));
     }
 
     void sliderShowsItsValueWhilePressed()

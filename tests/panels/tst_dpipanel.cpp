@@ -8,6 +8,7 @@
 #include "ui/panels/KestSingleDPI.h"
 #include "ui/panels/KestTwoBarSlider.h"
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QSlider>
 #include <QtTest>
@@ -165,6 +166,89 @@ private slots:
         QCOMPARE(row->valueLabel()->text(), QString("DPI : %1").arg(sensorDpi(40, 3327)));
         // Other stages are untouched.
         QCOMPARE(window.profileData().dpiInfo[1].x, 15u);
+    }
+
+    // Keys on a focused slider: arrows one step, Page Up/Down a tenth of the
+    // range (3389: 2..480, so 47), Home/End the ends.
+    void sliderKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<uint>("raw");
+        QTest::newRow("Right") << int(Qt::Key_Right) << 101u;
+        QTest::newRow("Left") << int(Qt::Key_Left) << 99u;
+        QTest::newRow("Up") << int(Qt::Key_Up) << 101u;
+        QTest::newRow("Page Up") << int(Qt::Key_PageUp) << 147u;
+        QTest::newRow("Page Down") << int(Qt::Key_PageDown) << 53u;
+        QTest::newRow("Home") << int(Qt::Key_Home) << 2u;
+        QTest::newRow("End") << int(Qt::Key_End) << 480u;
+    }
+    void sliderKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(uint, raw);
+        ProfileData profile = stagedProfile();
+        profile.dpiInfo[2].x = profile.dpiInfo[2].y = 100;
+        KestDPIWindow window(profile);
+        window.setProfile(profile, 3389);
+        QSlider *slider = window.row(2)->slider()->linkedSlider();
+        QVERIFY(slider->focusPolicy() & Qt::TabFocus);
+        QTest::keyClick(slider, Qt::Key(key));
+        QCOMPARE(window.profileData().dpiInfo[2].x, raw);
+        QCOMPARE(window.profileData().dpiInfo[2].y, raw);
+    }
+
+    // A typed DPI goes to the nearest value the sensor offers (the lower on a
+    // tie), within the slider's range, on both axes.
+    void typedDpiIsRoundedToTheSensor_data()
+    {
+        QTest::addColumn<int>("sensor");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<uint>("raw");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("exact") << 3389 << "7000" << 140u << "7000";
+        QTest::newRow("between two, the lower") << 3389 << "7025" << 140u << "7000";
+        QTest::newRow("nearer the upper") << 3389 << "7030" << 141u << "7050";
+        QTest::newRow("above the range") << 3389 << "99999" << 480u << "32000";
+        QTest::newRow("below the range") << 3389 << "0" << 2u << "100";
+        QTest::newRow("steps of ten") << 3212 << "1000" << 26u << "980";
+        QTest::newRow("reduced 3327") << 3327 << "16400" << 92u << "12400";
+    }
+    void typedDpiIsRoundedToTheSensor()
+    {
+        QFETCH(int, sensor);
+        QFETCH(QString, typed);
+        QFETCH(uint, raw);
+        QFETCH(QString, shown);
+        QVERIFY(setCurrentProductName("TREVIK"));
+        ProfileData profile = stagedProfile();
+        profile.dpiInfo[3].link = 0;
+        KestDPIWindow window(profile);
+        window.setProfile(profile, sensor);
+        KestSingleDPI *row = window.row(3);
+        QSignalSpy dpi(row, &KestSingleDPI::DPISignal);
+        QLineEdit *edit = row->dpiEdit();
+        edit->selectAll();
+        QTest::keyClicks(edit, typed);
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(window.profileData().dpiInfo[3].x, raw);
+        QCOMPARE(window.profileData().dpiInfo[3].y, raw);
+        QCOMPARE(row->valueLabel()->text(), "DPI : " + shown);
+        QCOMPARE(edit->text(), shown);
+        QCOMPARE(dpi.count(), 1);
+    }
+
+    // Tab along a row: stage, enable box, slider, typed value, link box.
+    void tabFollowsTheRow()
+    {
+        KestDPIWindow window(stagedProfile());
+        window.setProfile(stagedProfile(), 3389);
+        KestSingleDPI *row = window.row(1);
+        QStringList order;
+        for (QWidget *w = row->selectButton(); order.size() < 5; w = w->nextInFocusChain()) {
+            if (row->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(row))
+                order << w->objectName();
+        }
+        QCOMPARE(order, QStringList({"selectButton", "enableBox", "linkedSlider", "dpiEdit", "linkBox"}));
     }
 
     void slidersApartWriteOneAxisEach()

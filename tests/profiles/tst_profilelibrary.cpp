@@ -1,6 +1,7 @@
 // The saved-profile library of the main window: the list in the product's
 // Config.ini, ADD, COPY, DELETE, rename and choosing a saved profile.
 #include "tests/profiles/ProfileWindowFixture.h"
+#include "ui/kit/KestMessageBox.h"
 #include "platform/PointerSpeed.h"
 #include <QFile>
 
@@ -245,13 +246,15 @@ private slots:
         QCOMPARE(profileDifference(f.slotProfile(), spare), QString());
         QVERIFY(w.savedProfileMenu()->actions().value(2)->isChecked());
 
-        // The entry already in use reloads it: unsaved changes are dropped.
+        // The entry already in use reloads it: unsaved changes are asked about, then dropped.
         w.workingSettings().profiles[0].pollrate = 2;
+        f.messages->answerWith(KestMessageBox::DiscardAnswer);
         QVERIFY(f.chooseSaved("Spare"));
+        QCOMPARE(f.texts().last(), QString("Some changes have not been applied to the mouse yet."));
         QCOMPARE(int(f.slotProfile().pollrate), int(spare.pollrate));
         QVERIFY(f.chooseSaved("Work"));
         QCOMPARE(profileDifference(f.slotProfile(), work), QString());
-        QCOMPARE(f.texts().size(), 1);
+        QVERIFY(f.texts().size() >= 2);
     }
 
     void hostileListIsCleanedAndBounded()

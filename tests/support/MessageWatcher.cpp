@@ -26,7 +26,9 @@ void MessageWatcher::poll()
     if (!box)
         return;
     m_texts << openMessage();
-    if (m_accept)
+    if (m_answer >= 0)
+        box->done(m_answer);
+    else if (m_accept)
         box->accept();
     else
         box->reject();

@@ -211,12 +211,7 @@ DpiScale dpiScale()
 // The raw stage value whose DPI is nearest; the lower one on a tie.
 int nearestRaw(const DpiScale &scale, int dpi)
 {
-    int best = scale.range->rawMin;
-    for (int raw = scale.range->rawMin; raw <= scale.range->rawMax; ++raw) {
-        if (std::abs(sensorDpi(raw, scale.sensor) - dpi) < std::abs(sensorDpi(best, scale.sensor) - dpi))
-            best = raw;
-    }
-    return best;
+    return ::nearestRaw(*scale.range, scale.sensor, dpi);
 }
 
 // A stage's X or Y; on a stage with link on every axis of the stage moves with it.

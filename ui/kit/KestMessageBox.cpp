@@ -1,10 +1,12 @@
 #include "ui/kit/KestMessageBox.h"
 #include "storage/ConfigStorage.h"
 #include "ui/kit/Fonts.h"
+#include "ui/kit/DialogKeys.h"
 #include "ui/kit/Skin.h"
 #include "ui/kit/UiScale.h"
 #include <QFile>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QTimer>
@@ -23,10 +25,12 @@ constexpr int kButtonWidth = 110;
 constexpr int kButtonHeight = 32;
 constexpr int kTypeYesNo = 1;
 constexpr int kTypeReceiver = 4;
+constexpr int kTypeUnsaved = KestMessageBox::TYPE_UNSAVED;
 
 const char kButtonStyle[] =
     "QToolButton{background: rgb(0, 0, 0); color: rgb(255, 255, 255);                       "
-    "border-radius: 3px;  border: 1px rgb(%1, %2, %3);                       border-style: outset;}";
+    "border-radius: 3px;  border: 1px rgb(%1, %2, %3);                       border-style: outset;}"
+    "QToolButton:focus{border: 2px solid rgb(%1, %2, %3);}";
 
 // The icons are optional resources; without one the text stays centred.
 void setButtonIcon(QToolButton *button, const QString &resource)
@@ -68,10 +72,16 @@ KestMessageBox::KestMessageBox(int iType, const QString &windowTitle, const QStr
     m_message->setFont(languageFont(kMessagePx));
     m_message->setStyleSheet(QStringLiteral("color: rgb(220, 220, 220);"));
 
-    m_yesButton = makeButton(iType == kTypeYesNo ? tr("Yes") : tr("Ok"), "msgBoxYesBtn");
+    const bool unsaved = iType == kTypeUnsaved;
+    m_yesButton = makeButton(unsaved ? tr("Apply") : iType == kTypeYesNo ? tr("Yes") : tr("Ok"), "msgBoxYesBtn");
     connect(m_yesButton, &QToolButton::released, this, &QDialog::accept);
-    if (iType == kTypeYesNo) {
-        m_noButton = makeButton(tr("No"), "msgBoxNoBtn");
+    if (unsaved) {
+        m_discardButton = makeButton(tr("Discard"), "msgBoxDiscardBtn");
+        setButtonIcon(m_discardButton, QStringLiteral(":/no_Btn"));
+        connect(m_discardButton, &QToolButton::released, this, [this] { done(DiscardAnswer); });
+    }
+    if (iType == kTypeYesNo || unsaved) {
+        m_noButton = makeButton(unsaved ? tr("Cancel") : tr("No"), "msgBoxNoBtn");
         setButtonIcon(m_noButton, QStringLiteral(":/no_Btn"));
         connect(m_noButton, &QToolButton::released, this, &QDialog::reject);
     }
@@ -90,10 +100,12 @@ KestMessageBox::KestMessageBox(int iType, const QString &windowTitle, const QStr
     top->addSpacing(scaled(kMargin));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(m_yesButton);
-    if (m_noButton) {
-        buttons->addStretch();
-        buttons->addWidget(m_noButton);
+    for (QToolButton *other : {m_yesButton, m_discardButton, m_noButton}) {
+        if (!other)
+            continue;
+        if (other != m_yesButton)
+            buttons->addStretch();
+        buttons->addWidget(other);
     }
     buttons->addStretch();
     auto *all = new QVBoxLayout(this);
@@ -103,6 +115,7 @@ KestMessageBox::KestMessageBox(int iType, const QString &windowTitle, const QStr
     all->addSpacing(scaled(kMargin));
 
     setWindowTitle(windowTitle);
+    m_yesButton->setFocus();
     if (m_canClose) {
         m_pollTimer = new QTimer(this);
         connect(m_pollTimer, &QTimer::timeout, this, &KestMessageBox::GetPlugInSignal);
@@ -118,7 +131,7 @@ QToolButton *KestMessageBox::makeButton(const QString &text, const char *objectN
     b->setText(text);
     setButtonIcon(b, QStringLiteral(":/yes_Btn"));
     b->setStyleSheet(QString::fromLatin1(kButtonStyle).arg(c.red()).arg(c.green()).arg(c.blue()));
-    b->setFocusPolicy(Qt::NoFocus);
+    b->setFocusPolicy(Qt::StrongFocus);
     b->setFixedSize(scaled(kButtonWidth), scaled(kButtonHeight));
     b->setFont(languageFont(kMessagePx));
     return b;
@@ -142,4 +155,11 @@ void KestMessageBox::paintEvent(QPaintEvent *)
     p.setPen(QPen(themeColor(), 2));
     p.setBrush(Qt::NoBrush);
     p.drawRect(rect().adjusted(1, 1, -1, -1));
+}
+
+void KestMessageBox::keyPressEvent(QKeyEvent *event)
+{
+    // Esc: No, Cancel, or the only answer there is.
+    if (!answerDialogKey(this, event, m_yesButton, m_noButton ? m_noButton : m_yesButton))
+        QDialog::keyPressEvent(event);
 }

@@ -1,6 +1,9 @@
 #pragma once
-// Every user message: a skinned frameless dialog with Yes/No (type 1) or Ok
-// (types 2-4; type 4 shows the receiver picture instead of the warning sign).
+// Every user message: a skinned frameless dialog with Yes/No (type 1), Ok
+// (types 2-4; type 4 shows the receiver picture instead of the warning sign)
+// or Apply/Discard/Cancel (type 5, for edits not yet applied). Tab moves
+// between the buttons, Enter presses the focused one, Esc answers No, Cancel
+// or Ok.
 #include <QDialog>
 #include <QPixmap>
 #include <functional>
@@ -22,6 +25,9 @@ public:
                    Qt::WindowFlags flags = Qt::FramelessWindowHint);
 
     int type() const { return m_type; }
+    // exec() of a type 5 box.
+    enum UnsavedAnswer { CancelAnswer = 0, ApplyAnswer = 1, DiscardAnswer = 2 };
+    static constexpr int TYPE_UNSAVED = 5;
     static constexpr int kPollIntervalMs = 100;
 
 public slots:
@@ -29,6 +35,7 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QToolButton *makeButton(const QString &text, const char *objectName);
@@ -40,6 +47,7 @@ private:
     QLabel *m_message = nullptr;
     QToolButton *m_yesButton = nullptr;
     QToolButton *m_noButton = nullptr;
+    QToolButton *m_discardButton = nullptr;
     std::function<bool()> m_canClose;
     QTimer *m_pollTimer = nullptr;
 };

@@ -2,6 +2,7 @@
 #include "ui/kit/AccessibleNames.h"
 #include "ui/kit/Fonts.h"
 #include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -19,7 +20,10 @@ KestPushButton::KestPushButton(const QStringList &imagePaths, QWidget *parent, c
     QPalette pal = palette();
     pal.setColor(QPalette::ButtonText, Qt::white);
     setPalette(pal);
-    setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab, not taken by a click (a click must not pull the focus out of an edit).
+    setFocusPolicy(Qt::TabFocus);
+    // In a dialog Enter belongs to the focused button only (key dialogs capture it).
+    setAutoDefault(false);
     setImages(imagePaths);
     installAccessibleNames();
 }
@@ -154,6 +158,16 @@ void KestPushButton::mouseReleaseEvent(QMouseEvent *event)
     QPushButton::mouseReleaseEvent(event); // emits clicked
 }
 
+void KestPushButton::keyPressEvent(QKeyEvent *event)
+{
+    // Space presses a focused button already; Enter does too outside dialogs.
+    if (isEnabled() && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
 const QPixmap *KestPushButton::currentPixmap() const
 {
     if (m_curIndex >= 0 && m_curIndex < m_images.size())
@@ -189,5 +203,11 @@ void KestPushButton::paintEvent(QPaintEvent *)
         p.setFont(languageFont(m_pixelSize));
         p.setPen(palette().color(QPalette::ButtonText));
         p.drawText(rect(), int(m_alignment), m_text);
+    }
+    if (hasFocus()) {
+        p.setOpacity(1.0);
+        p.setPen(QPen(Qt::white, 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(rect().adjusted(1, 1, -2, -2));
     }
 }

@@ -1,5 +1,6 @@
 #include "ui/macro/DialogFrame.h"
 #include "storage/ConfigStorage.h"
+#include "ui/kit/DialogKeys.h"
 #include "ui/kit/KestMessageBox.h"
 #include "ui/kit/Fonts.h"
 #include "ui/kit/Skin.h"
@@ -30,9 +31,12 @@ QToolButton *DialogFrame::makeDialogButton(const QString &text, const char *obje
     b->setObjectName(QString::fromLatin1(objectName));
     b->setText(text);
     b->setStyleSheet(dialogButtonStyleSheet());
-    b->setFocusPolicy(Qt::NoFocus);
+    b->setFocusPolicy(Qt::StrongFocus);
     b->setFixedSize(scaled(kButtonWidth), scaled(kButtonHeight));
     b->setFont(languageFont(kButtonTextPx));
+    if (!m_firstAnswer)
+        m_firstAnswer = b;
+    m_lastAnswer = b;
     return b;
 }
 
@@ -62,6 +66,12 @@ void DialogFrame::paintEvent(QPaintEvent *)
     p.setPen(QPen(themeColor(), 2));
     p.setBrush(Qt::NoBrush);
     p.drawRect(rect().adjusted(1, 1, -1, -1));
+}
+
+void DialogFrame::keyPressEvent(QKeyEvent *event)
+{
+    if (!answerDialogKey(this, event, m_firstAnswer, m_lastAnswer))
+        QDialog::keyPressEvent(event);
 }
 
 void DialogFrame::mousePressEvent(QMouseEvent *event)

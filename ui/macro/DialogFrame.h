@@ -26,9 +26,13 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    // Enter presses the focused answer or the first one made (Yes), Esc the last one made (No).
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QPixmap m_background;
     QPoint m_dragOffset;
     bool m_dragging = false;
+    QToolButton *m_firstAnswer = nullptr;
+    QToolButton *m_lastAnswer = nullptr;
 };

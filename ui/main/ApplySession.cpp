@@ -12,6 +12,7 @@
 #include <QEventLoop>
 #include <QThread>
 #include <memory>
+#include <QStringList>
 #include <utility>
 
 ApplySession::ApplySession(MouseConnection *connection, QObject *parent) : QObject(parent), m_connection(connection)
@@ -68,6 +69,7 @@ int ApplySession::write(bool writeAll, const Wait &wait)
         loop.exec();
     }
     thread.wait();
+    m_iLastSent = thread.m_iSentFlags;
     m_bWriteRunning = false;
     // Device changes held back during the write are taken in now.
     if (m_connection)
@@ -76,6 +78,48 @@ int ApplySession::write(bool writeAll, const Wait &wait)
     if (!thread.m_bDiffSaved)
         forceNextWrite();
     return thread.m_iStatus;
+}
+
+QString ApplySession::sentText(int flags)
+{
+    static const struct {
+        int flag;
+        const char *name;
+    } kGroups[] = {
+        {ChangeDpi, QT_TRANSLATE_NOOP("MousecfgWidget", "DPI")},
+        {ChangeButtons, QT_TRANSLATE_NOOP("MousecfgWidget", "buttons")},
+        {ChangeLighting, QT_TRANSLATE_NOOP("MousecfgWidget", "lighting")},
+        {ChangeBasic, QT_TRANSLATE_NOOP("MousecfgWidget", "rate and speeds")},
+    };
+    QStringList names;
+    for (const auto &group : kGroups) {
+        if (flags & group.flag)
+            names << QCoreApplication::translate("MousecfgWidget", group.name);
+    }
+    if (names.isEmpty())
+        return QCoreApplication::translate("MousecfgWidget", "Nothing to send");
+    return QCoreApplication::translate("MousecfgWidget", "Sent: %1").arg(names.join(QStringLiteral(", ")));
+}
+
+int ApplySession::pendingChanges() const
+{
+    return diffSettings(m_working, m_applied);
+}
+
+void ApplySession::discardEdits()
+{
+    for (int i = 0; i < PROFILE_COUNT; ++i) {
+        ProfileData &profile = m_working.profiles[i];
+        const QString &name = m_working.profileNames[i];
+        // A slot without a file yet goes back to what was applied under its name.
+        if (loadProfileByName(profile, name) < 0 && name == m_applied.profileNames[i])
+            profile = m_applied.profiles[i];
+        profile.profileName = name;
+    }
+    const uint8_t slot = m_working.profileId;
+    for (const SettingField<MouseSettings> &field : configFields())
+        field.member.assign(m_working, m_applied);
+    m_working.profileId = slot;
 }
 
 QString ApplySession::failureText(int status)

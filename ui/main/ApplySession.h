@@ -41,8 +41,19 @@ public:
     // device result code, WriteStatusSleeping or WriteStatusNotSaved; -1 when
     // a write is running already.
     int write(bool writeAll, const Wait &wait = {});
+    // The groups the last write sent (ChangeFlag bits); 0 when it sent nothing.
+    int lastSent() const { return m_iLastSent; }
+    // What Apply should say once a write ended with status 0.
+    static QString sentText(int flags);
     // The message for a write status other than 0.
     static QString failureText(int status);
+
+    // Edits of the working record that have not reached the mouse: the
+    // groups in which it differs from the last-applied one.
+    int pendingChanges() const;
+    // Throws the working record's edits away: each slot again as its profile
+    // file holds it (as bound now), the global values as last applied.
+    void discardEdits();
 
     // Config.ini could not record that the mouse needs everything: the next write sends it anyway.
     void forceNextWrite();
@@ -70,4 +81,5 @@ private:
     bool m_bWriteRunning = false;
     bool m_bForceNextWrite = false;
     int m_activateSlot = -1;
+    int m_iLastSent = 0;
 };

@@ -27,6 +27,7 @@ void KestProcessThread::run()
         m_iStatus = 0;
         if (const int flags = write.differing()) {
             m_iStatus = quint8(write.send(flags));
+            m_iSentFlags = m_iStatus == 0 ? flags : 0;
             m_applied = m_working;
         }
     }

@@ -20,6 +20,7 @@ public:
     bool m_bDiffSaved = true; // "Config/Diff" reached Config.ini
     bool m_bWriteAll = false;
     int m_iActivateSlot = -1; // made active on the mouse before the write, when set
+    int m_iSentFlags = 0; // the groups that reached the mouse
 
 signals:
     void DoProcessDlg();

@@ -19,6 +19,9 @@
 #include "ui/main/StatusPresenter.h"
 #include "ui/main/WindowLayout.h"
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeySequence>
+#include <QShortcut>
 #include <QDebug>
 #include <QLabel>
 #include <QLineEdit>
@@ -83,6 +86,39 @@ const struct { const char *objectName; const char *text; } kTabImageButtons[] = 
     {"saveButton", QT_TRANSLATE_NOOP("MousecfgWidget", "SAVE")},
 };
 
+// Tab goes along the window as it reads: the tabs and their page, the
+// profile row, the action rows, then the header.
+const char *const kTabChain[] = {
+    "tabButton0", "tabButton1", "tabButton2", "tabButton3", "pageArea", "frontPicture", "sidePicture",
+    "frontButton", "sideButton",
+    "slotButton", "profileNameEdit", "savedProfileButton", "exportButton", "importButton", "resetButton",
+    "addButton", "deleteButton", "copyButton", "resetAllButton", "loadButton", "saveButton", "okButton",
+    "cancelButton", "applyButton", "mouseSelectButton", "firmwareButton", "languageButton", "minButton",
+    "closeButton",
+};
+
+// Tooltips of the buttons whose picture does not say what they do.
+const struct { const char *objectName; const char *tip; } kButtonTips[] = {
+    {"closeButton", QT_TRANSLATE_NOOP("MousecfgWidget", "Close")},
+    {"minButton", QT_TRANSLATE_NOOP("MousecfgWidget", "Minimise")},
+    {"exportButton", QT_TRANSLATE_NOOP("MousecfgWidget", "Export this profile to a file")},
+    {"importButton", QT_TRANSLATE_NOOP("MousecfgWidget", "Import a profile from a file")},
+    {"savedProfileButton", QT_TRANSLATE_NOOP("MousecfgWidget", "Saved profiles")},
+    {"slotButton", QT_TRANSLATE_NOOP("MousecfgWidget", "Profile slot on the mouse")},
+    {"languageButton", QT_TRANSLATE_NOOP("MousecfgWidget", "Language")},
+    {"mouseSelectButton", QT_TRANSLATE_NOOP("MousecfgWidget", "Choose the mouse")},
+};
+
+const QKeySequence kApplyKey(Qt::CTRL | Qt::Key_S);
+QKeySequence pageKey(int page)
+{
+    return QKeySequence(Qt::CTRL | (Qt::Key_1 + page));
+}
+QString keyText(const QKeySequence &key)
+{
+    return key.toString(QKeySequence::NativeText);
+}
+
 const char *const kTabTexts[] = {
     QT_TRANSLATE_NOOP("MousecfgWidget", "LIGHTING"),
     QT_TRANSLATE_NOOP("MousecfgWidget", "CUSTOMIZE"),
@@ -101,6 +137,7 @@ MousecfgWidget::MousecfgWidget(QWidget *parent)
     connect(m_chrome, &WindowChrome::languageSwitched, this, &MousecfgWidget::retranslate);
     connect(m_chrome, &WindowChrome::showRequested, this, &MousecfgWidget::slotWarning);
     connect(m_chrome, &WindowChrome::notSaved, this, [this] { reportSaved(false); });
+    connect(m_chrome, &WindowChrome::quitRequested, this, &MousecfgWidget::quitAfterAsking);
 
     m_mouseSelectButton = makeButton("mouseSelectButton", skinImages(tabImages()));
     m_mouseSelectButton->hide();
@@ -148,8 +185,14 @@ MousecfgWidget::MousecfgWidget(QWidget *parent)
     host.slotShown = [this](int slot) { switchToSlot(slot, false); };
     host.pageShown = [this](int page) { selectPage(page); };
     host.relabelled = [this] { retranslate(); };
+    host.settle = [this] { return settleUnappliedEdits(); };
     m_profiles = new ProfileControls(m_session, std::move(host), m_profileNameEdit, button("savedProfileButton"), this);
     m_chrome->buildTray(m_slotActions);
+    buildShortcuts();
+    orderTabChain();
+    // Edits come from input anywhere in the window and its dialogs.
+    qApp->installEventFilter(this);
+    updateUnsavedMark();
     slotRefreshBatteryStatus(0, 1, 1);
     updateConnectionIndicator();
     QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
@@ -205,6 +248,7 @@ void MousecfgWidget::buildButtons()
     for (int i = 0; i < PROFILE_COUNT; ++i) {
         KestPushButton *indicator = makeButton(QString("slotIndicator%1").arg(i), skinImages(tabImages()));
         indicator->setCheckable(true);
+        indicator->setFocusPolicy(Qt::NoFocus); // they only show the slot
         m_slotIndicators << indicator;
     }
 
@@ -243,6 +287,59 @@ void MousecfgWidget::buildStatusArea()
     m_cableIcon->setObjectName("cableIcon");
     m_cableIcon->setScaledContents(true);
     m_cableIcon->setPixmap(QPixmap(skinPath("cable.png")));
+    m_applyNotice = new QLabel(this);
+    m_applyNotice->setObjectName("applyNotice");
+    m_applyNotice->setWordWrap(true);
+    m_applyNotice->setAlignment(Qt::AlignCenter);
+    m_applyNotice->setStyleSheet("color: white; background: transparent;");
+    m_applyNotice->hide();
+    m_noticeTimer = new QTimer(this);
+    m_noticeTimer->setSingleShot(true);
+    m_noticeTimer->setInterval(APPLY_NOTICE_MS);
+    connect(m_noticeTimer, &QTimer::timeout, m_applyNotice, &QLabel::hide);
+}
+
+void MousecfgWidget::buildShortcuts()
+{
+    auto *apply = new QShortcut(kApplyKey, this);
+    connect(apply, &QShortcut::activated, this, [this] {
+        if (button("applyButton")->isEnabled())
+            this->apply();
+    });
+    for (int i = 0; i < m_tabButtons.size(); ++i) {
+        if (i == 3 && disableMacro() != 0)
+            continue;
+        auto *page = new QShortcut(pageKey(i), this);
+        connect(page, &QShortcut::activated, this, [this, i] {
+            if (m_tabButtons[i]->isEnabled())
+                selectPage(i);
+        });
+    }
+}
+
+// Each part of the chain goes with everything inside it, in the order it
+// had among itself (setTabOrder moves one widget, not its children, and
+// passes over widgets that take no focus).
+void MousecfgWidget::orderTabChain()
+{
+    QWidget *previous = nullptr;
+    for (const char *name : kTabChain) {
+        QWidget *part = findChild<QWidget *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+        if (!part)
+            continue;
+        QList<QWidget *> stops{part};
+        for (QWidget *w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+            if (part->isAncestorOf(w))
+                stops << w;
+        }
+        for (QWidget *stop : stops) {
+            if (stop->focusPolicy() == Qt::NoFocus)
+                continue;
+            if (previous)
+                setTabOrder(previous, stop);
+            previous = stop;
+        }
+    }
 }
 
 void MousecfgWidget::buildPages()
@@ -298,6 +395,11 @@ void MousecfgWidget::retranslate()
     m_nameLabel->setText(tr("NAME"));
     m_versionLabel->setText(tr("Version") + " : " + productVersion());
     m_profileNameEdit->setToolTip(tr("Press Enter To Apply"));
+    for (const auto &entry : kButtonTips)
+        button(entry.objectName)->setToolTip(tr(entry.tip));
+    button("applyButton")->setToolTip(tr("Send the changes to the mouse") + " (" + keyText(kApplyKey) + ")");
+    for (int i = 0; i < m_tabButtons.size(); ++i)
+        m_tabButtons[i]->setToolTip(keyText(pageKey(i)));
     for (int i = 0; i < PROFILE_COUNT; ++i) {
         const QString text = tr("Profile") + QString(" %1").arg(i + 1);
         m_slotActions[i]->setText(text);
@@ -305,6 +407,7 @@ void MousecfgWidget::retranslate()
     }
     m_slotButton->setText(m_slotActions[activeSlot(m_working)]->text());
     m_chrome->retranslateTray();
+    updateUnsavedMark();
     // The status thread picks up nothing language-dependent, but restarting it
     // keeps the language switch and the start-up sequence identical.
     stopStatusThread();
@@ -318,6 +421,87 @@ void MousecfgWidget::retranslate()
 void MousecfgWidget::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
+}
+
+// The window manager's close does what the close button does.
+void MousecfgWidget::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    closeToTray();
+}
+
+bool MousecfgWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonRelease:
+    case QEvent::KeyRelease:
+    case QEvent::Wheel:
+    case QEvent::FocusOut:
+        scheduleUnsavedMark();
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MousecfgWidget::scheduleUnsavedMark()
+{
+    if (std::exchange(m_bMarkScheduled, true))
+        return;
+    QTimer::singleShot(0, this, &MousecfgWidget::updateUnsavedMark);
+}
+
+void MousecfgWidget::updateUnsavedMark()
+{
+    m_bMarkScheduled = false;
+    // The write thread owns both records until it ends; runWrite looks again then.
+    if (m_session->writing() || !m_performancePage)
+        return;
+    m_bUnsaved = hasUnappliedEdits();
+    button("applyButton")->setText(m_bUnsaved ? tr("Apply") + QStringLiteral(" *") : tr("Apply"));
+    setWindowModified(m_bUnsaved);
+    m_chrome->setUnsavedMark(m_bUnsaved);
+}
+
+bool MousecfgWidget::hasUnappliedEdits() const
+{
+    return (m_performancePage && m_performancePage->hasEdits()) || m_session->pendingChanges() != 0;
+}
+
+bool MousecfgWidget::settleUnappliedEdits()
+{
+    if (m_session->writing())
+        return false;
+    if (!hasUnappliedEdits())
+        return true;
+    KestMessageBox box(KestMessageBox::TYPE_UNSAVED, QString(), tr("Warning"),
+                       tr("Some changes have not been applied to the mouse yet."), this);
+    switch (box.exec()) {
+    case KestMessageBox::ApplyAnswer:
+        apply();
+        return true;
+    case KestMessageBox::DiscardAnswer:
+        discardUnappliedEdits();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MousecfgWidget::discardUnappliedEdits()
+{
+    m_session->discardEdits();
+    refreshPanels();
+    updateUnsavedMark();
+}
+
+bool MousecfgWidget::quitAfterAsking()
+{
+    if (!settleUnappliedEdits())
+        return false;
+    emit quitAccepted();
+    return true;
 }
 
 void MousecfgWidget::loadPictures()
@@ -435,7 +619,7 @@ void MousecfgWidget::closeToTray()
     // Without a tray a hidden window could never be reached again.
     showMinimized();
     if (!isMinimized())
-        QCoreApplication::quit();
+        quitAfterAsking();
 }
 
 void MousecfgWidget::bringToFront()
@@ -481,6 +665,7 @@ void MousecfgWidget::refreshPanels()
     m_customizePage->refresh();
     m_performancePage->refresh();
     m_macroPage->refresh();
+    scheduleUnsavedMark();
 }
 
 void MousecfgWidget::collectPanelValues()
@@ -509,6 +694,17 @@ void MousecfgWidget::reloadStoredSettings()
     m_profileNameEdit->setText(m_working.profileNames[slot]);
     m_profiles->reload();
     refreshPanels();
+    // Nothing was lost: the edits stay on top of what was stored. Asked
+    // afterwards, so the program that stored is not kept waiting.
+    if (hasUnappliedEdits())
+        QTimer::singleShot(0, this, &MousecfgWidget::askAfterReload);
+}
+
+void MousecfgWidget::askAfterReload()
+{
+    if (m_status->hold([this] { askAfterReload(); }))
+        return;
+    settleUnappliedEdits();
 }
 
 MacroDialog *MousecfgWidget::macroPage() const

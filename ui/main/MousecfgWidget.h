@@ -63,6 +63,17 @@ public:
     // The slot menu: the slot goes active on the mouse and its tables are
     // sent, on the write thread, the window staying responsive.
     void chooseSlot(int index);
+    // Edits waiting for Apply, the DPI page's copies included.
+    bool hasUnappliedEdits() const;
+    // Before something throws edits away: asks to apply, discard or cancel.
+    // True when the caller may go on (nothing waited, applied or discarded).
+    bool settleUnappliedEdits();
+    // What the last write said it sent ("Sent: DPI" / "Nothing to send"), shown for a while.
+    QLabel *applyNotice() const { return m_applyNotice; }
+    static constexpr int APPLY_NOTICE_MS = 4000;
+    // "&Quit" and a close that ends the program: quitAccepted once the edits
+    // are settled; false when the user cancelled.
+    bool quitAfterAsking();
     // "--tray": the start-up check shows no "Dongle Disconnect!" box.
     void setStartedInTray(bool on) { m_bTrayStart = on; }
 
@@ -95,11 +106,15 @@ signals:
     void osdText(const QString &text);
     // The window shows this slot now (0-based).
     void slotShown(int slot);
+    // The program may end now ("&Quit", or a close where nothing else keeps it).
+    void quitAccepted();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
     void onButtonClicked();
@@ -117,6 +132,18 @@ private:
     void applyFonts();
     void retranslate();
     void loadPictures();
+    void buildShortcuts();
+    void orderTabChain();
+
+    // The "*" on Apply and in the titles while edits wait; checked after input, coalesced.
+    void scheduleUnsavedMark();
+    void updateUnsavedMark();
+    void discardUnappliedEdits();
+    void askAfterReload();
+    bool m_bMarkScheduled = false;
+    bool m_bUnsaved = false;
+    QLabel *m_applyNotice = nullptr;
+    class QTimer *m_noticeTimer = nullptr;
 
     // device connection
     void refreshMouseList();

@@ -58,6 +58,18 @@ void PerformancePage::refresh()
     m_loadedSlot = activeSlot(m_session->working());
 }
 
+bool PerformancePage::hasEdits() const
+{
+    if (m_loadedSlot != activeSlot(m_session->working()))
+        return false;
+    const ProfileData *const edited[] = {&m_dpiWindow->profileData(), &m_reportRate->profileData(), &m_pointSpeedProfile};
+    for (int i = 0; i < 3; ++i) {
+        if (!profile_merge::equal(*edited[i], m_loaded[i]))
+            return true;
+    }
+    return false;
+}
+
 void PerformancePage::collect()
 {
     // Copies of another slot (nothing reloaded them since) must not land here.

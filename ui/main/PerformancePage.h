@@ -21,6 +21,8 @@ public:
     void refresh();
     // Takes the panels' edits into the working record.
     void collect();
+    // Whether a panel holds an edit that collect() would take.
+    bool hasEdits() const;
 
 private:
     void layoutPanels();

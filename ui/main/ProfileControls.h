@@ -28,6 +28,7 @@ public:
         std::function<void(int slot)> slotShown;            // the working record has another slot or record
         std::function<void(int page)> pageShown;
         std::function<void()> relabelled;                   // texts shown again after a reset
+        std::function<bool()> settle;                       // edits waiting for Apply: asked about; false = cancelled
     };
 
     ProfileControls(ApplySession *session, Window window, QLineEdit *nameEdit, KestPushButton *savedProfileButton,

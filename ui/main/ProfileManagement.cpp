@@ -118,6 +118,8 @@ void ProfileControls::chooseSavedProfile(const QString &name)
         showMessage(2, tr("Profile is Already Used!"));
         return;
     }
+    if (!m_window.settle())
+        return;
     bindCurrentSlot(name);
     loadCurrentSlotFrom(name);
     m_window.panelsChanged();

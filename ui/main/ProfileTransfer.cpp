@@ -86,7 +86,7 @@ void ProfileControls::importProfile()
         showMessage(2, tr("Profile Exist!"));
         return;
     }
-    if (refuseFullLibrary())
+    if (refuseFullLibrary() || !m_window.settle())
         return;
     if (!QFile::copy(path, profileFilePath(name))) {
         showMessage(2, tr("The file could not be written: %1").arg(profileFilePath(name)));
@@ -129,6 +129,8 @@ void ProfileControls::loadConfigFile()
         showMessage(2, tr("The file does not hold complete profile settings: %1").arg(path));
         return;
     }
+    if (!m_window.settle())
+        return;
     // Imported over a copy of the last-applied settings into the working
     // ones, so the write that follows sees, and sends, what the file changes.
     MouseSettings imported = m_session->applied();

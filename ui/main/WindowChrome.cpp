@@ -187,7 +187,7 @@ void WindowChrome::buildTray(const QList<QAction *> &slotActions)
     m_quitAction = new KestAction(m_trayMenu);
     m_quitAction->setObjectName("quitAction");
     connect(m_loadAction, &QAction::triggered, this, &WindowChrome::showRequested);
-    connect(m_quitAction, &QAction::triggered, qApp, &QCoreApplication::quit);
+    connect(m_quitAction, &QAction::triggered, this, &WindowChrome::quitRequested);
     m_trayMenu->addAction(m_loadAction);
     m_trayMenu->addSeparator();
     m_trayMenu->addActions(slotActions); // the slot menu's own actions: same texts, same effect
@@ -208,7 +208,7 @@ void WindowChrome::retranslateTray()
         return;
     m_loadAction->setText(QCoreApplication::translate("MousecfgWidget", "&Load Config"));
     m_quitAction->setText(QCoreApplication::translate("MousecfgWidget", "&Quit"));
-    m_trayIcon->setToolTip(trayToolTip(m_trayStatus));
+    m_trayIcon->setToolTip(trayToolTip());
 }
 
 void WindowChrome::showConnection(bool receiver, bool cable)
@@ -219,7 +219,7 @@ void WindowChrome::showConnection(bool receiver, bool cable)
     m_trayStatus.cable = cable;
     m_trayStatus.product = currentProductName();
     if (m_trayIcon)
-        m_trayIcon->setToolTip(trayToolTip(m_trayStatus));
+        m_trayIcon->setToolTip(trayToolTip());
 }
 
 void WindowChrome::showBattery(const StatusPresenter::Battery &battery, bool measured)
@@ -231,7 +231,7 @@ void WindowChrome::showBattery(const StatusPresenter::Battery &battery, bool mea
     m_trayStatus.charging = battery.charging;
     m_trayStatus.percent = battery.percent;
     if (m_trayIcon)
-        m_trayIcon->setToolTip(trayToolTip(m_trayStatus));
+        m_trayIcon->setToolTip(trayToolTip());
     if (m_lowBattery.report(battery.percent, battery.charging, battery.cable, battery.off)) {
         if (!m_notifications) // the session bus only once there is something to say
             m_notifications = new DesktopNotifications(QDBusConnection::sessionBus(), this);
@@ -242,6 +242,18 @@ void WindowChrome::showBattery(const StatusPresenter::Battery &battery, bool mea
                                     .arg(battery.percent),
                                 QStringLiteral("battery-caution"));
     }
+}
+
+QString WindowChrome::trayToolTip() const
+{
+    return ::trayToolTip(m_trayStatus) + (m_bUnsaved ? QStringLiteral(" *") : QString());
+}
+
+void WindowChrome::setUnsavedMark(bool unsaved)
+{
+    m_bUnsaved = unsaved;
+    if (m_trayIcon)
+        m_trayIcon->setToolTip(trayToolTip());
 }
 
 void WindowChrome::iconActivated(QSystemTrayIcon::ActivationReason reason)

@@ -52,6 +52,8 @@ public:
     void showConnection(bool receiver, bool cable);
     void showBattery(const StatusPresenter::Battery &battery, bool measured);
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
+    // Edits wait for Apply: the tray's tooltip says so.
+    void setUnsavedMark(bool unsaved);
 
 signals:
     // Another translation is installed: the window shows its texts again.
@@ -59,6 +61,8 @@ signals:
     // The tray asks for the window ("Load Config", a click on a hidden window).
     void showRequested();
     void notSaved();
+    // "&Quit" from the tray menu; the window decides whether to end.
+    void quitRequested();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -69,6 +73,7 @@ private:
     void applyScale(int step, double scale);
     void switchLanguage(QAction *action);
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
+    QString trayToolTip() const;
 
     QWidget *m_window;
     double m_scale = 1.0;
@@ -92,4 +97,5 @@ private:
     TrayStatus m_trayStatus;
     LowBatteryWarning m_lowBattery;
     DesktopNotifications *m_notifications = nullptr;
+    bool m_bUnsaved = false;
 };

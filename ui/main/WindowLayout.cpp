@@ -45,6 +45,7 @@ constexpr WidgetPlace kPlaces[] = {
     {"okButton", {660, 592, 100, 32}},
     {"cancelButton", {768, 592, 100, 32}},
     {"applyButton", {876, 592, 100, 32}},
+    {"applyNotice", {496, 590, 160, 36}},
 };
 }
 

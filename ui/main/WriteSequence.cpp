@@ -6,6 +6,7 @@
 #include "ui/main/KestProcessThread.h"
 #include <QDebug>
 #include <utility>
+#include <QLabel>
 #include <QTimer>
 
 void MousecfgWidget::apply()
@@ -31,8 +32,15 @@ void MousecfgWidget::runWrite(bool writeAll)
         while (!ended)
             dialog.exec();
     });
-    if (status > 0)
+    if (status > 0) {
         showMessage(1, ApplySession::failureText(status));
+    } else if (status == 0) {
+        m_applyNotice->setText(ApplySession::sentText(m_session->lastSent()));
+        m_applyNotice->show();
+        m_applyNotice->raise();
+        m_noticeTimer->start();
+    }
+    updateUnsavedMark();
 }
 
 void MousecfgWidget::reportSaved(bool saved)
@@ -50,6 +58,9 @@ void MousecfgWidget::reportSaved(bool saved)
 void MousecfgWidget::chooseSlot(int index)
 {
     if (index < 0 || index >= PROFILE_COUNT)
+        return;
+    // The DPI page's copies belong to the slot shown now.
+    if (!settleUnappliedEdits())
         return;
     switchToSlot(index, false);
     // The slot goes active on the mouse on the write thread, ahead of its tables.

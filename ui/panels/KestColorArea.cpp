@@ -1,5 +1,6 @@
 #include "ui/panels/KestColorArea.h"
 #include "storage/ConfigStorage.h"
+#include "ui/kit/DialogKeys.h"
 #include "ui/kit/Fonts.h"
 #include "ui/kit/Skin.h"
 #include "ui/panels/DefaultColorArea.h"
@@ -166,7 +167,7 @@ QToolButton *KestColorArea::makeButton(const char *objectName, const QString &ic
 {
     auto *button = new QToolButton(this);
     button->setObjectName(QLatin1String(objectName));
-    button->setFocusPolicy(Qt::NoFocus);
+    button->setFocusPolicy(Qt::StrongFocus);
     // The icons are optional resources; without one the text stays centred.
     if (QFile::exists(icon)) {
         button->setIcon(QIcon(icon));
@@ -430,4 +431,10 @@ void KestColorArea::mouseReleaseEvent(QMouseEvent *event)
 {
     m_dragging = false;
     QDialog::mouseReleaseEvent(event);
+}
+
+void KestColorArea::keyPressEvent(QKeyEvent *event)
+{
+    if (!answerDialogKey(this, event, m_yesButton, m_noButton))
+        QDialog::keyPressEvent(event);
 }

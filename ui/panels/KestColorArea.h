@@ -65,6 +65,8 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    // Enter takes the colour (or presses the focused answer), Esc leaves it.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QSpinBox *makeSpinBox(const char *objectName, int maximum);

@@ -3,21 +3,26 @@
 #include "ui/kit/Fonts.h"
 #include "ui/kit/KestLabel.h"
 #include "ui/panels/KestTwoBarSlider.h"
+#include <QSlider>
 #include "ui/panels/PanelStyle.h"
 #include "model/SensorRanges.h"
 #include <QCheckBox>
 #include <QDebug>
 #include <QEvent>
+#include <QIntValidator>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <cmath>
+#include <iterator>
 
 namespace {
 // Places inside a 440 x 46 row at scale 1 (rows are 48 high, 2 of it spacing).
 const QRect kSelectPlace(0, 0, 44, 22);
-const QRect kValuePlace(46, 0, 220, 22);
+const QRect kValuePlace(46, 0, 104, 22);
+const QRect kEditPlace(152, 1, 62, 20);
 const QRect kLinkPlace(330, 0, 110, 22);
 const QRect kEnablePlace(4, 26, 16, 16);
 const QRect kMinPlace(22, 23, 46, 22);
@@ -41,13 +46,13 @@ KestSingleDPI::KestSingleDPI(QWidget *parent, int stage) : QWidget(parent), m_iS
     m_slider = new KestTwoBarSlider(this);
     m_linkBox = new QCheckBox(this);
     m_linkBox->setObjectName("linkBox");
-    m_linkBox->setFocusPolicy(Qt::NoFocus);
     m_enableBox = new QCheckBox(this);
     m_enableBox->setObjectName("enableBox");
-    m_enableBox->setFocusPolicy(Qt::NoFocus);
     m_selectButton = new QRadioButton(QString::number(stage + 1), this);
     m_selectButton->setObjectName("selectButton");
-    m_selectButton->setFocusPolicy(Qt::NoFocus);
+    for (QWidget *box : {static_cast<QWidget *>(m_linkBox), static_cast<QWidget *>(m_enableBox),
+                         static_cast<QWidget *>(m_selectButton)})
+        box->setFocusPolicy(Qt::TabFocus);
     m_minLabel = new KestLabel(this);
     m_minLabel->setObjectName("minLabel");
     m_minLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -58,6 +63,16 @@ KestSingleDPI::KestSingleDPI(QWidget *parent, int stage) : QWidget(parent), m_iS
     m_valueLabel = new KestLabel(this);
     m_valueLabel->setObjectName("valueLabel");
     m_valueLabel->setPixelSize(14);
+    m_dpiEdit = new QLineEdit(this);
+    m_dpiEdit->setObjectName("dpiEdit");
+    m_dpiEdit->setAlignment(Qt::AlignCenter);
+    m_dpiEdit->setValidator(new QIntValidator(0, 99999, m_dpiEdit));
+    connect(m_dpiEdit, &QLineEdit::editingFinished, this, &KestSingleDPI::takeTypedDpi);
+    // Along the row as it reads: stage, enable, slider, typed value, link.
+    QWidget *const chain[] = {m_selectButton, m_enableBox, m_slider->xSlider(), m_slider->ySlider(),
+                              m_slider->linkedSlider(), m_dpiEdit, m_linkBox};
+    for (size_t i = 1; i < std::size(chain); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
 
     connect(m_slider, SIGNAL(SliderChangedSignal(int, int)), this, SLOT(onSliderChanged(int, int)));
     connect(m_linkBox, SIGNAL(stateChanged(int)), this, SLOT(onStateChanged(int)));
@@ -77,6 +92,8 @@ void KestSingleDPI::retranslate()
 {
     m_linkBox->setText(tr("Link XY"));
     m_enableBox->setToolTip(tr("Use this stage"));
+    m_selectButton->setToolTip(tr("Make this the active stage"));
+    m_dpiEdit->setToolTip(tr("Type a DPI value and press Enter"));
     showValue();
 }
 
@@ -126,6 +143,26 @@ void KestSingleDPI::setValues(int x, int y)
 void KestSingleDPI::showValue()
 {
     m_valueLabel->setText(tr("DPI : %1").arg(sensorDpi(m_y, m_iSensor)));
+    if (!m_dpiEdit->hasFocus())
+        m_dpiEdit->setText(QString::number(sensorDpi(m_y, m_iSensor)));
+}
+
+// Rounded to the sensor as mousectl rounds it; both axes take it.
+void KestSingleDPI::takeTypedDpi()
+{
+    const SensorRange *range = sensorRange(m_iSensor, currentProductName());
+    bool ok = false;
+    const int dpi = m_dpiEdit->text().toInt(&ok);
+    if (!range || !ok) {
+        m_dpiEdit->setText(QString::number(sensorDpi(m_y, m_iSensor)));
+        return;
+    }
+    const int raw = nearestRaw(*range, m_iSensor, dpi);
+    m_dpiEdit->setText(QString::number(sensorDpi(raw, m_iSensor)));
+    if (raw == m_x && raw == m_y)
+        return;
+    m_slider->setValues(raw, raw);
+    onSliderChanged(raw, raw);
 }
 
 void KestSingleDPI::onSliderChanged(int x, int y)
@@ -187,6 +224,8 @@ void KestSingleDPI::setScale(double scale)
     applyStyleSheet(m_selectButton, radioStyleSheet(scale));
     m_selectButton->setFont(languageFont(14));
     m_linkBox->setFont(languageFont());
+    applyStyleSheet(m_dpiEdit, fieldStyleSheet(m_accent, scale));
+    m_dpiEdit->setFont(languageFont(12));
     m_slider->setScale(scale);
     relayout();
 }
@@ -199,6 +238,7 @@ void KestSingleDPI::relayout()
     };
     place(m_selectButton, kSelectPlace);
     place(m_valueLabel, kValuePlace);
+    place(m_dpiEdit, kEditPlace);
     place(m_linkBox, kLinkPlace);
     place(m_enableBox, kEnablePlace);
     place(m_minLabel, kMinPlace);

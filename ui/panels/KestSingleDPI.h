@@ -7,6 +7,7 @@
 class KestLabel;
 class KestTwoBarSlider;
 class QCheckBox;
+class QLineEdit;
 class QRadioButton;
 
 class KestSingleDPI : public QWidget
@@ -33,6 +34,8 @@ public:
     QCheckBox *enableBox() const { return m_enableBox; }
     QRadioButton *selectButton() const { return m_selectButton; }
     KestLabel *valueLabel() const { return m_valueLabel; }
+    // A DPI typed here goes to the nearest value the sensor offers.
+    QLineEdit *dpiEdit() const { return m_dpiEdit; }
     KestLabel *minLabel() const { return m_minLabel; }
     KestLabel *maxLabel() const { return m_maxLabel; }
 
@@ -56,6 +59,7 @@ protected:
 
 private:
     void showValue();
+    void takeTypedDpi();
     void relayout();
 
     const int m_iStage;
@@ -75,4 +79,5 @@ private:
     KestLabel *m_minLabel;
     KestLabel *m_maxLabel;
     KestLabel *m_valueLabel;
+    QLineEdit *m_dpiEdit;
 };

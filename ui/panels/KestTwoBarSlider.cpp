@@ -2,6 +2,7 @@
 #include "storage/ConfigStorage.h"
 #include "ui/kit/Fonts.h"
 #include "ui/panels/PanelStyle.h"
+#include <QKeyEvent>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -45,8 +46,26 @@ QSlider *KestTwoBarSlider::makeSlider(const char *objectName)
     slider->setSingleStep(1);
     slider->setPageStep(1);
     slider->setTickPosition(QSlider::NoTicks);
-    slider->setFocusPolicy(Qt::NoFocus);
+    slider->setFocusPolicy(Qt::StrongFocus);
+    slider->installEventFilter(this);
     return slider;
+}
+
+int KestTwoBarSlider::keyPageStep() const
+{
+    return qMax(1, (maximum() - minimum()) / 10);
+}
+
+bool KestTwoBarSlider::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *slider = qobject_cast<QSlider *>(watched);
+    if (!slider || event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    if (key != Qt::Key_PageUp && key != Qt::Key_PageDown)
+        return false;
+    slider->setValue(slider->value() + (key == Qt::Key_PageUp ? keyPageStep() : -keyPageStep()));
+    return true;
 }
 
 void KestTwoBarSlider::setRange(int max, int min)

@@ -21,6 +21,10 @@ public:
     void setScale(double scale);
     void setAccent(const QColor &accent);
 
+    // Page Up and Page Down move a tenth of the range (a click on the groove
+    // still moves one step).
+    int keyPageStep() const;
+
     int minimum() const;
     int maximum() const;
     QSlider *xSlider() const { return m_x; }
@@ -32,6 +36,7 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QSlider *makeSlider(const char *objectName);
