@@ -104,6 +104,10 @@
         <translation>Use DPI stage %1</translation>
     </message>
     <message>
+        <source>DPI stage %1, typed value</source>
+        <translation>DPI stage %1, typed value</translation>
+    </message>
+    <message>
         <location filename="../../ui/kit/AccessibleNames.cpp" line="45"/>
         <source>Pointer speed</source>
         <translation>Pointer speed</translation>
@@ -2064,6 +2068,19 @@
         <location filename="../../sim/control/VirtualMouseWindow.cpp" line="125"/>
         <source>Clear</source>
         <translation>Clear</translation>
+    </message>
+</context>
+<context>
+    <name>NodeAccess</name>
+    <message>
+        <location filename="../../device/NodeAccess.cpp" line="1"/>
+        <source>The mouse is attached at %1, but this user may not open it (permission denied). Most likely the udev rule 70-mousecfg.rules is not installed, or you are not logged in at this computer&apos;s seat (a remote or second login gets no access). Install the rule (see Installing in the README) or log in at the seat, then plug the mouse in again.</source>
+        <translation>The mouse is attached at %1, but this user may not open it (permission denied). Most likely the udev rule 70-mousecfg.rules is not installed, or you are not logged in at this computer&apos;s seat (a remote or second login gets no access). Install the rule (see Installing in the README) or log in at the seat, then plug the mouse in again.</translation>
+    </message>
+    <message>
+        <location filename="../../device/NodeAccess.cpp" line="1"/>
+        <source>The mouse is attached at %1, but it cannot be opened (%2). Plug the mouse in again.</source>
+        <translation>The mouse is attached at %1, but it cannot be opened (%2). Plug the mouse in again.</translation>
     </message>
 </context>
 </TS>

@@ -104,6 +104,10 @@
         <translation>启用 DPI 档位 %1</translation>
     </message>
     <message>
+        <source>DPI stage %1, typed value</source>
+        <translation>DPI 档位 %1，输入的数值</translation>
+    </message>
+    <message>
         <location filename="../../ui/kit/AccessibleNames.cpp" line="45"/>
         <source>Pointer speed</source>
         <translation>指针速度</translation>
@@ -2064,6 +2068,19 @@
         <location filename="../../sim/control/VirtualMouseWindow.cpp" line="125"/>
         <source>Clear</source>
         <translation>清除</translation>
+    </message>
+</context>
+<context>
+    <name>NodeAccess</name>
+    <message>
+        <location filename="../../device/NodeAccess.cpp" line="1"/>
+        <source>The mouse is attached at %1, but this user may not open it (permission denied). Most likely the udev rule 70-mousecfg.rules is not installed, or you are not logged in at this computer&apos;s seat (a remote or second login gets no access). Install the rule (see Installing in the README) or log in at the seat, then plug the mouse in again.</source>
+        <translation>鼠标已连接在 %1，但当前用户无权打开它（权限被拒绝）。最可能的原因是未安装 udev 规则 70-mousecfg.rules，或者您没有在这台电脑的座席上登录（远程登录或第二个登录无法访问）。请安装该规则（见 README 中的“Installing”）或在座席上登录，然后重新插入鼠标。</translation>
+    </message>
+    <message>
+        <location filename="../../device/NodeAccess.cpp" line="1"/>
+        <source>The mouse is attached at %1, but it cannot be opened (%2). Plug the mouse in again.</source>
+        <translation>鼠标已连接在 %1，但无法打开（%2）。请重新插入鼠标。</translation>
     </message>
 </context>
 </TS>

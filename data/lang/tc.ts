@@ -104,6 +104,10 @@
         <translation>啟用 DPI 檔位 %1</translation>
     </message>
     <message>
+        <source>DPI stage %1, typed value</source>
+        <translation>DPI 檔位 %1，輸入的數值</translation>
+    </message>
+    <message>
         <location filename="../../ui/kit/AccessibleNames.cpp" line="45"/>
         <source>Pointer speed</source>
         <translation>指標速度</translation>
@@ -2064,6 +2068,19 @@
         <location filename="../../sim/control/VirtualMouseWindow.cpp" line="125"/>
         <source>Clear</source>
         <translation>清除</translation>
+    </message>
+</context>
+<context>
+    <name>NodeAccess</name>
+    <message>
+        <location filename="../../device/NodeAccess.cpp" line="1"/>
+        <source>The mouse is attached at %1, but this user may not open it (permission denied). Most likely the udev rule 70-mousecfg.rules is not installed, or you are not logged in at this computer&apos;s seat (a remote or second login gets no access). Install the rule (see Installing in the README) or log in at the seat, then plug the mouse in again.</source>
+        <translation>滑鼠已連接在 %1，但目前使用者無權開啟它（權限被拒絕）。最可能的原因是未安裝 udev 規則 70-mousecfg.rules，或者您沒有在這台電腦的座席上登入（遠端登入或第二個登入無法存取）。請安裝該規則（見 README 中的「Installing」）或在座席上登入，然後重新插入滑鼠。</translation>
+    </message>
+    <message>
+        <location filename="../../device/NodeAccess.cpp" line="1"/>
+        <source>The mouse is attached at %1, but it cannot be opened (%2). Plug the mouse in again.</source>
+        <translation>滑鼠已連接在 %1，但無法開啟（%2）。請重新插入滑鼠。</translation>
     </message>
 </context>
 </TS>

@@ -156,8 +156,10 @@ private slots:
         DeviceNotices notices;
         QObject::connect(&virtualMouse(), &VirtualMouse::interfaceChanged, &notices, &DeviceNotices::notice);
         m_window.reset(createWindow(notices));
-        // The first look saw the mouse as it was; the notice waits for the event loop.
-        QCOMPARE(m_window->mouseCount(), 1 - mice);
+        // The first look saw the mouse as it was (a pulled one fails to open at once);
+        // the notice waits for the event loop.
+        if (plug)
+            QCOMPARE(m_window->mouseCount(), 0);
         QVERIFY(notices.waiting() > 0);
         QTRY_COMPARE(m_window->mouseCount(), mice);
         QCOMPARE(m_window->connection()->commandHandleOpen(), mice == 1);

@@ -156,6 +156,7 @@ private slots:
         virtualMouse().setFailAllWrites(false);
         // While every write failed the status query went unanswered (mouse off); let it read again.
         window->stopStatusThread();
+        QCoreApplication::processEvents(); // what the stopped thread still said arrives first
         window->startStatusThread();
         QTRY_VERIFY(window->batteryBar()->overlayText().isEmpty());
         virtualMouse().resetCounters();
@@ -737,7 +738,7 @@ private slots:
             QTest::keyClick(slider, before < uint(slider->maximum()) ? Qt::Key_Right : Qt::Key_Left);
             QTRY_COMPARE(window->button("applyButton")->text(), QString("Apply *"));
             QVERIFY(window->isWindowModified());
-            QCOMPARE(window->findChild<QSystemTrayIcon *>()->toolTip(), currentProductName() + " *");
+            QVERIFY(window->findChild<QSystemTrayIcon *>()->toolTip().endsWith(" *"));
         }
         const uint edited = uint(slider->value());
 

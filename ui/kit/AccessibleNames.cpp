@@ -42,6 +42,7 @@ const NameRow kNames[] = {
     NAME("xSlider", "DPI stage %1, X"),
     NAME("ySlider", "DPI stage %1, Y"),
     NAME("enableBox", "Use DPI stage %1"),
+    NAME("dpiEdit", "DPI stage %1, typed value"),
     NAME("pointerSpeedSlider", "Pointer speed"),
     NAME("scrollSpeedSpinBox", "Scroll speed"),
     // MACRO
