@@ -80,10 +80,12 @@ void KestGetBatteryThread::query(hid_device *handle)
     unsigned char r[REPORT_SIZE] = {};
     std::copy(query.begin(), query.end(), q);
     bool answered = false;
+    bool sent = false;
     {
         const CommandHandleLock owner(commandHandleMutex());
         drainInput(handle, onStatus);
-        if (hid().write(handle, q, REPORT_SIZE) < 0)
+        sent = hid().write(handle, q, REPORT_SIZE) >= 0;
+        if (!sent)
             qDebug("Unable to send a feature report.\n");
         sleepMs(STATUS_WRITE_PAUSE_MS);
         // State changes may come before the reply; they are passed on on the way.
@@ -101,7 +103,10 @@ void KestGetBatteryThread::query(hid_device *handle)
             emitStatusReport(*this, r);
         }
     }
-    if (!answered)
+    // Only a query the mouse had its chance to answer says it is off: one
+    // that never went out, or whose wait a stop cut short, would arrive
+    // stale, after the next thread has found the mouse awake.
+    if (!answered && sent && !isStop)
         emit RefreshBatteryStatus(0, 0, 0);
 }
 

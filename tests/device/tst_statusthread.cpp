@@ -60,6 +60,8 @@ private slots:
     void statusReplies_data();
     void statusReplies();
     void silentMouse();
+    void noOffFromAQueryWithoutItsChance_data();
+    void noOffFromAQueryWithoutItsChance();
     void queryEvery56Cycles_data();
     void queryEvery56Cycles();
     void stopWaitsForTheLoop();
@@ -160,6 +162,31 @@ void TestStatusThread::silentMouse()
     QCOMPARE(batterySpy.at(0), args({0, 0, 0}));
     // The pause after the query, then each listening read waited out.
     QCOMPARE(pauses, (QVector<int>{10, 450, 450, 450, 450, 450}));
+}
+
+// A query that never went out, or whose wait a stop overtook, must not call
+// the mouse off: that would arrive after the next thread has found it awake.
+void TestStatusThread::noOffFromAQueryWithoutItsChance_data()
+{
+    QTest::addColumn<bool>("failWrites");
+    QTest::newRow("query not sent") << true;
+    QTest::newRow("stopped while waiting for the reply") << false;
+}
+
+void TestStatusThread::noOffFromAQueryWithoutItsChance()
+{
+    QFETCH(bool, failWrites);
+    ConnectedMouse m;
+    m.mouse().setFailAllWrites(failWrites);
+    m.mouse().dropReplies(1000);
+    KestGetBatteryThread thread;
+    QSignalSpy batterySpy(&thread, SIGNAL(RefreshBatteryStatus(quint8, quint8, quint8)));
+    runCycles(thread, 2, [&](int ms) {
+        if (!failWrites && ms == STATUS_WRITE_PAUSE_MS)
+            thread.stop();
+    });
+    QCOMPARE(m.mouse().writeCount(0x48), 1);
+    QCOMPARE(batterySpy.size(), 0);
 }
 
 void TestStatusThread::queryEvery56Cycles_data()
