@@ -388,11 +388,19 @@ bool IniWriter::commit()
 {
     if (!m_ready)
         return false;
-    // One commit per writer; the lock is held for this file's write only.
-    m_ready = false;
     if (m_parsePending)
         return keepTarget();
-    m_after = settings().toBytes();
+    return commitBytes(settings().toBytes());
+}
+
+bool IniWriter::commitBytes(const QByteArray &bytes)
+{
+    if (!m_ready)
+        return false;
+    // One commit per writer; the lock is held for this file's write only.
+    m_ready = false;
+    m_parsePending = false;
+    m_after = bytes;
     const bool written = (m_targetExisted && m_after == m_before) || replaceTarget(m_after);
     m_lock->unlock();
     if (!written)

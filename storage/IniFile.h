@@ -102,6 +102,8 @@ public:
     // the file not written (folder read-only, disk full) or not moved, or the
     // target is a link out of the owned folder. Once per writer.
     bool commit();
+    // The same with the file's new bytes made by the caller (the entries are not used).
+    bool commitBytes(const QByteArray &bytes);
     // After a successful commit(): whether the target's bytes changed, and what it holds.
     bool changedFile() const { return m_changedFile; }
     const QByteArray &committedBytes() const { return m_after; }

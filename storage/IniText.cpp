@@ -508,6 +508,40 @@ bool writtenBefore(const WriteKey &a, const WriteKey &b)
 
 } // namespace
 
+QByteArray IniText::keyBytes(QStringView name)
+{
+    QByteArray out;
+    appendEscapedKey(name, out);
+    return out;
+}
+
+QByteArray IniText::valueBytes(const QVariant &value)
+{
+    return valueText(value);
+}
+
+bool IniText::holdsExactly(const QByteArray &bytes, const QByteArray &header, const QByteArray &keys)
+{
+    const char *d = bytes.constData();
+    const int n = bytes.size();
+    int pos = 0;
+    int start = 0;
+    int length = 0;
+    int equals = -1;
+    if (!nextLine(d, n, pos, start, length, equals) || length != header.size()
+        || std::memcmp(d + start, header.constData(), size_t(length)) != 0)
+        return false;
+    // Escaped keys hold no '=', so each one ends at the next.
+    for (int key = 0; key < keys.size();) {
+        const int end = keys.indexOf('=', key);
+        if (end < 0 || !nextLine(d, n, pos, start, length, equals) || equals - start != end - key
+            || std::memcmp(d + start, keys.constData() + key, size_t(end - key)) != 0)
+            return false;
+        key = end + 1;
+    }
+    return !nextLine(d, n, pos, start, length, equals);
+}
+
 IniText::IniText(const QByteArray &bytes) : m_source(bytes)
 {
     parse(bytes);

@@ -41,6 +41,16 @@ public:
     // What QSettings writes for these entries.
     QByteArray toBytes() const;
 
+    // How a key (within its group) and a value are written, for writers that
+    // produce a file's bytes without building its entries.
+    static QByteArray keyBytes(QStringView name);
+    static QByteArray valueBytes(const QVariant &value);
+    // True when bytes parse to exactly one group, headed `header` ("[Name]"),
+    // holding the entries `keys` names ("key1=key2=...", as keyBytes writes
+    // them) in that order and nothing else: a save over such bytes writes
+    // only its own entries.
+    static bool holdsExactly(const QByteArray &bytes, const QByteArray &header, const QByteArray &keys);
+
 private:
     struct Entry {
         QString key;

@@ -2,6 +2,7 @@
 #include "storage/ConfigStorage.h"
 #include "storage/IniFile.h"
 #include "storage/ProfileEntries.h"
+#include "storage/ProfileLayout.h"
 #include "storage/SafeName.h"
 #include <QCryptographicHash>
 #include <QDebug>
@@ -96,6 +97,11 @@ void readProfileText(ProfileData &profile, const QByteArray &bytes)
 
 QByteArray profileText(const ProfileData &profile, const QByteArray &previous)
 {
+    // A file of nothing but the profile's own entries is written straight from
+    // the record; one that also holds other entries keeps them through a merge.
+    const ProfileLayout &layout = ProfileLayout::of(LedPowerEntries::Included);
+    if (previous.isEmpty() || layout.holdsOnlyGroup(previous, kGroup))
+        return layout.groupText(kGroup, profile);
     IniText text(previous);
     writeProfileEntries(text, kGroup, profile, LedPowerEntries::Included);
     return text.toBytes();
@@ -106,8 +112,7 @@ bool saveProfile(const ProfileData &profile, const QString &path)
     IniWriter ini(path, IniStart::Deferred);
     if (holdsSavedProfile(path, profile, ini.targetBytes()))
         return ini.keepTarget();
-    writeProfileEntries(ini.settings(), kGroup, profile, LedPowerEntries::Included);
-    const bool saved = ini.commit();
+    const bool saved = ini.commitBytes(profileText(profile, ini.targetBytes()));
     rememberSave(path, profile, saved ? &ini : nullptr);
     return saved;
 }

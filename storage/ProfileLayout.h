@@ -1,0 +1,34 @@
+#pragma once
+// The entries of a profile group in the order and form the files hold them,
+// laid out once per process: a save writes a group straight from the record
+// instead of building thousands of keys and entries.
+#include "storage/ProfileEntries.h"
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+class ProfileLayout
+{
+public:
+    static const ProfileLayout &of(LedPowerEntries ledPower);
+
+    // "key=value\n" for every entry, in write order.
+    void appendEntries(QByteArray &out, const ProfileData &profile) const;
+    // The whole text of a file holding [group] and nothing else.
+    QByteArray groupText(const QString &group, const ProfileData &profile) const;
+    // True when a save over bytes would leave nothing but this group's entries.
+    bool holdsOnlyGroup(const QByteArray &bytes, const QString &group) const;
+
+private:
+    explicit ProfileLayout(LedPowerEntries ledPower);
+
+    struct Entry {
+        int keyStart;  // of "key=" in m_keys
+        int keyLength;
+        const void *field;
+        int offset;    // of the field's record inside ProfileData
+        void (*append)(QByteArray &out, const void *field, const char *record);
+    };
+    QByteArray m_keys;
+    std::vector<Entry> m_entries;
+};
