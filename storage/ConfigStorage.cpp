@@ -7,6 +7,7 @@
 #include "storage/SlotNames.h"
 #include <QDebug>
 #include <QFileInfo>
+#include <functional>
 
 namespace {
 
@@ -32,11 +33,43 @@ QString configString(const QString &key)
     return IniFile(configFilePath()).stringValue(key);
 }
 
+// Config.ini after `change`; a file that already holds the outcome is neither
+// locked nor written. False when change refuses or the file cannot be written.
+bool changeConfig(const std::function<bool(IniText &)> &change)
+{
+    QByteArray bytes;
+    if (readUnlockedBytes(configFilePath(), bytes)) {
+        IniText text(bytes);
+        const bool ok = change(text);
+        if (text.toBytes() == bytes)
+            return ok;
+    }
+    IniWriter ini(configFilePath());
+    const bool ok = change(ini.settings());
+    return ini.commit() && ok;
+}
+
 bool setConfigValue(const QString &key, const QVariant &value)
 {
-    IniWriter ini(configFilePath());
-    ini->setValue(key, value);
-    return ini.commit();
+    return changeConfig([&](IniText &ini) {
+        ini.setValue(key, value);
+        return true;
+    });
+}
+
+// The five slot names; false for a name that cannot name a file (it is not stored).
+bool setProfileNames(IniText &ini, const MouseSettings &settings)
+{
+    bool ok = true;
+    for (int i = 0; i < PROFILE_COUNT; ++i) {
+        if (isSafeFileName(settings.profileNames[i])) {
+            ini.setValue(profileNameKey(i), settings.profileNames[i]);
+        } else {
+            qWarning().noquote() << "Not storing unusable profile name" << settings.profileNames[i];
+            ok = false;
+        }
+    }
+    return ok;
 }
 
 void readConfigFields(const IniFile &ini, MouseSettings &settings)
@@ -116,35 +149,21 @@ bool saveConfigEntries(const MouseSettings &settings)
 {
     // Config.ini is locked for its own write only, so other writers of it (the
     // status display, mousectl) are not kept waiting.
-    IniWriter ini(configFilePath());
-    bool ok = true;
-    for (const SettingField<MouseSettings> &field : configFields())
-        writeConfigEntry(ini.settings(), field, settings);
-    for (int i = 0; i < PROFILE_COUNT; ++i) {
-        if (isSafeFileName(settings.profileNames[i]))
-            ini->setValue(profileNameKey(i), settings.profileNames[i]);
-        else
-            ok = false;
-    }
-    return ini.commit() && ok;
+    return changeConfig([&](IniText &ini) {
+        for (const SettingField<MouseSettings> &field : configFields())
+            writeConfigEntry(ini, field, settings);
+        return setProfileNames(ini, settings);
+    });
 }
 
 bool saveProfileList(const MouseSettings &settings)
 {
-    IniWriter ini(configFilePath());
     // The slot list alone: which slot is active, the count and the names.
-    for (uint8_t MouseSettings::*member : {&MouseSettings::profileId, &MouseSettings::count})
-        writeConfigEntry(ini.settings(), configField(member), settings);
-    bool ok = true;
-    for (int i = 0; i < PROFILE_COUNT; ++i) {
-        if (isSafeFileName(settings.profileNames[i])) {
-            ini->setValue(profileNameKey(i), settings.profileNames[i]);
-        } else {
-            qWarning().noquote() << "Not storing unusable profile name" << settings.profileNames[i];
-            ok = false;
-        }
-    }
-    return ini.commit() && ok;
+    return changeConfig([&](IniText &ini) {
+        for (uint8_t MouseSettings::*member : {&MouseSettings::profileId, &MouseSettings::count})
+            writeConfigEntry(ini, configField(member), settings);
+        return setProfileNames(ini, settings);
+    });
 }
 
 bool saveCurrentProfileId(int profileId)

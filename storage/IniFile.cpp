@@ -229,6 +229,15 @@ QString replacedFile(const QString &path, const QString &ownedDir)
 
 } // namespace
 
+bool readUnlockedBytes(const QString &path, QByteArray &bytes)
+{
+    // A lock file means a writer at work, or one killed whose leftovers its
+    // successor removes under the lock.
+    const QFileInfo info(path);
+    return info.isFile() && !info.isSymLink() && info.size() <= iniFileSizeLimit(path)
+        && !QFileInfo::exists(path + QStringLiteral(".lock")) && readWhole(path, bytes);
+}
+
 qint64 iniFileSizeLimit(const QString &path)
 {
     for (const SizeLimit &limit : kSizeLimits) {

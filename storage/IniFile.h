@@ -122,6 +122,13 @@ private:
     bool m_changedFile = false;
 };
 
+// The bytes of the file at path, read without its lock, for a save that may
+// find the file already holds what it would write: false for a missing,
+// unreadable or too large file, for a link (whose target a writer checks) and
+// while the file's lock file exists. Files are replaced by one rename, so the
+// bytes are one whole version.
+bool readUnlockedBytes(const QString &path, QByteArray &bytes);
+
 // Takes lock, waiting up to waitMs for its holder; a lock file that still
 // names no process after a short wait (its maker was killed while creating
 // it) is taken over. The rule for every lock file the program keeps.

@@ -107,8 +107,30 @@ QByteArray profileText(const ProfileData &profile, const QByteArray &previous)
     return text.toBytes();
 }
 
+namespace {
+
+// True when the file already holds what a save of profile writes; then it
+// takes neither the file's lock nor its sync.
+bool holdsProfile(const QString &path, const ProfileData &profile)
+{
+    QByteArray bytes;
+    if (!readUnlockedBytes(path, bytes))
+        return false;
+    if (holdsSavedProfile(path, profile, bytes))
+        return true;
+    if (profileText(profile, bytes) != bytes)
+        return false;
+    const QMutexLocker locker(&g_savedMutex);
+    g_saved.insert(path, {profile, fingerprintOf(bytes)});
+    return true;
+}
+
+} // namespace
+
 bool saveProfile(const ProfileData &profile, const QString &path)
 {
+    if (holdsProfile(path, profile))
+        return true;
     IniWriter ini(path, IniStart::Deferred);
     if (holdsSavedProfile(path, profile, ini.targetBytes()))
         return ini.keepTarget();
