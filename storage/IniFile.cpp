@@ -229,6 +229,12 @@ QString replacedFile(const QString &path, const QString &ownedDir)
 
 } // namespace
 
+bool readIniBytes(const QString &path, QByteArray &bytes)
+{
+    requireColourVariants();
+    return !isTooLargeIniFile(path) && readWhole(path, bytes);
+}
+
 bool readUnlockedBytes(const QString &path, QByteArray &bytes)
 {
     // A lock file means a writer at work, or one killed whose leftovers its
@@ -285,9 +291,8 @@ bool IniFile::exists() const
     return m_inMemory || QFileInfo(m_path).isFile();
 }
 
-int IniFile::intValue(const QString &key, int absent) const
+int IniFile::intOf(const QVariant &v, int absent)
 {
-    const QVariant v = m_text->value(key);
     if (!v.isValid())
         return absent;
     // Out-of-range text saturates instead of wrapping into an arbitrary value.
@@ -295,16 +300,36 @@ int IniFile::intValue(const QString &key, int absent) const
                                  std::numeric_limits<int>::max()));
 }
 
+uint IniFile::uintOf(const QVariant &v, uint absent)
+{
+    return v.isValid() ? v.toUInt() : absent;
+}
+
+uint8_t IniFile::byteOf(const QVariant &v, uint8_t absent)
+{
+    return v.isValid() ? uint8_t(v.toLongLong() & 0xFF) : absent;
+}
+
+QColor IniFile::colorOf(const QVariant &v)
+{
+    if (v.userType() == QMetaType::QColor && !hasKnownColourModel(v))
+        return QColor();
+    return v.value<QColor>();
+}
+
+int IniFile::intValue(const QString &key, int absent) const
+{
+    return intOf(m_text->value(key), absent);
+}
+
 uint IniFile::uintValue(const QString &key, uint absent) const
 {
-    const QVariant v = m_text->value(key);
-    return v.isValid() ? v.toUInt() : absent;
+    return uintOf(m_text->value(key), absent);
 }
 
 uint8_t IniFile::byteValue(const QString &key, uint8_t absent) const
 {
-    const QVariant v = m_text->value(key);
-    return v.isValid() ? uint8_t(v.toLongLong() & 0xFF) : absent;
+    return byteOf(m_text->value(key), absent);
 }
 
 QString IniFile::stringValue(const QString &key) const
@@ -314,10 +339,7 @@ QString IniFile::stringValue(const QString &key) const
 
 QColor IniFile::colorValue(const QString &key) const
 {
-    const QVariant v = m_text->value(key);
-    if (v.userType() == QMetaType::QColor && !hasKnownColourModel(v))
-        return QColor();
-    return v.value<QColor>();
+    return colorOf(m_text->value(key));
 }
 
 bool IniFile::hasGroups(const QStringList &groups) const

@@ -56,6 +56,11 @@ public:
     QString stringValue(const QString &key) const;
     // A stored colour variant as is; anything else converted (invalid when absent).
     QColor colorValue(const QString &key) const;
+    // The same conversions of a value found otherwise.
+    static int intOf(const QVariant &value, int absent);
+    static uint uintOf(const QVariant &value, uint absent);
+    static uint8_t byteOf(const QVariant &value, uint8_t absent);
+    static QColor colorOf(const QVariant &value);
     // True when the file was read without errors and has every one of groups.
     bool hasGroups(const QStringList &groups) const;
 
@@ -122,6 +127,8 @@ private:
     bool m_changedFile = false;
 };
 
+// The bytes of a file to read: false when it is missing, unreadable or too large.
+bool readIniBytes(const QString &path, QByteArray &bytes);
 // The bytes of the file at path, read without its lock, for a save that may
 // find the file already holds what it would write: false for a missing,
 // unreadable or too large file, for a link (whose target a writer checks) and

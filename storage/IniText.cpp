@@ -520,7 +520,8 @@ QByteArray IniText::valueBytes(const QVariant &value)
     return valueText(value);
 }
 
-bool IniText::holdsExactly(const QByteArray &bytes, const QByteArray &header, const QByteArray &keys)
+bool IniText::holdsExactly(const QByteArray &bytes, const QByteArray &header, const QByteArray &keys,
+                           std::vector<QVariant> *values)
 {
     const char *d = bytes.constData();
     const int n = bytes.size();
@@ -531,6 +532,8 @@ bool IniText::holdsExactly(const QByteArray &bytes, const QByteArray &header, co
     if (!nextLine(d, n, pos, start, length, equals) || length != header.size()
         || std::memcmp(d + start, header.constData(), size_t(length)) != 0)
         return false;
+    QString text;
+    QStringList list;
     // Escaped keys hold no '=', so each one ends at the next.
     for (int key = 0; key < keys.size();) {
         const int end = keys.indexOf('=', key);
@@ -538,6 +541,25 @@ bool IniText::holdsExactly(const QByteArray &bytes, const QByteArray &header, co
             || std::memcmp(d + start, keys.constData() + key, size_t(end - key)) != 0)
             return false;
         key = end + 1;
+        if (!values)
+            continue;
+        // The value as parse() and value() make it.
+        int valueStart = equals + 1;
+        int valueEnd = start + length;
+        while (valueStart < valueEnd && isBlank(d[valueStart]))
+            ++valueStart;
+        while (valueEnd > valueStart && isBlank(d[valueEnd - 1]))
+            --valueEnd;
+        if (isPlainValue(d, valueStart, valueEnd)) {
+            values->push_back(QString::fromLatin1(d + valueStart, valueEnd - valueStart));
+            continue;
+        }
+        text.clear();
+        bool foreign = false;
+        values->push_back(unescapeValue(d, equals + 1, start + length, text, list) ? listVariant(list, &foreign)
+                                                                                   : textVariant(text, &foreign));
+        if (foreign)
+            return false;
     }
     return !nextLine(d, n, pos, start, length, equals);
 }

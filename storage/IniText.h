@@ -48,8 +48,10 @@ public:
     // True when bytes parse to exactly one group, headed `header` ("[Name]"),
     // holding the entries `keys` names ("key1=key2=...", as keyBytes writes
     // them) in that order and nothing else: a save over such bytes writes
-    // only its own entries.
-    static bool holdsExactly(const QByteArray &bytes, const QByteArray &header, const QByteArray &keys);
+    // only its own entries. values, when given, receives each entry's value
+    // as value() gives it; an entry that parsing leaves out makes it false.
+    static bool holdsExactly(const QByteArray &bytes, const QByteArray &header, const QByteArray &keys,
+                             std::vector<QVariant> *values = nullptr);
 
 private:
     struct Entry {

@@ -79,6 +79,10 @@ QString defaultProfileFilePath()
 
 int loadProfile(ProfileData &profile, const QString &path)
 {
+    // A file the program wrote is read entry by entry, without an index of its keys.
+    QByteArray bytes;
+    if (readIniBytes(path, bytes) && ProfileLayout::of(LedPowerEntries::Included).readGroup(bytes, kGroup, profile, path))
+        return 0;
     const IniFile ini(path);
     const bool present = ini.exists();
     readProfileEntries(ini, kGroup, profile, LedPowerEntries::Included);
@@ -92,6 +96,8 @@ bool isProfileText(const QByteArray &bytes)
 
 void readProfileText(ProfileData &profile, const QByteArray &bytes)
 {
+    if (ProfileLayout::of(LedPowerEntries::Included).readGroup(bytes, kGroup, profile, QStringLiteral("profile")))
+        return;
     readProfileEntries(IniFile(QStringLiteral("profile"), bytes), kGroup, profile, LedPowerEntries::Included);
 }
 

@@ -1,5 +1,7 @@
 #include "storage/ProfileLayout.h"
+#include <QDebug>
 #include <algorithm>
+#include <type_traits>
 #include <charconv>
 
 namespace {
@@ -29,11 +31,52 @@ void appendFieldValue(QByteArray &out, const void *field, const char *record)
     out.append(digits, int(end - digits));
 }
 
+// What readProfileEntries makes of an entry's value.
+template <typename Record>
+void readFieldValue(const void *field, char *record, const QVariant &v, const QString &path)
+{
+    const auto &f = *static_cast<const SettingField<Record> *>(field);
+    auto &r = *reinterpret_cast<Record *>(record);
+    long long value = 0;
+    switch (f.kind) {
+    case FieldKind::Text:
+        r.*f.member.text = v.toString();
+        return;
+    case FieldKind::Colour:
+        r.*f.member.colour = IniFile::colorOf(v);
+        return;
+    case FieldKind::Byte:
+        value = IniFile::byteOf(v, uint8_t(f.absent));
+        break;
+    case FieldKind::Int:
+        value = IniFile::intOf(v, f.absent);
+        break;
+    case FieldKind::Uint:
+        value = IniFile::uintOf(v, uint(f.absent));
+        break;
+    case FieldKind::SignedAsUint:
+        value = int32_t(IniFile::uintOf(v, uint(f.absent)));
+        break;
+    }
+    if (f.indexCount > 0 && (value < 0 || value >= f.indexCount)) {
+        // The profile's own index fields fall back to their absent value; those
+        // of its tables keep what they held.
+        if constexpr (std::is_same_v<Record, ProfileData>) {
+            qWarning().noquote() << "Profile entry" << f.key << "=" << value << "is out of range in" << path
+                                 << "- using" << f.absent;
+            f.member.setNumber(r, f.absent);
+        }
+        return;
+    }
+    f.member.setNumber(r, value);
+}
+
 struct Named {
     QString name;
     const void *field;
     int offset;
     void (*append)(QByteArray &, const void *, const char *);
+    void (*read)(const void *, char *, const QVariant &, const QString &);
 };
 
 int offsetIn(const ProfileData &profile, const void *record)
@@ -47,7 +90,8 @@ void addFields(std::vector<Named> &out, const QString &prefix, const FieldTable<
 {
     for (const SettingField<Record> &field : fields) {
         if (withInstallationEntries || !field.installationOnly)
-            out.push_back({prefix + QLatin1String(field.key), &field, offset, &appendFieldValue<Record>});
+            out.push_back({prefix + QLatin1String(field.key), &field, offset, &appendFieldValue<Record>,
+                           &readFieldValue<Record>});
     }
 }
 
@@ -83,7 +127,8 @@ ProfileLayout::ProfileLayout(LedPowerEntries ledPower)
         if (i + 1 < named.size() && named[i + 1].name == named[i].name)
             continue;
         const QByteArray key = IniText::keyBytes(named[i].name);
-        m_entries.push_back({m_keys.size(), key.size() + 1, named[i].field, named[i].offset, named[i].append});
+        m_entries.push_back(
+            {m_keys.size(), key.size() + 1, named[i].field, named[i].offset, named[i].append, named[i].read});
         m_keys += key + '=';
     }
 }
@@ -121,4 +166,17 @@ QByteArray ProfileLayout::groupText(const QString &group, const ProfileData &pro
 bool ProfileLayout::holdsOnlyGroup(const QByteArray &bytes, const QString &group) const
 {
     return IniText::holdsExactly(bytes, '[' + IniText::keyBytes(group) + ']', m_keys);
+}
+
+bool ProfileLayout::readGroup(const QByteArray &bytes, const QString &group, ProfileData &profile,
+                              const QString &path) const
+{
+    std::vector<QVariant> values;
+    values.reserve(m_entries.size());
+    if (!IniText::holdsExactly(bytes, '[' + IniText::keyBytes(group) + ']', m_keys, &values))
+        return false;
+    char *base = reinterpret_cast<char *>(&profile);
+    for (size_t i = 0; i < m_entries.size(); ++i)
+        m_entries[i].read(m_entries[i].field, base + m_entries[i].offset, values[i], path);
+    return true;
 }

@@ -18,6 +18,10 @@ public:
     QByteArray groupText(const QString &group, const ProfileData &profile) const;
     // True when a save over bytes would leave nothing but this group's entries.
     bool holdsOnlyGroup(const QByteArray &bytes, const QString &group) const;
+    // Reads such bytes as readProfileEntries does, entry by entry in order
+    // (path names the file in messages); false, with profile untouched, for
+    // any other bytes.
+    bool readGroup(const QByteArray &bytes, const QString &group, ProfileData &profile, const QString &path) const;
 
 private:
     explicit ProfileLayout(LedPowerEntries ledPower);
@@ -28,6 +32,7 @@ private:
         const void *field;
         int offset;    // of the field's record inside ProfileData
         void (*append)(QByteArray &out, const void *field, const char *record);
+        void (*read)(const void *field, char *record, const QVariant &value, const QString &path);
     };
     QByteArray m_keys;
     std::vector<Entry> m_entries;
