@@ -117,17 +117,20 @@ namespace {
 
 // True when the file already holds what a save of profile writes; then it
 // takes neither the file's lock nor its sync.
-bool holdsProfile(const QString &path, const ProfileData &profile)
+// What a save of profile over the file read without its lock finds: true when
+// the file already holds it (then it takes neither the file's lock nor its
+// sync), else what it read and would write, in `found` and `text`.
+bool holdsProfile(const QString &path, const ProfileData &profile, QByteArray &found, QByteArray &text)
 {
-    QByteArray bytes;
-    if (!readUnlockedBytes(path, bytes))
+    if (!readUnlockedBytes(path, found))
         return false;
-    if (holdsSavedProfile(path, profile, bytes))
+    if (holdsSavedProfile(path, profile, found))
         return true;
-    if (profileText(profile, bytes) != bytes)
+    text = profileText(profile, found);
+    if (text != found)
         return false;
     const QMutexLocker locker(&g_savedMutex);
-    g_saved.insert(path, {profile, fingerprintOf(bytes)});
+    g_saved.insert(path, {profile, fingerprintOf(found)});
     return true;
 }
 
@@ -135,12 +138,16 @@ bool holdsProfile(const QString &path, const ProfileData &profile)
 
 bool saveProfile(const ProfileData &profile, const QString &path)
 {
-    if (holdsProfile(path, profile))
+    QByteArray found;
+    QByteArray text;
+    if (holdsProfile(path, profile, found, text))
         return true;
     IniWriter ini(path, IniStart::Deferred);
     if (holdsSavedProfile(path, profile, ini.targetBytes()))
         return ini.keepTarget();
-    const bool saved = ini.commitBytes(profileText(profile, ini.targetBytes()));
+    // The file as read before the lock was taken is most likely the file still.
+    const bool unchanged = !text.isEmpty() && ini.targetBytes() == found;
+    const bool saved = ini.commitBytes(unchanged ? text : profileText(profile, ini.targetBytes()));
     rememberSave(path, profile, saved ? &ini : nullptr);
     return saved;
 }
