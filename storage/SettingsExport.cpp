@@ -1,6 +1,7 @@
 #include "storage/ConfigStorage.h"
 #include "storage/IniFile.h"
 #include "storage/ProfileEntries.h"
+#include "storage/ProfileLayout.h"
 #include "storage/SafeName.h"
 #include "storage/SlotNames.h"
 #include <QDebug>
@@ -63,15 +64,20 @@ bool exportSettings(const MouseSettings &settings, const QString &path)
 {
     // Written afresh: whatever the replaced file held is not carried over.
     IniWriter ini(path, IniStart::Empty);
-    ini->setValue(kMouseNameKey, currentProductName());
+    IniText head;
+    head.setValue(kMouseNameKey, currentProductName());
     for (const SettingField<MouseSettings> &field : configFields())
-        writeConfigEntry(ini.settings(), field, settings);
+        writeConfigEntry(head, field, settings);
     for (int i = 0; i < PROFILE_COUNT; ++i)
-        ini->setValue(profileNameKey(i), settings.profileNames[i]);
+        head.setValue(profileNameKey(i), settings.profileNames[i]);
+    // [Config] and [MouseName] sort before the profile groups, which are
+    // written straight from the records.
+    QByteArray bytes = head.toBytes();
+    const ProfileLayout &layout = ProfileLayout::of(LedPowerEntries::Left);
+    for (int i = 0; i < PROFILE_COUNT; ++i)
+        bytes += '\n' + layout.groupText(exportGroup(i), settings.profiles[i]);
     // One write for the whole file rather than one per group.
-    for (int i = 0; i < PROFILE_COUNT; ++i)
-        writeGroup(ini, i, settings.profiles[i]);
-    return ini.commit();
+    return ini.commitBytes(bytes);
 }
 
 namespace {
