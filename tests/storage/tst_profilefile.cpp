@@ -24,6 +24,8 @@ private slots:
     void entryNamesAndColourFormat();
     void absentEntriesReadTheirDefaults();
     void bytesAreTruncatedAndIndexesChecked();
+    void filesOfEveryEntryReadAndWriteAsAnyFile_data();
+    void filesOfEveryEntryReadAndWriteAsAnyFile();
     void loadSettingsOfAFreshInstallation();
     void saveSettingsWritesEverySlot();
     void loadSettingsRepairsSlotIdAndNames();
@@ -152,6 +154,41 @@ void TestProfileFile::bytesAreTruncatedAndIndexesChecked()
     QVERIFY(!p.ledModes[2].rgb.isValid()); // a list that would take all memory
     QVERIFY(saveProfile(p, path));
     QVERIFY(!readFileBytes(path).contains("\\t\\x7f"));
+}
+
+void TestProfileFile::filesOfEveryEntryReadAndWriteAsAnyFile_data()
+{
+    QTest::addColumn<QByteArray>("entry");
+    QTest::addColumn<QByteArray>("value");
+    QTest::newRow("byte beyond eight bits") << QByteArray("pollrate") << QByteArray("300");
+    QTest::newRow("stage beyond the table") << QByteArray("dpi") << QByteArray("9");
+    QTest::newRow("negative mode") << QByteArray("LedMode") << QByteArray("-1");
+    QTest::newRow("text for a number") << QByteArray("DPI_INFO_0_x") << QByteArray("abc");
+    QTest::newRow("negative unsigned") << QByteArray("DPI_INFO_1_y") << QByteArray("-5");
+    QTest::newRow("beyond int") << QByteArray("BUTTON_INFO_2_Fun") << QByteArray("99999999999");
+    QTest::newRow("colour as a list") << QByteArray("LedMode\\LED_MODE_1_RGB") << QByteArray("255,0,0");
+    QTest::newRow("foreign variant") << QByteArray("LedMode\\LED_MODE_2_RGB")
+                                     << QByteArray("@Variant(\\0\\0\\0\\t\\x7f\\xff\\xff\\xff)");
+    QTest::newRow("quoted escaped text") << QByteArray("BUTTON_INFO_0_macroname") << QByteArray("\"a;b\\x4e2d\"");
+}
+
+void TestProfileFile::filesOfEveryEntryReadAndWriteAsAnyFile()
+{
+    // A file of exactly the profile's entries is read and written entry by
+    // entry; one more group sends it through the key index and the merge.
+    QFETCH(QByteArray, entry);
+    QFETCH(QByteArray, value);
+    const ProfileData sample = sampleProfile(2);
+    QByteArray bytes = profileText(sample, QByteArray());
+    const int at = bytes.indexOf('\n' + entry + '=') + entry.size() + 2;
+    QVERIFY(at > entry.size() + 2);
+    bytes.replace(at, bytes.indexOf('\n', at) - at, value);
+    const QByteArray other = "[Other]\nkey=1\n\n";
+    ProfileData whole = sample, indexed = sample;
+    readProfileText(whole, bytes);
+    readProfileText(indexed, other + bytes);
+    QCOMPARE(profileDifference(whole, indexed), QString());
+    QCOMPARE(profileText(whole, other + bytes), other + profileText(whole, bytes));
 }
 
 void TestProfileFile::loadSettingsOfAFreshInstallation()
