@@ -123,12 +123,17 @@ ProfileLayout::ProfileLayout(LedPowerEntries ledPower)
 
     // A key written twice holds its last value, as a second setValue leaves it.
     std::stable_sort(named.begin(), named.end(), [](const Named &a, const Named &b) { return a.name < b.name; });
+    m_entries.reserve(named.size());
     for (size_t i = 0; i < named.size(); ++i) {
         if (i + 1 < named.size() && named[i + 1].name == named[i].name)
             continue;
         const QByteArray key = IniText::keyBytes(named[i].name);
-        m_entries.push_back(
-            {m_keys.size(), key.size() + 1, named[i].field, named[i].offset, named[i].append, named[i].read});
+        const auto field = uint16_t(std::find_if(m_fields.begin(), m_fields.end(),
+                                                 [&](const Field &f) { return f.field == named[i].field; })
+                                    - m_fields.begin());
+        if (field == m_fields.size())
+            m_fields.push_back({named[i].field, named[i].append, named[i].read});
+        m_entries.push_back({field, uint16_t(key.size() + 1), named[i].offset});
         m_keys += key + '=';
     }
 }
@@ -147,9 +152,12 @@ const ProfileLayout &ProfileLayout::of(LedPowerEntries ledPower)
 void ProfileLayout::appendEntries(QByteArray &out, const ProfileData &profile) const
 {
     const char *base = reinterpret_cast<const char *>(&profile);
+    const char *key = m_keys.constData();
     for (const Entry &entry : m_entries) {
-        out.append(m_keys.constData() + entry.keyStart, entry.keyLength);
-        entry.append(out, entry.field, base + entry.offset);
+        const Field &field = m_fields[entry.field];
+        out.append(key, entry.keyLength);
+        key += entry.keyLength;
+        field.append(out, field.field, base + entry.offset);
         out += '\n';
     }
 }
@@ -176,7 +184,9 @@ bool ProfileLayout::readGroup(const QByteArray &bytes, const QString &group, Pro
     if (!IniText::holdsExactly(bytes, '[' + IniText::keyBytes(group) + ']', m_keys, &values))
         return false;
     char *base = reinterpret_cast<char *>(&profile);
-    for (size_t i = 0; i < m_entries.size(); ++i)
-        m_entries[i].read(m_entries[i].field, base + m_entries[i].offset, values[i], path);
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        const Field &field = m_fields[m_entries[i].field];
+        field.read(field.field, base + m_entries[i].offset, values[i], path);
+    }
     return true;
 }

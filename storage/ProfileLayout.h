@@ -5,6 +5,7 @@
 #include "storage/ProfileEntries.h"
 #include <QByteArray>
 #include <QString>
+#include <cstdint>
 #include <vector>
 
 class ProfileLayout
@@ -26,14 +27,19 @@ public:
 private:
     explicit ProfileLayout(LedPowerEntries ledPower);
 
-    struct Entry {
-        int keyStart;  // of "key=" in m_keys
-        int keyLength;
+    // How one field is written and read, shared by its entries in every table row.
+    struct Field {
         const void *field;
-        int offset;    // of the field's record inside ProfileData
         void (*append)(QByteArray &out, const void *field, const char *record);
         void (*read)(const void *field, char *record, const QVariant &value, const QString &path);
     };
+    // Entries in write order; their "key=" texts follow each other in m_keys.
+    struct Entry {
+        uint16_t field;     // index into m_fields
+        uint16_t keyLength; // of "key="
+        int offset;         // of the field's record inside ProfileData
+    };
     QByteArray m_keys;
+    std::vector<Field> m_fields;
     std::vector<Entry> m_entries;
 };
