@@ -564,6 +564,21 @@ bool IniText::holdsExactly(const QByteArray &bytes, const QByteArray &header, co
     return !nextLine(d, n, pos, start, length, equals);
 }
 
+std::vector<int> IniText::sectionStarts(const QByteArray &bytes)
+{
+    std::vector<int> starts;
+    const char *d = bytes.constData();
+    int pos = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    int start = 0;
+    int length = 0;
+    int equals = -1;
+    while (nextLine(d, bytes.size(), pos, start, length, equals)) {
+        if (d[start] == '[')
+            starts.push_back(start);
+    }
+    return starts;
+}
+
 IniText::IniText(const QByteArray &bytes) : m_source(bytes)
 {
     parse(bytes);

@@ -52,6 +52,8 @@ public:
     // as value() gives it; an entry that parsing leaves out makes it false.
     static bool holdsExactly(const QByteArray &bytes, const QByteArray &header, const QByteArray &keys,
                              std::vector<QVariant> *values = nullptr);
+    // Where each section header line of bytes starts, as the parser reads them.
+    static std::vector<int> sectionStarts(const QByteArray &bytes);
 
 private:
     struct Entry {

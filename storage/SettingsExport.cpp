@@ -5,6 +5,8 @@
 #include "storage/SafeName.h"
 #include "storage/SlotNames.h"
 #include <QDebug>
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -82,7 +84,9 @@ bool exportSettings(const MouseSettings &settings, const QString &path)
 
 namespace {
 
-void importFrom(const IniFile &ini, MouseSettings &settings, QList<int> *renamedSlots)
+// `profiles`, when given, replace the profile groups of ini.
+void importFrom(const IniFile &ini, MouseSettings &settings, QList<int> *renamedSlots,
+                const ProfileData *profiles = nullptr)
 {
     for (const SettingField<MouseSettings> &field : configFields()) {
         long long rejected = 0;
@@ -99,11 +103,53 @@ void importFrom(const IniFile &ini, MouseSettings &settings, QList<int> *renamed
         else
             qWarning().noquote() << "Imported" << profileNameKey(i) << "=" << name
                                  << "is not usable - keeping" << settings.profileNames[i];
-        readGroup(ini, i, settings.profiles[i]);
+        if (profiles)
+            settings.profiles[i] = profiles[i];
+        else
+            readGroup(ini, i, settings.profiles[i]);
     }
     const QList<int> renamed = separateSlotNames(settings);
     if (renamedSlots)
         *renamedSlots = renamed;
+}
+
+// An export whose profile groups each hold exactly their entries, as the
+// program writes them, has those read entry by entry and only the rest of
+// the file parsed. False, with nothing changed, for any other bytes.
+bool importWrittenExport(MouseSettings &settings, const QByteArray &bytes, const QString &name,
+                         QList<int> *renamedSlots)
+{
+    const std::vector<int> starts = IniText::sectionStarts(bytes);
+    const ProfileLayout &layout = ProfileLayout::of(LedPowerEntries::Left);
+    ProfileData profiles[PROFILE_COUNT];
+    bool read[PROFILE_COUNT] = {};
+    QByteArray rest = bytes.left(starts.empty() ? bytes.size() : starts.front());
+    for (size_t k = 0; k < starts.size(); ++k) {
+        const int end = k + 1 < starts.size() ? starts[k + 1] : bytes.size();
+        const QByteArray section = bytes.mid(starts[k], end - starts[k]);
+        int slot = 0;
+        while (slot < PROFILE_COUNT && !section.startsWith('[' + exportGroup(slot).toLatin1() + ']'))
+            ++slot;
+        if (slot == PROFILE_COUNT) {
+            rest += section;
+            continue;
+        }
+        profiles[slot] = settings.profiles[slot];
+        if (read[slot] || !layout.readGroup(section, exportGroup(slot), profiles[slot], name))
+            return false;
+        read[slot] = true;
+    }
+    if (std::find(std::begin(read), std::end(read), false) != std::end(read))
+        return false;
+    // A header written otherwise ("[ PROFILE_0 ]") names the same group.
+    const IniFile ini(name, rest);
+    const QStringList groups = ini.settings().childGroups();
+    for (int i = 0; i < PROFILE_COUNT; ++i) {
+        if (groups.contains(exportGroup(i)))
+            return false;
+    }
+    importFrom(ini, settings, renamedSlots, profiles);
+    return true;
 }
 
 QStringList exportGroups()
@@ -118,6 +164,9 @@ QStringList exportGroups()
 
 int importSettings(MouseSettings &settings, const QString &path, QList<int> *renamedSlots)
 {
+    QByteArray bytes;
+    if (readIniBytes(path, bytes) && importWrittenExport(settings, bytes, path, renamedSlots))
+        return 0;
     const IniFile ini(path);
     if (!ini.exists()) {
         qWarning().noquote() << "Settings file to import does not exist:" << path;
@@ -129,6 +178,8 @@ int importSettings(MouseSettings &settings, const QString &path, QList<int> *ren
 
 void importSettingsText(MouseSettings &settings, const QByteArray &bytes, QList<int> *renamedSlots)
 {
+    if (importWrittenExport(settings, bytes, QStringLiteral("settings export"), renamedSlots))
+        return;
     importFrom(IniFile(QStringLiteral("settings export"), bytes), settings, renamedSlots);
 }
 

@@ -26,6 +26,8 @@ private slots:
     void bytesAreTruncatedAndIndexesChecked();
     void filesOfEveryEntryReadAndWriteAsAnyFile_data();
     void filesOfEveryEntryReadAndWriteAsAnyFile();
+    void writtenExportsImportAsAnyExport_data();
+    void writtenExportsImportAsAnyExport();
     void loadSettingsOfAFreshInstallation();
     void saveSettingsWritesEverySlot();
     void loadSettingsRepairsSlotIdAndNames();
@@ -189,6 +191,42 @@ void TestProfileFile::filesOfEveryEntryReadAndWriteAsAnyFile()
     readProfileText(indexed, other + bytes);
     QCOMPARE(profileDifference(whole, indexed), QString());
     QCOMPARE(profileText(whole, other + bytes), other + profileText(whole, bytes));
+}
+
+void TestProfileFile::writtenExportsImportAsAnyExport_data()
+{
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QByteArray>("entry");
+    QTest::addColumn<QByteArray>("value");
+    QTest::newRow("as written") << 0 << QByteArray("pollrate") << QByteArray("1");
+    QTest::newRow("stage beyond the table") << 1 << QByteArray("dpi") << QByteArray("9");
+    QTest::newRow("beyond int") << 3 << QByteArray("BUTTON_INFO_2_Fun") << QByteArray("99999999999");
+    QTest::newRow("quoted escaped text") << 4 << QByteArray("BUTTON_INFO_0_macroname") << QByteArray("\"a;b\\x4e2d\"");
+}
+
+void TestProfileFile::writtenExportsImportAsAnyExport()
+{
+    // Profile groups as the program writes them are read entry by entry; a
+    // second copy of one sends the whole file through the key index.
+    QFETCH(int, slot);
+    QFETCH(QByteArray, entry);
+    QFETCH(QByteArray, value);
+    AppDirFixture app(AppDirFixture::Empty);
+    const MouseSettings sample = sampleSettings(1);
+    QVERIFY(exportSettings(sample, app.filePath("out.conf")));
+    QByteArray bytes = readFileBytes(app.filePath("out.conf"));
+    const int group = bytes.indexOf("[PROFILE_" + QByteArray::number(slot) + "]\n");
+    const int at = bytes.indexOf('\n' + entry + '=', group) + entry.size() + 2;
+    QVERIFY(group >= 0 && at > group + entry.size() + 2);
+    bytes.replace(at, bytes.indexOf('\n', at) - at, value);
+    MouseSettings written = sampleSettings(2), indexed = written;
+    importSettingsText(written, bytes);
+    importSettingsText(indexed, bytes + "\n[PROFILE_4]\nunknown=1\n");
+    for (int i = 0; i < PROFILE_COUNT; ++i)
+        QCOMPARE(profileDifference(written.profiles[i], indexed.profiles[i]), QString());
+    QCOMPARE(QStringList(std::begin(written.profileNames), std::end(written.profileNames)),
+             QStringList(std::begin(indexed.profileNames), std::end(indexed.profileNames)));
+    QCOMPARE(written.profileId, indexed.profileId);
 }
 
 void TestProfileFile::loadSettingsOfAFreshInstallation()
