@@ -80,8 +80,9 @@ QString defaultProfileFilePath()
 int loadProfile(ProfileData &profile, const QString &path)
 {
     // A file the program wrote is read entry by entry, without an index of its keys.
+    const ProfileLayout &layout = ProfileLayout::of(LedPowerEntries::Included);
     QByteArray bytes;
-    if (readIniBytes(path, bytes) && ProfileLayout::of(LedPowerEntries::Included).readGroup(bytes, kGroup, profile, path))
+    if (readIniBytes(path, bytes) && layout.readGroup(bytes, kGroup, profile, path))
         return 0;
     const IniFile ini(path);
     const bool present = ini.exists();
