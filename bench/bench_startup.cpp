@@ -4,6 +4,7 @@
 #include "sim/VirtualHidApi.h"
 #include "sim/VirtualMouse.h"
 #include "storage/AppPaths.h"
+#include "ui/kit/Skin.h"
 #include "ui/main/MousecfgWidget.h"
 #include <QApplication>
 #include <QDir>
@@ -34,6 +35,7 @@ int main(int argc, char **argv)
     std::vector<double> ms;
     for (int run = 0; run < kRuns; ++run) {
         virtualMouse().reset(Connection::Receiver);
+        clearSharedPixmaps(); // every run decodes its pictures, as a fresh process does
         QElapsedTimer timer;
         timer.start();
         auto *window = new MousecfgWidget;

@@ -277,16 +277,16 @@ void MousecfgWidget::buildStatusArea()
     m_chargingIcon = new QLabel(this);
     m_chargingIcon->setObjectName("chargingIcon");
     m_chargingIcon->setScaledContents(true);
-    m_chargingIcon->setPixmap(QPixmap(skinPath("lightning.png")));
+    m_chargingIcon->setPixmap(skinPixmap("lightning.png"));
     m_chargingIcon->hide();
     m_receiverIcon = new QLabel(this);
     m_receiverIcon->setObjectName("receiverIcon");
     m_receiverIcon->setScaledContents(true);
-    m_receiverIcon->setPixmap(QPixmap(skinPath("dongle.png")));
+    m_receiverIcon->setPixmap(skinPixmap("dongle.png"));
     m_cableIcon = new QLabel(this);
     m_cableIcon->setObjectName("cableIcon");
     m_cableIcon->setScaledContents(true);
-    m_cableIcon->setPixmap(QPixmap(skinPath("cable.png")));
+    m_cableIcon->setPixmap(skinPixmap("cable.png"));
     m_applyNotice = new QLabel(this);
     m_applyNotice->setObjectName("applyNotice");
     m_applyNotice->setWordWrap(true);
@@ -507,10 +507,10 @@ bool MousecfgWidget::quitAfterAsking()
 void MousecfgWidget::loadPictures()
 {
     const QString product = currentProductName();
-    const QPixmap front(appDir() + "/skin/mouse/" + product + "/Mouse.png");
+    const QPixmap front = sharedPixmap(appDir() + "/skin/mouse/" + product + "/Mouse.png");
     const QSize box = QSize(300, 400) * m_chrome->scale();
     m_frontPicture->setPixmap(front.isNull() ? QPixmap() : front.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    const QPixmap side(appDir() + "/skin/mouse/" + product + "_Side.png");
+    const QPixmap side = sharedPixmap(appDir() + "/skin/mouse/" + product + "_Side.png");
     m_sidePicture->setPixmap(side.isNull() ? QPixmap() : side.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 

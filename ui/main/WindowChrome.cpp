@@ -23,7 +23,7 @@
 
 WindowChrome::WindowChrome(QWidget *window) : QObject(window), m_window(window)
 {
-    m_background.load(skinPath("cfgMainback.png"));
+    m_background = skinPixmap("cfgMainback.png");
     QScreen *screen = QGuiApplication::primaryScreen();
     const ScaleStep step = scaleStepForScreen(screen);
     // A fixed size at the scale the screen takes: a window manager has
