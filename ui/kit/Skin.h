@@ -2,6 +2,7 @@
 // Skin folder and the fixed styles shared by every window.
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
 
 class QMenu;
 
@@ -11,6 +12,9 @@ QString skinPath(const QString &name);
 // The picture at path, decoded once and shared by every widget showing it;
 // a null pixmap when it cannot be read. GUI thread only.
 QPixmap sharedPixmap(const QString &path);
+// Starts decoding the pictures on other threads, so that building widgets
+// and decoding large pictures overlap; sharedPixmap() waits for them.
+void prefetchPixmaps(const QStringList &paths);
 // sharedPixmap(skinPath(name))
 QPixmap skinPixmap(const QString &name);
 // Forgets the decoded pictures, so the next request reads the files again.

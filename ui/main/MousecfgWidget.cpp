@@ -154,6 +154,9 @@ MousecfgWidget::MousecfgWidget(QWidget *parent)
     connect(m_connection, &MouseConnection::accessRefused, this, &MousecfgWidget::slotAccessRefused);
     m_connection->start();
     refreshMouseList();
+    // The product's pictures decode while the buttons and pages are built.
+    const QString product = appDir() + "/skin/mouse/" + currentProductName();
+    prefetchPixmaps({product + "/Mouse.png", product + "_Side.png"});
     m_chrome->readLanguages();
 
     buildButtons();
