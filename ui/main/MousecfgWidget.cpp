@@ -355,7 +355,7 @@ void MousecfgWidget::buildPages()
     connect(m_customizePage, &CustomizePage::pageRequested, this, &MousecfgWidget::selectPage);
     connect(m_customizePage, &CustomizePage::warning, this, [this](const QString &text) { showMessage(2, text); });
     m_lightingPage = new LightingPage(m_session, stack);
-    m_performancePage = new PerformancePage(m_session, stack);
+    m_performancePage = new PerformancePage(m_session, stack, true); // its panels when first shown
     m_macroPage = new MacroPage(m_session, stack);
     connect(m_macroPage, &MacroPage::enableButtons, this, &MousecfgWidget::slotEnableButtons);
     connect(m_macroPage, &MacroPage::assignmentsChanged, m_customizePage, &CustomizePage::refresh);
@@ -566,6 +566,9 @@ void MousecfgWidget::selectPage(int index)
     if (index < 0 || index >= m_pages.size())
         return;
     m_iCurrentPage = index;
+    // Panels made now go into the window's Tab order.
+    if (m_pages[index] == m_performancePage && m_performancePage->buildPanels())
+        orderTabChain();
     for (int i = 0; i < m_tabButtons.size(); ++i)
         m_tabButtons[i]->setChecked(i == index);
     if (auto *stack = findChild<QStackedWidget *>("pageArea"))
