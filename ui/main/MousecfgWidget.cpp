@@ -359,6 +359,7 @@ void MousecfgWidget::buildPages()
     m_macroPage = new MacroPage(m_session, stack);
     connect(m_macroPage, &MacroPage::enableButtons, this, &MousecfgWidget::slotEnableButtons);
     connect(m_macroPage, &MacroPage::assignmentsChanged, m_customizePage, &CustomizePage::refresh);
+    connect(m_macroPage, &MacroPage::editorBuilt, this, &MousecfgWidget::orderTabChain);
     QWidget *const pages[] = {m_lightingPage, m_customizePage, m_performancePage, m_macroPage};
     for (int i = 0; i < 4; ++i) {
         pages[i]->setObjectName(QString("page%1").arg(i));
