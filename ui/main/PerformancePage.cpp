@@ -41,7 +41,7 @@ bool PerformancePage::buildPanels()
     connect(m_reportRate, &KestReportRate::RefreshLift, this, [this](uchar lift) { m_session->working().liftHigh = lift; });
     followPageSize(this, [this] { layoutPanels(); });
     refresh();
-    for (QWidget *panel : {static_cast<QWidget *>(m_dpiWindow), static_cast<QWidget *>(m_reportRate), static_cast<QWidget *>(m_pointSpeed)})
+    for (QWidget *panel : QWidgetList{m_dpiWindow, m_reportRate, m_pointSpeed})
         panel->show(); // children made after their parent was shown stay hidden otherwise
     return true;
 }
