@@ -4,11 +4,13 @@
 #include "sim/VirtualHidApi.h"
 #include "sim/VirtualMouse.h"
 #include "storage/AppPaths.h"
+#include "ui/kit/Skin.h"
 #include "ui/main/MousecfgWidget.h"
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLoggingCategory>
+#include <QPixmapCache>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -34,6 +36,9 @@ int main(int argc, char **argv)
     std::vector<double> ms;
     for (int run = 0; run < kRuns; ++run) {
         virtualMouse().reset(Connection::Receiver);
+        // Every run decodes its pictures, as a fresh process does.
+        clearSharedPixmaps();
+        QPixmapCache::clear();
         QElapsedTimer timer;
         timer.start();
         auto *window = new MousecfgWidget;

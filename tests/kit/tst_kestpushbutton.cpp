@@ -1,5 +1,6 @@
 // State images and signals of the skinned push button.
 #include "ui/kit/KestPushButton.h"
+#include "ui/kit/Skin.h"
 #include <QImage>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -55,6 +56,28 @@ private slots:
         leave(&b);
         QCOMPARE(b.curIndex(), 0);
         QCOMPARE(b.grab().toImage(), before);
+    }
+
+    // Buttons share one decoded picture, a prefetched one alike; a file
+    // rewritten meanwhile is read again once the pictures are cleared.
+    void picturesAreDecodedOnceAndShared()
+    {
+        const QString path = m_dir.filePath("shared.png");
+        QImage red(20, 10, QImage::Format_ARGB32);
+        red.fill(Qt::red);
+        QVERIFY(red.save(path));
+        prefetchPixmaps({path, m_dir.filePath("missing.png")});
+        KestPushButton button({path});
+        QCOMPARE(button.sizeHint(), QSize(20, 10));
+        QCOMPARE(sharedPixmap(path).cacheKey(), sharedPixmap(path).cacheKey());
+        QCOMPARE(sharedPixmap(path).toImage().pixelColor(0, 0), QColor(Qt::red));
+        QVERIFY(sharedPixmap(m_dir.filePath("missing.png")).isNull());
+        QImage blue(30, 10, QImage::Format_ARGB32);
+        blue.fill(Qt::blue);
+        QVERIFY(blue.save(path));
+        QCOMPARE(sharedPixmap(path).width(), 20);
+        clearSharedPixmaps();
+        QCOMPARE(sharedPixmap(path).toImage().pixelColor(0, 0), QColor(Qt::blue));
     }
 
     void disabledButtonIgnoresEverything()

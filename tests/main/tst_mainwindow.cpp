@@ -570,6 +570,7 @@ private slots:
             qputenv("XDG_RUNTIME_DIR", runtimeBefore);
         QCOMPARE(ctl.exitCode(), 0);
 
+        window->selectPage(2);
         QTRY_COMPARE(window->findChild<KestReportRate *>()->rateText(), QStringLiteral("500 HZ"));
         auto *rate = window->findChild<KestReportRate *>();
         QVERIFY(rate->liftButton(0)->isChecked()); // 1 mm
@@ -620,6 +621,7 @@ private slots:
         connect(&listener, &ActivationListener::settingsChanged, window.get(), &MousecfgWidget::reloadStoredSettings);
         QVERIFY(listener.listen(SingleInstanceLock(instanceMutexName(descriptionProductName())).activationSocketPath()));
         const ProfileData before = window->workingSettings().profiles[0];
+        window->selectPage(2);
         const QString rateBefore = window->findChild<KestReportRate *>()->rateText();
         window->findChild<KestDPIWindow *>()->row(1)->slider()->linkedSlider()->setValue(40);
 

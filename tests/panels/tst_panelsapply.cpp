@@ -101,6 +101,7 @@ private slots:
     void panelsShowTheLoadedProfile()
     {
         auto window = openWindow();
+        window->selectPage(2);
         auto *dpi = window->findChild<KestDPIWindow *>();
         auto *rate = window->findChild<KestReportRate *>();
         auto *lighting = window->findChild<KestColorWindow *>();
@@ -205,6 +206,7 @@ private slots:
         // A value put into the working record elsewhere is not undone by the
         // panels' older copies; what the user edited on them still goes out.
         auto window = openWindow();
+        window->selectPage(2);
         auto *rate = window->findChild<KestReportRate *>();
         window->workingSettings().profiles[0].scrollSpeed = 4;
         window->workingSettings().profiles[0].dpiInfo[2].x = 60;

@@ -30,7 +30,7 @@ KestSettingDialog::KestSettingDialog(QWidget *parent) : QDialog(parent, Qt::Dial
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(scaled(kWidth), scaled(kHeight));
-    m_background = QPixmap(skinPath("dlg.png"));
+    m_background = skinPixmap("dlg.png");
 
     // The title sits in the skin's header band, above its separator line.
     m_title = new QLabel(this);

@@ -1,27 +1,54 @@
 #include "ui/kit/Fonts.h"
 #include "storage/ConfigStorage.h"
 #include "ui/kit/UiScale.h"
-#include <QDateTime>
-#include <QFileInfo>
+#include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <atomic>
 #include <cmath>
 #include <mutex>
+#include <sys/stat.h>
 
 namespace {
 
 std::atomic<int> g_language{0};
 
+// Identity of the file as one stat() gives it: a rewrite by any process
+// (atomic replace or in place) changes the inode, size or modification time.
+struct FileStamp {
+    dev_t dev = 0;
+    ino_t ino = 0;
+    off_t size = -1;
+    timespec mtime{};
+
+    static FileStamp of(const QString &path)
+    {
+        FileStamp stamp;
+        struct stat st {};
+        if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
+            stamp.dev = st.st_dev;
+            stamp.ino = st.st_ino;
+            stamp.size = st.st_size;
+            stamp.mtime = st.st_mtim;
+        }
+        return stamp;
+    }
+    bool operator==(const FileStamp &o) const
+    {
+        return dev == o.dev && ino == o.ino && size == o.size && mtime.tv_sec == o.mtime.tv_sec &&
+               mtime.tv_nsec == o.mtime.tv_nsec;
+    }
+};
+
 // Widgets ask for the font on every paint; the configuration file is read
-// again only when the language, the file or its time stamp changed.
+// again only when the language, the file or its stamp changed.
 struct FontCache {
     std::mutex mutex;
     bool valid = false;
     int lang = -1;
     QString path;
-    QDateTime stamp;
+    FileStamp stamp;
     QString family;
     int pixelSize = 0;
 };
@@ -37,9 +64,9 @@ void lookUp(QString &family, int &pixelSize)
     FontCache &c = cache();
     const int lang = g_language.load();
     const QString path = configFilePath();
-    const QDateTime stamp = QFileInfo(path).lastModified();
+    const FileStamp stamp = FileStamp::of(path);
     std::lock_guard<std::mutex> lock(c.mutex);
-    if (!c.valid || c.lang != lang || c.path != path || c.stamp != stamp) {
+    if (!c.valid || c.lang != lang || c.path != path || !(c.stamp == stamp)) {
         c.family = installedFontFamily(fontFamily(lang));
         c.pixelSize = fontPixelSize(lang);
         c.lang = lang;
@@ -113,9 +140,12 @@ int languageFontPixelSize()
 
 QFont languageFont(int pixelSize)
 {
+    QString family;
+    int size = 0;
+    lookUp(family, size);
     QFont font;
-    font.setFamily(languageFontFamily());
-    const int base = pixelSize > 0 ? pixelSize : languageFontPixelSize();
+    font.setFamily(family);
+    const int base = pixelSize > 0 ? pixelSize : (size > 0 ? size : DEFAULT_FONT_PIXEL_SIZE);
     font.setPixelSize(qMax(1, int(std::lround(base * uiScale()))));
     return font;
 }

@@ -53,11 +53,11 @@ KestMessageBox::KestMessageBox(int iType, const QString &windowTitle, const QStr
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(scaled(kWidth), scaled(kHeight));
-    m_background = QPixmap(skinPath(QStringLiteral("dlg.png")));
+    m_background = skinPixmap(QStringLiteral("dlg.png"));
 
     m_icon = new QLabel(this);
     m_icon->setFixedSize(scaled(kIconSize), scaled(kIconSize));
-    const QPixmap icon(skinPath(iType == kTypeReceiver ? QStringLiteral("dongle2.png") : QStringLiteral("warn.png")));
+    const QPixmap icon = skinPixmap(iType == kTypeReceiver ? QStringLiteral("dongle2.png") : QStringLiteral("warn.png"));
     if (!icon.isNull())
         m_icon->setPixmap(icon.scaled(m_icon->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     m_icon->setAlignment(Qt::AlignCenter);

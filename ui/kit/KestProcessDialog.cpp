@@ -21,7 +21,7 @@ KestProcessDialog::KestProcessDialog(QWidget *mainWindow)
 {
     initKitResources();
     setFixedSize(kSize, kSize);
-    m_plate = QPixmap(skinPath(QStringLiteral("process.png")));
+    m_plate = skinPixmap(QStringLiteral("process.png"));
     setAttribute(Qt::WA_TranslucentBackground);
     if (mainWindow) {
         const QPoint centre = mainWindow->geometry().center();

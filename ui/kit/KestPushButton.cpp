@@ -1,6 +1,7 @@
 #include "ui/kit/KestPushButton.h"
 #include "ui/kit/AccessibleNames.h"
 #include "ui/kit/Fonts.h"
+#include "ui/kit/Skin.h"
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -32,7 +33,7 @@ void KestPushButton::setImages(const QStringList &imagePaths)
 {
     m_images.clear();
     for (const QString &path : imagePaths)
-        m_images << QPixmap(path);
+        m_images << sharedPixmap(path);
     updateGeometry();
     update();
 }

@@ -22,7 +22,7 @@ DialogFrame::DialogFrame(int width, int height, const QString &background, QWidg
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(scaled(width), scaled(height));
-    m_background = QPixmap(skinPath(background));
+    m_background = skinPixmap(background);
 }
 
 QToolButton *DialogFrame::makeDialogButton(const QString &text, const char *objectName)

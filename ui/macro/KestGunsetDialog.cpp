@@ -46,9 +46,9 @@ KestGunsetDialog::KestGunsetDialog(QWidget *parent, double scale, Qt::WindowFlag
                         .arg(themeColor().red())
                         .arg(themeColor().green())
                         .arg(themeColor().blue()));
-    m_bulletPicture = QPixmap(skinPath("gunset_bullet.png"));
-    m_selectionPicture = QPixmap(skinPath("bulletsel.png"));
-    m_sliderPicture = QPixmap(skinPath("gunset_slider.png"));
+    m_bulletPicture = skinPixmap("gunset_bullet.png");
+    m_selectionPicture = skinPixmap("bulletsel.png");
+    m_sliderPicture = skinPixmap("gunset_slider.png");
     auto at = [this](int x, int y, int w, int h) {
         return QRect(int(x * m_scale), int(y * m_scale), int(w * m_scale), int(h * m_scale));
     };

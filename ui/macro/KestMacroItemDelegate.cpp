@@ -15,9 +15,9 @@ const char *const kMovePictures[4] = {"up1.png", "down1.png", "left1.png", "righ
 
 KestMacroItemDelegate::KestMacroItemDelegate(QObject *parent) : QStyledItemDelegate(parent)
 {
-    m_mouse = QPixmap(skinPath("insert_mouse_key_1.png"));
+    m_mouse = skinPixmap("insert_mouse_key_1.png");
     for (int i = 0; i < 4; ++i)
-        m_moves[i] = QPixmap(skinPath(kMovePictures[i]));
+        m_moves[i] = skinPixmap(kMovePictures[i]);
 }
 
 QPixmap KestMacroItemDelegate::kindPicture(const QModelIndex &index) const

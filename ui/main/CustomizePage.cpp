@@ -266,7 +266,7 @@ void CustomizePage::showView(bool bFront)
 void CustomizePage::showButtonPicture(int index, bool lit)
 {
     if (lit) {
-        const QPixmap picture(appDir() + "/skin/mouse/" + currentProductName() + "/" + QString::asprintf("mouse_%d.png", index + 1));
+        const QPixmap picture = sharedPixmap(appDir() + "/skin/mouse/" + currentProductName() + "/" + QString::asprintf("mouse_%d.png", index + 1));
         if (picture.isNull())
             return;
         if (m_plainFrontPicture.isNull())

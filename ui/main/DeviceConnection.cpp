@@ -17,6 +17,13 @@
 #include <QTimer>
 #include <utility>
 
+namespace {
+// Taking the file's lock costs a sync; a name already stored needs no write.
+bool storeProductName(const QString &name)
+{
+    return currentProductName() == name || setCurrentProductName(name);
+}
+} // namespace
 
 bool MousecfgWidget::statusThreadRunning() const
 {
@@ -50,9 +57,9 @@ void MousecfgWidget::refreshMouseList()
         m_mouseSelectButton->hide();
         if (m_iMouseCount == 1) {
             qDebug() << "RefreshMouseList " << m_listMouseNames.first();
-            reportSaved(setCurrentProductName(m_listMouseNames.first()));
+            reportSaved(storeProductName(m_listMouseNames.first()));
         } else {
-            setCurrentProductName(QString());
+            storeProductName(QString());
         }
         return;
     }
@@ -60,7 +67,7 @@ void MousecfgWidget::refreshMouseList()
     const QString current = currentProductName();
     const QString chosen = m_listMouseNames.contains(current) ? current : m_listMouseNames.first();
     m_mouseSelectButton->setText(chosen);
-    reportSaved(setCurrentProductName(chosen));
+    reportSaved(storeProductName(chosen));
     connect(m_mouseMenu, &QMenu::triggered, this, &MousecfgWidget::slot_show_mousename);
     m_mouseSelectButton->setMenu(m_mouseMenu);
     m_mouseMenu->setFixedWidth(int(150 * uiScale()));

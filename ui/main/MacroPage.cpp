@@ -20,14 +20,21 @@ bool runMacroSelect(QWidget *parent, const QString &title, MacroSelection &selec
 }
 } // namespace
 
-MacroPage::MacroPage(ApplySession *session, QWidget *parent)
-    : QWidget(parent), m_session(session), m_pMacroDialog(new MacroDialog(this))
+MacroPage::MacroPage(ApplySession *session, QWidget *parent) : QWidget(parent), m_session(session)
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_pMacroDialog);
-    connect(m_pMacroDialog, &MacroDialog::EnableButtonsSignal, this, &MacroPage::enableButtons);
     setMacroSelector(runMacroSelect);
+}
+
+MacroDialog *MacroPage::editor()
+{
+    if (m_pMacroDialog)
+        return m_pMacroDialog;
+    m_pMacroDialog = new MacroDialog(this);
+    layout()->addWidget(m_pMacroDialog);
+    m_pMacroDialog->show(); // at once, not when the event loop next runs
+    connect(m_pMacroDialog, &MacroDialog::EnableButtonsSignal, this, &MacroPage::enableButtons);
     m_pMacroDialog->setMacroUsers([this](const QString &name) { return macroButtonNames(m_session->working(), name); },
                                   [this](const QString &oldName, const QString &newName) {
                                       // The working record is sent at the next Apply; the
@@ -37,10 +44,19 @@ MacroPage::MacroPage(ApplySession *session, QWidget *parent)
                                       emit assignmentsChanged();
                                       return renameMacroInProfileFiles(oldName, newName);
                                   });
+    emit editorBuilt();
+    return m_pMacroDialog;
+}
+
+void MacroPage::showEvent(QShowEvent *event)
+{
+    editor();
+    QWidget::showEvent(event);
 }
 
 void MacroPage::refresh()
 {
-    if (!m_pMacroDialog->isRecording() && !m_pMacroDialog->isEditing())
+    // An editor not made yet reads the list when it is.
+    if (m_pMacroDialog && !m_pMacroDialog->isRecording() && !m_pMacroDialog->isEditing())
         m_pMacroDialog->reloadList();
 }

@@ -154,6 +154,9 @@ MousecfgWidget::MousecfgWidget(QWidget *parent)
     connect(m_connection, &MouseConnection::accessRefused, this, &MousecfgWidget::slotAccessRefused);
     m_connection->start();
     refreshMouseList();
+    // The product's pictures decode while the buttons and pages are built.
+    const QString product = appDir() + "/skin/mouse/" + currentProductName();
+    prefetchPixmaps({product + "/Mouse.png", product + "_Side.png"});
     m_chrome->readLanguages();
 
     buildButtons();
@@ -277,16 +280,16 @@ void MousecfgWidget::buildStatusArea()
     m_chargingIcon = new QLabel(this);
     m_chargingIcon->setObjectName("chargingIcon");
     m_chargingIcon->setScaledContents(true);
-    m_chargingIcon->setPixmap(QPixmap(skinPath("lightning.png")));
+    m_chargingIcon->setPixmap(skinPixmap("lightning.png"));
     m_chargingIcon->hide();
     m_receiverIcon = new QLabel(this);
     m_receiverIcon->setObjectName("receiverIcon");
     m_receiverIcon->setScaledContents(true);
-    m_receiverIcon->setPixmap(QPixmap(skinPath("dongle.png")));
+    m_receiverIcon->setPixmap(skinPixmap("dongle.png"));
     m_cableIcon = new QLabel(this);
     m_cableIcon->setObjectName("cableIcon");
     m_cableIcon->setScaledContents(true);
-    m_cableIcon->setPixmap(QPixmap(skinPath("cable.png")));
+    m_cableIcon->setPixmap(skinPixmap("cable.png"));
     m_applyNotice = new QLabel(this);
     m_applyNotice->setObjectName("applyNotice");
     m_applyNotice->setWordWrap(true);
@@ -352,10 +355,11 @@ void MousecfgWidget::buildPages()
     connect(m_customizePage, &CustomizePage::pageRequested, this, &MousecfgWidget::selectPage);
     connect(m_customizePage, &CustomizePage::warning, this, [this](const QString &text) { showMessage(2, text); });
     m_lightingPage = new LightingPage(m_session, stack);
-    m_performancePage = new PerformancePage(m_session, stack);
+    m_performancePage = new PerformancePage(m_session, stack, true); // its panels when first shown
     m_macroPage = new MacroPage(m_session, stack);
     connect(m_macroPage, &MacroPage::enableButtons, this, &MousecfgWidget::slotEnableButtons);
     connect(m_macroPage, &MacroPage::assignmentsChanged, m_customizePage, &CustomizePage::refresh);
+    connect(m_macroPage, &MacroPage::editorBuilt, this, &MousecfgWidget::orderTabChain);
     QWidget *const pages[] = {m_lightingPage, m_customizePage, m_performancePage, m_macroPage};
     for (int i = 0; i < 4; ++i) {
         pages[i]->setObjectName(QString("page%1").arg(i));
@@ -507,10 +511,10 @@ bool MousecfgWidget::quitAfterAsking()
 void MousecfgWidget::loadPictures()
 {
     const QString product = currentProductName();
-    const QPixmap front(appDir() + "/skin/mouse/" + product + "/Mouse.png");
+    const QPixmap front = sharedPixmap(appDir() + "/skin/mouse/" + product + "/Mouse.png");
     const QSize box = QSize(300, 400) * m_chrome->scale();
     m_frontPicture->setPixmap(front.isNull() ? QPixmap() : front.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    const QPixmap side(appDir() + "/skin/mouse/" + product + "_Side.png");
+    const QPixmap side = sharedPixmap(appDir() + "/skin/mouse/" + product + "_Side.png");
     m_sidePicture->setPixmap(side.isNull() ? QPixmap() : side.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
@@ -563,6 +567,9 @@ void MousecfgWidget::selectPage(int index)
     if (index < 0 || index >= m_pages.size())
         return;
     m_iCurrentPage = index;
+    // Panels made now go into the window's Tab order.
+    if (m_pages[index] == m_performancePage && m_performancePage->buildPanels())
+        orderTabChain();
     for (int i = 0; i < m_tabButtons.size(); ++i)
         m_tabButtons[i]->setChecked(i == index);
     if (auto *stack = findChild<QStackedWidget *>("pageArea"))

@@ -22,8 +22,17 @@ QRect scaledRect(int x, int y, int w, int h, double scale)
 }
 } // namespace
 
-PerformancePage::PerformancePage(ApplySession *session, QWidget *parent) : QWidget(parent), m_session(session)
+PerformancePage::PerformancePage(ApplySession *session, QWidget *parent, bool deferPanels)
+    : QWidget(parent), m_session(session)
 {
+    if (!deferPanels)
+        buildPanels();
+}
+
+bool PerformancePage::buildPanels()
+{
+    if (m_dpiWindow)
+        return false;
     const ProfileData &active = m_session->activeProfile();
     m_dpiWindow = new KestDPIWindow(active, this);
     m_pointSpeedProfile = active;
@@ -31,6 +40,16 @@ PerformancePage::PerformancePage(ApplySession *session, QWidget *parent) : QWidg
     m_reportRate = new KestReportRate(this);
     connect(m_reportRate, &KestReportRate::RefreshLift, this, [this](uchar lift) { m_session->working().liftHigh = lift; });
     followPageSize(this, [this] { layoutPanels(); });
+    refresh();
+    for (QWidget *panel : QWidgetList{m_dpiWindow, m_reportRate, m_pointSpeed})
+        panel->show(); // children made after their parent was shown stay hidden otherwise
+    return true;
+}
+
+void PerformancePage::showEvent(QShowEvent *event)
+{
+    buildPanels();
+    QWidget::showEvent(event);
 }
 
 void PerformancePage::layoutPanels()
@@ -48,6 +67,8 @@ void PerformancePage::layoutPanels()
 
 void PerformancePage::refresh()
 {
+    if (!m_dpiWindow)
+        return; // loaded when built
     const ProfileData &active = m_session->activeProfile();
     m_dpiWindow->setProfile(active, mouseSensor());
     m_reportRate->setProfile(active, m_session->working().liftHigh);
@@ -60,7 +81,7 @@ void PerformancePage::refresh()
 
 bool PerformancePage::hasEdits() const
 {
-    if (m_loadedSlot != activeSlot(m_session->working()))
+    if (!m_dpiWindow || m_loadedSlot != activeSlot(m_session->working()))
         return false;
     const ProfileData *const edited[] = {&m_dpiWindow->profileData(), &m_reportRate->profileData(), &m_pointSpeedProfile};
     for (int i = 0; i < 3; ++i) {
@@ -73,7 +94,7 @@ bool PerformancePage::hasEdits() const
 void PerformancePage::collect()
 {
     // Copies of another slot (nothing reloaded them since) must not land here.
-    if (m_loadedSlot != activeSlot(m_session->working()))
+    if (!m_dpiWindow || m_loadedSlot != activeSlot(m_session->working()))
         return;
     ProfileData &active = m_session->activeProfile();
     takeEditedProfile(active, m_dpiWindow->profileData(), m_loaded[0]);

@@ -29,7 +29,7 @@ StatusPresenter::Battery StatusPresenter::batteryReport(quint8 charge, quint8 lo
     const int percent = batteryPercentFromRaw(highByte * 256 + lowByte, m_iBatteryFull);
     if (percent != m_iBatteryPercent) {
         m_iBatteryPercent = percent;
-        if (!setBatteryPercent(percent))
+        if (::batteryPercent() != percent && !setBatteryPercent(percent))
             emit notSaved();
     }
     battery.percent = percent;

@@ -23,7 +23,7 @@
 
 WindowChrome::WindowChrome(QWidget *window) : QObject(window), m_window(window)
 {
-    m_background.load(skinPath("cfgMainback.png"));
+    prefetchPixmaps({skinPath("cfgMainback.png")});
     QScreen *screen = QGuiApplication::primaryScreen();
     const ScaleStep step = scaleStepForScreen(screen);
     // A fixed size at the scale the screen takes: a window manager has
@@ -54,13 +54,26 @@ void WindowChrome::applyScale(int step, double scale)
     m_scale = scale;
     setUiScale(m_scale);
     const QSize size(int(BASE_WIDTH * m_scale), int(BASE_HEIGHT * m_scale));
+    if (m_window->size() != size || m_window->minimumSize() != size || m_window->maximumSize() != size)
+        m_window->setFixedSize(size);
+    if (m_window->isVisible())
+        applyMask();
+}
+
+// The background decodes while the window is built; only the shown window needs it.
+void WindowChrome::applyMask()
+{
+    if (m_maskScale == m_scale)
+        return;
+    if (m_background.isNull())
+        m_background = skinPixmap("cfgMainback.png");
+    const QSize size(int(BASE_WIDTH * m_scale), int(BASE_HEIGHT * m_scale));
     QPixmap &scaled = m_scaledBackgrounds[int(std::lround(m_scale * 1000))];
     if (scaled.isNull() && !m_background.isNull())
         scaled = m_background.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    if (m_window->size() != size || m_window->minimumSize() != size || m_window->maximumSize() != size)
-        m_window->setFixedSize(size);
     if (!scaled.isNull())
         m_window->setMask(scaled.mask());
+    m_maskScale = m_scale;
 }
 
 void WindowChrome::followResize()
@@ -83,8 +96,10 @@ void WindowChrome::followResize()
     qDebug("width = %d, height = %d m_iDpiVal = %d\n", m_window->width(), m_window->height(), m_iDpiVal);
 }
 
-void WindowChrome::paint(QPainter &painter) const
+void WindowChrome::paint(QPainter &painter)
 {
+    if (m_background.isNull()) // a hidden window painted into an image
+        m_background = skinPixmap("cfgMainback.png");
     const QPixmap scaled = m_scaledBackgrounds.value(int(std::lround(m_scale * 1000)));
     painter.drawPixmap(m_window->rect(), scaled.isNull() ? m_background : scaled);
 }
@@ -95,6 +110,9 @@ bool WindowChrome::eventFilter(QObject *watched, QEvent *event)
         return false;
     // Presses no child took arrive here too: the whole window is a handle.
     switch (event->type()) {
+    case QEvent::Show: // before the window is mapped
+        applyMask();
+        break;
     case QEvent::MouseButtonPress: {
         auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton) {

@@ -35,7 +35,7 @@ public:
     // The scale step a resize asks for (another screen, or the first
     // showing at the start size); the caller lays out again.
     void followResize();
-    void paint(QPainter &painter) const;
+    void paint(QPainter &painter);
 
     // The stored language and its translation; the menu on the button switches it.
     int language() const { return m_iLanguage; }
@@ -71,6 +71,7 @@ private:
     // The step's scale, or less when the window would not fit the screen's free area.
     double scaleOnScreen(double stepScale, const QScreen *screen) const;
     void applyScale(int step, double scale);
+    void applyMask();
     void switchLanguage(QAction *action);
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
     QString trayToolTip() const;
@@ -79,6 +80,7 @@ private:
     double m_scale = 1.0;
     int m_iDpiVal = 0;
     QPixmap m_background;
+    double m_maskScale = 0; // the scale the window's mask was made for
     QHash<int, QPixmap> m_scaledBackgrounds; // by scale in thousandths, built once each
     bool m_dragging = false;
     QPoint m_pressPos;

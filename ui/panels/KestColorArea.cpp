@@ -83,7 +83,7 @@ KestColorArea::KestColorArea(QWidget *parent, double scale)
     setObjectName("colorEditor");
     setAttribute(Qt::WA_TranslucentBackground);
     setModal(true);
-    m_background = QPixmap(skinPath("dlg.png"));
+    m_background = skinPixmap("dlg.png");
 
     m_caption = new QLabel(this);
     m_caption->setObjectName("colorCaption");

@@ -23,7 +23,7 @@ KestReportRate::KestReportRate(QWidget *parent) : QWidget(parent)
     m_title->setPixelSize(PANEL_TITLE_PX);
     m_icon = new QLabel(this);
     m_icon->setScaledContents(true);
-    m_icon->setPixmap(QPixmap(skinPath("rate.png")));
+    m_icon->setPixmap(skinPixmap("rate.png"));
     const QString dropDown = skinPath("profilesel.png");
     m_rateButton = new KestPushButton({dropDown, dropDown, dropDown}, this);
     m_rateButton->setObjectName("rateButton");

@@ -1,6 +1,7 @@
 #include "ui/panels/LightingPreview.h"
 #include "storage/AppPaths.h"
 #include "model/LightingEffects.h"
+#include "ui/kit/Skin.h"
 #include <QPainter>
 
 namespace {
@@ -18,7 +19,7 @@ void LightingPreview::setProduct(const QString &productName)
     if (productName == m_product && !m_picture.isNull())
         return;
     m_product = productName;
-    m_picture = QPixmap(appDir() + "/skin/mouse/" + productName + "/Mouse.png");
+    m_picture = sharedPixmap(appDir() + "/skin/mouse/" + productName + "/Mouse.png");
     m_scaledPicture = QPixmap();
     update();
 }
