@@ -1,6 +1,9 @@
 #include "storage/DeviceDescription.h"
 #include "storage/AppPaths.h"
 #include "storage/IniFile.h"
+#include <QFile>
+#include <QFileInfo>
+#include <QMutex>
 #include <initializer_list>
 
 namespace {
@@ -40,12 +43,10 @@ QString deviceDescriptionPath()
     return appDir() + QStringLiteral("/DefaultProfile.bin");
 }
 
-int readDeviceDescription(DeviceDescription &d)
-{
-    const IniFile file(deviceDescriptionPath());
-    if (!file.exists())
-        return -1;
+namespace {
 
+void fillDescription(DeviceDescription &d, const IniFile &file)
+{
     d.dpi = file.byteValue(key("dpi"));
     for (int i = 0; i < DPI_STAGE_COUNT; ++i)
         d.dpiValues[i] = file.uintValue(key("DPI_INFO_%d_xy", i));
@@ -80,6 +81,34 @@ int readDeviceDescription(DeviceDescription &d)
         led.bright = file.intValue(key("LedMode/LED_MODE_%d_bright", i));
         led.breath = file.intValue(key("LedMode/LED_MODE_%d_breath", i));
     }
+}
+
+} // namespace
+
+int readDeviceDescription(DeviceDescription &d)
+{
+    const QString path = deviceDescriptionPath();
+    if (!QFileInfo(path).isFile())
+        return -1;
+    if (isTooLargeIniFile(path)) {
+        fillDescription(d, IniFile(path)); // reads as empty, saying why
+        return 0;
+    }
+    // Every factory profile starts from it: parsed once while the bytes stay the same.
+    static QMutex mutex;
+    static QString cachedPath;
+    static QByteArray cachedBytes;
+    static DeviceDescription cached;
+    QFile input(path);
+    const QByteArray bytes = input.open(QIODevice::ReadOnly) ? input.readAll() : QByteArray();
+    const QMutexLocker locker(&mutex);
+    if (cachedPath.isEmpty() || path != cachedPath || bytes != cachedBytes) {
+        cached = DeviceDescription();
+        fillDescription(cached, IniFile(path, bytes));
+        cachedPath = path;
+        cachedBytes = bytes;
+    }
+    d = cached;
     return 0;
 }
 
