@@ -5,12 +5,14 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <dirent.h>
+#include <sys/stat.h>
 
 namespace fuzz {
 
@@ -78,9 +80,14 @@ void Sandbox::reset()
 
 bool Sandbox::writeFile(const QString &path, const QByteArray &bytes)
 {
-    QDir().mkpath(path.left(path.lastIndexOf(QLatin1Char('/'))));
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+    // The folder is made only when missing: most inputs land in one that is there.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        QDir().mkpath(path.left(path.lastIndexOf(QLatin1Char('/'))));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return false;
+    }
+    return file.write(bytes) == bytes.size();
 }
 
 QByteArray Sandbox::bytes(const uint8_t *data, size_t size)
@@ -88,24 +95,39 @@ QByteArray Sandbox::bytes(const uint8_t *data, size_t size)
     return QByteArray(reinterpret_cast<const char *>(data), int(size));
 }
 
-QByteArray Sandbox::snapshot() const
+namespace {
+
+// Every entry below folder except skipped (whose own entry counts, not what it
+// holds), with each plain file's content hash, into entries.
+void listTree(const QString &folder, const QString &skipped, QStringList &entries)
 {
-    const QString configs = m_appDir + QStringLiteral("/Configs/");
-    QByteArray listing;
-    QDirIterator it(m_top, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    QStringList entries;
-    while (it.hasNext()) {
-        const QString path = it.next();
-        if (path.startsWith(configs))
+    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return;
+    while (const dirent *e = ::readdir(dir)) {
+        if (!std::strcmp(e->d_name, ".") || !std::strcmp(e->d_name, ".."))
             continue;
-        const QFileInfo info = it.fileInfo();
-        QString entry = path;
-        if (info.isFile() && !info.isSymLink())
+        const QString path = folder + QLatin1Char('/') + QFile::decodeName(e->d_name);
+        struct stat st {};
+        if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
+            continue;
+        QString entry = path + QLatin1Char(' ') + QString::number(st.st_mode, 8);
+        if (S_ISREG(st.st_mode))
             entry += QLatin1Char(' ') + QString::fromLatin1(
                 QCryptographicHash::hash(readAll(path), QCryptographicHash::Md5).toHex());
         entries << entry;
+        if (S_ISDIR(st.st_mode) && path != skipped)
+            listTree(path, skipped, entries);
     }
+    ::closedir(dir);
+}
+
+} // namespace
+
+QByteArray Sandbox::snapshot() const
+{
+    QStringList entries;
+    listTree(m_top, m_appDir + QStringLiteral("/Configs"), entries);
     entries.sort();
     return entries.join(QLatin1Char('\n')).toUtf8();
 }

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMutex>
 #include <initializer_list>
+#include <memory>
 
 namespace {
 
@@ -30,10 +31,40 @@ int readCount(const IniFile &file, std::initializer_list<const char *> entries, 
     return value < 0 || value > limit ? 0 : value;
 }
 
+// The description's entries, parsed once while its bytes stay the same: every
+// factory profile and most pages read it. Null when there is no such file.
+std::shared_ptr<const IniFile> descriptionFile()
+{
+    const QString path = deviceDescriptionPath();
+    if (!QFileInfo(path).isFile())
+        return nullptr;
+    if (isTooLargeIniFile(path))
+        return std::make_shared<const IniFile>(path); // reads as empty, saying why
+    QFile input(path);
+    const QByteArray bytes = input.open(QIODevice::ReadOnly) ? input.readAll() : QByteArray();
+    static QMutex mutex;
+    static QString cachedPath;
+    static QByteArray cachedBytes;
+    static std::shared_ptr<const IniFile> cached;
+    const QMutexLocker locker(&mutex);
+    if (!cached || path != cachedPath || bytes != cachedBytes) {
+        cached = std::make_shared<const IniFile>(path, bytes);
+        cachedPath = path;
+        cachedBytes = bytes;
+    }
+    return cached;
+}
+
+// A missing file reads as one without entries.
+const IniFile &entriesOf(const std::shared_ptr<const IniFile> &file)
+{
+    static const IniFile empty{QString(), QByteArray()};
+    return file ? *file : empty;
+}
+
 int descriptionInt(const char *entry, int absent)
 {
-    const IniFile file(deviceDescriptionPath());
-    return file.intValue(key(entry), absent);
+    return entriesOf(descriptionFile()).intValue(key(entry), absent);
 }
 
 } // namespace
@@ -87,41 +118,30 @@ void fillDescription(DeviceDescription &d, const IniFile &file)
 
 int readDeviceDescription(DeviceDescription &d)
 {
-    const QString path = deviceDescriptionPath();
-    if (!QFileInfo(path).isFile())
+    const std::shared_ptr<const IniFile> file = descriptionFile();
+    if (!file)
         return -1;
-    if (isTooLargeIniFile(path)) {
-        fillDescription(d, IniFile(path)); // reads as empty, saying why
-        return 0;
-    }
-    // Every factory profile starts from it: parsed once while the bytes stay the same.
     static QMutex mutex;
-    static QString cachedPath;
-    static QByteArray cachedBytes;
-    static DeviceDescription cached;
-    QFile input(path);
-    const QByteArray bytes = input.open(QIODevice::ReadOnly) ? input.readAll() : QByteArray();
+    static std::shared_ptr<const IniFile> describedFile;
+    static DeviceDescription described;
     const QMutexLocker locker(&mutex);
-    if (cachedPath.isEmpty() || path != cachedPath || bytes != cachedBytes) {
-        cached = DeviceDescription();
-        fillDescription(cached, IniFile(path, bytes));
-        cachedPath = path;
-        cachedBytes = bytes;
+    if (file != describedFile) {
+        described = DeviceDescription();
+        fillDescription(described, *file);
+        describedFile = file;
     }
-    d = cached;
+    d = described;
     return 0;
 }
 
 int buttonCount()
 {
-    const IniFile file(deviceDescriptionPath());
-    return readCount(file, {"ButtonCount", "MouseDpi"}, DESCRIPTION_BUTTON_COUNT);
+    return readCount(entriesOf(descriptionFile()), {"ButtonCount", "MouseDpi"}, DESCRIPTION_BUTTON_COUNT);
 }
 
 int dpiStageCount()
 {
-    const IniFile file(deviceDescriptionPath());
-    return readCount(file, {"DPICount", "ButtonCount", "MouseDpi"}, DPI_STAGE_COUNT);
+    return readCount(entriesOf(descriptionFile()), {"DPICount", "ButtonCount", "MouseDpi"}, DPI_STAGE_COUNT);
 }
 
 int shownDpiStageCount()
@@ -132,12 +152,12 @@ int shownDpiStageCount()
 
 QString productVersion()
 {
-    return IniFile(deviceDescriptionPath()).stringValue(key("Version"));
+    return entriesOf(descriptionFile()).stringValue(key("Version"));
 }
 
 QString descriptionProductName()
 {
-    return IniFile(deviceDescriptionPath()).stringValue(key("ProductName"));
+    return entriesOf(descriptionFile()).stringValue(key("ProductName"));
 }
 
 int disableMacro()
@@ -164,9 +184,10 @@ int minDelay()
 
 int loadButtonMatrix(uint8_t matrix[DESCRIPTION_BUTTON_COUNT])
 {
-    const IniFile file(deviceDescriptionPath());
-    if (!file.exists())
+    const std::shared_ptr<const IniFile> description = descriptionFile();
+    if (!description)
         return -1;
+    const IniFile &file = *description;
     for (int i = 0; i < DESCRIPTION_BUTTON_COUNT; ++i)
         matrix[i] = file.byteValue(key("BUTTON_INFO_%d_Matrix", i));
     return 0;
@@ -174,9 +195,10 @@ int loadButtonMatrix(uint8_t matrix[DESCRIPTION_BUTTON_COUNT])
 
 int loadButtonLayout(uint8_t layout[DESCRIPTION_BUTTON_COUNT])
 {
-    const IniFile file(deviceDescriptionPath());
-    if (!file.exists())
+    const std::shared_ptr<const IniFile> description = descriptionFile();
+    if (!description)
         return -1;
+    const IniFile &file = *description;
     for (int i = 0; i < DESCRIPTION_BUTTON_COUNT; ++i)
         layout[i] = file.byteValue(key("BUTTON_INFO_%d_Matrix2", i));
     return readCount(file, {"ButtonCount", "MouseDpi"}, DESCRIPTION_BUTTON_COUNT);
