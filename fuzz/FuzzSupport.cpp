@@ -71,8 +71,11 @@ Sandbox::Sandbox()
 void Sandbox::reset()
 {
     QDir(m_appDir + QStringLiteral("/Configs")).removeRecursively();
-    QDir(importDir()).removeRecursively();
-    QDir().mkpath(importDir());
+    QDir import(importDir());
+    if (!import.exists() || !import.isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        import.removeRecursively();
+        QDir().mkpath(importDir());
+    }
     if (!writeFile(m_appDir + QStringLiteral("/Configs/Config.ini"), m_configIni)
         || !writeFile(m_appDir + QStringLiteral("/DefaultProfile.bin"), m_description))
         fail("cannot reset the sandbox");

@@ -36,9 +36,10 @@ int readCount(const IniFile &file, std::initializer_list<const char *> entries, 
 std::shared_ptr<const IniFile> descriptionFile()
 {
     const QString path = deviceDescriptionPath();
-    if (!QFileInfo(path).isFile())
+    const QFileInfo info(path);
+    if (!info.isFile())
         return nullptr;
-    if (isTooLargeIniFile(path))
+    if (info.size() > iniFileSizeLimit(path))
         return std::make_shared<const IniFile>(path); // reads as empty, saying why
     QFile input(path);
     const QByteArray bytes = input.open(QIODevice::ReadOnly) ? input.readAll() : QByteArray();
