@@ -5,6 +5,7 @@
 #include "fuzz/FuzzSupport.h"
 #include "device/MacroEncoding.h"
 #include "storage/MacroFiles.h"
+#include <QHash>
 #include <algorithm>
 
 #ifndef MACRO_FUNCTION
@@ -84,7 +85,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     check(again.delayType == macro.delayType && again.defaultDelay == macro.defaultDelay
               && again.loopType == macro.loopType && again.loopTime == macro.loopTime,
           "macro settings changed by a save");
-    check(readWriteSign(name) == 1 && clearWriteSign(name) && readWriteSign(name) == 0, "write mark");
+    check(readWriteSign(name) == 1, "write mark of a save");
+    // A second writer costs as much as the rest of the input: a quarter of the inputs clear the mark.
+    if (qHash(Sandbox::bytes(data, size)) % 4 == 0)
+        check(clearWriteSign(name) && readWriteSign(name) == 0, "write mark cleared");
     box.checkOutside();
     return 0;
 }
