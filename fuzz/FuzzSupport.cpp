@@ -13,6 +13,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace fuzz {
 
@@ -68,17 +69,61 @@ Sandbox::Sandbox()
         fail("settings folder outside the sandbox", configDir());
 }
 
+namespace {
+
+// Which file a path names and when it last changed: equal stamps mean nothing
+// replaced or wrote it in between.
+QByteArray stampOf(const QString &path)
+{
+    struct stat st {};
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
+        return QByteArray();
+    const auto field = [](auto value) { return QByteArray::number(qlonglong(value)) + ' '; };
+    return field(st.st_dev) + field(st.st_ino) + field(st.st_mode) + field(st.st_size) + field(st.st_mtim.tv_sec)
+           + field(st.st_mtim.tv_nsec) + field(st.st_ctim.tv_sec) + field(st.st_ctim.tv_nsec);
+}
+
+// Empties folder, but keeps a plain file named kept (to be written over).
+// Cheaper than QDir::removeRecursively, which runs once or twice per input.
+void removeInside(const QString &folder, const char *kept = nullptr)
+{
+    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return;
+    while (const dirent *e = ::readdir(dir)) {
+        if (!std::strcmp(e->d_name, ".") || !std::strcmp(e->d_name, ".."))
+            continue;
+        const QByteArray path = QFile::encodeName(folder) + '/' + e->d_name;
+        struct stat st {};
+        if (::lstat(path.constData(), &st) != 0)
+            continue;
+        if (S_ISDIR(st.st_mode)) {
+            removeInside(QFile::decodeName(path));
+            ::rmdir(path.constData());
+        } else if (!(kept && S_ISREG(st.st_mode) && !std::strcmp(e->d_name, kept))) {
+            ::unlink(path.constData());
+        }
+    }
+    ::closedir(dir);
+}
+
+} // namespace
+
 void Sandbox::reset()
 {
-    QDir(m_appDir + QStringLiteral("/Configs")).removeRecursively();
-    QDir import(importDir());
-    if (!import.exists() || !import.isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
-        import.removeRecursively();
-        QDir().mkpath(importDir());
-    }
-    if (!writeFile(m_appDir + QStringLiteral("/Configs/Config.ini"), m_configIni)
-        || !writeFile(m_appDir + QStringLiteral("/DefaultProfile.bin"), m_description))
+    const QString configs = m_appDir + QStringLiteral("/Configs");
+    removeInside(configs, "Config.ini");
+    removeInside(importDir());
+    const QString description = m_appDir + QStringLiteral("/DefaultProfile.bin");
+    if (!writeFile(configs + QStringLiteral("/Config.ini"), m_configIni)
+        || !QDir().mkpath(importDir()))
         fail("cannot reset the sandbox");
+    // Put back only when something replaced or wrote it since.
+    if (m_descriptionStamp.isEmpty() || stampOf(description) != m_descriptionStamp) {
+        if (!writeFile(description, m_description))
+            fail("cannot reset the sandbox");
+        m_descriptionStamp = stampOf(description);
+    }
 }
 
 bool Sandbox::writeFile(const QString &path, const QByteArray &bytes)

@@ -49,6 +49,7 @@ private:
     QString m_appDir;
     QByteArray m_configIni;
     QByteArray m_description;
+    QByteArray m_descriptionStamp; // the file's identity and times as reset() left it
     QByteArray m_outside;
 };
 

@@ -102,8 +102,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray bytes = Sandbox::bytes(data, size);
     Sandbox::writeFile(configFilePath(), bytes);
     // A copied folder holds the product's own file too (its saved-profile list).
-    if (productConfigFilePath() != configFilePath())
-        Sandbox::writeFile(productConfigFilePath(), bytes);
+    const QString productFile = productConfigFilePath();
+    if (productFile != configFilePath())
+        Sandbox::writeFile(productFile, bytes);
     // The input lies inside Configs, so what is outside stays as first seen.
     static const bool watching = (box.watchOutside(), true);
     Q_UNUSED(watching);
