@@ -83,9 +83,9 @@ QByteArray stampOf(const QString &path)
            + field(st.st_mtim.tv_nsec) + field(st.st_ctim.tv_sec) + field(st.st_ctim.tv_nsec);
 }
 
-// Empties folder, but keeps a plain file named kept (to be written over).
-// Cheaper than QDir::removeRecursively, which runs once or twice per input.
-void removeInside(const QString &folder, const char *kept = nullptr)
+// Calls visit(path, its lstat) for each entry of folder, "." and ".." left out.
+template <typename Visit>
+void forEachEntry(const QString &folder, Visit visit)
 {
     DIR *dir = ::opendir(QFile::encodeName(folder).constData());
     if (!dir)
@@ -93,18 +93,26 @@ void removeInside(const QString &folder, const char *kept = nullptr)
     while (const dirent *e = ::readdir(dir)) {
         if (!std::strcmp(e->d_name, ".") || !std::strcmp(e->d_name, ".."))
             continue;
-        const QByteArray path = QFile::encodeName(folder) + '/' + e->d_name;
+        const QString path = folder + QLatin1Char('/') + QFile::decodeName(e->d_name);
         struct stat st {};
-        if (::lstat(path.constData(), &st) != 0)
-            continue;
-        if (S_ISDIR(st.st_mode)) {
-            removeInside(QFile::decodeName(path));
-            ::rmdir(path.constData());
-        } else if (!(kept && S_ISREG(st.st_mode) && !std::strcmp(e->d_name, kept))) {
-            ::unlink(path.constData());
-        }
+        if (::lstat(QFile::encodeName(path).constData(), &st) == 0)
+            visit(path, st);
     }
     ::closedir(dir);
+}
+
+// Empties folder, but keeps a plain file named kept (to be written over).
+// Cheaper than QDir::removeRecursively, which runs once or twice per input.
+void removeInside(const QString &folder, const QString &kept = QString())
+{
+    forEachEntry(folder, [&](const QString &path, const struct stat &st) {
+        if (S_ISDIR(st.st_mode)) {
+            removeInside(path);
+            ::rmdir(QFile::encodeName(path).constData());
+        } else if (!(S_ISREG(st.st_mode) && !kept.isEmpty() && path == folder + QLatin1Char('/') + kept)) {
+            ::unlink(QFile::encodeName(path).constData());
+        }
+    });
 }
 
 } // namespace
@@ -112,7 +120,7 @@ void removeInside(const QString &folder, const char *kept = nullptr)
 void Sandbox::reset()
 {
     const QString configs = m_appDir + QStringLiteral("/Configs");
-    removeInside(configs, "Config.ini");
+    removeInside(configs, QStringLiteral("Config.ini"));
     removeInside(importDir());
     const QString description = m_appDir + QStringLiteral("/DefaultProfile.bin");
     if (!writeFile(configs + QStringLiteral("/Config.ini"), m_configIni)
@@ -149,16 +157,7 @@ namespace {
 // holds), with each plain file's content hash, into entries.
 void listTree(const QString &folder, const QString &skipped, QStringList &entries)
 {
-    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
-    if (!dir)
-        return;
-    while (const dirent *e = ::readdir(dir)) {
-        if (!std::strcmp(e->d_name, ".") || !std::strcmp(e->d_name, ".."))
-            continue;
-        const QString path = folder + QLatin1Char('/') + QFile::decodeName(e->d_name);
-        struct stat st {};
-        if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
-            continue;
+    forEachEntry(folder, [&](const QString &path, const struct stat &st) {
         QString entry = path + QLatin1Char(' ') + QString::number(st.st_mode, 8);
         if (S_ISREG(st.st_mode))
             entry += QLatin1Char(' ') + QString::fromLatin1(
@@ -166,8 +165,7 @@ void listTree(const QString &folder, const QString &skipped, QStringList &entrie
         entries << entry;
         if (S_ISDIR(st.st_mode) && path != skipped)
             listTree(path, skipped, entries);
-    }
-    ::closedir(dir);
+    });
 }
 
 } // namespace
