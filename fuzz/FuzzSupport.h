@@ -32,6 +32,8 @@ public:
     // Configs/ back to the installed Config.ini only, DefaultProfile.bin back
     // to the installed one.
     void reset();
+    // The installed DefaultProfile.bin, as reset() puts it back.
+    const QByteArray &installedDescription() const { return m_description; }
     static bool writeFile(const QString &path, const QByteArray &bytes);
     static QByteArray bytes(const uint8_t *data, size_t size);
 
@@ -47,6 +49,7 @@ private:
     QString m_appDir;
     QByteArray m_configIni;
     QByteArray m_description;
+    QByteArray m_descriptionStamp; // the file's identity and times as reset() left it
     QByteArray m_outside;
 };
 

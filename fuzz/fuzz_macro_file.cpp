@@ -1,12 +1,12 @@
-// A macro file (or, built as the gun-file target, a gun file) from the macro
-// library or an import: the editor's load, the button assignment and what the
-// mouse's macro slot receives; saving what was loaded keeps it.
+// A macro file (or, built as the gun-file target, a gun file) in the macro
+// library: the raw read an import makes, the editor's load, the button
+// assignment and what the mouse's macro slot receives; saving what was loaded
+// keeps it.
 #include "fuzz/FuzzSupport.h"
 #include "device/MacroEncoding.h"
 #include "storage/MacroFiles.h"
-#include <QDir>
+#include <QHash>
 #include <algorithm>
-#include <QFile>
 
 #ifndef MACRO_FUNCTION
 #define MACRO_FUNCTION FunMacro
@@ -44,14 +44,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Sandbox &box = Sandbox::instance();
     box.reset();
     const QString name = QStringLiteral("fuzzed");
-    const QString imported = box.importDir() + QStringLiteral("/fuzzed.MSMACRO");
-    Sandbox::writeFile(imported, Sandbox::bytes(data, size));
-    box.watchOutside();
+    check(Sandbox::writeFile(macroFilePath(name), Sandbox::bytes(data, size)), "file placed in the macro library");
+    // The input lies inside Configs, so what is outside stays as first seen.
+    static const bool watching = (box.watchOutside(), true);
+    Q_UNUSED(watching);
 
-    const QVector<MacroEvent> raw = readMacroEventsAt(imported);
+    const QVector<MacroEvent> raw = readMacroEventsAt(macroFilePath(name));
     check(raw.size() <= MACRO_MAX_EVENTS, "event count beyond the limit");
-    QDir().mkpath(macroDir());
-    check(QFile::copy(imported, macroFilePath(name)), "copy into the macro library");
 
     MacroFile macro;
     const int kept = loadMacroFile(name, macro);
@@ -86,7 +85,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     check(again.delayType == macro.delayType && again.defaultDelay == macro.defaultDelay
               && again.loopType == macro.loopType && again.loopTime == macro.loopTime,
           "macro settings changed by a save");
-    check(readWriteSign(name) == 1 && clearWriteSign(name) && readWriteSign(name) == 0, "write mark");
+    check(readWriteSign(name) == 1, "write mark of a save");
+    // A second writer costs as much as the rest of the input: a quarter of the inputs clear the mark.
+    if (qHash(Sandbox::bytes(data, size)) % 4 == 0)
+        check(clearWriteSign(name) && readWriteSign(name) == 0, "write mark cleared");
     box.checkOutside();
     return 0;
 }

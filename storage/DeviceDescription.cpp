@@ -1,7 +1,11 @@
 #include "storage/DeviceDescription.h"
 #include "storage/AppPaths.h"
 #include "storage/IniFile.h"
+#include <QFile>
+#include <QFileInfo>
+#include <QMutex>
 #include <initializer_list>
+#include <memory>
 
 namespace {
 
@@ -27,10 +31,41 @@ int readCount(const IniFile &file, std::initializer_list<const char *> entries, 
     return value < 0 || value > limit ? 0 : value;
 }
 
+// The description's entries, parsed once while its bytes stay the same: every
+// factory profile and most pages read it. Null when there is no such file.
+std::shared_ptr<const IniFile> descriptionFile()
+{
+    const QString path = deviceDescriptionPath();
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return nullptr;
+    if (info.size() > iniFileSizeLimit(path))
+        return std::make_shared<const IniFile>(path); // reads as empty, saying why
+    QFile input(path);
+    const QByteArray bytes = input.open(QIODevice::ReadOnly) ? input.readAll() : QByteArray();
+    static QMutex mutex;
+    static QString cachedPath;
+    static QByteArray cachedBytes;
+    static std::shared_ptr<const IniFile> cached;
+    const QMutexLocker locker(&mutex);
+    if (!cached || path != cachedPath || bytes != cachedBytes) {
+        cached = std::make_shared<const IniFile>(path, bytes);
+        cachedPath = path;
+        cachedBytes = bytes;
+    }
+    return cached;
+}
+
+// A missing file reads as one without entries.
+const IniFile &entriesOf(const std::shared_ptr<const IniFile> &file)
+{
+    static const IniFile empty{QString(), QByteArray()};
+    return file ? *file : empty;
+}
+
 int descriptionInt(const char *entry, int absent)
 {
-    const IniFile file(deviceDescriptionPath());
-    return file.intValue(key(entry), absent);
+    return entriesOf(descriptionFile()).intValue(key(entry), absent);
 }
 
 } // namespace
@@ -40,12 +75,10 @@ QString deviceDescriptionPath()
     return appDir() + QStringLiteral("/DefaultProfile.bin");
 }
 
-int readDeviceDescription(DeviceDescription &d)
-{
-    const IniFile file(deviceDescriptionPath());
-    if (!file.exists())
-        return -1;
+namespace {
 
+void fillDescription(DeviceDescription &d, const IniFile &file)
+{
     d.dpi = file.byteValue(key("dpi"));
     for (int i = 0; i < DPI_STAGE_COUNT; ++i)
         d.dpiValues[i] = file.uintValue(key("DPI_INFO_%d_xy", i));
@@ -80,19 +113,36 @@ int readDeviceDescription(DeviceDescription &d)
         led.bright = file.intValue(key("LedMode/LED_MODE_%d_bright", i));
         led.breath = file.intValue(key("LedMode/LED_MODE_%d_breath", i));
     }
+}
+
+} // namespace
+
+int readDeviceDescription(DeviceDescription &d)
+{
+    const std::shared_ptr<const IniFile> file = descriptionFile();
+    if (!file)
+        return -1;
+    static QMutex mutex;
+    static std::shared_ptr<const IniFile> describedFile;
+    static DeviceDescription described;
+    const QMutexLocker locker(&mutex);
+    if (file != describedFile) {
+        described = DeviceDescription();
+        fillDescription(described, *file);
+        describedFile = file;
+    }
+    d = described;
     return 0;
 }
 
 int buttonCount()
 {
-    const IniFile file(deviceDescriptionPath());
-    return readCount(file, {"ButtonCount", "MouseDpi"}, DESCRIPTION_BUTTON_COUNT);
+    return readCount(entriesOf(descriptionFile()), {"ButtonCount", "MouseDpi"}, DESCRIPTION_BUTTON_COUNT);
 }
 
 int dpiStageCount()
 {
-    const IniFile file(deviceDescriptionPath());
-    return readCount(file, {"DPICount", "ButtonCount", "MouseDpi"}, DPI_STAGE_COUNT);
+    return readCount(entriesOf(descriptionFile()), {"DPICount", "ButtonCount", "MouseDpi"}, DPI_STAGE_COUNT);
 }
 
 int shownDpiStageCount()
@@ -103,12 +153,12 @@ int shownDpiStageCount()
 
 QString productVersion()
 {
-    return IniFile(deviceDescriptionPath()).stringValue(key("Version"));
+    return entriesOf(descriptionFile()).stringValue(key("Version"));
 }
 
 QString descriptionProductName()
 {
-    return IniFile(deviceDescriptionPath()).stringValue(key("ProductName"));
+    return entriesOf(descriptionFile()).stringValue(key("ProductName"));
 }
 
 int disableMacro()
@@ -135,9 +185,10 @@ int minDelay()
 
 int loadButtonMatrix(uint8_t matrix[DESCRIPTION_BUTTON_COUNT])
 {
-    const IniFile file(deviceDescriptionPath());
-    if (!file.exists())
+    const std::shared_ptr<const IniFile> description = descriptionFile();
+    if (!description)
         return -1;
+    const IniFile &file = *description;
     for (int i = 0; i < DESCRIPTION_BUTTON_COUNT; ++i)
         matrix[i] = file.byteValue(key("BUTTON_INFO_%d_Matrix", i));
     return 0;
@@ -145,9 +196,10 @@ int loadButtonMatrix(uint8_t matrix[DESCRIPTION_BUTTON_COUNT])
 
 int loadButtonLayout(uint8_t layout[DESCRIPTION_BUTTON_COUNT])
 {
-    const IniFile file(deviceDescriptionPath());
-    if (!file.exists())
+    const std::shared_ptr<const IniFile> description = descriptionFile();
+    if (!description)
         return -1;
+    const IniFile &file = *description;
     for (int i = 0; i < DESCRIPTION_BUTTON_COUNT; ++i)
         layout[i] = file.byteValue(key("BUTTON_INFO_%d_Matrix2", i));
     return readCount(file, {"ButtonCount", "MouseDpi"}, DESCRIPTION_BUTTON_COUNT);
