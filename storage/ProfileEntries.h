@@ -8,6 +8,16 @@
 
 enum class LedPowerEntries { Included, Left };
 
+// A profile group splits into parts that are read, written and compared on
+// their own: part 0 the profile's own fields, then each DPI stage, each button
+// with its key events, each LED mode. The whole group is all of them in turn.
+constexpr int PROFILE_PART_COUNT = 1 + DPI_STAGE_COUNT + BUTTON_SLOT_COUNT + LED_MODE_COUNT;
+void writeProfilePart(IniText &ini, const QString &group, int part, const ProfileData &profile,
+                      LedPowerEntries ledPower);
+void readProfilePart(const IniFile &ini, const QString &group, int part, ProfileData &profile,
+                     LedPowerEntries ledPower);
+bool sameProfilePart(const ProfileData &a, const ProfileData &b, int part);
+
 void writeProfileEntries(IniText &ini, const QString &group, const ProfileData &profile,
                          LedPowerEntries ledPower);
 // Absent entries read as their absent values; ledMoveOff and ledSleepTime keep
