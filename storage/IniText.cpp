@@ -571,6 +571,9 @@ void IniText::parse(const QByteArray &bytes)
             entry.key += QLatin1String(d + start, keyEnd - start);
         else
             appendUnescapedKey(d, start, keyEnd, entry.key);
+        // A stray "/" kept in the key would be written as a "\" that hides the
+        // "=" after it from the next read, and the entry would be lost.
+        entry.key = normalizedKey(entry.key);
 
         int valueStart = equals + 1;
         int valueEnd = end;
