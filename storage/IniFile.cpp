@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <fcntl.h>
 #include <limits>
@@ -303,12 +304,25 @@ QString IniFile::stringValue(const QString &key) const
     return m_text->value(key).toString();
 }
 
+namespace {
+
+// An extended colour holds half floats: one that is not a number equals no
+// colour, not even itself, and has no 8-bit form to send.
+bool hasFiniteComponents(const QColor &colour)
+{
+    return std::isfinite(colour.redF()) && std::isfinite(colour.greenF()) && std::isfinite(colour.blueF())
+           && std::isfinite(colour.alphaF());
+}
+
+} // namespace
+
 QColor IniFile::colorValue(const QString &key) const
 {
     const QVariant v = m_text->value(key);
     if (v.userType() == QMetaType::QColor && !hasKnownColourModel(v))
         return QColor();
-    return v.value<QColor>();
+    const QColor colour = v.value<QColor>();
+    return hasFiniteComponents(colour) ? colour : QColor();
 }
 
 bool IniFile::hasGroups(const QStringList &groups) const
