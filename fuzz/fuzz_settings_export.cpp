@@ -1,5 +1,5 @@
 // A .conf settings export as the import takes it in, on its bytes in memory:
-// the input's first byte picks a slot, its second a part of that slot's
+// the input's first byte picks a slot, the next two a part of that slot's
 // profile, the rest is the file's bytes. The Config entries, slot names and
 // that part are imported over the stored settings, then the part is written
 // over the file and read back unchanged.
@@ -27,16 +27,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     using namespace fuzz;
     Sandbox::instance();
-    if (size < 2)
+    if (size < 3)
         return 0;
     const int slot = data[0] % PROFILE_COUNT;
-    const int part = data[1] % PROFILE_PART_COUNT;
-    const QByteArray bytes = Sandbox::bytes(data + 2, size - 2);
+    const int part = profilePartOf(data + 1);
+    const QByteArray bytes = Sandbox::bytes(data + 3, size - 3);
     const IniFile file(QStringLiteral("settings export"), bytes);
     const QStringList groups = settingsExportGroups();
+    // Once: the import's test of an export looks for the groups the parts are read from.
+    static const bool sameGroups =
+        isSettingsExportText(QStringLiteral("[%1]\nk=0\n").arg(groups.join("]\nk=0\n[")).toLatin1());
+    check(sameGroups, "the import looks for other groups than the parts");
     const bool complete = file.hasGroups(groups);
-    check(complete == isSettingsExportText(bytes), "the import and the part disagree on a settings export");
-    mouseNameText(bytes);
     MouseSettings settings = storedSettings();
     QList<int> renamed;
     importSettingsConfig(file, settings, &renamed);

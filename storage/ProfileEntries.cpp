@@ -75,12 +75,16 @@ QString entryKey(const EntryTable<Owner, Entry, Count> &table, const QString &pr
 }
 
 // A part's place in its table: the parts are the profile's own fields, then
-// the DPI stages, the buttons (each with its key events) and the LED modes.
-enum class PartKind { Own, Stage, Button, Led };
+// the DPI stages, each button's own fields followed by its runs of key
+// events, and the LED modes.
+enum class PartKind { Own, Stage, Button, Events, Led };
 struct Part {
     PartKind kind;
     int index;
+    int run = 0; // of a button's key events
 };
+constexpr int kButtonParts = 1 + KEY_INFO_COUNT / KEY_INFO_RUN;
+static_assert(KEY_INFO_COUNT % KEY_INFO_RUN == 0, "key events split into whole runs");
 struct PartSpan {
     PartKind kind;
     int count;
@@ -88,16 +92,23 @@ struct PartSpan {
 constexpr PartSpan kPartSpans[] = {
     {PartKind::Own, 1},
     {PartKind::Stage, DPI_STAGE_COUNT},
-    {PartKind::Button, BUTTON_SLOT_COUNT},
+    {PartKind::Button, BUTTON_SLOT_COUNT * kButtonParts},
     {PartKind::Led, LED_MODE_COUNT},
 };
 
 Part partAt(int part)
 {
     for (const PartSpan &span : kPartSpans) {
-        if (part < span.count)
+        if (part >= span.count) {
+            part -= span.count;
+            continue;
+        }
+        if (span.kind != PartKind::Button)
             return {span.kind, part};
-        part -= span.count;
+        const int piece = part % kButtonParts; // 0: the button's own fields
+        if (piece == 0)
+            return {PartKind::Button, part / kButtonParts};
+        return {PartKind::Events, part / kButtonParts, piece - 1};
     }
     qFatal("No profile part %d", part);
 }
@@ -119,11 +130,14 @@ void writePart(IniText &ini, const QString &prefix, Part part, const ProfileData
     }
     case PartKind::Button: {
         const auto &buttons = buttonFields();
+        writeFields(ini, entryKey(buttons, prefix, i), buttons.fields, buttons.at(p, i));
+        return;
+    }
+    case PartKind::Events: {
         const auto &events = keyInfoFields();
-        const ButtonInfo &button = buttons.at(p, i);
-        const QString key = entryKey(buttons, prefix, i);
-        writeFields(ini, key, buttons.fields, button);
-        for (int j = 0; j < events.count; ++j)
+        const ButtonInfo &button = buttonFields().at(p, i);
+        const QString key = entryKey(buttonFields(), prefix, i);
+        for (int j = part.run * KEY_INFO_RUN; j < (part.run + 1) * KEY_INFO_RUN; ++j)
             writeFields(ini, entryKey(events, key, j), events.fields, events.at(button, j));
         return;
     }
@@ -159,11 +173,14 @@ void readPart(const IniFile &ini, const QString &prefix, Part part, ProfileData 
     }
     case PartKind::Button: {
         const auto &buttons = buttonFields();
+        readFields(ini, entryKey(buttons, prefix, i), buttons.fields, buttons.at(p, i));
+        return;
+    }
+    case PartKind::Events: {
         const auto &events = keyInfoFields();
-        ButtonInfo &button = buttons.at(p, i);
-        const QString key = entryKey(buttons, prefix, i);
-        readFields(ini, key, buttons.fields, button);
-        for (int j = 0; j < events.count; ++j)
+        ButtonInfo &button = buttonFields().at(p, i);
+        const QString key = entryKey(buttonFields(), prefix, i);
+        for (int j = part.run * KEY_INFO_RUN; j < (part.run + 1) * KEY_INFO_RUN; ++j)
             readFields(ini, entryKey(events, key, j), events.fields, events.at(button, j));
         return;
     }
@@ -195,13 +212,12 @@ bool samePart(const ProfileData &a, const ProfileData &b, Part part)
         return sameFields(profileFields(), a, b);
     case PartKind::Stage:
         return sameEntry(dpiStageFields(), a, b, i);
-    case PartKind::Button: {
-        const auto &buttons = buttonFields();
-        const ButtonInfo &x = buttons.at(a, i);
-        const ButtonInfo &y = buttons.at(b, i);
-        if (!sameFields(buttons.fields, x, y))
-            return false;
-        for (int j = 0; j < keyInfoFields().count; ++j) {
+    case PartKind::Button:
+        return sameEntry(buttonFields(), a, b, i);
+    case PartKind::Events: {
+        const ButtonInfo &x = buttonFields().at(a, i);
+        const ButtonInfo &y = buttonFields().at(b, i);
+        for (int j = part.run * KEY_INFO_RUN; j < (part.run + 1) * KEY_INFO_RUN; ++j) {
             if (!sameEntry(keyInfoFields(), x, y, j))
                 return false;
         }
