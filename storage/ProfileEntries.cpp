@@ -113,47 +113,51 @@ Part partAt(int part)
     qFatal("No profile part %d", part);
 }
 
-void writePart(IniText &ini, const QString &prefix, Part part, const ProfileData &p, LedPowerEntries ledPower)
+// Calls visit(key, fields, record) for each record of a table's part (the
+// profile's own fields are none): key is the record's key prefix.
+template <typename Profile, typename Visit>
+void forEachRecord(const QString &prefix, Part part, Profile &p, Visit &&visit)
 {
     const int i = part.index;
     switch (part.kind) {
     case PartKind::Own:
+        return;
+    case PartKind::Stage:
+        visit(entryKey(dpiStageFields(), prefix, i), dpiStageFields().fields, dpiStageFields().at(p, i));
+        return;
+    case PartKind::Button:
+        visit(entryKey(buttonFields(), prefix, i), buttonFields().fields, buttonFields().at(p, i));
+        return;
+    case PartKind::Events: {
+        const auto &events = keyInfoFields();
+        auto &button = buttonFields().at(p, i);
+        const QString key = entryKey(buttonFields(), prefix, i);
+        for (int j = part.run * KEY_INFO_RUN; j < (part.run + 1) * KEY_INFO_RUN; ++j)
+            visit(entryKey(events, key, j), events.fields, events.at(button, j));
+        return;
+    }
+    case PartKind::Led:
+        visit(entryKey(ledModeFields(), prefix, i), ledModeFields().fields, ledModeFields().at(p, i));
+        return;
+    }
+}
+
+void writePart(IniText &ini, const QString &prefix, Part part, const ProfileData &p, LedPowerEntries ledPower)
+{
+    if (part.kind == PartKind::Own) {
         for (const SettingField<ProfileData> &field : profileFields()) {
             if (writtenHere(field, ledPower))
                 ini.setValue(prefix + QLatin1String(field.key), fieldFileValue(field, p));
         }
-        return;
-    case PartKind::Stage: {
-        const auto &stages = dpiStageFields();
-        writeFields(ini, entryKey(stages, prefix, i), stages.fields, stages.at(p, i));
-        return;
     }
-    case PartKind::Button: {
-        const auto &buttons = buttonFields();
-        writeFields(ini, entryKey(buttons, prefix, i), buttons.fields, buttons.at(p, i));
-        return;
-    }
-    case PartKind::Events: {
-        const auto &events = keyInfoFields();
-        const ButtonInfo &button = buttonFields().at(p, i);
-        const QString key = entryKey(buttonFields(), prefix, i);
-        for (int j = part.run * KEY_INFO_RUN; j < (part.run + 1) * KEY_INFO_RUN; ++j)
-            writeFields(ini, entryKey(events, key, j), events.fields, events.at(button, j));
-        return;
-    }
-    case PartKind::Led: {
-        const auto &leds = ledModeFields();
-        writeFields(ini, entryKey(leds, prefix, i), leds.fields, leds.at(p, i));
-        return;
-    }
-    }
+    forEachRecord(prefix, part, p, [&](const QString &key, const auto &fields, const auto &record) {
+        writeFields(ini, key, fields, record);
+    });
 }
 
 void readPart(const IniFile &ini, const QString &prefix, Part part, ProfileData &p, LedPowerEntries ledPower)
 {
-    const int i = part.index;
-    switch (part.kind) {
-    case PartKind::Own:
+    if (part.kind == PartKind::Own) {
         for (const SettingField<ProfileData> &field : profileFields()) {
             if (!writtenHere(field, ledPower))
                 continue;
@@ -165,31 +169,10 @@ void readPart(const IniFile &ini, const QString &prefix, Part part, ProfileData 
                 field.member.setNumber(p, field.absent);
             }
         }
-        return;
-    case PartKind::Stage: {
-        const auto &stages = dpiStageFields();
-        readFields(ini, entryKey(stages, prefix, i), stages.fields, stages.at(p, i));
-        return;
     }
-    case PartKind::Button: {
-        const auto &buttons = buttonFields();
-        readFields(ini, entryKey(buttons, prefix, i), buttons.fields, buttons.at(p, i));
-        return;
-    }
-    case PartKind::Events: {
-        const auto &events = keyInfoFields();
-        ButtonInfo &button = buttonFields().at(p, i);
-        const QString key = entryKey(buttonFields(), prefix, i);
-        for (int j = part.run * KEY_INFO_RUN; j < (part.run + 1) * KEY_INFO_RUN; ++j)
-            readFields(ini, entryKey(events, key, j), events.fields, events.at(button, j));
-        return;
-    }
-    case PartKind::Led: {
-        const auto &leds = ledModeFields();
-        readFields(ini, entryKey(leds, prefix, i), leds.fields, leds.at(p, i));
-        return;
-    }
-    }
+    forEachRecord(prefix, part, p, [&](const QString &key, const auto &fields, auto &record) {
+        readFields(ini, key, fields, record);
+    });
 }
 
 template <typename Record>
