@@ -324,8 +324,9 @@ QVariant textVariant(const QString &s, bool *foreign)
     return s;
 }
 
-QVariant listVariant(QStringList list, bool *foreign)
+QVariant listVariant(const QStringList &items, bool *foreign)
 {
+    QStringList list = items;
     for (int i = 0; i < list.size(); ++i) {
         if (!list.at(i).startsWith(QLatin1Char('@')))
             continue;
@@ -333,8 +334,9 @@ QVariant listVariant(QStringList list, bool *foreign)
             list[i].remove(0, 1);
             continue;
         }
+        // From the items as read: those before this one lost an "@" above.
         QVariantList variants;
-        for (const QString &item : list)
+        for (const QString &item : items)
             variants.append(textVariant(item, foreign));
         return variants;
     }
