@@ -539,6 +539,7 @@ void IniText::parse(const QByteArray &bytes)
     int length = 0;
     int equals = -1;
     QString section; // "" or "Group/"
+    bool oddSection = false; // one that stray slashes make another group
     QString text;
     QStringList list;
     m_entries.reserve(size_t(n / 24));
@@ -551,6 +552,7 @@ void IniText::parse(const QByteArray &bytes)
                 m_syntaxErrors = true;
             const QByteArray name = QByteArray(d + start + 1, int(close - d) - start - 1).trimmed();
             section.clear();
+            oddSection = false;
             if (qstricmp(name.constData(), "general") == 0)
                 continue;
             if (qstricmp(name.constData(), "%general") == 0)
@@ -558,6 +560,7 @@ void IniText::parse(const QByteArray &bytes)
             else
                 appendUnescapedKey(name.constData(), 0, name.size(), section);
             section += QLatin1Char('/');
+            oddSection = section.startsWith(QLatin1Char('/')) || section.contains(QLatin1String("//"));
             continue;
         }
         // A line without "=" is skipped, as QSettings does, without counting
@@ -569,13 +572,18 @@ void IniText::parse(const QByteArray &bytes)
             --keyEnd;
         Entry entry;
         entry.key = section;
-        if (isPlainKey(d, start, keyEnd))
+        bool oddKey = oddSection;
+        if (isPlainKey(d, start, keyEnd)) {
             entry.key += QLatin1String(d + start, keyEnd - start);
-        else
+            oddKey = oddKey || std::memchr(d + start, '/', size_t(keyEnd - start));
+        } else {
             appendUnescapedKey(d, start, keyEnd, entry.key);
+            oddKey = true;
+        }
         // A stray "/" kept in the key would be written as a "\" that hides the
         // "=" after it from the next read, and the entry would be lost.
-        entry.key = normalizedKey(entry.key);
+        if (oddKey)
+            entry.key = normalizedKey(entry.key);
 
         int valueStart = equals + 1;
         int valueEnd = end;
