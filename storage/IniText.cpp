@@ -572,7 +572,7 @@ void IniText::parse(const QByteArray &bytes)
             --keyEnd;
         Entry entry;
         entry.key = section;
-        bool oddKey = oddSection;
+        bool oddKey = oddSection || keyEnd == start; // an empty key leaves the group's "/" at the end
         if (isPlainKey(d, start, keyEnd)) {
             entry.key += QLatin1String(d + start, keyEnd - start);
             oddKey = oddKey || std::memchr(d + start, '/', size_t(keyEnd - start));
