@@ -252,3 +252,37 @@ bool sameProfile(const ProfileData &a, const ProfileData &b, bool ledPower, QStr
 }
 
 } // namespace fuzz
+
+namespace fuzz {
+
+namespace {
+
+QByteArray withProfilePart(const IniText &text, const QString &group, int part, const ProfileData &profile,
+                           LedPowerEntries ledPower)
+{
+    IniText saved = text;
+    writeProfilePart(saved, group, part, profile, ledPower);
+    return saved.toBytes();
+}
+
+} // namespace
+
+void roundTripProfilePart(const IniFile &file, const QStringList &groups, const QString &group, int part,
+                          const ProfileData &loaded, LedPowerEntries ledPower)
+{
+    const QByteArray saved = withProfilePart(file.settings(), group, part, loaded, ledPower);
+    const IniFile reloaded(QStringLiteral("saved file"), saved);
+    check(reloaded.hasGroups(groups), "a save lost a group", groups.join(QLatin1Char(' ')));
+    // Fields outside the part, and those the group leaves out, keep what was loaded.
+    ProfileData again = loaded;
+    readProfilePart(reloaded, group, part, again, ledPower);
+    if (!sameProfilePart(loaded, again, part)) {
+        QString difference;
+        sameProfile(loaded, again, true, &difference);
+        fail("profile changed by a save", difference);
+    }
+    check(withProfilePart(reloaded.settings(), group, part, again, ledPower) == saved,
+          "a second save changed the file");
+}
+
+} // namespace fuzz

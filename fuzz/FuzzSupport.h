@@ -60,3 +60,22 @@ void checkSettings(const MouseSettings &settings, const char *where);
 bool sameProfile(const ProfileData &a, const ProfileData &b, bool ledPower, QString *difference);
 
 } // namespace fuzz
+
+#include "storage/IniFile.h"
+#include "storage/ProfileEntries.h"
+
+namespace fuzz {
+
+// The part of a profile group that two bytes of an input pick.
+inline int profilePartOf(const uint8_t *twoBytes)
+{
+    return (twoBytes[0] << 8 | twoBytes[1]) % PROFILE_PART_COUNT;
+}
+
+// One part of a profile group as a file round-trips it: `loaded` (read from
+// `file`) saved over the file, which must still hold `groups`; reloaded, the
+// part must be unchanged, and a second save of it must change no byte.
+void roundTripProfilePart(const IniFile &file, const QStringList &groups, const QString &group, int part,
+                          const ProfileData &loaded, LedPowerEntries ledPower);
+
+} // namespace fuzz

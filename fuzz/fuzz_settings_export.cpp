@@ -1,8 +1,11 @@
 // A .conf settings export as the import takes it in, on its bytes in memory:
-// imported over the stored settings, then one of its profile groups (chosen
-// by the input) written over it and read back unchanged.
+// the input's first byte picks a slot, the next two a part of that slot's
+// profile, the rest is the file's bytes. The Config entries, slot names and
+// that part are imported over the stored settings, then the part is written
+// over the file and read back unchanged.
 #include "fuzz/FuzzSupport.h"
 #include "storage/ConfigStorage.h"
+#include "storage/ProfileParts.h"
 #include "storage/SafeName.h"
 
 namespace {
@@ -24,12 +27,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     using namespace fuzz;
     Sandbox::instance();
-    const QByteArray bytes = Sandbox::bytes(data, size);
-    mouseNameText(bytes);
-    const bool complete = isSettingsExportText(bytes);
+    if (size < 3)
+        return 0;
+    const int slot = data[0] % PROFILE_COUNT;
+    const int part = profilePartOf(data + 1);
+    const QByteArray bytes = Sandbox::bytes(data + 3, size - 3);
+    const IniFile file(QStringLiteral("settings export"), bytes);
+    const QStringList groups = settingsExportGroups();
+    // Once: the import's test of an export looks for the groups the parts are read from.
+    static const bool sameGroups =
+        isSettingsExportText(QStringLiteral("[%1]\nk=0\n").arg(groups.join("]\nk=0\n[")).toLatin1());
+    check(sameGroups, "the import looks for other groups than the parts");
+    const bool complete = file.hasGroups(groups);
     MouseSettings settings = storedSettings();
     QList<int> renamed;
-    importSettingsText(settings, bytes, &renamed);
+    importSettingsConfig(file, settings, &renamed);
+    readProfilePart(file, settingsExportGroup(slot), part, settings.profiles[slot], LedPowerEntries::Left);
     checkSettings(settings, "imported settings");
     // Every slot name becomes a file name: usable, and no two slots share one.
     for (int i = 0; i < PROFILE_COUNT; ++i) {
@@ -38,18 +51,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             check(settings.profileNames[i] != settings.profileNames[j], "two slots share a name",
                   settings.profileNames[i]);
     }
-    for (int slot : renamed)
-        check(slot >= 0 && slot < PROFILE_COUNT, "renamed slot out of range", QString::number(slot));
-    if (complete) {
-        const int slot = size ? data[0] % PROFILE_COUNT : 0;
-        const ProfileData &imported = settings.profiles[slot];
-        const QByteArray saved = exportProfileGroupText(slot, imported, bytes);
-        check(isSettingsExportText(saved), "saved export is no settings export");
-        ProfileData again = imported;
-        importProfileGroupText(slot, again, saved);
-        QString difference;
-        check(sameProfile(imported, again, false, &difference), "profile changed by a save", difference);
-        check(exportProfileGroupText(slot, again, saved) == saved, "a second save changed the file");
-    }
+    for (int renamedSlot : renamed)
+        check(renamedSlot >= 0 && renamedSlot < PROFILE_COUNT, "renamed slot out of range", QString::number(renamedSlot));
+    if (complete)
+        roundTripProfilePart(file, groups, settingsExportGroup(slot), part, settings.profiles[slot],
+                             LedPowerEntries::Left);
     return 0;
 }

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <fcntl.h>
 #include <limits>
@@ -310,11 +311,24 @@ uint8_t IniFile::byteOf(const QVariant &v, uint8_t absent)
     return v.isValid() ? uint8_t(v.toLongLong() & 0xFF) : absent;
 }
 
+namespace {
+
+// An extended colour holds half floats: one that is not a number equals no
+// colour, not even itself, and has no 8-bit form to send.
+bool hasFiniteComponents(const QColor &colour)
+{
+    return std::isfinite(colour.redF()) && std::isfinite(colour.greenF()) && std::isfinite(colour.blueF())
+           && std::isfinite(colour.alphaF());
+}
+
+} // namespace
+
 QColor IniFile::colorOf(const QVariant &v)
 {
     if (v.userType() == QMetaType::QColor && !hasKnownColourModel(v))
         return QColor();
-    return v.value<QColor>();
+    const QColor colour = v.value<QColor>();
+    return hasFiniteComponents(colour) ? colour : QColor();
 }
 
 int IniFile::intValue(const QString &key, int absent) const

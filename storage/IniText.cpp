@@ -324,8 +324,9 @@ QVariant textVariant(const QString &s, bool *foreign)
     return s;
 }
 
-QVariant listVariant(QStringList list, bool *foreign)
+QVariant listVariant(const QStringList &items, bool *foreign)
 {
+    QStringList list = items;
     for (int i = 0; i < list.size(); ++i) {
         if (!list.at(i).startsWith(QLatin1Char('@')))
             continue;
@@ -333,8 +334,9 @@ QVariant listVariant(QStringList list, bool *foreign)
             list[i].remove(0, 1);
             continue;
         }
+        // From the items as read: those before this one lost an "@" above.
         QVariantList variants;
-        for (const QString &item : list)
+        for (const QString &item : items)
             variants.append(textVariant(item, foreign));
         return variants;
     }
@@ -608,6 +610,7 @@ void IniText::parse(const QByteArray &bytes)
     int length = 0;
     int equals = -1;
     QString section; // "" or "Group/"
+    bool oddSection = false; // one that stray slashes make another group
     QString text;
     QStringList list;
     m_entries.reserve(size_t(n / 24));
@@ -620,6 +623,7 @@ void IniText::parse(const QByteArray &bytes)
                 m_syntaxErrors = true;
             const QByteArray name = QByteArray(d + start + 1, int(close - d) - start - 1).trimmed();
             section.clear();
+            oddSection = false;
             if (qstricmp(name.constData(), "general") == 0)
                 continue;
             if (qstricmp(name.constData(), "%general") == 0)
@@ -627,6 +631,7 @@ void IniText::parse(const QByteArray &bytes)
             else
                 appendUnescapedKey(name.constData(), 0, name.size(), section);
             section += QLatin1Char('/');
+            oddSection = section.startsWith(QLatin1Char('/')) || section.contains(QLatin1String("//"));
             continue;
         }
         // A line without "=" is skipped, as QSettings does, without counting
@@ -638,10 +643,18 @@ void IniText::parse(const QByteArray &bytes)
             --keyEnd;
         Entry entry;
         entry.key = section;
-        if (isPlainKey(d, start, keyEnd))
+        bool oddKey = oddSection || keyEnd == start; // an empty key leaves the group's "/" at the end
+        if (isPlainKey(d, start, keyEnd)) {
             entry.key += QLatin1String(d + start, keyEnd - start);
-        else
+            oddKey = oddKey || std::memchr(d + start, '/', size_t(keyEnd - start));
+        } else {
             appendUnescapedKey(d, start, keyEnd, entry.key);
+            oddKey = true;
+        }
+        // A stray "/" kept in the key would be written as a "\" that hides the
+        // "=" after it from the next read, and the entry would be lost.
+        if (oddKey)
+            entry.key = normalizedKey(entry.key);
 
         int valueStart = equals + 1;
         int valueEnd = end;

@@ -68,67 +68,112 @@ void readFields(const IniFile &ini, const QString &prefix, const FieldTable<Reco
         readField(ini, prefix + QLatin1String(field.key), field, record);
 }
 
-template <typename Owner, typename Entry, int Count, typename Visit>
-void forEachEntry(const EntryTable<Owner, Entry, Count> &table, const QString &prefix, Visit visit)
+template <typename Owner, typename Entry, int Count>
+QString entryKey(const EntryTable<Owner, Entry, Count> &table, const QString &prefix, int i)
 {
-    for (int i = 0; i < Count; ++i)
-        visit(entryPrefix(prefix, table.stem, i), i);
+    return entryPrefix(prefix, table.stem, i);
 }
 
-} // namespace
+// A part's place in its table: the parts are the profile's own fields, then
+// the DPI stages, each button's own fields followed by its runs of key
+// events, and the LED modes.
+enum class PartKind { Own, Stage, Button, Events, Led };
+struct Part {
+    PartKind kind;
+    int index;
+    int run = 0; // of a button's key events
+};
+constexpr int kButtonParts = 1 + KEY_INFO_COUNT / KEY_INFO_RUN;
+static_assert(KEY_INFO_COUNT % KEY_INFO_RUN == 0, "key events split into whole runs");
+struct PartSpan {
+    PartKind kind;
+    int count;
+};
+constexpr PartSpan kPartSpans[] = {
+    {PartKind::Own, 1},
+    {PartKind::Stage, DPI_STAGE_COUNT},
+    {PartKind::Button, BUTTON_SLOT_COUNT * kButtonParts},
+    {PartKind::Led, LED_MODE_COUNT},
+};
 
-void writeProfileEntries(IniText &ini, const QString &group, const ProfileData &p, LedPowerEntries ledPower)
+Part partAt(int part)
 {
-    const QString prefix = group + QLatin1Char('/');
-    for (const SettingField<ProfileData> &field : profileFields()) {
-        if (writtenHere(field, ledPower))
-            ini.setValue(prefix + QLatin1String(field.key), fieldFileValue(field, p));
-    }
-    const auto &stages = dpiStageFields();
-    forEachEntry(stages, prefix, [&](const QString &key, int i) { writeFields(ini, key, stages.fields, stages.at(p, i)); });
-    const auto &buttons = buttonFields();
-    const auto &events = keyInfoFields();
-    forEachEntry(buttons, prefix, [&](const QString &key, int i) {
-        const ButtonInfo &button = buttons.at(p, i);
-        writeFields(ini, key, buttons.fields, button);
-        forEachEntry(events, key, [&](const QString &eventKey, int j) {
-            writeFields(ini, eventKey, events.fields, events.at(button, j));
-        });
-    });
-    const auto &leds = ledModeFields();
-    forEachEntry(leds, prefix, [&](const QString &key, int i) { writeFields(ini, key, leds.fields, leds.at(p, i)); });
-}
-
-void readProfileEntries(const IniFile &ini, const QString &group, ProfileData &p, LedPowerEntries ledPower)
-{
-    const QString prefix = group + QLatin1Char('/');
-    for (const SettingField<ProfileData> &field : profileFields()) {
-        if (!writtenHere(field, ledPower))
+    for (const PartSpan &span : kPartSpans) {
+        if (part >= span.count) {
+            part -= span.count;
             continue;
-        long long rejected = 0;
-        if (!readField(ini, prefix + QLatin1String(field.key), field, p, &rejected)) {
-            // An index field read from a file must stay inside the table it selects.
-            qWarning().noquote() << "Profile entry" << field.key << "=" << rejected << "is out of range in"
-                                 << ini.path() << "- using" << field.absent;
-            field.member.setNumber(p, field.absent);
+        }
+        if (span.kind != PartKind::Button)
+            return {span.kind, part};
+        const int piece = part % kButtonParts; // 0: the button's own fields
+        if (piece == 0)
+            return {PartKind::Button, part / kButtonParts};
+        return {PartKind::Events, part / kButtonParts, piece - 1};
+    }
+    qFatal("No profile part %d", part);
+}
+
+// Calls visit(key, fields, record) for each record of a table's part (the
+// profile's own fields are none): key is the record's key prefix.
+template <typename Profile, typename Visit>
+void forEachRecord(const QString &prefix, Part part, Profile &p, Visit &&visit)
+{
+    const int i = part.index;
+    switch (part.kind) {
+    case PartKind::Own:
+        return;
+    case PartKind::Stage:
+        visit(entryKey(dpiStageFields(), prefix, i), dpiStageFields().fields, dpiStageFields().at(p, i));
+        return;
+    case PartKind::Button:
+        visit(entryKey(buttonFields(), prefix, i), buttonFields().fields, buttonFields().at(p, i));
+        return;
+    case PartKind::Events: {
+        const auto &events = keyInfoFields();
+        auto &button = buttonFields().at(p, i);
+        const QString key = entryKey(buttonFields(), prefix, i);
+        for (int j = part.run * KEY_INFO_RUN; j < (part.run + 1) * KEY_INFO_RUN; ++j)
+            visit(entryKey(events, key, j), events.fields, events.at(button, j));
+        return;
+    }
+    case PartKind::Led:
+        visit(entryKey(ledModeFields(), prefix, i), ledModeFields().fields, ledModeFields().at(p, i));
+        return;
+    }
+}
+
+void writePart(IniText &ini, const QString &prefix, Part part, const ProfileData &p, LedPowerEntries ledPower)
+{
+    if (part.kind == PartKind::Own) {
+        for (const SettingField<ProfileData> &field : profileFields()) {
+            if (writtenHere(field, ledPower))
+                ini.setValue(prefix + QLatin1String(field.key), fieldFileValue(field, p));
         }
     }
-    const auto &stages = dpiStageFields();
-    forEachEntry(stages, prefix, [&](const QString &key, int i) { readFields(ini, key, stages.fields, stages.at(p, i)); });
-    const auto &buttons = buttonFields();
-    const auto &events = keyInfoFields();
-    forEachEntry(buttons, prefix, [&](const QString &key, int i) {
-        ButtonInfo &button = buttons.at(p, i);
-        readFields(ini, key, buttons.fields, button);
-        forEachEntry(events, key, [&](const QString &eventKey, int j) {
-            readFields(ini, eventKey, events.fields, events.at(button, j));
-        });
+    forEachRecord(prefix, part, p, [&](const QString &key, const auto &fields, const auto &record) {
+        writeFields(ini, key, fields, record);
     });
-    const auto &leds = ledModeFields();
-    forEachEntry(leds, prefix, [&](const QString &key, int i) { readFields(ini, key, leds.fields, leds.at(p, i)); });
 }
 
-namespace {
+void readPart(const IniFile &ini, const QString &prefix, Part part, ProfileData &p, LedPowerEntries ledPower)
+{
+    if (part.kind == PartKind::Own) {
+        for (const SettingField<ProfileData> &field : profileFields()) {
+            if (!writtenHere(field, ledPower))
+                continue;
+            long long rejected = 0;
+            if (!readField(ini, prefix + QLatin1String(field.key), field, p, &rejected)) {
+                // An index field read from a file must stay inside the table it selects.
+                qWarning().noquote() << "Profile entry" << field.key << "=" << rejected << "is out of range in"
+                                     << ini.path() << "- using" << field.absent;
+                field.member.setNumber(p, field.absent);
+            }
+        }
+    }
+    forEachRecord(prefix, part, p, [&](const QString &key, const auto &fields, auto &record) {
+        readFields(ini, key, fields, record);
+    });
+}
 
 template <typename Record>
 bool sameFields(const FieldTable<Record> &fields, const Record &a, const Record &b)
@@ -136,35 +181,77 @@ bool sameFields(const FieldTable<Record> &fields, const Record &a, const Record 
     return std::none_of(fields.begin(), fields.end(), [&](const SettingField<Record> &f) { return f.differs(a, b); });
 }
 
-template <typename Owner, typename Entry, int Count, typename Same>
-bool sameEntries(const EntryTable<Owner, Entry, Count> &table, const Owner &a, const Owner &b, Same same)
+template <typename Owner, typename Entry, int Count>
+bool sameEntry(const EntryTable<Owner, Entry, Count> &table, const Owner &a, const Owner &b, int i)
 {
-    for (int i = 0; i < Count; ++i) {
-        if (!same(table.at(a, i), table.at(b, i)))
-            return false;
+    return sameFields(table.fields, table.at(a, i), table.at(b, i));
+}
+
+bool samePart(const ProfileData &a, const ProfileData &b, Part part)
+{
+    const int i = part.index;
+    switch (part.kind) {
+    case PartKind::Own:
+        return sameFields(profileFields(), a, b);
+    case PartKind::Stage:
+        return sameEntry(dpiStageFields(), a, b, i);
+    case PartKind::Button:
+        return sameEntry(buttonFields(), a, b, i);
+    case PartKind::Events: {
+        const ButtonInfo &x = buttonFields().at(a, i);
+        const ButtonInfo &y = buttonFields().at(b, i);
+        for (int j = part.run * KEY_INFO_RUN; j < (part.run + 1) * KEY_INFO_RUN; ++j) {
+            if (!sameEntry(keyInfoFields(), x, y, j))
+                return false;
+        }
+        return true;
     }
-    return true;
+    case PartKind::Led:
+        return sameEntry(ledModeFields(), a, b, i);
+    }
+    return false;
 }
 
 } // namespace
 
+void writeProfilePart(IniText &ini, const QString &group, int part, const ProfileData &profile,
+                      LedPowerEntries ledPower)
+{
+    writePart(ini, group + QLatin1Char('/'), partAt(part), profile, ledPower);
+}
+
+void readProfilePart(const IniFile &ini, const QString &group, int part, ProfileData &profile,
+                     LedPowerEntries ledPower)
+{
+    readPart(ini, group + QLatin1Char('/'), partAt(part), profile, ledPower);
+}
+
+bool sameProfilePart(const ProfileData &a, const ProfileData &b, int part)
+{
+    return samePart(a, b, partAt(part));
+}
+
+void writeProfileEntries(IniText &ini, const QString &group, const ProfileData &profile, LedPowerEntries ledPower)
+{
+    const QString prefix = group + QLatin1Char('/');
+    for (int part = 0; part < PROFILE_PART_COUNT; ++part)
+        writePart(ini, prefix, partAt(part), profile, ledPower);
+}
+
+void readProfileEntries(const IniFile &ini, const QString &group, ProfileData &profile, LedPowerEntries ledPower)
+{
+    const QString prefix = group + QLatin1Char('/');
+    for (int part = 0; part < PROFILE_PART_COUNT; ++part)
+        readPart(ini, prefix, partAt(part), profile, ledPower);
+}
+
 bool sameProfileEntries(const ProfileData &a, const ProfileData &b)
 {
-    const auto &events = keyInfoFields();
-    const auto &buttons = buttonFields();
-    return sameFields(profileFields(), a, b)
-           && sameEntries(dpiStageFields(), a, b,
-                          [](const DpiStage &x, const DpiStage &y) { return sameFields(dpiStageFields().fields, x, y); })
-           && sameEntries(buttons, a, b,
-                          [&](const ButtonInfo &x, const ButtonInfo &y) {
-                              return sameFields(buttons.fields, x, y)
-                                     && sameEntries(events, x, y, [&](const KeyInfo &u, const KeyInfo &v) {
-                                            return sameFields(events.fields, u, v);
-                                        });
-                          })
-           && sameEntries(ledModeFields(), a, b, [](const LedModeSetting &x, const LedModeSetting &y) {
-                  return sameFields(ledModeFields().fields, x, y);
-              });
+    for (int part = 0; part < PROFILE_PART_COUNT; ++part) {
+        if (!samePart(a, b, partAt(part)))
+            return false;
+    }
+    return true;
 }
 
 QString buttonEntryKey(const QString &group, int slot, const char *tail)

@@ -8,6 +8,19 @@
 
 enum class LedPowerEntries { Included, Left };
 
+// A profile group splits into parts that are read, written and compared on
+// their own: part 0 the profile's own fields, then each DPI stage, each
+// button's own fields followed by its key events in runs of KEY_INFO_RUN, each
+// LED mode. The whole group is all of them in turn.
+constexpr int KEY_INFO_RUN = 9;
+constexpr int PROFILE_PART_COUNT =
+    1 + DPI_STAGE_COUNT + BUTTON_SLOT_COUNT * (1 + KEY_INFO_COUNT / KEY_INFO_RUN) + LED_MODE_COUNT;
+void writeProfilePart(IniText &ini, const QString &group, int part, const ProfileData &profile,
+                      LedPowerEntries ledPower);
+void readProfilePart(const IniFile &ini, const QString &group, int part, ProfileData &profile,
+                     LedPowerEntries ledPower);
+bool sameProfilePart(const ProfileData &a, const ProfileData &b, int part);
+
 void writeProfileEntries(IniText &ini, const QString &group, const ProfileData &profile,
                          LedPowerEntries ledPower);
 // Absent entries read as their absent values; ledMoveOff and ledSleepTime keep

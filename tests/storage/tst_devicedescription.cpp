@@ -163,6 +163,9 @@ void TestDeviceDescription::damagedEntriesGiveAValidFactoryProfile_data()
     QTest::newRow("colour of an unknown model")
         << QByteArray("LedMode\\LED_MODE_0_RGB=@Variant(\\0\\0\\0\\x43\\x75\\xff\\xff\\0\\0\\xff\\xff\\xff\\xff\\0\\0)\n")
         << 0 << 0 << false;
+    QTest::newRow("extended colour that is no number")
+        << QByteArray("LedMode\\LED_MODE_0_RGB=@Variant(\\0\\0\\0\\x43\\x5\\xff\\xf\\0\\0\\0\\0\\0\\0\\0\\0)\n")
+        << 0 << 0 << false;
     // Variants of other types are streamed by Qt on reading; a list that claims
     // 2^31 elements would take all memory. They read as absent.
     const QByteArray list = R"(@Variant(\0\0\0\t\x7f\xff\xff\xff))";

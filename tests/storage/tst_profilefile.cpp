@@ -692,6 +692,9 @@ void TestProfileFile::storedFilesKeepTheirBytes_data()
     const auto fixture = [](const QString &relative) {
         return readFileBytes(qEnvironmentVariable("MOUSECFG_SOURCE_DIR") + "/tests/fuzz-corpus/" + relative);
     };
+    const auto stored = [](const QString &name) {
+        return readFileBytes(qEnvironmentVariable("MOUSECFG_SOURCE_DIR") + "/tests/storage/files/" + name);
+    };
     QTest::newRow("demo data") << QString() << QByteArray() << StoredRoundTrip::Settings
                                << QByteArray("07ab9695502cdcbc22db0af12b21c1a4bc66a775ad5a2f453b353140ffd9b7c5");
     QTest::newRow("samples") << QString() << QByteArray() << StoredRoundTrip::Samples
@@ -703,10 +706,10 @@ void TestProfileFile::storedFilesKeepTheirBytes_data()
                               << QByteArray("14dadb1012b2578f657144f2ef51231b03a34fe2fa71d3efb4f31955112ebe95");
     QTest::newRow("lists.ini") << config << fixture("fuzz_config_ini/lists.ini") << StoredRoundTrip::Settings
                                << QByteArray("dcaed8994f36a79f2a05242e94e02b04469a0d0dfe0344365f30df870986b917");
-    QTest::newRow("factory.prof") << "in.prof" << fixture("fuzz_profile_file/factory.prof") << StoredRoundTrip::Profile
+    QTest::newRow("factory.prof") << "in.prof" << stored("factory.prof") << StoredRoundTrip::Profile
                                   << QByteArray("147477b22e44e4c313e66d74c8ecc36ba6848e543a549e9d79cf27792573114c");
     QTest::newRow("factory-compact.prof")
-        << "in.prof" << fixture("fuzz_profile_file/factory-compact.prof") << StoredRoundTrip::Profile
+        << "in.prof" << stored("factory-compact.prof") << StoredRoundTrip::Profile
         << QByteArray("da52f4f0359f7f6f7f3933cda158949f4ba4067b28c802834ea43bb97ffeed92");
     QTest::newRow("odd values.prof") << "in.prof"
                                      << QByteArray("[PROFILE]\npollrate=-1\ndpi=300\nLedMode=270\nDPI_INFO_2_x=-5\n"
@@ -726,7 +729,7 @@ void TestProfileFile::storedFilesKeepTheirBytes_data()
                                      << StoredRoundTrip::Export
                                      << QByteArray("91c7829798e526238bd114156b4287746b1c0ca1f831a13ceb692364e0ddf9c2");
     QTest::newRow("export-compact.conf")
-        << "in.conf" << fixture("fuzz_settings_export/export-compact.conf") << StoredRoundTrip::Export
+        << "in.conf" << stored("export-compact.conf") << StoredRoundTrip::Export
         << QByteArray("3282bcb5dfeda4f45b56660752e696debfc44d5187629eafdbacf83fb01b19d0");
 }
 
