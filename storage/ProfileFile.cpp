@@ -3,6 +3,7 @@
 #include "storage/IniFile.h"
 #include "storage/ProfileEntries.h"
 #include "storage/ProfileLayout.h"
+#include "storage/ProfileParts.h"
 #include "storage/SafeName.h"
 #include <QCryptographicHash>
 #include <QDebug>
@@ -13,7 +14,7 @@
 
 namespace {
 
-const QString kGroup = QStringLiteral("PROFILE");
+const QString kGroup = profileFileGroup();
 
 // What the last save of each profile file left in it, so that saving the same
 // profile over a file that still holds those bytes costs one read.

@@ -2,8 +2,7 @@
 #include "storage/IniFile.h"
 #include "storage/ProfileEntries.h"
 #include "storage/ProfileLayout.h"
-#include "storage/SafeName.h"
-#include "storage/SlotNames.h"
+#include "storage/ProfileParts.h"
 #include <QDebug>
 #include <algorithm>
 #include <iterator>
@@ -12,11 +11,6 @@ namespace {
 
 const QString kMouseNameKey = QStringLiteral("MouseName/Name");
 
-QString exportGroup(int slot)
-{
-    return QStringLiteral("PROFILE_%1").arg(slot);
-}
-
 QString profileNameKey(int slot)
 {
     return QStringLiteral("Config/Profile%1").arg(slot + 1);
@@ -24,12 +18,12 @@ QString profileNameKey(int slot)
 
 void writeGroup(IniWriter &ini, int slot, const ProfileData &profile)
 {
-    writeProfileEntries(ini.settings(), exportGroup(slot), profile, LedPowerEntries::Left);
+    writeProfileEntries(ini.settings(), settingsExportGroup(slot), profile, LedPowerEntries::Left);
 }
 
 void readGroup(const IniFile &ini, int slot, ProfileData &profile)
 {
-    readProfileEntries(ini, exportGroup(slot), profile, LedPowerEntries::Left);
+    readProfileEntries(ini, settingsExportGroup(slot), profile, LedPowerEntries::Left);
 }
 
 bool isSlot(int slot)
@@ -77,7 +71,7 @@ bool exportSettings(const MouseSettings &settings, const QString &path)
     QByteArray bytes = head.toBytes();
     const ProfileLayout &layout = ProfileLayout::of(LedPowerEntries::Left);
     for (int i = 0; i < PROFILE_COUNT; ++i)
-        bytes += '\n' + layout.groupText(exportGroup(i), settings.profiles[i]);
+        bytes += '\n' + layout.groupText(settingsExportGroup(i), settings.profiles[i]);
     // One write for the whole file rather than one per group.
     return ini.commitBytes(bytes);
 }
@@ -88,29 +82,13 @@ namespace {
 void importFrom(const IniFile &ini, MouseSettings &settings, QList<int> *renamedSlots,
                 const ProfileData *profiles = nullptr)
 {
-    for (const SettingField<MouseSettings> &field : configFields()) {
-        long long rejected = 0;
-        if (!readConfigEntry(ini, field, settings, &rejected))
-            qWarning().noquote() << "Imported" << configEntryKey(field) << rejected << "is not a slot - keeping"
-                                 << field.member.number(settings);
-    }
     for (int i = 0; i < PROFILE_COUNT; ++i) {
-        const QString name = ini.stringValue(profileNameKey(i));
-        // The name becomes a file name on the next save: keep the old one
-        // rather than take an empty or hostile one.
-        if (isSafeFileName(name))
-            settings.profileNames[i] = name;
-        else
-            qWarning().noquote() << "Imported" << profileNameKey(i) << "=" << name
-                                 << "is not usable - keeping" << settings.profileNames[i];
         if (profiles)
             settings.profiles[i] = profiles[i];
         else
             readGroup(ini, i, settings.profiles[i]);
     }
-    const QList<int> renamed = separateSlotNames(settings);
-    if (renamedSlots)
-        *renamedSlots = renamed;
+    importSettingsConfig(ini, settings, renamedSlots);
 }
 
 // An export whose profile groups each hold exactly their entries, as the
@@ -128,14 +106,14 @@ bool importWrittenExport(MouseSettings &settings, const QByteArray &bytes, const
         const int end = k + 1 < starts.size() ? starts[k + 1] : bytes.size();
         const QByteArray section = bytes.mid(starts[k], end - starts[k]);
         int slot = 0;
-        while (slot < PROFILE_COUNT && !section.startsWith('[' + exportGroup(slot).toLatin1() + ']'))
+        while (slot < PROFILE_COUNT && !section.startsWith('[' + settingsExportGroup(slot).toLatin1() + ']'))
             ++slot;
         if (slot == PROFILE_COUNT) {
             rest += section;
             continue;
         }
         profiles[slot] = settings.profiles[slot];
-        if (read[slot] || !layout.readGroup(section, exportGroup(slot), profiles[slot], name))
+        if (read[slot] || !layout.readGroup(section, settingsExportGroup(slot), profiles[slot], name))
             return false;
         read[slot] = true;
     }
@@ -145,19 +123,11 @@ bool importWrittenExport(MouseSettings &settings, const QByteArray &bytes, const
     const IniFile ini(name, rest);
     const QStringList groups = ini.settings().childGroups();
     for (int i = 0; i < PROFILE_COUNT; ++i) {
-        if (groups.contains(exportGroup(i)))
+        if (groups.contains(settingsExportGroup(i)))
             return false;
     }
     importFrom(ini, settings, renamedSlots, profiles);
     return true;
-}
-
-QStringList exportGroups()
-{
-    QStringList groups{QStringLiteral("Config")};
-    for (int i = 0; i < PROFILE_COUNT; ++i)
-        groups << exportGroup(i);
-    return groups;
 }
 
 } // namespace
@@ -185,18 +155,18 @@ void importSettingsText(MouseSettings &settings, const QByteArray &bytes, QList<
 
 bool isSettingsExport(const QString &path)
 {
-    return IniFile(path).hasGroups(exportGroups());
+    return IniFile(path).hasGroups(settingsExportGroups());
 }
 
 bool isSettingsExportText(const QByteArray &bytes)
 {
-    return IniFile(QStringLiteral("settings export"), bytes).hasGroups(exportGroups());
+    return IniFile(QStringLiteral("settings export"), bytes).hasGroups(settingsExportGroups());
 }
 
 QByteArray exportProfileGroupText(int slot, const ProfileData &profile, const QByteArray &previous)
 {
     IniText text(previous);
-    writeProfileEntries(text, exportGroup(slot), profile, LedPowerEntries::Left);
+    writeProfileEntries(text, settingsExportGroup(slot), profile, LedPowerEntries::Left);
     return text.toBytes();
 }
 
