@@ -245,6 +245,12 @@ bool readUnlockedBytes(const QString &path, QByteArray &bytes)
         && !QFileInfo::exists(path + QStringLiteral(".lock")) && readWhole(path, bytes);
 }
 
+void forgetParsedIniFiles()
+{
+    const QMutexLocker locker(&g_cacheMutex);
+    g_cache.clear();
+}
+
 qint64 iniFileSizeLimit(const QString &path)
 {
     for (const SizeLimit &limit : kSizeLimits) {
