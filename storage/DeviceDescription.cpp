@@ -1,8 +1,7 @@
 #include "storage/DeviceDescription.h"
 #include "storage/AppPaths.h"
+#include "storage/FileRead.h"
 #include "storage/IniFile.h"
-#include <QFile>
-#include <QFileInfo>
 #include <QMutex>
 #include <initializer_list>
 #include <memory>
@@ -36,13 +35,15 @@ int readCount(const IniFile &file, std::initializer_list<const char *> entries, 
 std::shared_ptr<const IniFile> descriptionFile()
 {
     const QString path = deviceDescriptionPath();
-    const QFileInfo info(path);
-    if (!info.isFile())
+    QByteArray bytes;
+    switch (readFileBytes(path, iniFileSizeLimit(path), bytes)) {
+    case FileRead::Unreadable:
         return nullptr;
-    if (info.size() > iniFileSizeLimit(path))
+    case FileRead::TooLarge:
         return std::make_shared<const IniFile>(path); // reads as empty, saying why
-    QFile input(path);
-    const QByteArray bytes = input.open(QIODevice::ReadOnly) ? input.readAll() : QByteArray();
+    case FileRead::Read:
+        break;
+    }
     static QMutex mutex;
     static QString cachedPath;
     static QByteArray cachedBytes;

@@ -1,5 +1,6 @@
 #include "storage/IniFile.h"
 #include "storage/AppPaths.h"
+#include "storage/FileRead.h"
 #include <QDataStream>
 #include <QDebug>
 #include <QDir>
@@ -13,6 +14,8 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <limits>
 #include <sys/stat.h>
@@ -47,12 +50,17 @@ const SizeLimit kSizeLimits[] = {
     {".prof", INI_PROFILE_FILE_MAX_BYTES},
 };
 
+void warnTooLarge(const QString &path, qint64 size)
+{
+    qWarning().noquote() << "Not reading" << path << "-" << size << "bytes, more than the"
+                         << iniFileSizeLimit(path) << "any file of its kind needs";
+}
+
 bool tooLargeToRead(const QString &path)
 {
     if (!isTooLargeIniFile(path))
         return false;
-    qWarning().noquote() << "Not reading" << path << "-" << QFileInfo(path).size() << "bytes, more than the"
-                         << iniFileSizeLimit(path) << "any file of its kind needs";
+    warnTooLarge(path, QFileInfo(path).size());
     return true;
 }
 
@@ -72,15 +80,14 @@ mode_t currentUmask()
 }
 
 
-// The file's bytes; false when it cannot be read (missing, a folder, unreadable).
-bool readWhole(const QString &path, QByteArray &bytes)
+// The file's bytes; false when it cannot be read (missing, a folder, unreadable, too large).
+bool readWhole(const QString &path, QByteArray &bytes, qint64 maxBytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    bytes = file.readAll();
-    return file.error() == QFile::NoError;
+    return readFileBytes(path, maxBytes, bytes) == FileRead::Read;
 }
+
+// What a writer copies before changing it: a target of any size an export may replace.
+constexpr qint64 kWriterReadMaxBytes = std::numeric_limits<int>::max() - 1;
 
 struct CachedText {
     QByteArray bytes;
@@ -160,12 +167,21 @@ const QString kWorkInfix = QStringLiteral(".saving-");
 void removeLeftovers(const QString &target)
 {
     const QFileInfo info(target);
-    const QString prefix = info.fileName() + kWorkInfix;
-    QDir folder = info.absoluteDir();
-    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (name.startsWith(prefix) && !folder.remove(name))
-            qWarning().noquote() << "Cannot remove the leftover" << folder.filePath(name);
+    const QByteArray prefix = QFile::encodeName(info.fileName() + kWorkInfix);
+    const QByteArray folder = QFile::encodeName(info.absolutePath());
+    // Read straight from the folder: a listing through QDir would stat every file in it.
+    DIR *dir = ::opendir(folder.constData());
+    if (!dir)
+        return;
+    while (const dirent *entry = ::readdir(dir)) {
+        if (std::strncmp(entry->d_name, prefix.constData(), size_t(prefix.size())) != 0)
+            continue;
+        const QByteArray path = folder + '/' + entry->d_name;
+        struct stat st {};
+        if (::lstat(path.constData(), &st) == 0 && !S_ISDIR(st.st_mode) && ::unlink(path.constData()) != 0)
+            qWarning().noquote() << "Cannot remove the leftover" << QFile::decodeName(path);
     }
+    ::closedir(dir);
 }
 } // namespace
 
@@ -233,16 +249,16 @@ QString replacedFile(const QString &path, const QString &ownedDir)
 bool readIniBytes(const QString &path, QByteArray &bytes)
 {
     requireColourVariants();
-    return !isTooLargeIniFile(path) && readWhole(path, bytes);
+    return readWhole(path, bytes, iniFileSizeLimit(path));
 }
 
 bool readUnlockedBytes(const QString &path, QByteArray &bytes)
 {
     // A lock file means a writer at work, or one killed whose leftovers its
     // successor removes under the lock.
-    const QFileInfo info(path);
-    return info.isFile() && !info.isSymLink() && info.size() <= iniFileSizeLimit(path)
-        && !QFileInfo::exists(path + QStringLiteral(".lock")) && readWhole(path, bytes);
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode)
+        && !QFileInfo::exists(path + QStringLiteral(".lock")) && readWhole(path, bytes, iniFileSizeLimit(path));
 }
 
 void forgetParsedIniFiles()
@@ -265,16 +281,32 @@ bool isTooLargeIniFile(const QString &path)
     return QFileInfo(path).size() > iniFileSizeLimit(path);
 }
 
-IniFile::IniFile(const QString &path) : m_path(path), m_text(std::make_shared<IniText>())
+namespace {
+
+// What a reader of a missing or unreadable file sees; readers never change it.
+const std::shared_ptr<IniText> &noEntries()
+{
+    static const std::shared_ptr<IniText> empty = std::make_shared<IniText>();
+    return empty;
+}
+
+} // namespace
+
+IniFile::IniFile(const QString &path) : m_path(path), m_text(noEntries())
 {
     requireColourVariants();
-    if (tooLargeToRead(path)) {
+    QByteArray bytes;
+    qint64 size = 0;
+    switch (readFileBytes(path, iniFileSizeLimit(path), bytes, &size)) {
+    case FileRead::TooLarge:
+        warnTooLarge(path, size);
         m_readable = false;
         return;
-    }
-    QByteArray bytes;
-    if (!readWhole(path, bytes))
+    case FileRead::Unreadable:
         return;
+    case FileRead::Read:
+        break;
+    }
     m_text = parsedText(path, bytes);
     warnAbout(*m_text, path);
 }
@@ -395,7 +427,7 @@ IniWriter::IniWriter(const QString &path, IniStart start, const QString &ownedDi
     }
     removeLeftovers(target);
     m_targetExisted = QFileInfo::exists(target);
-    if (m_targetExisted && !readWhole(target, m_before)) {
+    if (m_targetExisted && !readWhole(target, m_before, kWriterReadMaxBytes)) {
         qWarning().noquote() << "Cannot copy" << target << "for writing - it cannot be read";
         return;
     }

@@ -9,6 +9,7 @@
 #include "tests/support/SettingsSamples.h"
 #include <QtTest>
 #include <limits>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 namespace {
@@ -58,6 +59,8 @@ private slots:
     void languageIndexStaysInTheTable_data();
     void languageIndexStaysInTheTable();
     void readsFollowRapidWrites();
+    void keptReadsFollowEveryChange_data();
+    void keptReadsFollowEveryChange();
     void writesKeepOtherKeys();
     void lockHeldForOneWriteOnly();
     void exportsStartFresh();
@@ -215,6 +218,45 @@ void TestConfigFile::readsFollowRapidWrites()
         QVERIFY(setBatteryPercent(10 + i % 9));
         QCOMPARE(batteryPercent(), 10 + i % 9);
     }
+}
+
+void TestConfigFile::keptReadsFollowEveryChange_data()
+{
+    QTest::addColumn<bool>("inPlace");
+    QTest::newRow("rewritten in place") << true;
+    QTest::newRow("replaced by a rename") << false;
+}
+
+void TestConfigFile::keptReadsFollowEveryChange()
+{
+    // A file unchanged for a while is read from memory; another program's
+    // same-sized change that even puts the old modification time back must show.
+    QFETCH(bool, inPlace);
+    AppDirFixture app;
+    QVERIFY(app.isValid());
+    QVERIFY(writeDiffFlag(1));
+    const QString path = configFilePath();
+    struct stat before {};
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &before), 0);
+    QTest::qWait(1100);
+    QCOMPARE(readDiffFlag(), 1);
+    QCOMPARE(readDiffFlag(), 1);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QByteArray bytes = file.readAll();
+    file.close();
+    QVERIFY(bytes.contains("Diff=1"));
+    bytes.replace("Diff=1", "Diff=0");
+    const QString written = inPlace ? path : path + QStringLiteral(".other");
+    QFile out(written);
+    QVERIFY(out.open(QIODevice::ReadWrite)); // no truncation: the size never changes
+    QCOMPARE(out.write(bytes), qint64(bytes.size()));
+    out.close();
+    const struct timespec times[2] = {before.st_atim, before.st_mtim};
+    QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(written).constData(), times, 0), 0);
+    if (!inPlace)
+        QCOMPARE(::rename(QFile::encodeName(written).constData(), QFile::encodeName(path).constData()), 0);
+    QCOMPARE(readDiffFlag(), 0);
 }
 
 void TestConfigFile::writesKeepOtherKeys()
