@@ -106,7 +106,12 @@ QString productConfigFilePath()
     const QString product = currentProductName();
     if (!isSafeFileName(product))
         return configFilePath();
-    return configDir() + QLatin1Char('/') + product + QStringLiteral("/Config.ini");
+    // A name taken by a file of Configs ("Config.ini" itself) cannot be made a folder.
+    const QString folder = configDir() + QLatin1Char('/') + product;
+    const QFileInfo info(folder);
+    if (info.exists() && !info.isDir())
+        return configFilePath();
+    return folder + QStringLiteral("/Config.ini");
 }
 
 bool loadSettings(MouseSettings &settings)

@@ -109,8 +109,11 @@ void TestConfigFile::installedValues()
     QVERIFY(setCurrentProductName(QStringLiteral("TREVIK")));
     QCOMPARE(mouseLedModeKind(), 2);
     QCOMPARE(productConfigFilePath(), configDir() + QStringLiteral("/TREVIK/Config.ini"));
-    QVERIFY(setCurrentProductName(QStringLiteral("../up")));
-    QCOMPARE(productConfigFilePath(), configFilePath());
+    // A name that cannot be a folder of Configs keeps its list in Config.ini.
+    for (const char *unusable : {"../up", "Config.ini"}) {
+        QVERIFY(setCurrentProductName(QLatin1String(unusable)));
+        QCOMPARE(productConfigFilePath(), configFilePath());
+    }
 }
 
 void TestConfigFile::themeColourTable_data()
