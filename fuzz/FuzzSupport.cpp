@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
@@ -72,48 +73,62 @@ Sandbox::Sandbox()
 
 namespace {
 
-// Which file a path names and when it last changed: equal stamps mean nothing
-// replaced or wrote it in between.
-QByteArray stampOf(const QString &path)
+// A file's bytes through the storage's kept reads: a file outside Configs is
+// opened again only when something changed it.
+QByteArray keptBytes(const QString &path)
 {
-    struct stat st {};
-    if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
-        return QByteArray();
-    const auto field = [](auto value) { return QByteArray::number(qlonglong(value)) + ' '; };
-    return field(st.st_dev) + field(st.st_ino) + field(st.st_mode) + field(st.st_size) + field(st.st_mtim.tv_sec)
-           + field(st.st_mtim.tv_nsec) + field(st.st_ctim.tv_sec) + field(st.st_ctim.tv_nsec);
+    QByteArray bytes;
+    readFileBytes(path, 64 << 20, bytes);
+    return bytes;
 }
 
-// Calls visit(path, its lstat) for each entry of folder, "." and ".." left out.
-template <typename Visit>
-void forEachEntry(const QString &folder, Visit visit)
+// The names in folder, listed again only when its stamp changed: adding,
+// removing or renaming an entry changes the folder's change time.
+QStringList namesIn(const QString &folder)
 {
-    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
-    if (!dir)
-        return;
-    while (const dirent *e = ::readdir(dir)) {
-        if (!std::strcmp(e->d_name, ".") || !std::strcmp(e->d_name, ".."))
-            continue;
-        const QString path = folder + QLatin1Char('/') + QFile::decodeName(e->d_name);
-        struct stat st {};
-        if (::lstat(QFile::encodeName(path).constData(), &st) == 0)
-            visit(path, st);
+    struct Listing {
+        FileStamp stamp;
+        QStringList names;
+    };
+    static QHash<QString, Listing> listings;
+    const qint64 started = fileClock();
+    FileStamp stamp;
+    if (!FileStamp::of(folder, stamp, false))
+        return {};
+    const auto kept = listings.constFind(folder);
+    if (kept != listings.constEnd() && kept->stamp == stamp)
+        return kept->names;
+    QStringList names;
+    if (DIR *dir = ::opendir(QFile::encodeName(folder).constData())) {
+        while (const dirent *e = ::readdir(dir)) {
+            if (std::strcmp(e->d_name, ".") && std::strcmp(e->d_name, ".."))
+                names << QFile::decodeName(e->d_name);
+        }
+        ::closedir(dir);
     }
-    ::closedir(dir);
+    if (stamp.settledBefore(started))
+        listings.insert(folder, {stamp, names});
+    else
+        listings.remove(folder);
+    return names;
 }
 
 // Empties folder, but keeps a plain file named kept (to be written over).
 // Cheaper than QDir::removeRecursively, which runs once or twice per input.
 void removeInside(const QString &folder, const QString &kept = QString())
 {
-    forEachEntry(folder, [&](const QString &path, const struct stat &st) {
+    for (const QString &name : namesIn(folder)) {
+        const QByteArray path = QFile::encodeName(folder + QLatin1Char('/') + name);
+        struct stat st {};
+        if (::lstat(path.constData(), &st) != 0)
+            continue;
         if (S_ISDIR(st.st_mode)) {
-            removeInside(path);
-            ::rmdir(QFile::encodeName(path).constData());
-        } else if (!(S_ISREG(st.st_mode) && !kept.isEmpty() && path == folder + QLatin1Char('/') + kept)) {
-            ::unlink(QFile::encodeName(path).constData());
+            removeInside(QFile::decodeName(path));
+            ::rmdir(path.constData());
+        } else if (!(S_ISREG(st.st_mode) && name == kept)) {
+            ::unlink(path.constData());
         }
-    });
+    }
 }
 
 } // namespace
@@ -128,11 +143,15 @@ void Sandbox::reset()
         || !QDir().mkpath(importDir()))
         fail("cannot reset the sandbox");
     // Put back only when something replaced or wrote it since.
-    if (m_descriptionStamp.isEmpty() || stampOf(description) != m_descriptionStamp) {
-        if (!writeFile(description, m_description))
-            fail("cannot reset the sandbox");
-        m_descriptionStamp = stampOf(description);
-    }
+    // A stamp proves nothing about a change in the clock tick it was taken in.
+    FileStamp found;
+    const bool untouched = m_descriptionSettled && FileStamp::of(description, found, false)
+                           && found == m_descriptionStamp;
+    if (!untouched && keptBytes(description) != m_description && !writeFile(description, m_description))
+        fail("cannot reset the sandbox");
+    const qint64 looked = fileClock();
+    m_descriptionSettled = FileStamp::of(description, m_descriptionStamp, false)
+                           && m_descriptionStamp.settledBefore(looked);
 }
 
 bool Sandbox::writeFile(const QString &path, const QByteArray &bytes)
@@ -154,20 +173,15 @@ QByteArray Sandbox::bytes(const uint8_t *data, size_t size)
 
 namespace {
 
-// A file's bytes through the storage's kept reads: a file outside Configs is
-// opened again only when something changed it.
-QByteArray keptBytes(const QString &path)
-{
-    QByteArray bytes;
-    readFileBytes(path, 64 << 20, bytes);
-    return bytes;
-}
-
 // Every entry below folder except skipped (whose own entry counts, not what it
 // holds), with each plain file's content hash, into entries.
 void listTree(const QString &folder, const QString &skipped, QStringList &entries)
 {
-    forEachEntry(folder, [&](const QString &path, const struct stat &st) {
+    for (const QString &name : namesIn(folder)) {
+        const QString path = folder + QLatin1Char('/') + name;
+        struct stat st {};
+        if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
+            continue;
         QString entry = path + QLatin1Char(' ') + QString::number(st.st_mode, 8);
         if (S_ISREG(st.st_mode))
             entry += QLatin1Char(' ') + QString::fromLatin1(
@@ -175,7 +189,7 @@ void listTree(const QString &folder, const QString &skipped, QStringList &entrie
         entries << entry;
         if (S_ISDIR(st.st_mode) && path != skipped)
             listTree(path, skipped, entries);
-    });
+    }
 }
 
 } // namespace

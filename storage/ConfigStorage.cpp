@@ -119,6 +119,9 @@ bool loadSettings(MouseSettings &settings)
     const IniFile ini(configFilePath());
     const bool present = ini.exists();
     readConfigFields(ini, settings);
+    // Made once for every slot that has no file of its own.
+    ProfileData factory;
+    bool factoryMade = false;
     for (int i = 0; i < PROFILE_COUNT; ++i) {
         QString name = ini.stringValue(profileNameKey(i));
         if (!isSafeFileName(name)) {
@@ -130,8 +133,12 @@ bool loadSettings(MouseSettings &settings)
         }
         settings.profileNames[i] = name;
         // A fresh installation has no profile files yet; factory defaults beat zeros.
-        if (!QFileInfo::exists(profileFilePath(name)) || loadProfileByName(settings.profiles[i], name) < 0)
-            makeDefaultProfile(settings.profiles[i]);
+        if (!QFileInfo::exists(profileFilePath(name)) || loadProfileByName(settings.profiles[i], name) < 0) {
+            if (!factoryMade)
+                makeDefaultProfile(factory);
+            factoryMade = true;
+            settings.profiles[i] = factory;
+        }
     }
     // Slots that shared a file each keep what they read, under names of their own.
     separateSlotNames(settings);

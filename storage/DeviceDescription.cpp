@@ -118,21 +118,30 @@ void fillDescription(DeviceDescription &d, const IniFile &file)
 
 } // namespace
 
-int readDeviceDescription(DeviceDescription &d)
+std::shared_ptr<const DeviceDescription> sharedDeviceDescription()
 {
     const std::shared_ptr<const IniFile> file = descriptionFile();
     if (!file)
-        return -1;
+        return nullptr;
     static QMutex mutex;
     static std::shared_ptr<const IniFile> describedFile;
-    static DeviceDescription described;
+    static std::shared_ptr<const DeviceDescription> described;
     const QMutexLocker locker(&mutex);
     if (file != describedFile) {
-        described = DeviceDescription();
-        fillDescription(described, *file);
+        auto description = std::make_shared<DeviceDescription>();
+        fillDescription(*description, *file);
+        described = std::move(description);
         describedFile = file;
     }
-    d = described;
+    return described;
+}
+
+int readDeviceDescription(DeviceDescription &d)
+{
+    const std::shared_ptr<const DeviceDescription> described = sharedDeviceDescription();
+    if (!described)
+        return -1;
+    d = *described;
     return 0;
 }
 

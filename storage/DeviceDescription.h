@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QString>
 #include <cstdint>
+#include <memory>
 
 struct DeviceButtonDefault {
     int32_t id = 0;
@@ -47,6 +48,9 @@ constexpr int DEFAULT_MIN_DELAY = 10; // ms, when "PROFILE/MinDelay" is absent o
 
 // 0 when read, -1 when the file does not exist (nothing is read).
 int readDeviceDescription(DeviceDescription &description);
+// The same, shared: one object for as long as the file's bytes stay the same
+// (null when there is no file), for readers that build on it.
+std::shared_ptr<const DeviceDescription> sharedDeviceDescription();
 // The XOR-coded counts; 0 when absent or beyond 16 buttons / 8 stages.
 int buttonCount();
 int dpiStageCount();

@@ -23,38 +23,25 @@ qint64 nanoseconds(const timespec &t)
     return qint64(t.tv_sec) * 1000 * 1000 * 1000 + t.tv_nsec;
 }
 
-struct Stamp {
-    dev_t dev = 0;
-    ino_t ino = 0;
-    off_t size = -1;
-    qint64 mtime = 0;
-    qint64 ctime = 0;
-
-    explicit Stamp(const struct stat &st)
-        : dev(st.st_dev), ino(st.st_ino), size(st.st_size), mtime(nanoseconds(st.st_mtim)),
-          ctime(nanoseconds(st.st_ctim))
-    {
-    }
-    bool operator==(const Stamp &o) const
-    {
-        return dev == o.dev && ino == o.ino && size == o.size && mtime == o.mtime && ctime == o.ctime;
-    }
-};
+FileStamp stampOf(const struct stat &st)
+{
+    FileStamp stamp;
+    stamp.dev = st.st_dev;
+    stamp.ino = st.st_ino;
+    stamp.mode = st.st_mode;
+    stamp.size = st.st_size;
+    stamp.mtime = nanoseconds(st.st_mtim);
+    stamp.ctime = nanoseconds(st.st_ctim);
+    return stamp;
+}
 
 struct Kept {
-    Stamp stamp;
+    FileStamp stamp;
     QByteArray bytes;
 };
 
 QMutex g_mutex;
 QHash<QString, Kept> g_kept;
-
-qint64 now()
-{
-    timespec t{};
-    ::clock_gettime(CLOCK_REALTIME, &t);
-    return nanoseconds(t);
-}
 
 // Reads fd to its end: the file may have grown since it was looked at.
 FileRead readToEnd(int fd, qint64 expected, qint64 maxBytes, QByteArray &bytes)
@@ -85,10 +72,37 @@ FileRead readToEnd(int fd, qint64 expected, qint64 maxBytes, QByteArray &bytes)
 
 } // namespace
 
+bool FileStamp::of(const QString &path, FileStamp &stamp, bool followLinks)
+{
+    struct stat st {};
+    const QByteArray name = QFile::encodeName(path);
+    if ((followLinks ? ::stat(name.constData(), &st) : ::lstat(name.constData(), &st)) != 0)
+        return false;
+    stamp = stampOf(st);
+    return true;
+}
+
+bool FileStamp::operator==(const FileStamp &o) const
+{
+    return dev == o.dev && ino == o.ino && mode == o.mode && size == o.size && mtime == o.mtime && ctime == o.ctime;
+}
+
+bool FileStamp::settledBefore(qint64 since) const
+{
+    return qMax(mtime, ctime) < since - kSettledNs;
+}
+
+qint64 fileClock()
+{
+    timespec t{};
+    ::clock_gettime(CLOCK_REALTIME, &t);
+    return nanoseconds(t);
+}
+
 FileRead readFileBytes(const QString &path, qint64 maxBytes, QByteArray &bytes, qint64 *size)
 {
     const QByteArray name = QFile::encodeName(path);
-    const qint64 started = now();
+    const qint64 started = fileClock();
     struct stat st {};
     if (::stat(name.constData(), &st) != 0 || !S_ISREG(st.st_mode))
         return FileRead::Unreadable;
@@ -99,7 +113,7 @@ FileRead readFileBytes(const QString &path, qint64 maxBytes, QByteArray &bytes, 
     {
         const QMutexLocker locker(&g_mutex);
         const auto it = g_kept.constFind(path);
-        if (it != g_kept.constEnd() && it->stamp == Stamp(st)) {
+        if (it != g_kept.constEnd() && it->stamp == stampOf(st)) {
             bytes = it->bytes;
             return FileRead::Read;
         }
@@ -115,8 +129,8 @@ FileRead readFileBytes(const QString &path, qint64 maxBytes, QByteArray &bytes, 
         result = st.st_size > maxBytes ? FileRead::TooLarge : readToEnd(fd, st.st_size, maxBytes, bytes);
     }
     ::close(fd);
-    const Stamp stamp(st);
-    const bool settled = qMax(stamp.mtime, stamp.ctime) < started - kSettledNs;
+    const FileStamp stamp = stampOf(st);
+    const bool settled = stamp.settledBefore(started);
     const QMutexLocker locker(&g_mutex);
     if (result == FileRead::Read && settled && bytes.size() <= kKeptMaxBytes) {
         if (g_kept.size() >= kKeptMaxFiles)

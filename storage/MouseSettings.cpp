@@ -3,6 +3,7 @@
 #include "storage/DeviceDescription.h"
 #include "storage/MacroFiles.h"
 #include "storage/SettingFields.h"
+#include <QMutex>
 #include <cstdlib>
 
 namespace {
@@ -211,19 +212,28 @@ bool lightingDiffers(const MouseSettings &w, const MouseSettings &a)
 
 void makeDefaultProfile(ProfileData &profile)
 {
-    profile = ProfileData();
-    applyFactoryValues(profileFields(), profile);
-    for (int i = 0; i < LED_MODE_COUNT; ++i)
-        applyFactoryValues(ledModeFields().fields, ledModeFields().at(profile, i));
-
-    DeviceDescription description;
-    if (readDeviceDescription(description) == 0)
-        applyDescription(profile, description);
-    else
-        applyBuiltInDefaults(profile);
-
-    profile.buttonInfo[40].fun = kWheelTiltFuns[0];
-    profile.buttonInfo[41].fun = kWheelTiltFuns[1];
+    // Built once per description: every slot without a file and every reset asks for it.
+    const std::shared_ptr<const DeviceDescription> description = sharedDeviceDescription();
+    static QMutex mutex;
+    static bool made = false;
+    static std::shared_ptr<const DeviceDescription> madeFrom;
+    static ProfileData factory;
+    const QMutexLocker locker(&mutex);
+    if (!made || description != madeFrom) {
+        factory = ProfileData();
+        applyFactoryValues(profileFields(), factory);
+        for (int i = 0; i < LED_MODE_COUNT; ++i)
+            applyFactoryValues(ledModeFields().fields, ledModeFields().at(factory, i));
+        if (description)
+            applyDescription(factory, *description);
+        else
+            applyBuiltInDefaults(factory);
+        factory.buttonInfo[40].fun = kWheelTiltFuns[0];
+        factory.buttonInfo[41].fun = kWheelTiltFuns[1];
+        made = true;
+        madeFrom = description;
+    }
+    profile = factory;
 }
 
 void makeDefaultSettings(MouseSettings &settings)
