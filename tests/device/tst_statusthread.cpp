@@ -34,7 +34,10 @@ void runCycles(KestGetBatteryThread &thread, int cycles, std::function<void(int 
     PauseRecorder recorder([&](int ms) {
         if (hook)
             hook(ms);
-        if ((ms == STATUS_LISTEN_TIMEOUT_MS || ms == STATUS_FAILED_READ_PAUSE_MS) && ++listens >= cycles)
+        // A listen waits out what its read left of the time-out: a read that
+        // took real time (a loaded machine) leaves a shorter pause, not no cycle.
+        if (ms > STATUS_BATCH_PAUSE_MS && ms <= std::max(STATUS_LISTEN_TIMEOUT_MS, STATUS_FAILED_READ_PAUSE_MS)
+            && ++listens >= cycles)
             thread.stop();
     });
     thread.start();
