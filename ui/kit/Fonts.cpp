@@ -1,5 +1,6 @@
 #include "ui/kit/Fonts.h"
 #include "storage/ConfigStorage.h"
+#include "storage/FileRead.h"
 #include "ui/kit/UiScale.h"
 #include <QFile>
 #include <QFontDatabase>
@@ -8,38 +9,10 @@
 #include <atomic>
 #include <cmath>
 #include <mutex>
-#include <sys/stat.h>
 
 namespace {
 
 std::atomic<int> g_language{0};
-
-// Identity of the file as one stat() gives it: a rewrite by any process
-// (atomic replace or in place) changes the inode, size or modification time.
-struct FileStamp {
-    dev_t dev = 0;
-    ino_t ino = 0;
-    off_t size = -1;
-    timespec mtime{};
-
-    static FileStamp of(const QString &path)
-    {
-        FileStamp stamp;
-        struct stat st {};
-        if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
-            stamp.dev = st.st_dev;
-            stamp.ino = st.st_ino;
-            stamp.size = st.st_size;
-            stamp.mtime = st.st_mtim;
-        }
-        return stamp;
-    }
-    bool operator==(const FileStamp &o) const
-    {
-        return dev == o.dev && ino == o.ino && size == o.size && mtime.tv_sec == o.mtime.tv_sec &&
-               mtime.tv_nsec == o.mtime.tv_nsec;
-    }
-};
 
 // Widgets ask for the font on every paint; the configuration file is read
 // again only when the language, the file or its stamp changed.
@@ -64,15 +37,18 @@ void lookUp(QString &family, int &pixelSize)
     FontCache &c = cache();
     const int lang = g_language.load();
     const QString path = configFilePath();
-    const FileStamp stamp = FileStamp::of(path);
+    const qint64 looked = fileClock();
+    FileStamp stamp;
+    FileStamp::of(path, stamp);
     std::lock_guard<std::mutex> lock(c.mutex);
-    if (!c.valid || c.lang != lang || c.path != path || !(c.stamp == stamp)) {
+    // A stamp taken in the clock tick of a change may hide the next one.
+    if (!c.valid || c.lang != lang || c.path != path || c.stamp != stamp) {
         c.family = installedFontFamily(fontFamily(lang));
         c.pixelSize = fontPixelSize(lang);
         c.lang = lang;
         c.path = path;
         c.stamp = stamp;
-        c.valid = true;
+        c.valid = stamp.settledBefore(looked);
     }
     family = c.family;
     pixelSize = c.pixelSize;
