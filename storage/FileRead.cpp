@@ -13,7 +13,7 @@ namespace {
 // Only small files are kept, and only so many of them: a folder of macros or
 // a fuzz run names a great many.
 constexpr qint64 kKeptMaxBytes = 64 << 10;
-constexpr int kKeptMaxFiles = 256;
+constexpr int kKeptMaxFiles = 64;
 // File times come from a clock that ticks every few milliseconds; a change
 // older than this cannot share its tick with one still to come.
 constexpr qint64 kSettledNs = 1000 * 1000 * 1000;
