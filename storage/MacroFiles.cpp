@@ -5,6 +5,7 @@
 #include <QDebug>
 #include <QFile>
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -13,9 +14,12 @@ QString key(const char *entry)
     return QStringLiteral("Setting/") + QLatin1String(entry);
 }
 
+// Built in one step: a macro's load and save make three keys for each of its events.
 QString eventKey(const char *stem, int index)
 {
-    return QStringLiteral("Setting/") + QLatin1String(stem) + QString::number(index);
+    char text[48];
+    const int length = std::snprintf(text, sizeof text, "Setting/%s%d", stem, index);
+    return QString::fromLatin1(text, length);
 }
 
 bool refuseName(const QString &name, const char *operation)
