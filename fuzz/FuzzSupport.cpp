@@ -142,16 +142,9 @@ void Sandbox::reset()
     if (!writeFile(configs + QStringLiteral("/Config.ini"), m_configIni)
         || !QDir().mkpath(importDir()))
         fail("cannot reset the sandbox");
-    // Put back only when something replaced or wrote it since.
-    // A stamp proves nothing about a change in the clock tick it was taken in.
-    FileStamp found;
-    const bool untouched = m_descriptionSettled && FileStamp::of(description, found, false)
-                           && found == m_descriptionStamp;
-    if (!untouched && keptBytes(description) != m_description && !writeFile(description, m_description))
+    // Put back only when its bytes changed; while it stays as it is, that is one stat.
+    if (keptBytes(description) != m_description && !writeFile(description, m_description))
         fail("cannot reset the sandbox");
-    const qint64 looked = fileClock();
-    m_descriptionSettled = FileStamp::of(description, m_descriptionStamp, false)
-                           && m_descriptionStamp.settledBefore(looked);
 }
 
 bool Sandbox::writeFile(const QString &path, const QByteArray &bytes)

@@ -2,7 +2,6 @@
 // What every fuzz target shares: a private application folder whose Configs
 // folder is reset before each input, a watch on everything outside that folder,
 // and the range checks of a loaded settings record.
-#include "storage/FileRead.h"
 #include "storage/MouseSettings.h"
 #include <QByteArray>
 #include <QString>
@@ -50,8 +49,6 @@ private:
     QString m_appDir;
     QByteArray m_configIni;
     QByteArray m_description;
-    FileStamp m_descriptionStamp; // the file's identity and times as reset() left it
-    bool m_descriptionSettled = false;
     QByteArray m_outside;
 };
 

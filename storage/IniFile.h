@@ -24,11 +24,11 @@ constexpr qint64 INI_MACRO_FILE_MAX_BYTES = 1 << 20;
 constexpr qint64 INI_PROFILE_FILE_MAX_BYTES = 2 << 20;
 constexpr qint64 INI_FILE_MAX_BYTES = 8 << 20; // settings exports, Config.ini and the rest
 // The limit for the file at path, chosen by its extension.
-// Drops the parsed files kept for reuse; the next read of each parses it again.
-void forgetParsedIniFiles();
 qint64 iniFileSizeLimit(const QString &path);
 // True when the file at path exceeds iniFileSizeLimit(path).
 bool isTooLargeIniFile(const QString &path);
+// Drops the parsed files kept for reuse; the next read of each parses it again.
+void forgetParsedIniFiles();
 
 // Where a writer starts: from the target's entries (a change of some keys), or
 // from nothing (an export, which must not keep what the target held).
